@@ -1,0 +1,51 @@
+// The record that the host hands to every dialog, tab page and palette callback.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace xt {
+
+enum WindowEvent : int32_t {
+    WindowOpened = 0,
+    ItemHit = 2,
+    DrawEvent = 4,
+    DrawEvent14 = 14,
+    TabEvent22 = 22,
+    DrawEvent24 = 24,
+    OkEvent = 0x08000001,
+    CancelEvent = 0x08000004,
+    DocumentChangedEvent = 0x08000005,
+    SelectionChangedEvent = 0x08000006,
+    RefillEvent = 0x08000007,
+    AcceptEvent = 0x10000000,
+    ClosingEvent = 0x48000000,
+    WhichResourceEvent = static_cast<int32_t>(0x80000000u),
+    CreatedEvent = static_cast<int32_t>(0x80000001u),
+    InitItemsEvent = static_cast<int32_t>(0x80000002u),
+};
+
+struct WindowCallbackRecord {
+    int32_t windowId;
+    int32_t reserved;
+    int32_t event;
+    int32_t item;
+    /// An item event's sub-event and detail, or for the which-resource event the pointer
+    /// through which the callback writes its dialog id. Widened to hold a pointer.
+    union Argument {
+        struct Pair {
+            int32_t value;
+            int32_t detail;
+        } pair;
+        void* answer;
+    } argument;
+    int32_t handled;
+    int32_t reserved2;
+};
+static_assert(offsetof(WindowCallbackRecord, event) == 8);
+static_assert(offsetof(WindowCallbackRecord, item) == 12);
+static_assert(offsetof(WindowCallbackRecord, argument) == 16);
+static_assert(offsetof(WindowCallbackRecord, argument.pair.detail) == 20);
+static_assert(offsetof(WindowCallbackRecord, handled) == 24);
+
+} // namespace xt
