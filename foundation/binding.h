@@ -38,8 +38,12 @@ struct HostCall<Number, Ret(Args...)> {
 
     Ret operator()(Args... args) const
     {
-        void* const* table = place.kind == xt::OperationPlace::Service ? binding().services[place.index]
-                                                                        : binding().tables[place.index];
+        static_assert(place.kind != xt::OperationPlace::None, "the operation sits in no row or service");
+        void* const* table = nullptr;
+        if constexpr (place.kind == xt::OperationPlace::Service)
+            table = binding().services[place.index];
+        else
+            table = binding().tables[place.index];
         assert(table && "host operation called before the plug-in acquired its tables");
         auto* function = reinterpret_cast<Ret (*)(Args...)>(table[place.slot]);
         return function(args...);

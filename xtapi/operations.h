@@ -1,6 +1,7 @@
 // The host operations, their request rows and service tables as compile-time data.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -155,46 +156,76 @@ struct OperationPlace {
     uint16_t slot = 0;
 };
 
-constexpr OperationPlace placeOf(uint32_t number)
+namespace detail {
+
+struct PlacedOperation {
+    uint32_t number;
+    OperationPlace place;
+};
+
+inline constexpr size_t kPlacedCount = kRequestOperationCount + kServiceTable.words.size() - kServiceCount;
+
+/// Every operation number of the rows and services with its place, sorted by number;
+/// the 0 padding slots are left out.
+constexpr std::array<PlacedOperation, kPlacedCount> buildPlaceIndex()
 {
-    OperationPlace found;
-    int seen = 0;
+    std::array<PlacedOperation, kPlacedCount> index{};
+    size_t n = 0;
     for (size_t r = 0; r < kRequestTable.rows.size(); ++r) {
         const auto& row = kRequestTable.rows[r];
-        for (int32_t k = 1; k < row.length; ++k) {
-            if (kRequestTable.words[row.offset + k] == number) {
-                found = {OperationPlace::Request, static_cast<uint16_t>(r), static_cast<uint16_t>(k)};
-                ++seen;
-            }
-        }
+        for (int32_t k = 1; k < row.length; ++k)
+            index[n++] = {kRequestTable.words[row.offset + k],
+                {OperationPlace::Request, static_cast<uint16_t>(r), static_cast<uint16_t>(k)}};
     }
     for (size_t r = 0; r < kServiceTable.rows.size(); ++r) {
         const auto& row = kServiceTable.rows[r];
-        for (int32_t k = 1; k <= row.count; ++k) {
-            if (kServiceTable.words[row.offset + k] == number) {
-                found = {OperationPlace::Service, static_cast<uint16_t>(r), static_cast<uint16_t>(k)};
-                ++seen;
-            }
-        }
+        for (int32_t k = 1; k <= row.count; ++k)
+            index[n++] = {kServiceTable.words[row.offset + k],
+                {OperationPlace::Service, static_cast<uint16_t>(r), static_cast<uint16_t>(k)}};
     }
-    return seen == 1 ? found : OperationPlace{};
+    std::sort(index.begin(), index.end(), [](const auto& a, const auto& b) { return a.number < b.number; });
+    return index;
 }
 
-namespace detail {
-constexpr bool everyOperationPlacedOnce()
+inline constexpr auto kPlaceIndex = buildPlaceIndex();
+
+constexpr bool noNumberPlacedTwice()
 {
-    for (const auto& info : kOperations) {
-        if (placeOf(info.number).kind == OperationPlace::None)
+    for (size_t i = 1; i < kPlaceIndex.size(); ++i) {
+        if (kPlaceIndex[i].number != 0 && kPlaceIndex[i].number == kPlaceIndex[i - 1].number)
             return false;
-        for (const auto& other : kOperations) {
-            if (&other != &info && other.number == info.number)
-                return false;
-        }
     }
     return true;
 }
+static_assert(noNumberPlacedTwice(), "an operation number sits in two slots");
+
 } // namespace detail
-static_assert(detail::everyOperationPlacedOnce(),
-    "every operation has one number and sits in exactly one request row or service");
+
+/// Where a plug-in finds operation `number`; kind None when no row or service holds it.
+constexpr OperationPlace placeOf(uint32_t number)
+{
+    if (number == 0)
+        return {};
+    const auto& index = detail::kPlaceIndex;
+    const auto* it = std::lower_bound(index.begin(), index.end(), number,
+        [](const detail::PlacedOperation& entry, uint32_t value) { return entry.number < value; });
+    return it != index.end() && it->number == number ? it->place : OperationPlace{};
+}
+
+namespace detail {
+constexpr bool everyOperationPlacedAndNumberedOnce()
+{
+    std::array<uint32_t, std::size(kOperations)> numbers{};
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        if (placeOf(kOperations[i].number).kind == OperationPlace::None)
+            return false;
+        numbers[i] = kOperations[i].number;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return std::adjacent_find(numbers.begin(), numbers.end()) == numbers.end();
+}
+} // namespace detail
+static_assert(detail::everyOperationPlacedAndNumberedOnce(),
+    "every operation has its own number and sits in a request row or a service");
 
 } // namespace xt

@@ -1,0 +1,51 @@
+// Amplex's handlers of LanguageMessage, QuitMessage, ReopenPalettesMessage and ContextMenuMessage.
+#include "amplex/host_messages.h"
+
+#include <algorithm>
+#include <array>
+
+#include "amplex/mouse_hook.h"
+#include "amplex/palette_state.h"
+#include "amplex/window_ids.h"
+#include "foundation/binding.h"
+#include "foundation/skeleton.h"
+#include "xtapi/messages.h"
+
+namespace amplex {
+namespace {
+
+constexpr std::array<uint16_t, 3> kKeptLanguageCodes = {1, 3, 8};
+
+} // namespace
+
+int32_t OnLanguage(void* block)
+{
+    const uint16_t code = static_cast<const xt::LanguageBlock*>(block)->languageCode;
+    const bool kept = std::find(kKeptLanguageCodes.begin(), kKeptLanguageCodes.end(), code) != kKeptLanguageCodes.end();
+    foundation::setLanguageCode(kept ? code : 0);
+    return 0;
+}
+
+int32_t OnQuit(void*)
+{
+    paletteState().store();
+    removeSelectionHook();
+    return 0;
+}
+
+int32_t OnReopenPalette(void*)
+{
+    PaletteState& palette = paletteState();
+    if (!palette.shown())
+        return 0;
+    return xt::calls::OpenPalette(foundation::windowId(PaletteWindow), palette.record(), palette.windowSlot());
+}
+
+int32_t OnContextMenu(void*)
+{
+    // The separator for a selected box goes into the host's Windows context menu, which neither
+    // the host's block nor the Windows layer offers yet; so the menu stays as the host built it.
+    return 0;
+}
+
+} // namespace amplex

@@ -1,0 +1,42 @@
+// Amplex's start-up work: resource file, screen resolution, palette record and default settings.
+#include "amplex/startup.h"
+
+#include "amplex/description.h"
+#include "amplex/palette_state.h"
+#include "amplex/settings.h"
+#include "amplex/settings_adapter.h"
+#include "foundation/binding.h"
+#include "xtapi/types.h"
+
+namespace amplex {
+namespace {
+
+constexpr int32_t kResourceQuery = 101;
+constexpr int32_t kStandardScreenResolution = 96;
+
+int16_t g_resourceFile = 0;
+
+} // namespace
+
+int16_t ownResourceFile()
+{
+    return g_resourceFile;
+}
+
+int32_t screenPixelsPerInch()
+{
+    // The Windows layer offers no screen device context to ask, so the screen is the standard one.
+    return kStandardScreenResolution;
+}
+
+int32_t amplexStartUp()
+{
+    xt::calls::GetOwnResourceFile(&g_resourceFile);
+    xt::calls::ResourceFileOp1843(kAmplexId, 0, xt::calls::ToolboxOp1981(kResourceQuery, 0));
+    paletteState().fetch(defaultPaletteSize(screenPixelsPerInch()));
+    resetSettingsAtStartup();
+    configureAmplexPresets();
+    return 0;
+}
+
+} // namespace amplex

@@ -1,0 +1,53 @@
+// A test module that is Amplex and also exports its calls for the tests (see probe_api.h).
+#include <cstring>
+
+#include "amplex/description.h"
+#include "amplex/engine/page_test.h"
+#include "amplex/engine/scale_warning.h"
+#include "amplex/menus.h"
+#include "amplex/mouse_hook.h"
+#include "amplex/palette_state.h"
+#include "amplex/resources.h"
+#include "amplex/settings_file.h"
+#include "amplex/tests/probe/probe_api.h"
+#include "foundation/binding.h"
+#include "foundation/skeleton.h"
+
+XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
+
+namespace amplex::probe {
+namespace {
+
+bool copyPaletteRecord(void* bytes, int32_t size)
+{
+    xt::Handle record = paletteState().record();
+    if (!record || xt::calls::GetHandleSize(record) < size)
+        return false;
+    std::memcpy(bytes, *record, static_cast<size_t>(size));
+    return true;
+}
+
+} // namespace
+} // namespace amplex::probe
+
+extern "C" XT_PLUGIN_EXPORT const amplex::probe::ProbeApi XTAmplexProbe{
+    .currentSettings = [] { return &amplex::currentSettings(); },
+    .readSettingsFile = [](amplex::ScaleSettings* record, const char* name) {
+        return amplex::ReadSettingsFile(record, name, 0, 0);
+    },
+    .createSettingsFile = [](const amplex::ScaleSettings* record, const char* name) {
+        return amplex::CreateSettingsFile(record, name, 0, 0);
+    },
+    .writeSettingsFile = [](const amplex::ScaleSettings* record, const char* name) {
+        return amplex::WriteSettingsFile(record, name, 0, 0);
+    },
+    .languageCode = &foundation::languageCode,
+    .showScaleWarning = &amplex::ShowScaleWarning,
+    .confirmLinkedChainScale = &amplex::ConfirmLinkedChainScale,
+    .isOnScaledPage = &amplex::IsOnScaledPage,
+    .paletteShown = [] { return amplex::paletteState().shown(); },
+    .paletteRecord = &amplex::probe::copyPaletteRecord,
+    .selectionHookInstalled = &amplex::selectionHookInstalled,
+    .amplexItem = [] { return amplex::amplexMenus().amplexItem(); },
+    .paletteItem = [] { return amplex::amplexMenus().paletteItem(); },
+};

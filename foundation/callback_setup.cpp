@@ -1,0 +1,125 @@
+// The level-200 set-up: bind the host (record, tables, services, components), then register.
+#include "foundation/binding.h"
+#include "foundation/plugin_state.h"
+#include "foundation/skeleton.h"
+#include "xtapi/status.h"
+
+namespace foundation {
+
+namespace {
+
+int32_t findComponent(xt::RegistrationRecord& record, ComponentBinding& bound)
+{
+    if (!record.findXTension)
+        return xt::kStatusRefused;
+    return record.findXTension(bound.code, &bound.reference);
+}
+
+int32_t acquireComponentTables(xt::RegistrationRecord& record, const ComponentRequest& request, ComponentBinding& bound)
+{
+    if (request.references < 1 || request.references > kMaxComponentReferences || !record.acquireHostInterface)
+        return xt::kStatusRefused;
+    for (int32_t k = 0; k < request.references; ++k) {
+        void* table = nullptr;
+        const uint32_t reference = bound.reference + static_cast<uint32_t>(k);
+        const int32_t status = record.acquireHostInterface(reference, &table, nullptr, 0);
+        if (status != xt::kStatusOk)
+            return status;
+        bound.tables[static_cast<size_t>(k)] = table;
+    }
+    return xt::kStatusOk;
+}
+
+int32_t askSlot14(xt::RegistrationRecord& record, ComponentBinding& bound)
+{
+    if (!record.hostRecordSlot14)
+        return xt::kStatusRefused;
+    return record.hostRecordSlot14(bound.code, &bound.token);
+}
+
+int32_t acquireComponent(xt::RegistrationRecord& record, ComponentOrder order, const ComponentRequest& request)
+{
+    ComponentBinding* bound = pluginState().addComponent(request.code);
+    if (!bound)
+        return xt::kStatusRefused;
+    int32_t status = xt::kStatusOk;
+    if (order == ComponentOrder::Slot14First && (status = askSlot14(record, *bound)) != xt::kStatusOk)
+        return status;
+    if ((status = findComponent(record, *bound)) != xt::kStatusOk)
+        return status;
+    if ((status = acquireComponentTables(record, request, *bound)) != xt::kStatusOk)
+        return status;
+    if (order == ComponentOrder::FindFirst)
+        return askSlot14(record, *bound);
+    return xt::kStatusOk;
+}
+
+/// Steps that may fail: after any of them fails no handler has been registered yet.
+int32_t bindHost(const PluginDescription& description, xt::RegistrationRecord& record)
+{
+    int32_t status = checkRegistrationRecord(&record, xt::kBindingWords[0], xt::kBindingWords[1], xt::kBindingWords[2]);
+    if (status != xt::kStatusOk)
+        return status;
+    if ((status = acquireRequestTables()) != xt::kStatusOk)
+        return status;
+    if ((status = acquireServices()) != xt::kStatusOk)
+        return status;
+    for (const ComponentRequest& request : description.components) {
+        if ((status = acquireComponent(record, description.componentOrder, request)) != xt::kStatusOk)
+            return status;
+    }
+    return xt::kStatusOk;
+}
+
+bool windowIdsReserved(const PluginDescription& description)
+{
+    for (const WindowEntry& window : description.windows) {
+        if (pluginState().windowId(window.offset) == 0)
+            return false;
+    }
+    return true;
+}
+
+void registerHandlers(const PluginDescription& description, xt::RegistrationRecord& record)
+{
+    for (const MessageEntry& entry : description.messages)
+        record.registerMessageCallback(entry.message, entry.handler, xt::kCallbackKind, xt::kLevelCallbacks, 0);
+    for (const WindowEntry& window : description.windows)
+        record.registerMessageCallback(pluginState().windowId(window.offset), window.callback, xt::kCallbackKind,
+            xt::kLevelCallbacks, 0);
+}
+
+} // namespace
+
+int32_t RegisterCallbacks(xt::RegistrationRecord* record)
+{
+    const PluginDescription* description = pluginState().description();
+    if (!record || !description)
+        return xt::kStatusRefused;
+    binding().record = record;
+    if (bindHost(*description, *record) != xt::kStatusOk)
+        return xt::kStatusRefused;
+    // A window callback under an id the host never reserved would answer some message number instead.
+    if (!windowIdsReserved(*description) || !record->registerMessageCallback)
+        return xt::kStatusRefused;
+    registerHandlers(*description, *record);
+    if (description->startUp && description->startUp() != xt::kStatusOk)
+        return xt::kStatusRefused;
+    return xt::kStatusOk;
+}
+
+void* componentTable(xt::FourLetterCode code, int32_t reference)
+{
+    const ComponentBinding* bound = pluginState().component(code);
+    if (!bound || reference < 0 || reference >= kMaxComponentReferences)
+        return nullptr;
+    return bound->tables[static_cast<size_t>(reference)];
+}
+
+uint32_t componentToken(xt::FourLetterCode code)
+{
+    const ComponentBinding* bound = pluginState().component(code);
+    return bound ? bound->token : 0;
+}
+
+} // namespace foundation

@@ -1,0 +1,177 @@
+// The probe test module: a plug-in built on the foundation that also exports its toolkit to the tests.
+#include <array>
+#include <cstring>
+
+#include "foundation/binding.h"
+#include "foundation/handle_array.h"
+#include "foundation/plugin_description.h"
+#include "foundation/presets.h"
+#include "foundation/skeleton.h"
+#include "foundation/tests/modules/probe/probe_api.h"
+#include "foundation/tests/modules/probe/probe_settings.h"
+#include "foundation/text_helpers.h"
+#include "xtapi/messages.h"
+
+namespace probe {
+namespace {
+
+#ifdef PROBE_SHORT_VERSION
+// The short probe: a two-byte version text, and window ids reserved one at a time.
+constexpr xt::XTensionId kProbeId = 0x02524242;
+constexpr char kVersion[] = "2.";
+constexpr auto kReservation = foundation::Reservation::OneIdAtATime;
+constexpr int32_t kRunNumber = kShortRunMessage;
+#else
+constexpr xt::XTensionId kProbeId = 0x01524242;
+constexpr char kVersion[] = "9.1.2b7 (extra bytes past the eighth)";
+constexpr auto kReservation = foundation::Reservation::OneBlock;
+constexpr int32_t kRunNumber = kRunMessage;
+#endif
+
+int32_t ignoreWindowEvent(void*)
+{
+    return 0;
+}
+
+int32_t run(void* block)
+{
+    auto* request = static_cast<RunBlock*>(block);
+    if (request && request->run)
+        request->run(request->context);
+    return 0;
+}
+
+constexpr std::array<foundation::MessageEntry, 2> kMessages = {{
+    {xt::LanguageMessage, &foundation::OnLanguage},
+    {kRunNumber, &run},
+}};
+
+constexpr std::array<foundation::WindowEntry, 2> kWindows = {{
+    {0, &ignoreWindowEvent},
+    {1, &ignoreWindowEvent},
+}};
+
+constexpr foundation::PluginDescription kProbe{
+    .id = kProbeId,
+    .windowIdCount = 2,
+    .reservation = kReservation,
+    .serviceOrder = foundation::ServiceOrder::ReserveFirst,
+    .menuService = foundation::MenuService::None,
+    .messages = kMessages,
+    .windows = kWindows,
+};
+
+constexpr char kPresetFolder[] = "VORNE Probe Presets";
+constexpr char kBackupFolder[] = "_tempdata";
+constexpr char kStyledFolder[] = "VORNE Styled Presets";
+constexpr char kStyledBackup[] = "__tmpdata__";
+constexpr char kStyledFolderCode1[] = "VORNE Styled Presets One";
+
+// Strings 3 and 4 name the folders as Cellora's do; 20013 and 20014 as Amplex's, with only the
+// folder name of language code 1 (20023) present, so the backup name falls back to code 0.
+constexpr std::array<xt::Resource, 6> kResources = {{
+    {xt::kResourceString, 3, kPresetFolder, sizeof kPresetFolder},
+    {xt::kResourceString, 4, kBackupFolder, sizeof kBackupFolder},
+    {xt::kResourceString, 20013, kStyledFolder, sizeof kStyledFolder},
+    {xt::kResourceString, 20014, kStyledBackup, sizeof kStyledBackup},
+    {xt::kResourceString, 20023, kStyledFolderCode1, sizeof kStyledFolderCode1},
+    {xt::kResourceVersion, 1, kVersion, sizeof kVersion - 1},
+}};
+
+void configurePresets(int32_t folderNameId, int32_t backupNameId, int32_t languageStride)
+{
+    foundation::configurePresetFolder({
+        .folderNameId = folderNameId,
+        .backupNameId = backupNameId,
+        .languageStride = languageStride,
+        .settings = {
+            .read = &readSettingsFile,
+            .write = &writeSettingsFile,
+            .create = &createSettingsFile,
+            .afterScan = &countScan,
+            .afterSaveOrRename = &countSaveOrRename,
+            .afterDeleteOrRefusedSave = &countDeleteOrRefusedSave,
+        },
+    });
+}
+
+void presetFolders(char* folder, char* backup, size_t size)
+{
+    std::strncpy(folder, foundation::presetFolderPath().c_str(), size - 1);
+    folder[size - 1] = '\0';
+    std::strncpy(backup, foundation::presetBackupFolderPath().c_str(), size - 1);
+    backup[size - 1] = '\0';
+}
+
+void disposeHandle(xt::Handle handle)
+{
+    xt::calls::DisposeHandle(handle);
+}
+
+xt::TextObject newTextObject(const char* chars, int32_t length)
+{
+    return xt::calls::NewTextObject(chars, 0, length);
+}
+
+void disposeTextObject(xt::TextObject text)
+{
+    xt::calls::DisposeTextObject(text);
+}
+
+void setCursorKind(int32_t kind)
+{
+    xt::calls::SetCursorKind(kind);
+}
+
+void textToCString(xt::TextObject text, char* buffer)
+{
+    foundation::TextToCString(text, buffer);
+}
+
+void textToCStringBounded(xt::TextObject text, char* buffer, int32_t capacity)
+{
+    foundation::TextToCString(text, buffer, capacity);
+}
+
+} // namespace
+} // namespace probe
+
+XT_DEFINE_PLUGIN(probe::kProbe, probe::kResources);
+
+extern "C" XT_PLUGIN_EXPORT const probe::ProbeApi XTFoundationProbe{
+    .languageCode = &foundation::languageCode,
+    .windowId = &foundation::windowId,
+    .disposeHandle = &probe::disposeHandle,
+    .newTextObject = &probe::newTextObject,
+    .disposeTextObject = &probe::disposeTextObject,
+    .handleArrayNew = &foundation::HandleArrayNew,
+    .handleArrayCopy = &foundation::HandleArrayCopy,
+    .handleArraySetCount = &foundation::HandleArraySetCount,
+    .handleArrayInsert = &foundation::HandleArrayInsert,
+    .handleArrayAppend = &foundation::HandleArrayAppend,
+    .handleArrayDelete = &foundation::HandleArrayDelete,
+    .handleArraySort = &foundation::HandleArraySort,
+    .handleArraySearch = &foundation::HandleArraySearch,
+    .textToCString = &probe::textToCString,
+    .textToCStringBounded = &probe::textToCStringBounded,
+    .textToCStringChecked = &foundation::TextToCStringChecked,
+    .containsString = &foundation::ContainsString,
+    .readVersionText = &foundation::ReadVersionText,
+    .warningBox = &foundation::WarningBox,
+    .setCursorKind = &probe::setCursorKind,
+    .configurePresets = &probe::configurePresets,
+    .initPresetFolders = &foundation::InitPresetFolders,
+    .discardPresetList = &foundation::DiscardPresetList,
+    .fillPresetList = &foundation::FillPresetList,
+    .savePresetAs = &foundation::SavePresetAs,
+    .renamePreset = &foundation::RenamePreset,
+    .deletePreset = &foundation::DeletePreset,
+    .saveSelectedPreset = &foundation::SaveSelectedPreset,
+    .loadPresetAt = &foundation::LoadPresetAt,
+    .revertPresetFolder = &foundation::RevertPresetFolder,
+    .presetList = &foundation::presetList,
+    .presetBackupValid = &foundation::presetBackupValid,
+    .presetFolders = &probe::presetFolders,
+    .workingSettings = &probe::workingSettings,
+    .hookCounts = &probe::hookCounts,
+};

@@ -1,0 +1,71 @@
+// Builds the request and service tables from the contract's rows.
+#include "host/api/interface_tables.h"
+
+namespace host::api {
+namespace {
+
+void* word(uint32_t value)
+{
+    return reinterpret_cast<void*>(static_cast<uintptr_t>(value));
+}
+
+void* slotFor(const OperationRegistry& registry, uint32_t number)
+{
+    if (number == 0)
+        return nullptr;
+    if (void* entry = registry.entry(number))
+        return entry;
+    return trapFor(number);
+}
+
+} // namespace
+
+InterfaceTables::InterfaceTables(const OperationRegistry& registry)
+{
+    for (const auto& row : xt::kRequestTable.rows) {
+        std::vector<void*> table(static_cast<size_t>(row.length));
+        table[0] = word(xt::kRequestListVersion);
+        for (int32_t k = 1; k < row.length; ++k)
+            table[static_cast<size_t>(k)] = slotFor(registry, xt::kRequestTable.words[row.offset + static_cast<uint32_t>(k)]);
+        m_requests.push_back(std::move(table));
+    }
+    for (const auto& service : xt::kServiceTable.rows) {
+        std::vector<void*> table(static_cast<size_t>(service.count) + 1);
+        table[0] = word(static_cast<uint32_t>(service.count));
+        for (int32_t k = 1; k <= service.count; ++k)
+            table[static_cast<size_t>(k)] = slotFor(registry, xt::kServiceTable.words[service.offset + static_cast<uint32_t>(k)]);
+        m_services.push_back(std::move(table));
+    }
+}
+
+std::optional<size_t> InterfaceTables::requestRowOf(xt::FourLetterCode code)
+{
+    for (size_t row = 0; row < xt::kRequestTable.rows.size(); ++row) {
+        if (xt::kRequestTable.rows[row].code == code)
+            return row;
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> InterfaceTables::serviceOf(xt::FourLetterCode code)
+{
+    for (size_t index = 0; index < xt::kServiceTable.rows.size(); ++index) {
+        if (xt::kServiceTable.rows[index].code == code)
+            return index;
+    }
+    return std::nullopt;
+}
+
+bool InterfaceTables::listMatchesRow(size_t row, const uint32_t* list, int32_t length)
+{
+    const auto& expected = xt::kRequestTable.rows.at(row);
+    if (!list || length != expected.length)
+        return false;
+    for (int32_t k = 0; k < length; ++k) {
+        if (list[k] != xt::kRequestTable.words[expected.offset + static_cast<uint32_t>(k)])
+            return false;
+    }
+    return true;
+}
+
+} // namespace host::api

@@ -1,0 +1,89 @@
+// The host's operations by number, each wrapped in an entry that counts its calls and consults fault injection.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+#include <unordered_map>
+
+#include "xtapi/operations.h"
+
+namespace host::api {
+
+namespace detail {
+
+/// Counts the call with the current host's fault injector and says whether it is to fail.
+bool operationFails(std::string_view name);
+
+template <class T>
+T failureValue()
+{
+    if constexpr (std::is_pointer_v<T>)
+        return nullptr;
+    else
+        return static_cast<T>(-1);
+}
+
+struct NoFailure {};
+
+template <class Op, class Signature, auto Function, auto Failure>
+struct Entry;
+
+template <class Op, class Ret, class... Args, auto Function, auto Failure>
+struct Entry<Op, Ret(Args...), Function, Failure> {
+    static Ret call(Args... args)
+    {
+        if (!operationFails(Op::name))
+            return Function(args...);
+        if constexpr (!std::is_same_v<std::remove_cvref_t<decltype(Failure)>, NoFailure>)
+            return Failure(args...);
+        else if constexpr (!std::is_void_v<Ret>)
+            return failureValue<Ret>();
+    }
+};
+
+} // namespace detail
+
+/// Maps operation numbers to the host's entries. Registration is explicit (one function per area,
+/// called when a host starts); a function whose type differs from the contract's does not compile.
+class OperationRegistry {
+public:
+    /// Registers `Function` for operation `Op`; a failing call returns -1, null or nothing.
+    template <class Op, auto Function>
+    void add()
+    {
+        checkSignature<Op, Function>();
+        insert(Op::number, reinterpret_cast<void*>(&detail::Entry<Op, typename Op::Signature, Function, detail::NoFailure{}>::call));
+    }
+
+    /// Registers `Function` with its own failure: an injected failure calls `Failure` with the same arguments.
+    template <class Op, auto Function, auto Failure>
+    void add()
+    {
+        checkSignature<Op, Function>();
+        checkSignature<Op, Failure>();
+        insert(Op::number, reinterpret_cast<void*>(&detail::Entry<Op, typename Op::Signature, Function, Failure>::call));
+    }
+
+    /// The entry of an implemented operation, or null.
+    void* entry(uint32_t number) const;
+    size_t size() const { return m_entries.size(); }
+
+private:
+    template <class Op, auto Function>
+    static constexpr void checkSignature()
+    {
+        static_assert(std::is_same_v<decltype(Function), typename Op::Signature*>,
+            "the host's function must have the signature that xtapi/operations.def gives the operation");
+    }
+
+    void insert(uint32_t number, void* entry);
+
+    std::unordered_map<uint32_t, void*> m_entries;
+};
+
+/// The stand-in for an operation of the contract that the host does not implement: it prints
+/// "host operation <number> <Name> is not implemented" and aborts. Null for a number not in the contract.
+void* trapFor(uint32_t number);
+
+} // namespace host::api

@@ -1,0 +1,84 @@
+// The session script as parsed commands: what each line asks the host to do.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace host::app {
+
+/// `new [pages N] [size W x H]`: sizes in points; an absent value takes the host's default.
+struct NewDocumentCommand {
+    std::optional<int> pages;
+    std::optional<double> width;
+    std::optional<double> height;
+    bool operator==(const NewDocumentCommand&) const = default;
+};
+
+struct OpenDocumentCommand {
+    std::string path;
+    bool operator==(const OpenDocumentCommand&) const = default;
+};
+
+struct SaveDocumentCommand {
+    std::string path;
+    bool operator==(const SaveDocumentCommand&) const = default;
+};
+
+/// `menu VORNE > Cellora...`: a menu in the bar by its title, and an item of it by its label.
+struct ChooseMenuCommand {
+    std::string title;
+    std::string item;
+    bool operator==(const ChooseMenuCommand&) const = default;
+};
+
+enum class Answer { Ok, Cancel, Yes, No };
+
+/// Queues the answer the scripted user gives to the next message box.
+struct AnswerCommand {
+    Answer answer;
+    bool operator==(const AnswerCommand&) const = default;
+};
+
+struct ListMenusCommand {
+    bool operator==(const ListMenusCommand&) const = default;
+};
+
+struct ExpectMessageCommand {
+    std::string text;
+    bool operator==(const ExpectMessageCommand&) const = default;
+};
+
+struct EchoCommand {
+    std::string text;
+    bool operator==(const EchoCommand&) const = default;
+};
+
+using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, SaveDocumentCommand, ChooseMenuCommand,
+    AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand>;
+
+struct Command {
+    int line = 0;
+    CommandAction action;
+    bool operator==(const Command&) const = default;
+};
+
+struct Script {
+    std::vector<Command> commands;
+    bool operator==(const Script&) const = default;
+};
+
+/// A line the parser refused, or a command that failed while the script ran.
+struct ScriptError {
+    int line = 0;
+    std::string message;
+    bool operator==(const ScriptError&) const = default;
+};
+
+/// "session.txt:4: unknown command "frobnicate"".
+std::string formatScriptError(const std::string& scriptName, const ScriptError& error);
+
+const char* answerLabel(Answer answer);
+
+} // namespace host::app

@@ -1,0 +1,240 @@
+// Reads the text of a session script into commands, one command a line.
+#include "host/app/script_parser.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace host::app {
+namespace {
+
+/// A sanity limit on what one command may ask for; the host's own page-layout programs stop at 2000 pages.
+constexpr int kMaxPages = 2000;
+/// Page sides are 16.16 fixed values of points, which stop below 32768.
+constexpr double kPointsLimit = 32768.0;
+
+/// What one line became: a command, or why it was refused.
+struct LineResult {
+    std::optional<CommandAction> action;
+    std::string error;
+};
+
+LineResult refuse(std::string why)
+{
+    return {std::nullopt, std::move(why)};
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string_view trim(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+/// Splits off the first word; `rest` keeps what follows, trimmed.
+std::string_view firstWord(std::string_view text, std::string_view& rest)
+{
+    size_t end = 0;
+    while (end < text.size() && !isBlank(text[end]))
+        ++end;
+    rest = trim(text.substr(end));
+    return text.substr(0, end);
+}
+
+std::vector<std::string_view> words(std::string_view text)
+{
+    std::vector<std::string_view> result;
+    std::string_view rest = trim(text);
+    while (!rest.empty())
+        result.push_back(firstWord(rest, rest));
+    return result;
+}
+
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+std::optional<int> parseCount(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kMaxPages)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseLength(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value > 0 && value < kPointsLimit))
+        return std::nullopt;
+    return value;
+}
+
+/// "612 x 792", "612x792" and "612 x792" all name the same size.
+bool parseSize(std::string_view text, NewDocumentCommand& command)
+{
+    const size_t cross = text.find('x');
+    if (cross == std::string_view::npos)
+        return false;
+    command.width = parseLength(trim(text.substr(0, cross)));
+    command.height = parseLength(trim(text.substr(cross + 1)));
+    return command.width && command.height;
+}
+
+bool isNewOption(std::string_view word)
+{
+    return word == "pages" || word == "size";
+}
+
+LineResult parseNew(std::string_view arguments)
+{
+    NewDocumentCommand command;
+    const auto tokens = words(arguments);
+    for (size_t i = 0; i < tokens.size();) {
+        const std::string_view option = tokens[i++];
+        if (option == "pages") {
+            if (command.pages)
+                return refuse("new: \"pages\" is given twice");
+            command.pages = i < tokens.size() ? parseCount(tokens[i++]) : std::nullopt;
+            if (!command.pages)
+                return refuse("new: \"pages\" needs a whole number from 1 to 2000");
+            continue;
+        }
+        if (option == "size") {
+            if (command.width)
+                return refuse("new: \"size\" is given twice");
+            std::string size;
+            while (i < tokens.size() && !isNewOption(tokens[i]))
+                size += tokens[i++];
+            if (!parseSize(size, command))
+                return refuse("new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\"");
+            continue;
+        }
+        return refuse("new: unknown option " + quoted(option) + " (expected \"pages N\" or \"size W x H\")");
+    }
+    return {command, {}};
+}
+
+LineResult parseOpen(std::string_view arguments)
+{
+    if (arguments.empty())
+        return refuse("open: a file name is missing");
+    return {OpenDocumentCommand{std::string(arguments)}, {}};
+}
+
+LineResult parseSave(std::string_view arguments)
+{
+    if (arguments.empty())
+        return refuse("save: a file name is missing");
+    return {SaveDocumentCommand{std::string(arguments)}, {}};
+}
+
+LineResult parseMenu(std::string_view arguments)
+{
+    const size_t arrow = arguments.find('>');
+    if (arrow == std::string_view::npos)
+        return refuse("menu: expected a menu title and an item, like \"VORNE > Cellora...\"");
+    const std::string_view title = trim(arguments.substr(0, arrow));
+    const std::string_view item = trim(arguments.substr(arrow + 1));
+    if (title.empty() || item.empty() || item.find('>') != std::string_view::npos)
+        return refuse("menu: expected a menu title and an item, like \"VORNE > Cellora...\"");
+    return {ChooseMenuCommand{std::string(title), std::string(item)}, {}};
+}
+
+LineResult parseAnswer(std::string_view arguments)
+{
+    static constexpr Answer kAnswers[] = {Answer::Ok, Answer::Cancel, Answer::Yes, Answer::No};
+    for (Answer answer : kAnswers) {
+        if (arguments == answerLabel(answer))
+            return {AnswerCommand{answer}, {}};
+    }
+    return refuse("answer: expected OK, Cancel, Yes or No, not " + quoted(arguments));
+}
+
+LineResult parseListMenus(std::string_view arguments)
+{
+    if (!arguments.empty())
+        return refuse("list-menus: takes no argument");
+    return {ListMenusCommand{}, {}};
+}
+
+LineResult parseExpectMessage(std::string_view arguments)
+{
+    if (arguments.empty())
+        return refuse("expect-message: the expected text is missing");
+    return {ExpectMessageCommand{std::string(arguments)}, {}};
+}
+
+LineResult parseEcho(std::string_view arguments)
+{
+    return {EchoCommand{std::string(arguments)}, {}};
+}
+
+struct CommandSyntax {
+    std::string_view name;
+    LineResult (*parse)(std::string_view arguments);
+};
+
+constexpr CommandSyntax kCommands[] = {
+    {"new", parseNew},
+    {"open", parseOpen},
+    {"save", parseSave},
+    {"menu", parseMenu},
+    {"answer", parseAnswer},
+    {"list-menus", parseListMenus},
+    {"expect-message", parseExpectMessage},
+    {"echo", parseEcho},
+};
+
+LineResult parseLine(std::string_view line)
+{
+    std::string_view arguments;
+    const std::string_view name = firstWord(line, arguments);
+    for (const auto& syntax : kCommands) {
+        if (syntax.name == name)
+            return syntax.parse(arguments);
+    }
+    return refuse("unknown command " + quoted(name));
+}
+
+bool isComment(std::string_view line)
+{
+    return line.empty() || line.front() == '#';
+}
+
+} // namespace
+
+ParseResult parseScript(std::string_view text)
+{
+    Script script;
+    std::vector<ScriptError> errors;
+    int lineNumber = 0;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        const std::string_view line = trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        ++lineNumber;
+        if (isComment(line))
+            continue;
+        LineResult result = parseLine(line);
+        if (!result.action) {
+            errors.push_back({lineNumber, std::move(result.error)});
+            continue;
+        }
+        script.commands.push_back({lineNumber, std::move(*result.action)});
+    }
+    if (!errors.empty())
+        return {std::nullopt, std::move(errors)};
+    return {std::move(script), {}};
+}
+
+} // namespace host::app

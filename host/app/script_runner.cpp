@@ -1,0 +1,176 @@
+// Runs a parsed session script: each command against the host, what the session shows printed as it happens.
+#include "host/app/script_runner.h"
+
+#include <cmath>
+#include <variant>
+
+#include "host/app/console_format.h"
+#include "host/host.h"
+#include "host/model/document_json.h"
+
+namespace host::app {
+namespace {
+
+ui::Button buttonFor(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok:
+        return ui::Button::Ok;
+    case Answer::Cancel:
+        return ui::Button::Cancel;
+    case Answer::Yes:
+        return ui::Button::Yes;
+    case Answer::No:
+        return ui::Button::No;
+    }
+    return ui::Button::Ok;
+}
+
+xt::Fixed fixedFromPoints(double points)
+{
+    return static_cast<xt::Fixed>(std::lround(points * xt::kFixedOne));
+}
+
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner(Host& host, std::ostream& out, std::ostream& err, std::filesystem::path workDirectory)
+    : m_host(host), m_out(out), m_err(err), m_workDirectory(std::move(workDirectory))
+{
+    // Whatever the host showed before the script (while loading plug-ins) is not the script's to report.
+    m_boxesShown = m_host.messageBoxes().size();
+    m_beepsShown = m_host.beeps().size();
+    m_errorReportsShown = m_host.errorReports().size();
+}
+
+ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName)
+{
+    for (const Command& command : script.commands) {
+        m_line = command.line;
+        const Failure failure = std::visit([this](const auto& action) { return execute(action); }, command.action);
+        showNewEvents();
+        if (failure) {
+            m_err << formatScriptError(scriptName, {command.line, *failure}) << "\n";
+            return ExitStatus::Failed;
+        }
+    }
+    if (const Failure failure = unusedAnswers()) {
+        m_err << scriptName << ":" << *failure << "\n";
+        return ExitStatus::Failed;
+    }
+    return ExitStatus::Ok;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const NewDocumentCommand& command)
+{
+    model::DocumentSpec spec;
+    if (command.pages)
+        spec.pageCount = *command.pages;
+    if (command.width && command.height)
+        spec.pageSize = {fixedFromPoints(*command.width), fixedFromPoints(*command.height)};
+    const model::Layout& layout = m_host.newDocument(spec);
+    const model::Project* project = m_host.documents().projectOf(layout);
+    m_out << "[document] new " << quoted(project ? project->name() : layout.name()) << ": "
+          << describePages(layout) << "\n";
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const OpenDocumentCommand& command)
+{
+    const model::OpenResult result = model::openDocument(resolve(command.path), m_host.documents());
+    if (!result)
+        return "open: " + result.error;
+    m_out << "[document] opened " << quoted(command.path) << ": " << describeProject(*result.project) << "\n";
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const SaveDocumentCommand& command)
+{
+    const model::Layout* layout = m_host.currentDocument();
+    const model::Project* project = layout ? m_host.documents().projectOf(*layout) : nullptr;
+    if (!project)
+        return "save: no document is open";
+    const model::SaveResult result = model::saveDocument(*project, resolve(command.path));
+    if (!result)
+        return "save: " + result.error;
+    m_out << "[document] saved " << quoted(project->name()) << " as " << quoted(command.path) << "\n";
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const ChooseMenuCommand& command)
+{
+    const std::string labels = command.title + " > " + command.item;
+    if (m_host.chooseMenuItem(labels))
+        return std::nullopt;
+    if (!m_host.menuBar().find(labels))
+        return "menu: there is no item " + quoted(labels);
+    return "menu: " + quoted(labels) + " is disabled";
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const AnswerCommand& command)
+{
+    m_host.user().answer(buttonFor(command.answer));
+    m_answerLines.push_back(m_line);
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const ListMenusCommand&)
+{
+    // As a user opening the menus sees them: the plug-ins enable and retitle their items first.
+    m_host.updateMenus();
+    for (const std::string& line : m_host.menuLines())
+        m_out << line << "\n";
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const ExpectMessageCommand& command)
+{
+    const auto& boxes = m_host.messageBoxes();
+    if (boxes.empty())
+        return "expect-message: no message box was shown; expected " + quoted(command.text);
+    const std::string& last = boxes.back().text;
+    if (last != command.text)
+        return "expect-message: the last message was " + quoted(last) + ", not " + quoted(command.text);
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const EchoCommand& command)
+{
+    m_out << command.text << "\n";
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::unusedAnswers() const
+{
+    const size_t pending = m_host.user().pending();
+    if (pending == 0 || pending > m_answerLines.size())
+        return std::nullopt;
+    const int line = m_answerLines[m_answerLines.size() - pending];
+    return std::to_string(line) + ": the answer was never used: no message box asked for it ("
+        + std::to_string(pending) + " unused)";
+}
+
+void ScriptRunner::showNewEvents()
+{
+    const auto& boxes = m_host.messageBoxes();
+    for (; m_boxesShown < boxes.size(); ++m_boxesShown)
+        m_out << formatMessageBox(boxes[m_boxesShown]) << "\n";
+    const auto& beeps = m_host.beeps();
+    for (; m_beepsShown < beeps.size(); ++m_beepsShown)
+        m_out << "[beep]\n";
+    const auto& reports = m_host.errorReports();
+    for (; m_errorReportsShown < reports.size(); ++m_errorReportsShown)
+        m_out << "[error report] code " << reports[m_errorReportsShown] << "\n";
+}
+
+std::filesystem::path ScriptRunner::resolve(const std::string& path) const
+{
+    const std::filesystem::path given(path);
+    return given.is_absolute() ? given : m_workDirectory / given;
+}
+
+} // namespace host::app

@@ -1,0 +1,65 @@
+// Runs a parsed session script against a host whose plug-ins are loaded and set up.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "host/app/script.h"
+
+namespace host {
+class Host;
+}
+
+namespace host::app {
+
+/// The program's exit status; a script's status is the worst of its commands.
+enum class ExitStatus : int {
+    Ok = 0,
+    Failed = 1,   // a command failed: an expectation unmet, a file refused, a menu item missing
+    BadInput = 2, // the script or the command line itself is wrong
+};
+
+class ScriptRunner {
+public:
+    /// `out` receives what the session shows (messages, menus, echo); `err` what went wrong.
+    /// Relative file names in the script resolve against `workDirectory`.
+    ScriptRunner(Host& host, std::ostream& out, std::ostream& err, std::filesystem::path workDirectory);
+
+    /// Runs the commands in order and stops at the first that fails, naming its line.
+    ExitStatus run(const Script& script, const std::string& scriptName);
+
+private:
+    /// Why a command failed; empty when it did what it said.
+    using Failure = std::optional<std::string>;
+
+    Failure execute(const NewDocumentCommand& command);
+    Failure execute(const OpenDocumentCommand& command);
+    Failure execute(const SaveDocumentCommand& command);
+    Failure execute(const ChooseMenuCommand& command);
+    Failure execute(const AnswerCommand& command);
+    Failure execute(const ListMenusCommand& command);
+    Failure execute(const ExpectMessageCommand& command);
+    Failure execute(const EchoCommand& command);
+
+    /// Answers still queued when the script ended: the script expected a box that never came.
+    Failure unusedAnswers() const;
+    /// Prints the message boxes, beeps and error reports that appeared since the last call.
+    void showNewEvents();
+    std::filesystem::path resolve(const std::string& path) const;
+
+    Host& m_host;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    std::filesystem::path m_workDirectory;
+    int m_line = 0;                 // the line of the command running
+    std::vector<int> m_answerLines; // the line of each answer queued, in order
+    size_t m_boxesShown = 0;
+    size_t m_beepsShown = 0;
+    size_t m_errorReportsShown = 0;
+};
+
+} // namespace host::app

@@ -1,0 +1,42 @@
+// The files in examples/ stay usable: the document opens and saves back unchanged, the session parses.
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "host/app/script_parser.h"
+#include "host/app/tests/temporary_folder.h"
+#include "host/model/document_json.h"
+
+namespace host::app {
+namespace {
+
+const std::filesystem::path kExamples = XT_EXAMPLES_DIR;
+
+std::string readFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(Examples, TheExampleDocumentOpensAndSavesBackUnchanged)
+{
+    model::DocumentModel documents;
+    const model::OpenResult opened = model::openDocument(kExamples / "example-document.json", documents);
+    ASSERT_TRUE(opened) << opened.error;
+    EXPECT_EQ(opened.project->layoutCount(), 2u);
+
+    TemporaryFolder folder;
+    ASSERT_TRUE(model::saveDocument(*opened.project, folder.path() / "copy.json"));
+    EXPECT_EQ(readFile(folder.path() / "copy.json"), readFile(kExamples / "example-document.json"));
+}
+
+TEST(Examples, TheExampleSessionParses)
+{
+    const ParseResult parsed = parseScript(readFile(kExamples / "session.txt"));
+    ASSERT_TRUE(parsed.script) << formatScriptError("session.txt", parsed.errors.front());
+    EXPECT_FALSE(parsed.script->commands.empty());
+}
+
+} // namespace
+} // namespace host::app

@@ -1,0 +1,76 @@
+// The parts of the current host, for the operations and the loader (which are called without an object).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "host/api/error_frame.h"
+#include "host/api/fault_injector.h"
+#include "host/api/file_table.h"
+#include "host/api/interface_tables.h"
+#include "host/api/text_objects.h"
+#include "host/host.h"
+#include "host/loader/plugin_registry.h"
+#include "host/model/document_model.h"
+#include "host/ui/menu_bar.h"
+#include "host/ui/message_boxes.h"
+#include "host/ui/window_model.h"
+
+namespace host {
+
+class HostContext {
+public:
+    explicit HostContext(HostOptions options);
+    HostContext(const HostContext&) = delete;
+    HostContext& operator=(const HostContext&) = delete;
+
+    const HostOptions& options() const { return m_options; }
+
+    model::DocumentModel& documents() { return m_documents; }
+
+    ui::MenuBar& menus() { return m_menus; }
+    ui::MessageBoxLog& messageBoxes() { return m_messageBoxes; }
+    ui::ScriptedUser& user() { return m_user; }
+    ui::WindowManager& windows() { return m_windows; }
+    std::vector<int32_t>& cursorKinds() { return m_cursorKinds; }
+
+    api::FaultInjector& faults() { return m_faults; }
+    api::ErrorFrame& errors() { return m_errors; }
+    api::TextObjects& texts() { return m_texts; }
+    api::TextConverters& converters() { return m_converters; }
+    api::FileTable& files() { return m_files; }
+    /// The handles GetResource gave out, which ReleaseResource may free.
+    std::set<xt::Handle>& resourceCopies() { return m_resourceCopies; }
+    const api::InterfaceTables& tables() const { return *m_tables; }
+
+    loader::PluginRegistry& plugins() { return m_plugins; }
+
+    /// Called after each message box, e.g. so a session can print it as it happens.
+    std::function<void(const ui::MessageBoxRecord&)>& messageBoxObserver() { return m_messageBoxObserver; }
+
+private:
+    HostOptions m_options;
+    model::DocumentModel m_documents;
+    ui::MenuBar m_menus;
+    ui::MessageBoxLog m_messageBoxes;
+    ui::ScriptedUser m_user;
+    ui::WindowManager m_windows;
+    std::vector<int32_t> m_cursorKinds;
+    api::FaultInjector m_faults;
+    api::ErrorFrame m_errors;
+    api::TextObjects m_texts;
+    api::TextConverters m_converters;
+    api::FileTable m_files;
+    std::set<xt::Handle> m_resourceCopies;
+    std::unique_ptr<api::InterfaceTables> m_tables;
+    loader::PluginRegistry m_plugins;
+    std::function<void(const ui::MessageBoxRecord&)> m_messageBoxObserver;
+};
+
+/// The current host's parts; there must be a current host.
+HostContext& context();
+
+} // namespace host

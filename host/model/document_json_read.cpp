@@ -1,0 +1,224 @@
+// Reads a JSON document into the model: checked in full first, so a damaged file adds nothing.
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/model/document_json.h"
+#include "host/model/document_json_points.h"
+
+namespace host::model {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+/// The document as read, before any of it reaches the model.
+struct LayoutData {
+    std::string name;
+    std::vector<PageSize> pages;
+};
+
+struct ProjectData {
+    std::string name;
+    std::vector<LayoutData> layouts;
+};
+
+/// Walks the document and keeps the first problem, named by where it sits ("layouts[0].pages[2].width").
+class DocumentChecker {
+public:
+    const std::string& problem() const { return m_problem; }
+
+    bool fail(const std::string& where, const std::string& what)
+    {
+        if (m_problem.empty())
+            m_problem = where.empty() ? what : "\"" + where + "\" " + what;
+        return false;
+    }
+
+    /// Refuses keys this version does not know, so nothing in the file is silently dropped.
+    bool onlyKeys(const Json& object, const std::string& where, std::initializer_list<std::string_view> keys)
+    {
+        for (const auto& [key, value] : object.items()) {
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
+                return fail(join(where, key), "is not part of a version-1 document");
+        }
+        return true;
+    }
+
+    const Json* member(const Json& object, const std::string& where, const char* key)
+    {
+        const auto found = object.find(key);
+        if (found == object.end()) {
+            fail(join(where, key), "is missing");
+            return nullptr;
+        }
+        return &*found;
+    }
+
+    std::optional<std::string> text(const Json& object, const std::string& where, const char* key)
+    {
+        const Json* value = member(object, where, key);
+        if (!value)
+            return std::nullopt;
+        if (!value->is_string()) {
+            fail(join(where, key), "must be a text");
+            return std::nullopt;
+        }
+        return value->get<std::string>();
+    }
+
+    std::optional<xt::Fixed> length(const Json& object, const std::string& where, const char* key)
+    {
+        const Json* value = member(object, where, key);
+        if (!value)
+            return std::nullopt;
+        const auto fixed = fixedFromPoints(*value);
+        if (!fixed || *fixed <= 0) {
+            fail(join(where, key), "must be a length in points above 0 and below 32768");
+            return std::nullopt;
+        }
+        return fixed;
+    }
+
+    const Json* nonEmptyArray(const Json& object, const std::string& where, const char* key, const char* what)
+    {
+        const Json* value = member(object, where, key);
+        if (!value)
+            return nullptr;
+        if (!value->is_array() || value->empty()) {
+            fail(join(where, key), std::string("must be a list of at least one ") + what);
+            return nullptr;
+        }
+        return value;
+    }
+
+    static std::string join(const std::string& where, std::string_view key)
+    {
+        return where.empty() ? std::string(key) : where + "." + std::string(key);
+    }
+
+    static std::string index(const std::string& where, size_t i)
+    {
+        return where + "[" + std::to_string(i) + "]";
+    }
+
+private:
+    std::string m_problem;
+};
+
+std::optional<PageSize> readPage(DocumentChecker& check, const Json& page, const std::string& where)
+{
+    if (!page.is_object()) {
+        check.fail(where, "must be a page like {\"width\": 612, \"height\": 792}");
+        return std::nullopt;
+    }
+    if (!check.onlyKeys(page, where, {"width", "height"}))
+        return std::nullopt;
+    const auto width = check.length(page, where, "width");
+    const auto height = check.length(page, where, "height");
+    if (!width || !height)
+        return std::nullopt;
+    return PageSize{*width, *height};
+}
+
+std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout, const std::string& where)
+{
+    if (!layout.is_object()) {
+        check.fail(where, "must be a layout with a name and pages");
+        return std::nullopt;
+    }
+    if (!check.onlyKeys(layout, where, {"name", "pages"}))
+        return std::nullopt;
+    LayoutData data;
+    const auto name = check.text(layout, where, "name");
+    const Json* pages = check.nonEmptyArray(layout, where, "pages", "page");
+    if (!name || !pages)
+        return std::nullopt;
+    data.name = *name;
+    for (size_t i = 0; i < pages->size(); ++i) {
+        const auto page = readPage(check, (*pages)[i], DocumentChecker::index(DocumentChecker::join(where, "pages"), i));
+        if (!page)
+            return std::nullopt;
+        data.pages.push_back(*page);
+    }
+    return data;
+}
+
+bool checkFormat(DocumentChecker& check, const Json& document)
+{
+    if (!document.is_object())
+        return check.fail("", "not a VORNE layout document (expected a JSON object)");
+    const auto format = document.find("format");
+    if (format == document.end() || !format->is_string() || format->get<std::string>() != kDocumentFormat)
+        return check.fail("", "not a VORNE layout document (\"format\" is not \"vorne-layout\")");
+    const auto version = document.find("version");
+    if (version == document.end() || !version->is_number_integer())
+        return check.fail("version", "must be a whole number");
+    if (*version != kDocumentFormatVersion) {
+        return check.fail("", "written in document format version " + version->dump() + "; this host reads version "
+                + std::to_string(kDocumentFormatVersion));
+    }
+    return check.onlyKeys(document, "", {"format", "version", "name", "layouts"});
+}
+
+std::optional<ProjectData> readProject(DocumentChecker& check, const Json& document)
+{
+    if (!checkFormat(check, document))
+        return std::nullopt;
+    ProjectData data;
+    const auto name = check.text(document, "", "name");
+    const Json* layouts = check.nonEmptyArray(document, "", "layouts", "layout");
+    if (!name || !layouts)
+        return std::nullopt;
+    data.name = *name;
+    for (size_t i = 0; i < layouts->size(); ++i) {
+        auto layout = readLayout(check, (*layouts)[i], DocumentChecker::index("layouts", i));
+        if (!layout)
+            return std::nullopt;
+        data.layouts.push_back(std::move(*layout));
+    }
+    return data;
+}
+
+Project& addToModel(const ProjectData& data, DocumentModel& model)
+{
+    Project& project = model.addProject(data.name);
+    for (const LayoutData& layoutData : data.layouts) {
+        Layout& layout = project.addLayout(layoutData.name);
+        for (const PageSize& size : layoutData.pages)
+            layout.appendPage(size);
+    }
+    return project;
+}
+
+/// nlohmann's messages start with an internal tag ("[json.exception.parse_error.101] ") a user has no use for.
+std::string withoutExceptionTag(const std::string& message)
+{
+    const size_t end = message.find("] ");
+    return message.starts_with("[json.exception.") && end != std::string::npos ? message.substr(end + 2) : message;
+}
+
+} // namespace
+
+OpenResult documentFromJson(const Json& document, DocumentModel& model)
+{
+    DocumentChecker check;
+    const auto data = readProject(check, document);
+    if (!data)
+        return {nullptr, check.problem()};
+    return {&addToModel(*data, model), {}};
+}
+
+OpenResult documentFromText(std::string_view text, DocumentModel& model)
+{
+    Json document;
+    try {
+        document = Json::parse(text);
+    } catch (const Json::exception& error) {
+        // Besides syntax errors the parser throws out_of_range for a number beyond a double.
+        return {nullptr, "not valid JSON: " + withoutExceptionTag(error.what())};
+    }
+    return documentFromJson(document, model);
+}
+
+} // namespace host::model

@@ -1,0 +1,37 @@
+// Writes a project as a JSON document: its format and version, layouts and pages.
+#include "host/model/document_json.h"
+
+#include "host/model/document_json_points.h"
+
+namespace host::model {
+namespace {
+
+nlohmann::ordered_json pageToJson(const Page& page)
+{
+    return {{"width", pointsFromFixed(page.size().width)}, {"height", pointsFromFixed(page.size().height)}};
+}
+
+nlohmann::ordered_json layoutToJson(const Layout& layout)
+{
+    nlohmann::ordered_json pages = nlohmann::ordered_json::array();
+    for (const Page& page : layout.pages())
+        pages.push_back(pageToJson(page));
+    return {{"name", layout.name()}, {"pages", std::move(pages)}};
+}
+
+} // namespace
+
+nlohmann::ordered_json documentToJson(const Project& project)
+{
+    nlohmann::ordered_json layouts = nlohmann::ordered_json::array();
+    for (size_t i = 0; i < project.layoutCount(); ++i)
+        layouts.push_back(layoutToJson(project.layout(i)));
+    return {
+        {"format", kDocumentFormat},
+        {"version", kDocumentFormatVersion},
+        {"name", project.name()},
+        {"layouts", std::move(layouts)},
+    };
+}
+
+} // namespace host::model

@@ -1,0 +1,115 @@
+// Projects, layouts and pages, and the current layout.
+#include "host/model/document_model.h"
+
+#include <algorithm>
+
+namespace host::model {
+
+Layout::Layout(int16_t id, xt::DocumentRef ref, std::string name, ReferenceAllocator& references)
+    : m_id(id), m_ref(ref), m_name(std::move(name)), m_references(&references)
+{
+}
+
+const Page* Layout::findPage(int32_t ref) const
+{
+    auto found = std::find_if(m_pages.begin(), m_pages.end(), [&](const Page& page) { return page.ref() == ref; });
+    return found == m_pages.end() ? nullptr : &*found;
+}
+
+Page& Layout::appendPage(PageSize size)
+{
+    return insertPage(m_pages.size(), size);
+}
+
+Page& Layout::insertPage(size_t index, PageSize size)
+{
+    if (index > m_pages.size())
+        index = m_pages.size();
+    return *m_pages.insert(m_pages.begin() + static_cast<std::ptrdiff_t>(index), Page(m_references->next(), size));
+}
+
+bool Layout::removePage(size_t index)
+{
+    if (index >= m_pages.size())
+        return false;
+    m_pages.erase(m_pages.begin() + static_cast<std::ptrdiff_t>(index));
+    return true;
+}
+
+Project::Project(std::string name, DocumentModel& model) : m_name(std::move(name)), m_model(&model) {}
+
+Layout& Project::addLayout(std::string name)
+{
+    const int16_t id = m_model->nextLayoutId();
+    const xt::DocumentRef ref = m_model->references().next();
+    m_layouts.push_back(std::make_unique<Layout>(id, ref, std::move(name), m_model->references()));
+    return *m_layouts.back();
+}
+
+Layout& DocumentModel::newDocument(const DocumentSpec& spec)
+{
+    Project& project = addProject(spec.name);
+    Layout& layout = project.addLayout("Layout 1");
+    for (int32_t i = 0; i < spec.pageCount; ++i)
+        layout.appendPage(spec.pageSize);
+    m_current = &layout;
+    return layout;
+}
+
+Project& DocumentModel::addProject(std::string name)
+{
+    m_projects.push_back(std::make_unique<Project>(std::move(name), *this));
+    return *m_projects.back();
+}
+
+bool DocumentModel::closeProject(const Project& project)
+{
+    auto found = std::find_if(m_projects.begin(), m_projects.end(), [&](const auto& entry) { return entry.get() == &project; });
+    if (found == m_projects.end())
+        return false;
+    const bool heldCurrent = m_current && projectOf(*m_current) == &project;
+    m_projects.erase(found);
+    if (!heldCurrent)
+        return true;
+    m_current = nullptr;
+    for (auto& remaining : m_projects) {
+        if (remaining->layoutCount() > 0)
+            m_current = &remaining->layout(remaining->layoutCount() - 1);
+    }
+    return true;
+}
+
+Layout* DocumentModel::findById(int16_t id)
+{
+    for (auto& project : m_projects) {
+        for (size_t i = 0; i < project->layoutCount(); ++i) {
+            if (project->layout(i).id() == id)
+                return &project->layout(i);
+        }
+    }
+    return nullptr;
+}
+
+Layout* DocumentModel::findByRef(xt::DocumentRef ref)
+{
+    for (auto& project : m_projects) {
+        for (size_t i = 0; i < project->layoutCount(); ++i) {
+            if (project->layout(i).ref() == ref)
+                return &project->layout(i);
+        }
+    }
+    return nullptr;
+}
+
+Project* DocumentModel::projectOf(const Layout& layout)
+{
+    for (auto& project : m_projects) {
+        for (size_t i = 0; i < project->layoutCount(); ++i) {
+            if (&project->layout(i) == &layout)
+                return project.get();
+        }
+    }
+    return nullptr;
+}
+
+} // namespace host::model

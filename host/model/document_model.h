@@ -1,0 +1,110 @@
+// The host's documents: projects holding layouts, layouts holding pages, and the current layout.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/model/page.h"
+#include "host/model/reference_allocator.h"
+#include "xtapi/types.h"
+
+namespace host::model {
+
+/// What a new document looks like; the defaults are the host's own (one US Letter page).
+struct DocumentSpec {
+    int32_t pageCount = 1;
+    PageSize pageSize{};
+    std::string name = "Project1";
+};
+
+/// A layout is what the plug-ins call a document: an id for GetCurrentDocument and a reference
+/// for the operations that take one.
+class Layout {
+public:
+    Layout(int16_t id, xt::DocumentRef ref, std::string name, ReferenceAllocator& references);
+
+    int16_t id() const { return m_id; }
+    xt::DocumentRef ref() const { return m_ref; }
+    const std::string& name() const { return m_name; }
+    void rename(std::string name) { m_name = std::move(name); }
+
+    size_t pageCount() const { return m_pages.size(); }
+    const Page& page(size_t index) const { return m_pages.at(index); }
+    Page& page(size_t index) { return m_pages.at(index); }
+    const std::vector<Page>& pages() const { return m_pages; }
+    /// Looks a page up by its reference; null when this layout has none with it.
+    const Page* findPage(int32_t ref) const;
+
+    Page& appendPage(PageSize size);
+    Page& insertPage(size_t index, PageSize size);
+    bool removePage(size_t index);
+
+private:
+    int16_t m_id;
+    xt::DocumentRef m_ref;
+    std::string m_name;
+    ReferenceAllocator* m_references;
+    std::vector<Page> m_pages;
+};
+
+/// A project is one document file; it holds one or more layouts.
+class Project {
+public:
+    Project(std::string name, class DocumentModel& model);
+
+    const std::string& name() const { return m_name; }
+    void rename(std::string name) { m_name = std::move(name); }
+
+    size_t layoutCount() const { return m_layouts.size(); }
+    Layout& layout(size_t index) { return *m_layouts.at(index); }
+    const Layout& layout(size_t index) const { return *m_layouts.at(index); }
+
+    /// Adds an empty layout (no pages yet) at the end of the project.
+    Layout& addLayout(std::string name);
+
+private:
+    std::string m_name;
+    DocumentModel* m_model;
+    std::vector<std::unique_ptr<Layout>> m_layouts;
+};
+
+/// Every open project, and which layout is current.
+class DocumentModel {
+public:
+    DocumentModel() = default;
+    DocumentModel(const DocumentModel&) = delete;
+    DocumentModel& operator=(const DocumentModel&) = delete;
+
+    /// A new project with one layout of `spec.pageCount` pages, made current.
+    Layout& newDocument(const DocumentSpec& spec = {});
+    /// An empty project, not current; callers (such as the JSON reader) fill it and then make it current.
+    Project& addProject(std::string name);
+    /// Closes the project; when it held the current layout, the last remaining layout becomes current.
+    bool closeProject(const Project& project);
+
+    size_t projectCount() const { return m_projects.size(); }
+    Project& project(size_t index) { return *m_projects.at(index); }
+    const Project& project(size_t index) const { return *m_projects.at(index); }
+
+    Layout* current() { return m_current; }
+    const Layout* current() const { return m_current; }
+    void setCurrent(Layout* layout) { m_current = layout; }
+
+    Layout* findById(int16_t id);
+    Layout* findByRef(xt::DocumentRef ref);
+    Project* projectOf(const Layout& layout);
+
+    ReferenceAllocator& references() { return m_references; }
+    int16_t nextLayoutId() { return m_nextLayoutId++; }
+
+private:
+    ReferenceAllocator m_references;
+    int16_t m_nextLayoutId = 1;
+    std::vector<std::unique_ptr<Project>> m_projects;
+    Layout* m_current = nullptr;
+};
+
+} // namespace host::model

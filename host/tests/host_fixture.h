@@ -1,0 +1,45 @@
+// A host on a fresh system folder, and typed access to the host's operations through its own tables.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "host/host.h"
+#include "host/host_context.h"
+#include "win32/tests/temp_folder.h"
+#include "xtapi/operations.h"
+
+namespace host_tests {
+
+/// The host's entry for an operation, taken from the table a plug-in would acquire.
+template <class Op>
+auto hostOp()
+{
+    constexpr xt::OperationPlace place = xt::placeOf(Op::number);
+    static_assert(place.kind != xt::OperationPlace::None);
+    const auto& tables = host::context().tables();
+    void* const* table = place.kind == xt::OperationPlace::Service ? tables.serviceTable(place.index)
+                                                                   : tables.requestTable(place.index);
+    return reinterpret_cast<typename Op::Signature*>(table[place.slot]);
+}
+
+class HostTest : public ::testing::Test {
+protected:
+    HostTest() { m_host = std::make_unique<host::Host>(options()); }
+
+    virtual host::HostOptions options() const
+    {
+        host::HostOptions options;
+        options.systemDirectory = m_folder.path();
+        return options;
+    }
+
+    host::Host& host() { return *m_host; }
+    std::filesystem::path sys(const std::string& relative) const { return m_folder.path() / relative; }
+
+    testing_support::TempFolder m_folder;
+    std::unique_ptr<host::Host> m_host;
+};
+
+} // namespace host_tests

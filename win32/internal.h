@@ -1,0 +1,13 @@
+// What the Windows layer's files share among themselves; not for the host or the plug-ins.
+#pragma once
+
+#include "win32/windows.h"
+
+namespace win32::detail {
+
+void setLastError(DWORD error);
+void resetFiles();
+void resetResources();
+void resetUser();
+
+} // namespace win32::detail

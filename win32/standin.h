@@ -1,0 +1,120 @@
+// The stand-in's own controls over the Windows layer, called only by the host and by tests.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "win32/windows.h"
+#include "xtapi/records.h"
+#include "xtapi/types.h"
+
+namespace win32 {
+
+// ---- Relocatable memory: the blocks behind host handles and GlobalAlloc.
+
+/// Memory errors as GetMemoryError reports them.
+inline constexpr int16_t kMemoryOk = 0;
+inline constexpr int16_t kMemoryFull = -108;   // not enough room, or a locked block that would have to move
+inline constexpr int16_t kNilHandle = -109;    // a null master pointer
+inline constexpr int16_t kBadHandle = -111;    // not a handle this memory manager gave out
+inline constexpr int16_t kBadSize = -116;      // a negative size
+/// The largest block the stand-in hands out; bigger requests fail as a full memory would.
+inline constexpr int32_t kMaxBlockSize = 256 * 1024 * 1024;
+
+/// The lock bit of a handle's state byte.
+inline constexpr uint8_t kHandleLocked = 0x80;
+
+/// A zero-filled block of `size` bytes behind a new handle; null (and kMemoryFull) when it cannot be made.
+xt::Handle newHandle(int32_t size);
+void disposeHandle(xt::Handle handle);
+/// The block's size, or -1 for something that is not a live handle.
+int32_t handleSize(xt::Handle handle);
+/// Resizes the block. An unlocked block that grows always moves to a new address (so a pointer kept
+/// across the call goes stale, as on the real host); a locked block that would have to grow fails.
+bool setHandleSize(xt::Handle handle, int32_t size);
+void lockHandle(xt::Handle handle);
+void unlockHandle(xt::Handle handle);
+uint8_t handleState(xt::Handle handle);
+void setHandleState(xt::Handle handle, uint8_t state);
+bool isHandle(xt::Handle handle);
+/// A new handle holding a copy of the block, or null.
+xt::Handle copyHandle(xt::Handle handle);
+/// Non-relocatable blocks (NewPointer).
+char* newPointer(int32_t size);
+void disposePointer(void* pointer);
+/// The result of the last memory call.
+int16_t memoryError();
+/// Sets it, for a host call that fails without reaching the memory manager.
+void setMemoryError(int16_t error);
+
+/// Makes the allocation `n` allocations from now fail (n = 1: the next one). Counts new handles,
+/// new pointers and blocks that grow.
+void failAllocation(int32_t n = 1);
+/// Debug switch: every resize of an unlocked block moves it, also when it shrinks.
+void setMoveOnEveryResize(bool on);
+size_t liveHandleCount();
+
+// ---- Files and paths.
+
+/// The real folder behind "C:\WINDOWS\system32" (GetSystemDirectoryA).
+void setSystemDirectory(const std::filesystem::path& folder);
+const std::filesystem::path& systemDirectory();
+/// The Windows name of the system directory, as GetSystemDirectoryA returns it.
+inline constexpr std::string_view kWindowsSystemDirectory = "C:\\WINDOWS\\system32";
+
+/// Maps a path the plug-ins name to a real path:
+/// "C:\WINDOWS\system32\VORNE Amplex Presets\a.prf" -> <system directory>/VORNE Amplex Presets/a.prf;
+/// any other absolute Windows path ("D:\x", "\x") -> <system directory>/_drives/<drive letter>/x;
+/// a relative name -> under the system directory (the stand-in's current folder);
+/// a POSIX absolute path ("/tmp/x") is taken as it is (the host's own callers use them).
+/// Each existing component is found without regard to case ("default.prf" finds "Default.prf").
+/// Refuses (nullopt) an empty path and any ".." component.
+std::optional<std::filesystem::path> mapPath(std::string_view windowsPath);
+
+// ---- Module resources.
+
+/// Makes a module's resources known; LoadStringA and LoadBitmapA answer only for known modules.
+void registerModule(const xt::ModuleImage* image);
+void unregisterModule(const xt::ModuleImage* image);
+/// The module's resource of this type and id, or null.
+const xt::Resource* findResource(HINSTANCE instance, xt::FourLetterCode type, int32_t id);
+/// The resource behind a bitmap handle from LoadBitmapA.
+const xt::Resource* bitmapResource(HBITMAP bitmap);
+
+// ---- The user: message boxes, beeps, keys, mouse hooks.
+
+using MessageBoxHandler = std::function<int(HWND owner, const char* text, const char* caption, UINT type)>;
+/// The host answers message boxes; with no handler a box takes its default button.
+void setMessageBoxHandler(MessageBoxHandler handler);
+/// The buttons of a message box style (IDOK, IDCANCEL ...), left to right, and the one it defaults to.
+std::vector<int> messageBoxButtons(UINT type);
+int defaultMessageBoxAnswer(UINT type);
+/// The sound types of MessageBeep calls, in order.
+const std::vector<UINT>& beeps();
+void clearBeeps();
+
+/// What GetAsyncKeyState answers for a key (default 0: up, not pressed since the last call).
+void setAsyncKeyState(int key, SHORT state);
+void clearAsyncKeyStates();
+
+struct Hook {
+    HHOOK id;
+    int kind;
+    HOOKPROC procedure;
+    HINSTANCE instance;
+    DWORD threadId;
+};
+/// The installed hooks, newest first (the order Windows calls them in).
+std::vector<Hook> hooks();
+/// Calls the newest hook of this kind, which passes the event on with CallNextHookEx; 0 with none.
+LRESULT callHooks(int kind, int code, WPARAM wParam, LPARAM lParam);
+void removeAllHooks();
+
+/// Forgets every handler, beep, key state, hook, search and module (the memory blocks stay).
+void resetStandIn();
+
+} // namespace win32

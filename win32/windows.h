@@ -1,0 +1,195 @@
+// The Windows calls the plug-ins make, with their Windows names and types, answered on POSIX by the stand-in.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "xtapi/records.h"
+#include "xtapi/types.h"
+
+using BOOL = int;
+using BYTE = uint8_t;
+using WORD = uint16_t;
+using DWORD = uint32_t;
+using UINT = unsigned int;
+using LONG = int32_t;
+using SHORT = int16_t;
+using SIZE_T = size_t;
+using ULONG_PTR = uintptr_t;
+using WPARAM = uintptr_t;
+using LPARAM = intptr_t;
+using LRESULT = intptr_t;
+using CHAR = char;
+using LPSTR = char*;
+using LPCSTR = const char*;
+using LPVOID = void*;
+
+using HANDLE = void*;
+using HGLOBAL = xt::Handle;
+using HINSTANCE = const xt::ModuleImage*;
+using HMODULE = HINSTANCE;
+struct HWND__;
+using HWND = HWND__*;
+struct HBITMAP__;
+using HBITMAP = HBITMAP__*;
+struct HHOOK__;
+using HHOOK = HHOOK__*;
+struct SECURITY_ATTRIBUTES;
+using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
+
+#define WINAPI
+#define CALLBACK
+
+inline constexpr BOOL TRUE = 1;
+inline constexpr BOOL FALSE = 0;
+inline constexpr DWORD MAX_PATH = 260;
+inline const HANDLE INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(static_cast<intptr_t>(-1));
+
+/// Resource names given as numbers.
+constexpr LPCSTR MAKEINTRESOURCEA(WORD id) { return reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(id)); }
+#define MAKEINTRESOURCE(id) MAKEINTRESOURCEA(static_cast<WORD>(id))
+constexpr bool IS_INTRESOURCE(LPCSTR name) { return (reinterpret_cast<ULONG_PTR>(name) >> 16) == 0; }
+
+// Memory.
+inline constexpr UINT GMEM_FIXED = 0x0000;
+inline constexpr UINT GMEM_MOVEABLE = 0x0002;
+inline constexpr UINT GMEM_ZEROINIT = 0x0040;
+inline constexpr UINT GHND = GMEM_MOVEABLE | GMEM_ZEROINIT;
+
+// Message boxes and their answers.
+inline constexpr UINT MB_OK = 0x0000;
+inline constexpr UINT MB_OKCANCEL = 0x0001;
+inline constexpr UINT MB_ABORTRETRYIGNORE = 0x0002;
+inline constexpr UINT MB_YESNOCANCEL = 0x0003;
+inline constexpr UINT MB_YESNO = 0x0004;
+inline constexpr UINT MB_RETRYCANCEL = 0x0005;
+inline constexpr UINT MB_ICONHAND = 0x0010;
+inline constexpr UINT MB_ICONERROR = MB_ICONHAND;
+inline constexpr UINT MB_ICONSTOP = MB_ICONHAND;
+inline constexpr UINT MB_ICONQUESTION = 0x0020;
+inline constexpr UINT MB_ICONEXCLAMATION = 0x0030;
+inline constexpr UINT MB_ICONWARNING = MB_ICONEXCLAMATION;
+inline constexpr UINT MB_ICONASTERISK = 0x0040;
+inline constexpr UINT MB_ICONINFORMATION = MB_ICONASTERISK;
+inline constexpr UINT MB_DEFBUTTON1 = 0x0000;
+inline constexpr UINT MB_DEFBUTTON2 = 0x0100;
+inline constexpr UINT MB_DEFBUTTON3 = 0x0200;
+inline constexpr UINT MB_APPLMODAL = 0x0000;
+inline constexpr UINT MB_SYSTEMMODAL = 0x1000;
+inline constexpr UINT MB_TASKMODAL = 0x2000;
+inline constexpr UINT MB_TYPEMASK = 0x000F;
+inline constexpr UINT MB_ICONMASK = 0x00F0;
+inline constexpr UINT MB_DEFMASK = 0x0F00;
+
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDABORT = 3;
+inline constexpr int IDRETRY = 4;
+inline constexpr int IDIGNORE = 5;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Errors reported by GetLastError.
+inline constexpr DWORD ERROR_SUCCESS = 0;
+inline constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
+inline constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
+inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
+inline constexpr DWORD ERROR_INVALID_HANDLE = 6;
+inline constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
+inline constexpr DWORD ERROR_NO_MORE_FILES = 18;
+inline constexpr DWORD ERROR_FILE_EXISTS = 80;
+inline constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+inline constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
+inline constexpr DWORD ERROR_INVALID_NAME = 123;
+inline constexpr DWORD ERROR_ALREADY_EXISTS = 183;
+inline constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
+
+// Files.
+inline constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x0001;
+inline constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x0010;
+inline constexpr DWORD FILE_ATTRIBUTE_ARCHIVE = 0x0020;
+inline constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x0080;
+
+struct FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+};
+
+struct WIN32_FIND_DATAA {
+    DWORD dwFileAttributes;
+    FILETIME ftCreationTime;
+    FILETIME ftLastAccessTime;
+    FILETIME ftLastWriteTime;
+    DWORD nFileSizeHigh;
+    DWORD nFileSizeLow;
+    DWORD dwReserved0;
+    DWORD dwReserved1;
+    CHAR cFileName[MAX_PATH];
+    CHAR cAlternateFileName[14];
+};
+using LPWIN32_FIND_DATAA = WIN32_FIND_DATAA*;
+
+// Mouse hooks and keys.
+inline constexpr int WH_MOUSE = 7;
+inline constexpr int HC_ACTION = 0;
+inline constexpr UINT WM_MOUSEMOVE = 0x0200;
+inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
+inline constexpr UINT WM_LBUTTONUP = 0x0202;
+inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
+inline constexpr UINT WM_RBUTTONUP = 0x0205;
+inline constexpr int VK_LBUTTON = 0x01;
+inline constexpr int VK_RBUTTON = 0x02;
+inline constexpr int VK_SHIFT = 0x10;
+inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_MENU = 0x12;
+inline constexpr int VK_ESCAPE = 0x1B;
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+struct MOUSEHOOKSTRUCT {
+    POINT pt;
+    HWND hwnd;
+    UINT wHitTestCode;
+    ULONG_PTR dwExtraInfo;
+};
+
+using HOOKPROC = LRESULT (*)(int code, WPARAM wParam, LPARAM lParam);
+
+extern "C" {
+
+// kernel32
+HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
+/// Returns null on success, the handle when it could not be freed.
+HGLOBAL GlobalFree(HGLOBAL memory);
+UINT GetSystemDirectoryA(LPSTR buffer, UINT size);
+BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES attributes);
+BOOL CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists);
+BOOL DeleteFileA(LPCSTR path);
+HANDLE FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA data);
+BOOL FindNextFileA(HANDLE search, LPWIN32_FIND_DATAA data);
+BOOL FindClose(HANDLE search);
+DWORD GetLastError();
+void SetLastError(DWORD error);
+DWORD GetCurrentThreadId();
+int lstrcmpA(LPCSTR a, LPCSTR b);
+int lstrcmpiA(LPCSTR a, LPCSTR b);
+int lstrlenA(LPCSTR text);
+LPSTR lstrcpyA(LPSTR target, LPCSTR source);
+LPSTR lstrcpynA(LPSTR target, LPCSTR source, int size);
+LPSTR lstrcatA(LPSTR target, LPCSTR source);
+
+// user32
+int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int size);
+HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name);
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+BOOL MessageBeep(UINT type);
+SHORT GetAsyncKeyState(int key);
+HHOOK SetWindowsHookExA(int kind, HOOKPROC procedure, HINSTANCE instance, DWORD threadId);
+BOOL UnhookWindowsHookEx(HHOOK hook);
+LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
+
+} // extern "C"
