@@ -42,30 +42,29 @@ int32_t acquireComponent(xt::RegistrationRecord& record, ComponentOrder order, c
     ComponentBinding* bound = pluginState().addComponent(request.code);
     if (!bound)
         return xt::kStatusRefused;
-    int32_t status = xt::kStatusOk;
-    if (order == ComponentOrder::Slot14First && (status = askSlot14(record, *bound)) != xt::kStatusOk)
+    if (order == ComponentOrder::Slot14First) {
+        if (const int32_t status = askSlot14(record, *bound); status != xt::kStatusOk)
+            return status;
+    }
+    if (const int32_t status = findComponent(record, *bound); status != xt::kStatusOk)
         return status;
-    if ((status = findComponent(record, *bound)) != xt::kStatusOk)
+    if (const int32_t status = acquireComponentTables(record, request, *bound); status != xt::kStatusOk)
         return status;
-    if ((status = acquireComponentTables(record, request, *bound)) != xt::kStatusOk)
-        return status;
-    if (order == ComponentOrder::FindFirst)
-        return askSlot14(record, *bound);
-    return xt::kStatusOk;
+    return order == ComponentOrder::FindFirst ? askSlot14(record, *bound) : xt::kStatusOk;
 }
 
 /// Steps that may fail: after any of them fails no handler has been registered yet.
 int32_t bindHost(const PluginDescription& description, xt::RegistrationRecord& record)
 {
-    int32_t status = checkRegistrationRecord(&record, xt::kBindingWords[0], xt::kBindingWords[1], xt::kBindingWords[2]);
-    if (status != xt::kStatusOk)
+    const uint32_t* words = xt::kBindingWords;
+    if (const int32_t status = checkRegistrationRecord(&record, words[0], words[1], words[2]); status != xt::kStatusOk)
         return status;
-    if ((status = acquireRequestTables()) != xt::kStatusOk)
+    if (const int32_t status = acquireRequestTables(); status != xt::kStatusOk)
         return status;
-    if ((status = acquireServices()) != xt::kStatusOk)
+    if (const int32_t status = acquireServices(); status != xt::kStatusOk)
         return status;
     for (const ComponentRequest& request : description.components) {
-        if ((status = acquireComponent(record, description.componentOrder, request)) != xt::kStatusOk)
+        if (const int32_t status = acquireComponent(record, description.componentOrder, request); status != xt::kStatusOk)
             return status;
     }
     return xt::kStatusOk;

@@ -114,6 +114,8 @@ void Host::startSession()
 
 int32_t Host::sendMessage(int32_t message, void* block)
 {
+    if (!block)
+        return sendMessage(message);
     auto& plugins = m_context->plugins();
     static_cast<xt::MessageBlock*>(block)->message = message;
     int32_t first = 0;

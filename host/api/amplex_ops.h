@@ -8,7 +8,7 @@ namespace host::api {
 
 /// XpbOp5062, XpbOp877, OpenPalette and XmoOp2657.
 void registerPaletteOps(OperationRegistry& registry);
-/// GetCurrentBox and GetBoxBounds.
+/// GetCurrentBox, SetCurrentBox, GetBoxBounds, ItemOp224, ItemOp207 and the tool (current_item_ops.cpp).
 void registerCurrentItemOps(OperationRegistry& registry);
 /// ResourceFileOp1843 and ToolboxOp1981.
 void registerResourceQueryOps(OperationRegistry& registry);

@@ -1,6 +1,8 @@
 // Builds the request and service tables from the contract's rows.
 #include "host/api/interface_tables.h"
 
+#include "host/loader/components.h"
+
 namespace host::api {
 namespace {
 
@@ -18,10 +20,27 @@ void* slotFor(const OperationRegistry& registry, uint32_t number)
     return trapFor(number);
 }
 
+void* componentSlotFor(const OperationRegistry& registry, OperationRegistry::ComponentSlot slot)
+{
+    if (void* entry = registry.componentEntry(slot))
+        return entry;
+    return componentTrapFor(slot);
+}
+
 } // namespace
 
 InterfaceTables::InterfaceTables(const OperationRegistry& registry)
 {
+    for (const auto& component : loader::kComponents) {
+        for (int32_t reference = 0; reference < component.referenceCount; ++reference) {
+            const size_t length = xt::componentTableLength(component.code, reference);
+            // A table with no operations still has one (empty) slot, so its address is never null.
+            std::vector<void*> table(length > 0 ? length : 1);
+            for (size_t slot = 0; slot < length; ++slot)
+                table[slot] = componentSlotFor(registry, {component.code, reference, slot});
+            m_components.emplace(std::make_pair(component.code, reference), std::move(table));
+        }
+    }
     for (const auto& row : xt::kRequestTable.rows) {
         std::vector<void*> table(static_cast<size_t>(row.length));
         table[0] = word(xt::kRequestListVersion);
@@ -36,6 +55,12 @@ InterfaceTables::InterfaceTables(const OperationRegistry& registry)
             table[static_cast<size_t>(k)] = slotFor(registry, xt::kServiceTable.words[service.offset + static_cast<uint32_t>(k)]);
         m_services.push_back(std::move(table));
     }
+}
+
+void* const* InterfaceTables::componentTable(xt::FourLetterCode component, int32_t reference) const
+{
+    auto found = m_components.find({component, reference});
+    return found == m_components.end() ? nullptr : found->second.data();
 }
 
 std::optional<size_t> InterfaceTables::requestRowOf(xt::FourLetterCode code)

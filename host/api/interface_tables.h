@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <optional>
 #include <vector>
 
@@ -25,10 +27,15 @@ public:
 
     void* const* requestTable(size_t row) const { return m_requests.at(row).data(); }
     void* const* serviceTable(size_t index) const { return m_services.at(index).data(); }
+    /// The table of a component's reference (0 for its first): index k holds the operation at byte
+    /// offset 4k, a trap for one the host lacks, null where the component has none. Null for an
+    /// unknown component.
+    void* const* componentTable(xt::FourLetterCode component, int32_t reference) const;
 
 private:
     std::vector<std::vector<void*>> m_requests;
     std::vector<std::vector<void*>> m_services;
+    std::map<std::pair<xt::FourLetterCode, int32_t>, std::vector<void*>> m_components;
 };
 
 } // namespace host::api

@@ -1,6 +1,8 @@
 // The list of the host's operation areas; a new area adds one line.
 #include "host/api/amplex_ops.h"
+#include "host/api/item_ops.h"
 #include "host/api/operations.h"
+#include "host/api/story_ops.h"
 
 namespace host::api {
 
@@ -17,7 +19,18 @@ void registerAllOperations(OperationRegistry& registry)
     registerTextOperations(registry);
     registerPaletteOps(registry);
     registerCurrentItemOps(registry);
+    registerItemRecordOps(registry);
+    registerItemQueryOps(registry);
+    registerShapeLineOps(registry);
+    registerGroupOps(registry);
+    registerCommandOps(registry);
+    registerTableComponent(registry);
+    registerDropShadowComponent(registry);
     registerResourceQueryOps(registry);
+    registerTextStoryOps(registry);
+    registerTextAttributeOps(registry);
+    registerComposerOps(registry);
+    registerDataBlockOps(registry);
 }
 
 } // namespace host::api

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <tuple>
 #include <string_view>
 #include <type_traits>
 #include <unordered_map>
 
+#include "xtapi/components.h"
 #include "xtapi/operations.h"
 
 namespace host::api {
@@ -65,9 +68,31 @@ public:
         insert(Op::number, reinterpret_cast<void*>(&detail::Entry<Op, typename Op::Signature, Function, Failure>::call));
     }
 
+    /// Registers `Function` for an operation of a host component (a tag of xtapi/components.h).
+    template <class Op, auto Function>
+    void addComponent()
+    {
+        checkSignature<Op, Function>();
+        insertComponent({Op::component, Op::reference, Op::slot},
+            reinterpret_cast<void*>(&detail::Entry<Op, typename Op::Signature, Function, detail::NoFailure{}>::call));
+    }
+
     /// The entry of an implemented operation, or null.
     void* entry(uint32_t number) const;
     size_t size() const { return m_entries.size(); }
+
+    /// Where a component operation sits: the component, which of its references, and the slot.
+    struct ComponentSlot {
+        xt::FourLetterCode component;
+        int32_t reference;
+        size_t slot;
+        bool operator<(const ComponentSlot& other) const
+        {
+            return std::tie(component, reference, slot) < std::tie(other.component, other.reference, other.slot);
+        }
+    };
+    /// The entry of an implemented component operation, or null.
+    void* componentEntry(ComponentSlot slot) const;
 
 private:
     template <class Op, auto Function>
@@ -78,12 +103,16 @@ private:
     }
 
     void insert(uint32_t number, void* entry);
+    void insertComponent(ComponentSlot slot, void* entry);
 
     std::unordered_map<uint32_t, void*> m_entries;
+    std::map<ComponentSlot, void*> m_componentEntries;
 };
 
 /// The stand-in for an operation of the contract that the host does not implement: it prints
 /// "host operation <number> <Name> is not implemented" and aborts. Null for a number not in the contract.
 void* trapFor(uint32_t number);
+/// The same for a component operation: "host component operation <Name> is not implemented".
+void* componentTrapFor(OperationRegistry::ComponentSlot slot);
 
 } // namespace host::api

@@ -65,7 +65,9 @@ ExitStatus runHostProgram(const ProgramOptions& options, std::ostream& out, std:
     const fs::path workDirectory = options.workDirectory.empty() ? fs::current_path() : options.workDirectory;
     const fs::path systemDirectory =
         options.systemDirectory.empty() ? workDirectory / "system" : options.systemDirectory;
-    if (!prepareFolder(workDirectory, "work directory", err) || !prepareFolder(systemDirectory, "system directory", err))
+    if (!prepareFolder(workDirectory, "work directory", err))
+        return ExitStatus::BadInput;
+    if (!prepareFolder(systemDirectory, "system directory", err))
         return ExitStatus::BadInput;
 
     std::optional<Script> script;

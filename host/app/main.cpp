@@ -8,5 +8,6 @@ int main(int argc, char** argv)
     const auto parsed = host::app::parseCommandLine(argc, argv, std::cout, std::cerr);
     if (const auto* status = std::get_if<host::app::ExitStatus>(&parsed))
         return static_cast<int>(*status);
-    return static_cast<int>(host::app::runHostProgram(std::get<host::app::ProgramOptions>(parsed), std::cout, std::cerr));
+    const auto& options = std::get<host::app::ProgramOptions>(parsed);
+    return static_cast<int>(host::app::runHostProgram(options, std::cout, std::cerr));
 }

@@ -7,10 +7,11 @@
 namespace host::app {
 namespace {
 
-/// A sanity limit on what one command may ask for; the host's own page-layout programs stop at 2000 pages.
+/// A bound on one command, so that a slip of the keyboard cannot ask the model for millions of pages.
 constexpr int kMaxPages = 2000;
-/// Page sides are 16.16 fixed values of points, which stop below 32768.
-constexpr double kPointsLimit = 32768.0;
+/// Page sides become 16.16 fixed values of points: at least one step of 1/65536, and below 32768.
+constexpr double kFixedSteps = 65536.0;
+constexpr double kLargestFixed = 2147483647.0;
 
 /// What one line became: a command, or why it was refused.
 struct LineResult {
@@ -74,7 +75,10 @@ std::optional<double> parseLength(std::string_view text)
 {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !(value > 0 && value < kPointsLimit))
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    const double steps = std::round(value * kFixedSteps);
+    if (!(steps >= 1 && steps <= kLargestFixed)) // also refuses NaN
         return std::nullopt;
     return value;
 }
@@ -116,7 +120,8 @@ LineResult parseNew(std::string_view arguments)
             while (i < tokens.size() && !isNewOption(tokens[i]))
                 size += tokens[i++];
             if (!parseSize(size, command))
-                return refuse("new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\"");
+                return refuse("new: \"size\" needs a width and a height in points (above 0, below 32768), "
+                              "like \"size 612 x 792\"");
             continue;
         }
         return refuse("new: unknown option " + quoted(option) + " (expected \"pages N\" or \"size W x H\")");

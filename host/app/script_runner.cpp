@@ -26,7 +26,7 @@ ui::Button buttonFor(Answer answer)
     return ui::Button::Ok;
 }
 
-xt::Fixed fixedFromPoints(double points)
+xt::Fixed toFixed(double points)
 {
     return static_cast<xt::Fixed>(std::lround(points * xt::kFixedOne));
 }
@@ -58,8 +58,8 @@ ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName
             return ExitStatus::Failed;
         }
     }
-    if (const Failure failure = unusedAnswers()) {
-        m_err << scriptName << ":" << *failure << "\n";
+    if (const auto unused = unusedAnswer()) {
+        m_err << formatScriptError(scriptName, *unused) << "\n";
         return ExitStatus::Failed;
     }
     return ExitStatus::Ok;
@@ -71,7 +71,7 @@ ScriptRunner::Failure ScriptRunner::execute(const NewDocumentCommand& command)
     if (command.pages)
         spec.pageCount = *command.pages;
     if (command.width && command.height)
-        spec.pageSize = {fixedFromPoints(*command.width), fixedFromPoints(*command.height)};
+        spec.pageSize = {toFixed(*command.width), toFixed(*command.height)};
     const model::Layout& layout = m_host.newDocument(spec);
     const model::Project* project = m_host.documents().projectOf(layout);
     m_out << "[document] new " << quoted(project ? project->name() : layout.name()) << ": "
@@ -144,14 +144,15 @@ ScriptRunner::Failure ScriptRunner::execute(const EchoCommand& command)
     return std::nullopt;
 }
 
-ScriptRunner::Failure ScriptRunner::unusedAnswers() const
+std::optional<ScriptError> ScriptRunner::unusedAnswer() const
 {
+    // Boxes take answers in the order they were queued, so the unused ones are the last queued.
     const size_t pending = m_host.user().pending();
     if (pending == 0 || pending > m_answerLines.size())
         return std::nullopt;
     const int line = m_answerLines[m_answerLines.size() - pending];
-    return std::to_string(line) + ": the answer was never used: no message box asked for it ("
-        + std::to_string(pending) + " unused)";
+    return ScriptError{line,
+        "the answer was never used: no message box asked for it (" + std::to_string(pending) + " unused)"};
 }
 
 void ScriptRunner::showNewEvents()

@@ -45,8 +45,8 @@ private:
     Failure execute(const ExpectMessageCommand& command);
     Failure execute(const EchoCommand& command);
 
-    /// Answers still queued when the script ended: the script expected a box that never came.
-    Failure unusedAnswers() const;
+    /// The first answer still queued when the script ended: the script expected a box that never came.
+    std::optional<ScriptError> unusedAnswer() const;
     /// Prints the message boxes, beeps and error reports that appeared since the last call.
     void showNewEvents();
     std::filesystem::path resolve(const std::string& path) const;

@@ -114,48 +114,64 @@ std::vector<PendingSetup> pendingSetups(const std::vector<LoadedModule*>& activa
     return pending;
 }
 
-} // namespace
-
-std::vector<LoadResult> loadModules(HostContext& host, const std::vector<std::filesystem::path>& files)
+/// Opens and activates one file; the module stays registered only when it was accepted.
+LoadResult loadOne(PluginRegistry& plugins, const std::filesystem::path& file, LoadedModule*& accepted)
 {
-    auto& plugins = host.plugins();
-    std::vector<LoadResult> results;
-    std::vector<LoadedModule*> activated;
-    for (const auto& file : files) {
-        auto owned = std::make_unique<LoadedModule>();
-        owned->file = file.string();
-        LoadedModule& module = plugins.add(std::move(owned));
-        module.reference = plugins.newReferences(1);
-        module.resourceFile = static_cast<int16_t>(100 + plugins.modules().size());
-        LoadResult result{module.file, true, 0, {}};
-        std::optional<std::string> failure = openModule(module);
-        if (!failure)
-            failure = activate(plugins, module, result.status);
-        if (failure) {
-            result.loaded = false;
-            result.message = quotedName(module) + " " + *failure;
-            if (result.status == 0)
-                result.status = xt::kStatusRefused;
-            closeLibrary(plugins, module);
-            plugins.remove(module);
-        } else {
-            activated.push_back(&module);
-        }
-        results.push_back(std::move(result));
+    auto owned = std::make_unique<LoadedModule>();
+    owned->file = file.string();
+    LoadedModule& module = plugins.add(std::move(owned));
+    module.reference = plugins.newReferences(1);
+    module.resourceFile = static_cast<int16_t>(100 + plugins.modules().size());
+    LoadResult result{module.file, true, 0, {}};
+    std::optional<std::string> failure = openModule(module);
+    if (!failure)
+        failure = activate(plugins, module, result.status);
+    if (!failure) {
+        accepted = &module;
+        return result;
     }
+    result.loaded = false;
+    result.message = quotedName(module) + " " + *failure;
+    if (result.status == 0)
+        result.status = xt::kStatusRefused;
+    closeLibrary(plugins, module);
+    plugins.remove(module);
+    accepted = nullptr;
+    return result;
+}
+
+/// Runs the set-up callbacks; a module whose set-up fails is made inert and its result says why.
+void runSetups(HostContext& host, const std::vector<LoadedModule*>& activated, std::vector<LoadResult>& results)
+{
     for (const auto& setup : pendingSetups(activated)) {
         if (setup.module->state != PluginState::Active)
             continue; // an earlier level already failed; the module is inert
         const int32_t status = runSetup(host, setup);
         if (status == 0)
             continue;
-        plugins.makeInert(*setup.module);
-        auto& result = *std::find_if(results.begin(), results.end(), [&](const LoadResult& r) { return r.file == setup.module->file && r.loaded; });
+        host.plugins().makeInert(*setup.module);
+        auto& result = *std::find_if(results.begin(), results.end(),
+            [&](const LoadResult& r) { return r.file == setup.module->file && r.loaded; });
         result.loaded = false;
         result.status = status;
         result.message = quotedName(*setup.module) + " failed its set-up at level " + std::to_string(setup.callback.level)
             + " (status " + statusText(status) + ")";
     }
+}
+
+} // namespace
+
+std::vector<LoadResult> loadModules(HostContext& host, const std::vector<std::filesystem::path>& files)
+{
+    std::vector<LoadResult> results;
+    std::vector<LoadedModule*> activated;
+    for (const auto& file : files) {
+        LoadedModule* accepted = nullptr;
+        results.push_back(loadOne(host.plugins(), file, accepted));
+        if (accepted)
+            activated.push_back(accepted);
+    }
+    runSetups(host, activated, results);
     return results;
 }
 

@@ -11,7 +11,7 @@ PluginRegistry::PluginRegistry()
         const uint32_t first = newReferences(component.referenceCount);
         m_componentReferences.emplace(component.code, first);
         for (int32_t k = 0; k < component.referenceCount; ++k)
-            m_componentTables.emplace(first + static_cast<uint32_t>(k), std::vector<void*>{nullptr});
+            m_componentPlaces.emplace(first + static_cast<uint32_t>(k), ComponentPlace{component.code, k});
     }
 }
 
@@ -105,10 +105,12 @@ std::optional<uint32_t> PluginRegistry::componentReference(xt::FourLetterCode co
     return found->second;
 }
 
-void* const* PluginRegistry::componentTable(uint32_t reference) const
+std::optional<PluginRegistry::ComponentPlace> PluginRegistry::componentPlace(uint32_t reference) const
 {
-    auto found = m_componentTables.find(reference);
-    return found == m_componentTables.end() ? nullptr : found->second.data();
+    auto found = m_componentPlaces.find(reference);
+    if (found == m_componentPlaces.end())
+        return std::nullopt;
+    return found->second;
 }
 
 LoadedModule* PluginRegistry::findActive(xt::XTensionId id) const

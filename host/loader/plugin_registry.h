@@ -100,8 +100,12 @@ public:
     xt::Handle published(uint32_t reference) const;
     /// The first reference of a component, or nullopt for a code that names none.
     std::optional<uint32_t> componentReference(xt::FourLetterCode code) const;
-    /// The table of a component reference, or null.
-    void* const* componentTable(uint32_t reference) const;
+    struct ComponentPlace {
+        xt::FourLetterCode component;
+        int32_t index; // 0 for the component's first reference
+    };
+    /// Which component a reference belongs to, or nullopt.
+    std::optional<ComponentPlace> componentPlace(uint32_t reference) const;
     LoadedModule* findActive(xt::XTensionId id) const;
 
     /// Withdraws the module's handlers, window callbacks and services; the module stays loaded.
@@ -116,7 +120,7 @@ private:
     std::map<int32_t, RegisteredHandler> m_windowCallbacks;
     std::map<uint32_t, std::pair<LoadedModule*, xt::Handle>> m_services;
     std::map<xt::FourLetterCode, uint32_t> m_componentReferences;
-    std::map<uint32_t, std::vector<void*>> m_componentTables;
+    std::map<uint32_t, ComponentPlace> m_componentPlaces;
     int32_t m_nextWindowId = xt::kFirstWindowId;
     // References sit far below every four-letter code, so AcquireHostInterface tells them apart.
     uint32_t m_nextReference = 0x1000;

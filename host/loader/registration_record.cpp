@@ -20,8 +20,8 @@ int32_t acquireTable(uint32_t code, void** out, const uint32_t* list, int32_t le
         *out = const_cast<void**>(context().tables().serviceTable(*service));
         return 0;
     }
-    if (void* const* table = context().plugins().componentTable(code)) {
-        *out = const_cast<void**>(table);
+    if (auto component = context().plugins().componentPlace(code)) {
+        *out = const_cast<void**>(context().tables().componentTable(component->component, component->index));
         return 0;
     }
     return kRecordUnknownCode;

@@ -136,7 +136,8 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         return std::nullopt;
     data.name = *name;
     for (size_t i = 0; i < pages->size(); ++i) {
-        const auto page = readPage(check, (*pages)[i], DocumentChecker::index(DocumentChecker::join(where, "pages"), i));
+        const std::string pageWhere = DocumentChecker::index(DocumentChecker::join(where, "pages"), i);
+        const auto page = readPage(check, (*pages)[i], pageWhere);
         if (!page)
             return std::nullopt;
         data.pages.push_back(*page);

@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "host/model/data_blocks.h"
+#include "host/model/items/item_store.h"
 #include "host/model/page.h"
 #include "host/model/reference_allocator.h"
+#include "host/model/text/story_store.h"
 #include "xtapi/types.h"
 
 namespace host::model {
@@ -42,12 +45,26 @@ public:
     Page& insertPage(size_t index, PageSize size);
     bool removePage(size_t index);
 
+    /// The layout's items, its selection and the window that shows them.
+    ItemStore& items() { return m_items; }
+    const ItemStore& items() const { return m_items; }
+
+    /// The layout's stories and the chains of text boxes that show them.
+    StoryStore& stories() { return m_stories; }
+    const StoryStore& stories() const { return m_stories; }
+    /// The XtData holders of the layout, its pages and its items.
+    DataBlockStore& dataBlocks() { return m_dataBlocks; }
+    const DataBlockStore& dataBlocks() const { return m_dataBlocks; }
+
 private:
     int16_t m_id;
     xt::DocumentRef m_ref;
     std::string m_name;
     ReferenceAllocator* m_references;
     std::vector<Page> m_pages;
+    ItemStore m_items{*m_references};
+    StoryStore m_stories{*m_references};
+    DataBlockStore m_dataBlocks{*m_references};
 };
 
 /// A project is one document file; it holds one or more layouts.
@@ -100,11 +117,16 @@ public:
     ReferenceAllocator& references() { return m_references; }
     int16_t nextLayoutId() { return m_nextLayoutId++; }
 
+    /// The host's global XtData holders, which belong to no document.
+    DataBlockStore& globalData() { return m_globalData; }
+    const DataBlockStore& globalData() const { return m_globalData; }
+
 private:
     ReferenceAllocator m_references;
     int16_t m_nextLayoutId = 1;
     std::vector<std::unique_ptr<Project>> m_projects;
     Layout* m_current = nullptr;
+    DataBlockStore m_globalData{m_references};
 };
 
 } // namespace host::model

@@ -17,7 +17,11 @@ constexpr const char* kFolder = "C:\\WINDOWS\\system32\\VORNE Cellora Presets";
 
 class FileOpsTest : public HostTest {
 protected:
-    void SetUp() override { std::filesystem::create_directories(sys("VORNE Cellora Presets")); }
+    void SetUp() override
+    {
+        HostTest::SetUp();
+        std::filesystem::create_directories(sys("VORNE Cellora Presets"));
+    }
     static std::string path(const std::string& name) { return std::string(kFolder) + "\\" + name; }
 };
 

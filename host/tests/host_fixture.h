@@ -26,7 +26,7 @@ auto hostOp()
 
 class HostTest : public ::testing::Test {
 protected:
-    HostTest() { m_host = std::make_unique<host::Host>(options()); }
+    void SetUp() override { m_host = std::make_unique<host::Host>(options()); }
 
     virtual host::HostOptions options() const
     {

@@ -1,7 +1,9 @@
 // Loading modules: the set-up order, every refusal with its message, inert plug-ins, and unloading.
 #include <dlfcn.h>
 
+#include "host/loader/host_records.h"
 #include "host/tests/host_fixture.h"
+#include "xtapi/status.h"
 #include "win32/windows.h"
 
 namespace host_tests {

@@ -98,8 +98,8 @@ TEST_F(MemoryOpsTest, FixedArithmetic)
         {36 * one, one / 2, 18 * one, 72 * one},
         {-3 * one, one / 4, -3 * one / 4, -12 * one},
         {1, 1, 0, one},                              // 1/65536 squared rounds to 0
-        {0x8000 * one, 0x8000 * one, max, one},      // the product saturates
-        {-0x8000 * one, 0x8000 * one, min, -one},
+        {0x4000 * one, 0x4000 * one, max, one},      // the product saturates
+        {-0x4000 * one, 0x4000 * one, min, -one},
         {5 * one, 0, 0, max},                        // division by zero saturates instead of trapping
         {-5 * one, 0, 0, min},
         {0, 0, 0, max},

@@ -131,6 +131,33 @@ TEST_F(RegistryTest, ComponentsAreFoundAndAcquirableAtEachReference)
     EXPECT_NE(record.hostRecordSlot14(0x4F524242, &reference), 0);
 }
 
+int32_t tableFlag(int32_t, uint8_t* isTable)
+{
+    *isTable = 1;
+    return 0;
+}
+
+TEST_F(RegistryTest, ComponentTablesHoldOperationsByByteOffset)
+{
+    using XptaOp40 = xt::component::XptaOp40;
+    static_assert(XptaOp40::slot == 10, "byte offset 40 is slot 10");
+    OperationRegistry bare;
+    const InterfaceTables withoutIt(bare);
+    void* const* table = withoutIt.componentTable(XptaOp40::component, 0);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table[XptaOp40::slot], host::api::componentTrapFor({XptaOp40::component, 0, XptaOp40::slot}));
+    EXPECT_NE(table[XptaOp40::slot], nullptr) << "an operation the host lacks is a trap, not a null slot";
+
+    OperationRegistry registry;
+    registry.addComponent<XptaOp40, &tableFlag>();
+    const InterfaceTables tables(registry);
+    auto* call = reinterpret_cast<XptaOp40::Signature*>(tables.componentTable(XptaOp40::component, 0)[XptaOp40::slot]);
+    uint8_t isTable = 0;
+    EXPECT_EQ(call(1, &isTable), 0);
+    EXPECT_EQ(isTable, 1);
+    EXPECT_EQ(tables.componentTable(0x12345678, 0), nullptr);
+}
+
 TEST_F(RegistryTest, FaultInjectionFailsTheNthCallAndCountsEveryCall)
 {
     auto& faults = host().faults();

@@ -60,8 +60,10 @@ TEST_F(HostProgram, NamesAModuleThatFailsToLoadAndRunsTheOthers)
 {
     const fs::path plugins = m_folder.path() / "plugins";
     fs::create_directories(plugins);
-    for (const auto& entry : fs::directory_iterator(testPluginDirectory()))
-        fs::copy_file(entry.path(), plugins / entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(testPluginDirectory())) {
+        if (entry.is_regular_file() && entry.path().extension() == ".xnt")
+            fs::copy_file(entry.path(), plugins / entry.path().filename());
+    }
     std::ofstream(plugins / "Broken.xnt") << "not a library";
 
     ProgramOptions listing = options(plugins);

@@ -58,6 +58,9 @@ struct RefusedLine {
     const char* message;
 };
 
+const char* const kBadSize =
+    "new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\"";
+
 const RefusedLine kRefusedLines[] = {
     {"frobnicate", "unknown command \"frobnicate\""},
     {"New", "unknown command \"New\""}, // command names are lower case
@@ -68,12 +71,14 @@ const RefusedLine kRefusedLines[] = {
     {"new pages 2001", "new: \"pages\" needs a whole number from 1 to 2000"},
     {"new pages 99999999999", "new: \"pages\" needs a whole number from 1 to 2000"}, // beyond int
     {"new pages 2 pages 3", "new: \"pages\" is given twice"},
-    {"new size 612", "new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\""},
-    {"new size 612 x", "new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\""},
-    {"new size 0 x 792", "new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\""},
-    {"new size nan x 792", "new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\""},
-    {"new size 32768 x 792", "new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\""}, // beyond 16.16
-    {"new size 1e999 x 792", "new: \"size\" needs a width and a height in points (above 0, below 32768), like \"size 612 x 792\""},
+    {"new size 612", kBadSize},
+    {"new size 612 x", kBadSize},
+    {"new size 0 x 792", kBadSize},
+    {"new size nan x 792", kBadSize},
+    {"new size 32768 x 792", kBadSize}, // beyond 16.16
+    {"new size 32767.999995 x 792", kBadSize}, // rounds up to 32768
+    {"new size 0.000001 x 792", kBadSize}, // rounds to 0
+    {"new size 1e999 x 792", kBadSize},
     {"new size 1 x 2 size 3 x 4", "new: \"size\" is given twice"},
     {"new colour red", "new: unknown option \"colour\" (expected \"pages N\" or \"size W x H\")"},
     {"open", "open: a file name is missing"},

@@ -28,8 +28,8 @@ constexpr xt::XTensionId kSibling = RAW_SIBLING;
 
 HINSTANCE g_instance = nullptr;
 xt::RegistrationRecord* g_record = nullptr;
-void* const* g_tables[xt::kRequestRowCount] = {};
-void* const* g_services[xt::kServiceCount] = {};
+void** g_tables[xt::kRequestRowCount] = {};
+void** g_services[xt::kServiceCount] = {};
 int32_t g_windowBase = 0;
 uint32_t g_serviceId = 0;
 int32_t g_menuId = 0;
@@ -41,7 +41,7 @@ auto call(Args... args)
 {
     constexpr xt::OperationPlace place = xt::placeOf(Op::number);
     static_assert(place.kind != xt::OperationPlace::None);
-    void* const* table = place.kind == xt::OperationPlace::Service ? g_services[place.index] : g_tables[place.index];
+    void** table = place.kind == xt::OperationPlace::Service ? g_services[place.index] : g_tables[place.index];
     return reinterpret_cast<typename Op::Signature*>(table[place.slot])(args...);
 }
 

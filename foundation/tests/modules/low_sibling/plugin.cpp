@@ -1,4 +1,5 @@
-// A test module whose id byte (0x25, "BBR%") sorts below Cellora's: one item, service published first.
+// A test module whose id byte (0x25, "BBR%") sorts below Cellora's: one item, service published first,
+// and a component acquired at five consecutive references.
 #include <array>
 
 #include "foundation/plugin_description.h"
@@ -14,6 +15,10 @@ int32_t ignoreWindowEvent(void*)
 }
 
 constexpr std::array<const char*, 1> kLabels = {"Low Sibling..."};
+
+constexpr std::array<foundation::ComponentRequest, 1> kComponents = {{
+    {0x506B5251, 5}, // "QRkP"
+}};
 
 constexpr std::array<foundation::MessageEntry, 5> kMessages = {{
     {xt::MenuSetupMessage, &menu_module::OnBuildMenus},
@@ -33,6 +38,7 @@ constexpr foundation::PluginDescription kLowSibling{
     .reservation = foundation::Reservation::OneBlock,
     .serviceOrder = foundation::ServiceOrder::PublishFirst,
     .menuService = foundation::MenuService::Shared,
+    .components = kComponents,
     .messages = kMessages,
     .windows = kWindows,
 };

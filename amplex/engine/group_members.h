@@ -1,0 +1,21 @@
+// A group's member list as the host gives it, copied out of the host's handle.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace amplex {
+
+/// The members of a real group or of the selection's pseudo-group, in the host's order; empty when
+/// the host cannot give the list.
+std::optional<std::vector<int32_t>> groupMembers(int32_t group);
+
+/// Whether the table component reports the item as a table.
+bool isTableItem(int32_t item);
+
+/// Whether a kind-2 item is a real group rather than the pseudo-group that stands for a selection
+/// of several items.
+bool isRealGroup(int32_t group);
+
+} // namespace amplex

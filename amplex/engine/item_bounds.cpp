@@ -1,0 +1,63 @@
+// A line's end points and an item's own corner.
+#include "amplex/engine/item_bounds.h"
+
+#include "amplex/engine/box_record_lease.h"
+#include "amplex/engine/scale_factors.h"
+#include "foundation/binding.h"
+
+namespace amplex {
+namespace {
+
+constexpr int16_t kLineType = 1;
+constexpr int16_t kLineDownType = 2;
+
+bool isLineItem(int32_t item)
+{
+    int16_t type = 0;
+    if (xt::calls::GetBoxType(item, &type) != 0)
+        return false;
+    return type == kLineType || type == kLineDownType;
+}
+
+/// Runs the host's forward transform of the line on one corner of the record. The host's transform
+/// works on corners moved in by a point, so the point goes on before and comes off after.
+FixedPoint transformCorner(int32_t item, BoxRecordLease& record, size_t cornerOffset)
+{
+    FixedPoint end{};
+    const int32_t context = xt::calls::XgfOp661(item, &end);
+    xt::calls::XgfOp672(record.fieldAddress(cornerOffset), context);
+    return {difference(end.v, xt::kFixedOne), difference(end.h, xt::kFixedOne)};
+}
+
+} // namespace
+
+std::optional<LineEnds> GetItemBounds(int32_t item)
+{
+    if (!isLineItem(item))
+        return std::nullopt;
+    BoxRecordLease record = BoxRecordLease::of(item);
+    if (!record)
+        return std::nullopt;
+    // The record is the host's own copy: moving its corners here changes nothing in the document.
+    const FixedRect rect = record->geometry.rect;
+    record->geometry.rect = {sum(rect.top, xt::kFixedOne), sum(rect.left, xt::kFixedOne), sum(rect.bottom, xt::kFixedOne),
+        sum(rect.right, xt::kFixedOne)};
+    const FixedPoint first = transformCorner(item, record, xt::kRecordTopLeft);
+    const FixedPoint second = transformCorner(item, record, xt::kRecordBottomRight);
+    return LineEnds{first, second};
+}
+
+std::optional<FixedPoint> ownUpperLeft(int32_t item)
+{
+    if (const auto ends = GetItemBounds(item))
+        return ends->first;
+    BoxRecordLease record = BoxRecordLease::of(item);
+    if (!record)
+        return std::nullopt;
+    const auto rect = outlineRect(*record.get());
+    if (!rect)
+        return std::nullopt;
+    return topLeftOf(*rect);
+}
+
+} // namespace amplex

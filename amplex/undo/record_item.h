@@ -1,0 +1,16 @@
+// Recording an item's state in the undo list before a scale changes it.
+#pragma once
+
+#include <cstdint>
+
+namespace amplex {
+
+enum class Anchored : uint8_t { No = 0, Yes = 1 };
+enum class Replay : uint8_t { No = 0, Yes = 1 };
+
+/// Appends an UndoEntry with the item's record (and, for a text box, its character and paragraph
+/// runs) to the undo list. Groups are not recorded: their members are, one by one. An item the host
+/// cannot give a record of, or a record that finds no memory, is passed over.
+void RecordItemForUndo(int32_t item, Anchored anchored, Replay replay);
+
+} // namespace amplex

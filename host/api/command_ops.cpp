@@ -1,0 +1,104 @@
+// Host menu commands run by number (XmoOp832(1), then XaqOp2966(number)), the edit bracket around
+// a line change, and the layout window with its pages.
+#include <cstdio>
+
+#include "host/api/item_ops.h"
+#include "host/api/operations.h"
+#include "host/host_context.h"
+
+namespace host::api {
+namespace {
+
+constexpr int32_t kSelectAllOnPage = 210;
+constexpr int32_t kOpenLineEdit = 0x3105E3;
+constexpr int32_t kCloseLineEdit = 0x3105E4;
+
+/// Command 210: every item of the current page that no group holds becomes the selection.
+int32_t selectAllOnPage(model::Layout& layout)
+{
+    if (layout.pageCount() == 0)
+        return -1;
+    model::ItemStore& items = layout.items();
+    const size_t page = pageIndexOf(layout, items.currentPage());
+    items.selectItems(items.topLevelOnPage(layout.page(page).ref()));
+    return 0;
+}
+
+int32_t runCommand(model::Layout& layout, int32_t command)
+{
+    if (command == kSelectAllOnPage)
+        return selectAllOnPage(layout);
+    // Copy (205), paste (206) and duplicate (506) need the host's clipboard, which it does not have yet.
+    std::fprintf(stderr, "host command %d is not available in this host\n", command);
+    return -1;
+}
+
+int32_t XmoOp832(int32_t mode)
+{
+    model::ItemStore* items = currentItems();
+    if (!items || mode != 1)
+        return -1;
+    items->commands().arm();
+    return 0;
+}
+
+int32_t XaqOp2966(int32_t number)
+{
+    model::Layout* layout = currentLayout();
+    if (!layout)
+        return -1;
+    model::CommandState& commands = layout->items().commands();
+    if (commands.takeArmed())
+        return runCommand(*layout, number);
+    if (number == kOpenLineEdit) {
+        commands.openBracket();
+        return 0;
+    }
+    if (number == kCloseLineEdit)
+        return commands.closeBracket() ? 0 : -1;
+    return -1;
+}
+
+int32_t GetDocumentWindow(xt::DocumentRef document, xt::WindowRef* window)
+{
+    model::Layout* layout = context().documents().findByRef(document);
+    if (!layout || !window)
+        return -1;
+    *window = layout->items().windowRef();
+    return 0;
+}
+
+model::Layout* layoutOfWindow(xt::WindowRef window)
+{
+    auto& documents = context().documents();
+    for (size_t p = 0; p < documents.projectCount(); ++p) {
+        model::Project& project = documents.project(p);
+        for (size_t l = 0; l < project.layoutCount(); ++l) {
+            if (project.layout(l).items().showsWindow(window))
+                return &project.layout(l);
+        }
+    }
+    return nullptr;
+}
+
+/// The place of page `page` (from 1) of the layout the window shows.
+int32_t PageOp3594(xt::WindowRef window, int32_t page, int32_t, void* record)
+{
+    const model::Layout* layout = layoutOfWindow(window);
+    if (!layout || !record || page < 1 || static_cast<size_t>(page) > layout->pageCount())
+        return -1;
+    xt::writeAt(record, placeOfPage(static_cast<size_t>(page - 1)));
+    return 0;
+}
+
+} // namespace
+
+void registerCommandOps(OperationRegistry& registry)
+{
+    registry.add<xt::op::XmoOp832, &XmoOp832>();
+    registry.add<xt::op::XaqOp2966, &XaqOp2966>();
+    registry.add<xt::op::GetDocumentWindow, &GetDocumentWindow>();
+    registry.add<xt::op::PageOp3594, &PageOp3594>();
+}
+
+} // namespace host::api

@@ -1,0 +1,156 @@
+// XtData holders (box, second holder, page, document, global) and their blocks; the page lookup that
+// level 2 goes through.
+#include <cstring>
+
+#include "host/api/story_access.h"
+#include "host/api/story_ops.h"
+#include "host/host_context.h"
+#include "win32/standin.h"
+
+namespace host::api {
+namespace {
+
+using model::HolderKind;
+
+/// The host's global object; references of documents and items start far above it.
+constexpr int32_t kGlobalObject = 1;
+
+int32_t GetGlobalObject3081(int32_t* object)
+{
+    if (!object)
+        return -1;
+    *object = kGlobalObject;
+    return 0;
+}
+
+int32_t itemHolder(HolderKind kind, int32_t item)
+{
+    model::Layout* layout = layoutOfItem(item);
+    return layout ? layout->dataBlocks().holderRef(kind, item) : 0;
+}
+
+int32_t GetBoxXtDataRef(int32_t object)
+{
+    return itemHolder(HolderKind::Box, object);
+}
+
+int32_t GetXtDataRefKind1(int32_t object)
+{
+    return itemHolder(HolderKind::BoxSecond, object);
+}
+
+int32_t GetDocumentXtDataRef(xt::DocumentRef document)
+{
+    model::Layout* layout = context().documents().findByRef(document);
+    return layout ? layout->dataBlocks().holderRef(HolderKind::Document, document) : 0;
+}
+
+int32_t GetXtDataRefKind6(int32_t object)
+{
+    return object == kGlobalObject ? context().documents().globalData().holderRef(HolderKind::Global, object) : 0;
+}
+
+/// The layout window never shows master pages in this host.
+int32_t GetWindowPageFlag(xt::WindowRef, uint8_t* flag)
+{
+    if (!flag)
+        return -1;
+    *flag = 0;
+    return 0;
+}
+
+/// Page numbers and page indices are the same (from 1): the host keeps no master pages ahead of them.
+int32_t GetPageIndexOffset(xt::DocumentRef document, int16_t* count)
+{
+    if (!count || !context().documents().findByRef(document))
+        return -1;
+    *count = 0;
+    return 0;
+}
+
+/// The page with number `page` (from 1); it is its own XtData holder. 0 when there is none.
+int32_t GetPageRef(xt::DocumentRef document, int16_t page)
+{
+    const model::Layout* layout = context().documents().findByRef(document);
+    if (!layout || page < 1 || static_cast<size_t>(page) > layout->pageCount())
+        return 0;
+    return layout->page(static_cast<size_t>(page - 1)).ref();
+}
+
+/// The holder a reference names: a page, a holder of a layout, or a global holder.
+model::DataBlockHolder* holderOf(int32_t ref)
+{
+    model::DocumentModel& documents = context().documents();
+    for (size_t p = 0; p < documents.projectCount(); ++p) {
+        model::Project& project = documents.project(p);
+        for (size_t l = 0; l < project.layoutCount(); ++l) {
+            model::Layout& layout = project.layout(l);
+            if (layout.findPage(ref))
+                return layout.dataBlocks().holder(layout.dataBlocks().holderRef(HolderKind::Page, ref));
+            if (model::DataBlockHolder* holder = layout.dataBlocks().holder(ref))
+                return holder;
+        }
+    }
+    return documents.globalData().holder(ref);
+}
+
+int32_t HasXtDataBlock(int32_t holder, xt::FourLetterCode id, uint8_t* flag)
+{
+    const model::DataBlockHolder* found = holderOf(holder);
+    if (flag)
+        *flag = found && found->has(id) ? 1 : 0;
+    return found ? 0 : -1;
+}
+
+/// A new caller-owned handle with a copy of the block; handle 0 and nonzero when there is none.
+int32_t GetXtDataBlock(int32_t holder, xt::FourLetterCode id, xt::Handle* handle)
+{
+    if (!handle)
+        return -1;
+    *handle = nullptr;
+    const model::DataBlockHolder* found = holderOf(holder);
+    const model::DataBlock* block = found ? found->find(id) : nullptr;
+    if (!block)
+        return -1;
+    xt::Handle copy = win32::newHandle(static_cast<int32_t>(block->size()));
+    if (!copy)
+        return win32::memoryError();
+    if (!block->empty())
+        std::memcpy(*copy, block->data(), block->size());
+    *handle = copy;
+    return 0;
+}
+
+/// Stores a copy of the block (the caller keeps its handle); a null handle removes the block.
+int32_t SetXtDataBlock(int32_t holder, xt::FourLetterCode id, xt::Handle data)
+{
+    model::DataBlockHolder* found = holderOf(holder);
+    if (!found || (data && !win32::isHandle(data)))
+        return -1;
+    if (!data) {
+        found->remove(id);
+        return 0;
+    }
+    const auto* bytes = reinterpret_cast<const uint8_t*>(*data);
+    found->set(id, model::DataBlock(bytes, bytes + win32::handleSize(data)));
+    return 0;
+}
+
+} // namespace
+
+void registerDataBlockOps(OperationRegistry& registry)
+{
+    registry.add<xt::op::GetGlobalObject3081, &GetGlobalObject3081>();
+    registry.add<xt::op::GetBoxXtDataRef, &GetBoxXtDataRef>();
+    registry.add<xt::op::GetXtDataRefKind1, &GetXtDataRefKind1>();
+    registry.add<xt::op::GetDocumentXtDataRef, &GetDocumentXtDataRef>();
+    registry.add<xt::op::GetXtDataRefKind6, &GetXtDataRefKind6>();
+    registry.add<xt::op::GetWindowPageFlag, &GetWindowPageFlag>();
+    registry.add<xt::op::GetPageIndexOffset, &GetPageIndexOffset>();
+    registry.add<xt::op::GetPageRef, &GetPageRef>();
+    registry.add<xt::op::HasXtDataBlock, &HasXtDataBlock>();
+    registry.add<xt::op::GetXtDataBlock, &GetXtDataBlock>();
+    registry.add<xt::op::SetXtDataBlock, &SetXtDataBlock>();
+}
+
+} // namespace host::api

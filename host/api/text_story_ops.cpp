@@ -1,0 +1,140 @@
+// Text boxes, chains, selections, characters and anchors of stories.
+#include <algorithm>
+#include <cstring>
+
+#include "host/api/story_access.h"
+#include "host/api/story_ops.h"
+#include "host/model/text/text_boxes.h"
+
+namespace host::api {
+namespace {
+
+/// The story of a text box, with every output optional; nonzero and story 0 for anything but a text box.
+int32_t GetBoxTextInfo(int32_t box, int32_t* story, int32_t* selStart, int32_t* selEnd, int32_t* length)
+{
+    box = boxOrCurrent(box);
+    model::Layout* layout = layoutOfItem(box);
+    const model::Story* found = layout ? model::storyOfTextBox(*layout, box) : nullptr;
+    if (story)
+        *story = found ? found->ref() : 0;
+    if (!found)
+        return -1;
+    if (selStart)
+        *selStart = found->selection().start;
+    if (selEnd)
+        *selEnd = found->selection().end;
+    if (length)
+        *length = found->length();
+    return 0;
+}
+
+/// A failing chain query answers "no box", as at the chain's ends.
+int32_t noLinkedBox(int32_t)
+{
+    return 0;
+}
+
+int32_t GetPreviousLinkedBox(int32_t box)
+{
+    model::Layout* layout = layoutOfItem(box);
+    return layout ? model::previousTextBox(*layout, box) : 0;
+}
+
+int32_t GetNextLinkedBox(int32_t box)
+{
+    model::Layout* layout = layoutOfItem(box);
+    return layout ? model::nextTextBox(*layout, box) : 0;
+}
+
+/// The display flag (last argument) changes nothing in a host without a screen.
+int32_t SetTextSelection(int32_t story, int32_t start, int32_t end, int32_t)
+{
+    StoryPlace place = findStory(story);
+    if (!place)
+        return -1;
+    place.story->select(start, end);
+    return 0;
+}
+
+int32_t GetTextSelection(int32_t story, int32_t* start, int32_t* end, int32_t)
+{
+    const StoryPlace place = findStory(story);
+    if (!place)
+        return -1;
+    if (start)
+        *start = place.story->selection().start;
+    if (end)
+        *end = place.story->selection().end;
+    return 0;
+}
+
+/// Copies at most the characters the story has from `position`; nonzero when there are none there.
+int32_t GetTextChars(int32_t story, int32_t position, int32_t count, uint16_t* out)
+{
+    const StoryPlace place = findStory(story);
+    if (!place || !out || count < 0 || position < 0 || position >= place.story->length())
+        return -1;
+    count = std::min(count, place.story->length() - position);
+    const std::u16string& text = place.story->text();
+    for (int32_t i = 0; i < count; ++i)
+        out[i] = text[static_cast<size_t>(position + i)];
+    return 0;
+}
+
+int32_t InsertTextChars(int32_t story, int32_t position, int32_t count, const uint16_t* chars, int32_t)
+{
+    StoryPlace place = findStory(story);
+    if (!place || count < 0 || (count > 0 && !chars))
+        return -1;
+    std::u16string inserted(static_cast<size_t>(count), u'\0');
+    std::copy(chars, chars + count, inserted.begin());
+    place.story->insert(position, inserted);
+    return 0;
+}
+
+/// Removes the characters [start, end) of the story.
+int32_t XhjOp3103(int32_t story, int32_t start, int32_t end)
+{
+    StoryPlace place = findStory(story);
+    if (!place)
+        return -1;
+    place.story->erase(start, end);
+    return 0;
+}
+
+int32_t FindNextAnchor(int32_t story, int32_t* position, int32_t end, int32_t, int32_t, int32_t, int32_t, uint8_t* found)
+{
+    const StoryPlace place = findStory(story);
+    if (!place || !position)
+        return -1;
+    const std::optional<int32_t> anchor = place.story->nextAnchor(*position, end);
+    *position = anchor.value_or(-1);
+    if (found)
+        *found = anchor ? 1 : 0;
+    return 0;
+}
+
+/// The item anchored at `position`, or 0.
+int32_t GetAnchoredItem(int32_t story, int32_t position, int32_t)
+{
+    const StoryPlace place = findStory(story);
+    return place ? place.story->anchoredItem(position) : 0;
+}
+
+} // namespace
+
+void registerTextStoryOps(OperationRegistry& registry)
+{
+    registry.add<xt::op::GetBoxTextInfo, &GetBoxTextInfo>();
+    registry.add<xt::op::GetPreviousLinkedBox, &GetPreviousLinkedBox, &noLinkedBox>();
+    registry.add<xt::op::GetNextLinkedBox, &GetNextLinkedBox, &noLinkedBox>();
+    registry.add<xt::op::SetTextSelection, &SetTextSelection>();
+    registry.add<xt::op::GetTextSelection, &GetTextSelection>();
+    registry.add<xt::op::GetTextChars, &GetTextChars>();
+    registry.add<xt::op::InsertTextChars, &InsertTextChars>();
+    registry.add<xt::op::XhjOp3103, &XhjOp3103>();
+    registry.add<xt::op::FindNextAnchor, &FindNextAnchor>();
+    registry.add<xt::op::GetAnchoredItem, &GetAnchoredItem>();
+}
+
+} // namespace host::api

@@ -1,0 +1,191 @@
+// Line placement: paragraphs are broken into lines for the column they land in; a line that does not
+// fit below the previous one moves to the next column or box, and after the last one it is overset.
+#include "host/model/composer/composer.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "host/model/composer/line_breaker.h"
+
+namespace host::model {
+namespace {
+
+/// One column of one box, in the box's coordinates.
+struct Slot {
+    size_t boxIndex;
+    int16_t column;
+    xt::Fixed left;
+    xt::Fixed width;
+    xt::Fixed innerHeight;
+    xt::Fixed insetTop;
+    xt::Fixed insetBottom;
+};
+
+std::vector<Slot> slotsOf(const std::vector<TextFrame>& frames)
+{
+    std::vector<Slot> slots;
+    for (size_t b = 0; b < frames.size(); ++b) {
+        const TextFrame& f = frames[b];
+        const int16_t columns = std::max<int16_t>(f.columns, 1);
+        const xt::Fixed inner = f.width - f.insetLeft - f.insetRight;
+        const xt::Fixed columnWidth = std::max<xt::Fixed>((inner - f.gutter * (columns - 1)) / columns, 0);
+        const xt::Fixed innerHeight = f.height - f.insetTop - f.insetBottom;
+        for (int16_t c = 0; c < columns; ++c)
+            slots.push_back({b, c, f.insetLeft + c * (columnWidth + f.gutter), columnWidth, innerHeight, f.insetTop, f.insetBottom});
+    }
+    return slots;
+}
+
+class Flow {
+public:
+    Flow(const Story& story, std::vector<Slot> slots) : m_story(story), m_slots(std::move(slots)) {}
+
+    void paragraph(TextRange range)
+    {
+        const ParagraphAttributes& attributes = m_story.paragraphAttributesAt(range.start);
+        int32_t at = range.start;
+        bool first = true;
+        while (at < range.end) {
+            at = line(range, attributes, at, first);
+            first = false;
+        }
+        m_spaceAfter = attributes.spaceAfter;
+    }
+
+    std::vector<ComposedLine> takeLines() { return std::move(m_lines); }
+
+private:
+    /// Places the line starting at `at`; returns where the next one starts.
+    int32_t line(TextRange paragraph, const ParagraphAttributes& attributes, int32_t at, bool first)
+    {
+        for (;;) {
+            const Slot& slot = m_slots[m_slot];
+            const xt::Fixed indent = attributes.leftIndent + (first ? attributes.firstLineIndent : 0);
+            const xt::Fixed width = std::max<xt::Fixed>(slot.width - indent - attributes.rightIndent, 0);
+            const LineBreak broken = breakLine(m_story, at, paragraph.end, width, indent);
+            const xt::Fixed gap = m_linesInSlot == 0 ? 0 : (first ? m_spaceAfter + attributes.spaceBefore : 0);
+            if (!m_overset && m_y + gap + broken.height > slot.innerHeight) {
+                nextSlot();
+                continue;
+            }
+            place(slot, broken, at, {indent, alignmentShift(attributes.alignment, width, broken.usedWidth), width, gap});
+            return broken.end;
+        }
+    }
+
+    static xt::Fixed alignmentShift(Alignment alignment, xt::Fixed width, xt::Fixed used)
+    {
+        if (alignment == Alignment::Centre)
+            return (width - used) / 2;
+        if (alignment == Alignment::Right)
+            return width - used;
+        return 0;
+    }
+
+    void nextSlot()
+    {
+        if (m_slot + 1 == m_slots.size()) {
+            // Past the last column text is overset; it goes on below that column.
+            m_overset = true;
+            return;
+        }
+        ++m_slot;
+        m_y = 0;
+        m_linesInSlot = 0;
+    }
+
+    struct Placement {
+        xt::Fixed indent;
+        xt::Fixed shift;
+        xt::Fixed width;
+        xt::Fixed gap;
+    };
+
+    void place(const Slot& slot, const LineBreak& broken, int32_t at, Placement p)
+    {
+        ComposedLine line;
+        line.start = at;
+        line.end = broken.end;
+        line.boxIndex = slot.boxIndex;
+        line.column = slot.column;
+        line.overset = m_overset;
+        line.left = slot.left + p.indent + p.shift;
+        line.tabOrigin = p.indent;
+        line.width = p.width;
+        line.usedWidth = broken.usedWidth;
+        line.ascent = broken.ascent;
+        line.descent = broken.descent;
+        line.height = broken.height;
+        line.depth = slot.insetTop + m_y + slot.insetBottom;
+        line.top = slot.insetTop + m_y + p.gap;
+        line.bottom = line.top + broken.height;
+        line.baseline = line.bottom - broken.descent;
+        m_lines.push_back(line);
+        m_y += p.gap + broken.height;
+        ++m_linesInSlot;
+    }
+
+    const Story& m_story;
+    std::vector<Slot> m_slots;
+    std::vector<ComposedLine> m_lines;
+    size_t m_slot = 0;
+    xt::Fixed m_y = 0;
+    xt::Fixed m_spaceAfter = 0;
+    int32_t m_linesInSlot = 0;
+    bool m_overset = false;
+};
+
+std::vector<int32_t> firstOffsets(const std::vector<ComposedLine>& lines, size_t boxCount, int32_t length)
+{
+    std::vector<int32_t> first(boxCount, length);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        if (!line->overset)
+            first[line->boxIndex] = line->start;
+    }
+    // A box that no line reached begins where the text after it begins.
+    int32_t next = length;
+    for (const ComposedLine& line : lines) {
+        if (line.overset) {
+            next = line.start;
+            break;
+        }
+    }
+    for (size_t b = boxCount; b-- > 0;) {
+        const bool reached = std::any_of(lines.begin(), lines.end(), [&](const ComposedLine& l) { return !l.overset && l.boxIndex == b; });
+        if (!reached)
+            first[b] = next;
+        next = first[b];
+    }
+    return first;
+}
+
+} // namespace
+
+const ComposedLine* Composition::lineHolding(int32_t offset) const
+{
+    if (lines.empty())
+        return nullptr;
+    for (const ComposedLine& line : lines) {
+        if (offset >= line.start && offset < line.end)
+            return &line;
+    }
+    return &lines.back();
+}
+
+Composition compose(const Story& story, const std::vector<TextFrame>& frames)
+{
+    assert(!frames.empty() && "a story is shown by at least one box");
+    Flow flow(story, slotsOf(frames));
+    for (int32_t at = 0; at < story.length();) {
+        const TextRange paragraph = story.paragraphAt(at);
+        flow.paragraph(paragraph);
+        at = paragraph.end;
+    }
+    Composition composition;
+    composition.lines = flow.takeLines();
+    composition.storyLength = story.length();
+    composition.firstOffsets = firstOffsets(composition.lines, frames.size(), story.length());
+    return composition;
+}
+
+} // namespace host::model

@@ -1,0 +1,29 @@
+// The composer's fixed font metrics: per-character advance widths as a fraction of the point size,
+// and ascent and descent, for a few fonts, so that layout never depends on the machine.
+#pragma once
+
+#include <cstdint>
+
+namespace host::model {
+
+/// Widths and heights in thousandths of an em.
+struct FontMetrics {
+    const char* name;
+    int32_t ascent;
+    int32_t descent;
+    const int16_t* printableWidths; // characters 32 to 126; null: every character has `defaultWidth`
+    int32_t defaultWidth;
+};
+
+inline constexpr int16_t kSerifFont = 1;
+inline constexpr int16_t kSansFont = 2;
+inline constexpr int16_t kMonoFont = 3;
+
+/// The metrics of a font id; an unknown id gets the serif font's.
+const FontMetrics& fontMetrics(int16_t font);
+
+/// The advance of one character in thousandths of an em. Paragraph ends and the anchor character
+/// take no width; tabs are measured by the line breaker.
+int32_t characterWidth(const FontMetrics& metrics, char16_t c);
+
+} // namespace host::model

@@ -1,0 +1,115 @@
+// One item of a layout: a box, a line, a shaped outline, a group, a table or the pseudo-group that
+// stands for several selected items.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "host/model/items/shape_data.h"
+#include "xtapi/box_record.h"
+#include "xtapi/drop_shadow.h"
+
+namespace host::model {
+
+/// What a kind-2 item is.
+enum class GroupRole : uint8_t { None, Group, Selection, Table };
+
+class Item {
+public:
+    Item(int32_t ref, int32_t pageRef, xt::BoxKind kind, uint8_t shape);
+
+    int32_t ref() const { return m_ref; }
+    int32_t pageRef() const { return m_pageRef; }
+    void setPageRef(int32_t pageRef) { m_pageRef = pageRef; }
+    xt::BoxKind kind() const { return m_kind; }
+    uint8_t shape() const { return m_shape; }
+
+    bool isLine() const { return xt::shape::isLine(m_shape); }
+    bool hasShapeData() const { return m_shapeData.has_value(); }
+    bool isKindTwo() const { return m_role != GroupRole::None; }
+    GroupRole role() const { return m_role; }
+
+    /// The rectangle of a framed item or a line (for a line: the record's, see line_geometry.h).
+    const xt::FixedRect& rect() const { return m_rect; }
+    void setRect(const xt::FixedRect& rect) { m_rect = rect; }
+
+    xt::Fixed angle() const { return m_fields.angle; }
+    void setAngle(xt::Fixed angle) { m_fields.angle = angle; }
+    xt::Fixed weight() const { return m_fields.weight; }
+    void setWeight(xt::Fixed weight) { m_fields.weight = weight; }
+    xt::Fixed outset(size_t side) const { return m_fields.outsets[side]; }
+    void setOutsets(xt::Fixed top, xt::Fixed left, xt::Fixed bottom, xt::Fixed right);
+    xt::Fixed corner() const { return m_fields.corner; }
+    void setCorner(xt::Fixed corner) { m_fields.corner = corner; }
+    uint16_t flags() const { return m_fields.flags; }
+    void setFlags(uint16_t flags) { m_fields.flags = flags; }
+    const xt::PictureFields& picture() const { return m_fields.content.picture; }
+    void setPicture(const xt::PictureFields& picture) { m_fields.content.picture = picture; }
+    const xt::TextFields& text() const { return m_fields.content.text; }
+    void setText(const xt::TextFields& text) { m_fields.content.text = text; }
+
+    ShapeData* shapeData() { return m_shapeData ? &*m_shapeData : nullptr; }
+    const ShapeData* shapeData() const { return m_shapeData ? &*m_shapeData : nullptr; }
+    void setShapeData(ShapeData data) { m_shapeData = std::move(data); }
+
+    const std::optional<xt::DropShadowRecord>& dropShadow() const { return m_shadow; }
+    void setDropShadow(const xt::DropShadowRecord& shadow) { m_shadow = shadow; }
+    void removeDropShadow() { m_shadow.reset(); }
+
+    /// The group or table that holds this item, or 0.
+    int32_t parent() const { return m_parent; }
+    void setParent(int32_t parent) { m_parent = parent; }
+    /// Members of a kind-2 item, back to front.
+    const std::vector<int32_t>& members() const { return m_members; }
+    void makeKindTwo(GroupRole role, std::vector<int32_t> members);
+    void replaceMember(int32_t from, int32_t to);
+    void removeMember(int32_t member);
+    /// A real group that XgsOp711 or XgsOp3971 opened for member-by-member changes.
+    bool isOpen() const { return m_open; }
+    void setOpen(bool open) { m_open = open; }
+
+    int16_t colour() const { return m_colour; }
+    xt::Fixed shade() const { return m_shade; }
+    void setColour(int16_t colour, xt::Fixed shade);
+    bool isLocked() const { return m_locked; }
+    void setLocked(bool locked) { m_locked = locked; }
+    int32_t layer() const { return m_layer; }
+    void setLayer(int32_t layer) { m_layer = layer; }
+
+    /// The record as the item would hand it out, less what only the store knows (a group's
+    /// rectangle); every byte the model does not hold comes back as it was last applied.
+    xt::BoxRecord record() const;
+    /// Takes the fields of `record` that a plug-in may change; kind, shape, byte 388 and the
+    /// shape-data handle stay the host's. The rectangle is taken only by framed items and lines.
+    void apply(const xt::BoxRecord& record);
+    /// Moves the item's own geometry (not a group's members).
+    void moveBy(xt::Fixed dv, xt::Fixed dh);
+
+private:
+    int32_t m_ref;
+    int32_t m_pageRef;
+    xt::BoxKind m_kind;
+    uint8_t m_shape;
+    GroupRole m_role = GroupRole::None;
+    xt::FixedRect m_rect{};
+    // The record's bytes the model keeps as given: angle, weight, outsets, corner, flags, the
+    // picture and text fields and every byte whose meaning the host does not model.
+    xt::BoxRecord m_fields{};
+    std::optional<ShapeData> m_shapeData;
+    std::optional<xt::DropShadowRecord> m_shadow;
+    int32_t m_parent = 0;
+    std::vector<int32_t> m_members;
+    bool m_open = false;
+    int16_t m_colour = 0;
+    xt::Fixed m_shade = xt::kFixedOne;
+    bool m_locked = false;
+    int32_t m_layer = 0;
+};
+
+/// The rectangle an item covers on its page, before a group's members are counted.
+xt::FixedRect ownBounds(const Item& item);
+/// The rectangle that holds both.
+xt::FixedRect unite(const xt::FixedRect& a, const xt::FixedRect& b);
+
+} // namespace host::model

@@ -1,0 +1,186 @@
+// Making, finding, measuring, moving and removing the items of a layout.
+#include "host/model/items/item_store.h"
+
+#include <algorithm>
+
+namespace host::model {
+namespace {
+
+xt::FixedRect rectOfPoints(const std::vector<xt::FixedPoint>& points)
+{
+    if (points.empty())
+        return {};
+    xt::FixedRect rect{points[0].v, points[0].h, points[0].v, points[0].h};
+    for (const auto& p : points)
+        rect = unite(rect, {p.v, p.h, p.v, p.h});
+    return rect;
+}
+
+} // namespace
+
+ItemStore::ItemStore(ReferenceAllocator& references) : m_references(&references) {}
+
+int32_t ItemStore::windowRef()
+{
+    // Taken when first asked for, so that a layout nobody looks at through a window uses no reference.
+    if (m_windowRef == 0)
+        m_windowRef = m_references->next();
+    return m_windowRef;
+}
+
+Item& ItemStore::insert(std::unique_ptr<Item> item)
+{
+    const int32_t ref = item->ref();
+    m_order.push_back(ref);
+    return *m_items.emplace(ref, std::move(item)).first->second;
+}
+
+Item& ItemStore::addItem(int32_t pageRef, xt::BoxKind kind, uint8_t shape, const xt::FixedRect& rect)
+{
+    auto item = std::make_unique<Item>(m_references->next(), pageRef, kind, shape);
+    item->setRect(rect);
+    return insert(std::move(item));
+}
+
+Item* ItemStore::addShaped(int32_t pageRef, xt::BoxKind kind, uint8_t shape, const std::vector<xt::FixedPoint>& points)
+{
+    auto data = ShapeData::create(rectOfPoints(points), points);
+    if (!data)
+        return nullptr;
+    auto item = std::make_unique<Item>(m_references->next(), pageRef, kind, shape);
+    m_shapeOwners.emplace(data->handle(), item->ref());
+    item->setShapeData(std::move(*data));
+    return &insert(std::move(item));
+}
+
+Item* ItemStore::addGroup(const std::vector<int32_t>& members)
+{
+    if (members.empty())
+        return nullptr;
+    for (int32_t member : members) {
+        const Item* item = find(member);
+        if (!item || item->parent() != 0 || item->role() == GroupRole::Selection)
+            return nullptr;
+    }
+    auto group = std::make_unique<Item>(m_references->next(), find(members[0])->pageRef(), xt::BoxKind::Group, xt::shape::kRectangle);
+    group->makeKindTwo(GroupRole::Group, members);
+    for (int32_t member : members)
+        find(member)->setParent(group->ref());
+    return &insert(std::move(group));
+}
+
+Item& ItemStore::addTable(int32_t pageRef, xt::FixedPoint topLeft, const std::vector<xt::Fixed>& widths,
+    const std::vector<xt::Fixed>& heights, xt::Fixed lineWeight)
+{
+    auto tableItem = std::make_unique<Item>(m_references->next(), pageRef, xt::BoxKind::Group, xt::shape::kRectangle);
+    std::vector<int32_t> cells;
+    xt::Fixed left = topLeft.h;
+    for (xt::Fixed width : widths) {
+        xt::Fixed top = topLeft.v;
+        for (xt::Fixed height : heights) {
+            Item& cell = addItem(pageRef, xt::BoxKind::Text, xt::shape::kRectangle, {top, left, top + height, left + width});
+            cell.setParent(tableItem->ref());
+            cells.push_back(cell.ref());
+            top += height;
+        }
+        left += width;
+    }
+    tableItem->makeKindTwo(GroupRole::Table, cells);
+    m_tables.emplace(tableItem->ref(), Table(widths, heights, cells, lineWeight));
+    return insert(std::move(tableItem));
+}
+
+bool ItemStore::remove(int32_t ref)
+{
+    Item* item = find(ref);
+    if (!item)
+        return false;
+    if (item->role() == GroupRole::Group || item->role() == GroupRole::Table) {
+        for (int32_t member : std::vector<int32_t>(item->members()))
+            remove(member);
+    }
+    if (Item* parent = find(item->parent()))
+        parent->removeMember(ref);
+    forget(ref);
+    return true;
+}
+
+void ItemStore::forget(int32_t ref)
+{
+    // Only the latest pseudo-group is kept, so no other one can hold the item.
+    if (Item* multi = find(m_selection.multi()))
+        multi->removeMember(ref);
+    std::erase(m_selection.building(), ref);
+    if (m_selection.multi() == ref)
+        m_selection.setMulti(0);
+    if (const ShapeData* data = find(ref)->shapeData())
+        m_shapeOwners.erase(data->handle());
+    m_tables.erase(ref);
+    std::erase(m_order, ref);
+    m_items.erase(ref);
+}
+
+Item* ItemStore::find(int32_t ref)
+{
+    auto found = m_items.find(ref);
+    return found == m_items.end() ? nullptr : found->second.get();
+}
+
+const Item* ItemStore::find(int32_t ref) const
+{
+    auto found = m_items.find(ref);
+    return found == m_items.end() ? nullptr : found->second.get();
+}
+
+Table* ItemStore::table(int32_t ref)
+{
+    auto found = m_tables.find(ref);
+    return found == m_tables.end() ? nullptr : &found->second;
+}
+
+Item* ItemStore::ownerOfShapeData(xt::Handle handle)
+{
+    auto found = m_shapeOwners.find(handle);
+    return found == m_shapeOwners.end() ? nullptr : find(found->second);
+}
+
+std::vector<int32_t> ItemStore::topLevelOnPage(int32_t pageRef) const
+{
+    std::vector<int32_t> onPage;
+    for (int32_t ref : m_order) {
+        const Item& item = *find(ref);
+        if (item.parent() == 0 && item.role() != GroupRole::Selection && item.pageRef() == pageRef)
+            onPage.push_back(ref);
+    }
+    return onPage;
+}
+
+xt::FixedRect ItemStore::bounds(const Item& item) const
+{
+    if (!item.isKindTwo() || item.members().empty())
+        return ownBounds(item);
+    xt::FixedRect united = bounds(*find(item.members()[0]));
+    for (int32_t member : item.members())
+        united = unite(united, bounds(*find(member)));
+    return united;
+}
+
+xt::BoxRecord ItemStore::recordOf(const Item& item) const
+{
+    xt::BoxRecord record = item.record();
+    if (item.isKindTwo())
+        record.geometry.rect = bounds(item);
+    return record;
+}
+
+void ItemStore::moveBy(Item& item, xt::Fixed dv, xt::Fixed dh)
+{
+    if (!item.isKindTwo()) {
+        item.moveBy(dv, dh);
+        return;
+    }
+    for (int32_t member : item.members())
+        moveBy(*find(member), dv, dh);
+}
+
+} // namespace host::model

@@ -1,0 +1,105 @@
+// The items of one layout: found by reference in constant time, kept in stacking order, placed on
+// pages, grouped, and selected.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "host/model/items/item.h"
+#include "host/model/items/item_session.h"
+#include "host/model/items/table.h"
+#include "host/model/reference_allocator.h"
+
+namespace host::model {
+
+class ItemStore {
+public:
+    explicit ItemStore(ReferenceAllocator& references);
+    ItemStore(const ItemStore&) = delete;
+    ItemStore& operator=(const ItemStore&) = delete;
+
+    // Making and removing items. New items go in front of all others.
+    /// A box or a line: a line's rectangle is its record's (first end at top-left, second at bottom-right).
+    Item& addItem(int32_t pageRef, xt::BoxKind kind, uint8_t shape, const xt::FixedRect& rect);
+    /// A point-list or Bezier item whose rectangle holds its points; null when memory runs out.
+    Item* addShaped(int32_t pageRef, xt::BoxKind kind, uint8_t shape, const std::vector<xt::FixedPoint>& points);
+    /// A real group of top-level items; null when a member is unknown or already in a group.
+    Item* addGroup(const std::vector<int32_t>& members);
+    /// A table with a text cell per column and row, placed from `topLeft`.
+    Item& addTable(int32_t pageRef, xt::FixedPoint topLeft, const std::vector<xt::Fixed>& widths,
+        const std::vector<xt::Fixed>& heights, xt::Fixed lineWeight);
+    /// Removes the item; a group or table takes its members with it. False for an unknown reference.
+    bool remove(int32_t ref);
+
+    Item* find(int32_t ref);
+    const Item* find(int32_t ref) const;
+    Table* table(int32_t ref);
+    /// The item whose shape data lives in `handle`, or null.
+    Item* ownerOfShapeData(xt::Handle handle);
+    size_t size() const { return m_items.size(); }
+    /// Items that belong to no group, on the page, back to front.
+    std::vector<int32_t> topLevelOnPage(int32_t pageRef) const;
+
+    /// The rectangle an item covers; a group's is that of its members.
+    xt::FixedRect bounds(const Item& item) const;
+    /// The record of an item, a group's rectangle included.
+    xt::BoxRecord recordOf(const Item& item) const;
+    /// Moves the item, a group's and a table's members with it.
+    void moveBy(Item& item, xt::Fixed dv, xt::Fixed dh);
+
+    // The selection (selection_ops.cpp).
+    /// The current item, or 0; a slot that names no item counts as none.
+    int32_t current() const;
+    bool select(int32_t ref);
+    /// Makes the items current: none, the one, or a pseudo-group standing for them all (the latest
+    /// pseudo-group again when it stands for the same items). Returns the current item.
+    int32_t selectItems(const std::vector<int32_t>& items);
+    /// GetGroupItem: gathers `item` into the selection being built; `last` finishes it.
+    int32_t gather(int32_t item, bool last);
+    /// XgsOp3970: re-closes an open group, or makes the current pseudo-group a real group; 0 when
+    /// there is nothing to group.
+    int32_t groupSelection(int32_t requested);
+    /// XgsOp3971: opens a real group and selects its members as a pseudo-group.
+    bool ungroupToSelection(int32_t group);
+    /// XgsOp712: closes a group and selects it, or selects the latest pseudo-group again.
+    bool closeAndSelect(int32_t group);
+
+    Selection& selection() { return m_selection; }
+    const Selection& selection() const { return m_selection; }
+    RecordPool& records() { return m_records; }
+    PendingTransforms& transforms() { return m_transforms; }
+    CommandState& commands() { return m_commands; }
+
+    /// The window that shows the layout, and its current page (0: the layout's first page).
+    int32_t windowRef();
+    bool showsWindow(int32_t window) const { return window != 0 && window == m_windowRef; }
+    int32_t currentPage() const { return m_currentPage; }
+    void setCurrentPage(int32_t pageRef) { m_currentPage = pageRef; }
+
+    /// What BoxServiceTest and DocumentServiceTest answer (no host service owns items unless a test says so).
+    bool serviceOwnsBoxes() const { return m_serviceOwnsBoxes; }
+    void setServiceOwnsBoxes(bool owns) { m_serviceOwnsBoxes = owns; }
+
+private:
+    Item& insert(std::unique_ptr<Item> item);
+    void forget(int32_t ref);
+    Item& newPseudoGroup(const std::vector<int32_t>& members);
+
+    ReferenceAllocator* m_references;
+    std::unordered_map<int32_t, std::unique_ptr<Item>> m_items;
+    std::vector<int32_t> m_order;
+    std::unordered_map<xt::Handle, int32_t> m_shapeOwners;
+    std::map<int32_t, Table> m_tables;
+    Selection m_selection;
+    RecordPool m_records;
+    PendingTransforms m_transforms;
+    CommandState m_commands;
+    int32_t m_windowRef = 0;
+    int32_t m_currentPage = 0;
+    bool m_serviceOwnsBoxes = false;
+};
+
+} // namespace host::model

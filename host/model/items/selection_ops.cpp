@@ -1,0 +1,112 @@
+// The current item, selections of several items (a pseudo-group), and grouping a selection.
+#include "host/model/items/item_store.h"
+
+#include <algorithm>
+
+namespace host::model {
+namespace {
+
+bool isRealGroup(const Item* item)
+{
+    return item && item->role() == GroupRole::Group;
+}
+
+} // namespace
+
+int32_t ItemStore::current() const
+{
+    const int32_t ref = m_selection.rawCurrent();
+    return find(ref) ? ref : 0;
+}
+
+bool ItemStore::select(int32_t ref)
+{
+    if (ref != 0 && !find(ref))
+        return false;
+    m_selection.setCurrent(ref);
+    return true;
+}
+
+Item& ItemStore::newPseudoGroup(const std::vector<int32_t>& members)
+{
+    if (m_selection.multi() != 0)
+        forget(m_selection.multi());
+    auto multi = std::make_unique<Item>(m_references->next(), find(members[0])->pageRef(), xt::BoxKind::Group, xt::shape::kRectangle);
+    multi->makeKindTwo(GroupRole::Selection, members);
+    Item& added = *m_items.emplace(multi->ref(), std::move(multi)).first->second;
+    m_selection.setMulti(added.ref());
+    return added;
+}
+
+int32_t ItemStore::selectItems(const std::vector<int32_t>& items)
+{
+    std::vector<int32_t> members;
+    for (int32_t ref : items) {
+        const Item* item = find(ref);
+        if (!item || item->role() == GroupRole::Selection || std::ranges::count(members, ref) > 0)
+            continue;
+        members.push_back(ref);
+    }
+    if (members.size() < 2) {
+        m_selection.setCurrent(members.empty() ? 0 : members[0]);
+        return current();
+    }
+    const Item* latest = find(m_selection.multi());
+    const int32_t multi = latest && latest->members() == members ? latest->ref() : newPseudoGroup(members).ref();
+    m_selection.setCurrent(multi);
+    return multi;
+}
+
+int32_t ItemStore::gather(int32_t item, bool last)
+{
+    auto& building = m_selection.building();
+    if (find(item) && std::ranges::count(building, item) == 0)
+        building.push_back(item);
+    if (!last)
+        return current();
+    const std::vector<int32_t> gathered = std::move(building);
+    building.clear();
+    return selectItems(gathered);
+}
+
+int32_t ItemStore::groupSelection(int32_t requested)
+{
+    Item* reopened = find(requested);
+    if (isRealGroup(reopened) && reopened->isOpen()) {
+        reopened->setOpen(false);
+        m_selection.setCurrent(requested);
+        return requested;
+    }
+    const Item* multi = find(current());
+    if (!multi || multi->role() != GroupRole::Selection)
+        return 0;
+    const std::vector<int32_t> members = multi->members();
+    Item* group = addGroup(members);
+    if (!group)
+        return 0;
+    forget(multi->ref());
+    m_selection.setCurrent(group->ref());
+    return group->ref();
+}
+
+bool ItemStore::ungroupToSelection(int32_t group)
+{
+    Item* item = find(group);
+    if (!isRealGroup(item))
+        return false;
+    item->setOpen(true);
+    selectItems(item->members());
+    return true;
+}
+
+bool ItemStore::closeAndSelect(int32_t group)
+{
+    Item* item = find(group);
+    if (!item || !item->isKindTwo())
+        return false;
+    item->setOpen(false);
+    m_selection.setCurrent(group);
+    return true;
+}
+
+} // namespace host::model

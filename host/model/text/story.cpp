@@ -1,0 +1,134 @@
+// A story's text edits, selection, paragraphs and anchors; attribute access is in story_attributes.cpp.
+#include "host/model/text/story.h"
+
+#include <algorithm>
+
+namespace host::model {
+
+Story::Story(int32_t ref, CharacterAttributes characters, ParagraphAttributes paragraph)
+    : m_ref(ref), m_characters(std::move(characters)), m_paragraphs(std::move(paragraph))
+{
+}
+
+void Story::insert(int32_t offset, std::u16string_view characters)
+{
+    offset = std::clamp(offset, 0, length());
+    const auto count = static_cast<int32_t>(characters.size());
+    if (count == 0)
+        return;
+    const CharacterAttributes inserted = characterAttributesAt(offset);
+    const ParagraphAttributes paragraph = paragraphAttributesAt(offset);
+    m_characters.insert(offset, count, inserted);
+    m_paragraphs.insert(offset, count, paragraph);
+    m_text.insert(static_cast<size_t>(offset), characters);
+    m_typing.reset();
+
+    std::map<int32_t, int32_t> moved;
+    for (const auto& [at, item] : m_anchors)
+        moved.emplace(at >= offset ? at + count : at, item);
+    m_anchors = std::move(moved);
+
+    // The insertion point moves along with the text typed at it.
+    auto shift = [&](int32_t at) { return at >= offset ? at + count : at; };
+    m_selection = {shift(m_selection.start), shift(m_selection.end)};
+}
+
+void Story::erase(int32_t start, int32_t end)
+{
+    const TextRange range = clamp(start, end);
+    if (range.empty())
+        return;
+    const int32_t count = range.end - range.start;
+    m_text.erase(static_cast<size_t>(range.start), static_cast<size_t>(count));
+    m_characters.erase(range.start, range.end);
+    m_paragraphs.erase(range.start, range.end);
+    joinParagraphAt(range.start);
+    m_typing.reset();
+
+    std::map<int32_t, int32_t> kept;
+    for (const auto& [at, item] : m_anchors) {
+        if (at >= range.start && at < range.end)
+            continue;
+        kept.emplace(at >= range.end ? at - count : at, item);
+    }
+    m_anchors = std::move(kept);
+
+    auto shift = [&](int32_t at) {
+        if (at >= range.end)
+            return at - count;
+        return std::min(at, range.start);
+    };
+    m_selection = {shift(m_selection.start), shift(m_selection.end)};
+}
+
+void Story::joinParagraphAt(int32_t offset)
+{
+    const TextRange paragraph = paragraphAt(offset);
+    if (paragraph.empty())
+        return;
+    const ParagraphAttributes kept = m_paragraphs.valueAt(paragraph.start);
+    m_paragraphs.assign(paragraph.start, paragraph.end, kept);
+}
+
+void Story::select(int32_t start, int32_t end)
+{
+    const TextRange selection = clamp(start, end);
+    if (m_typing && !(selection.empty() && selection.start == m_typing->offset))
+        m_typing.reset();
+    m_selection = selection;
+}
+
+TextRange Story::clamp(int32_t start, int32_t end) const
+{
+    start = std::clamp(start, 0, length());
+    end = std::clamp(end, 0, length());
+    if (start > end)
+        std::swap(start, end);
+    return {start, end};
+}
+
+TextRange Story::paragraphAt(int32_t offset) const
+{
+    offset = std::clamp(offset, 0, length());
+    int32_t start = offset;
+    while (start > 0 && !xt::isParagraphEnd(m_text[static_cast<size_t>(start - 1)]))
+        --start;
+    int32_t end = offset;
+    while (end < length() && !xt::isParagraphEnd(m_text[static_cast<size_t>(end)]))
+        ++end;
+    if (end < length())
+        ++end;
+    return {start, end};
+}
+
+TextRange Story::paragraphsOf(TextRange range) const
+{
+    range = clamp(range.start, range.end);
+    // An insertion point after a final paragraph end belongs to the last paragraph's run.
+    if (range.empty())
+        return paragraphAt(range.start == length() && length() > 0 ? range.start - 1 : range.start);
+    return {paragraphAt(range.start).start, paragraphAt(range.end - 1).end};
+}
+
+void Story::insertAnchor(int32_t offset, int32_t item)
+{
+    offset = std::clamp(offset, 0, length());
+    insert(offset, std::u16string(1, static_cast<char16_t>(xt::kAnchorCharacter)));
+    m_anchors[offset] = item;
+}
+
+std::optional<int32_t> Story::nextAnchor(int32_t from, int32_t end) const
+{
+    auto found = m_anchors.lower_bound(std::max(from, 0));
+    if (found == m_anchors.end() || found->first >= end)
+        return std::nullopt;
+    return found->first;
+}
+
+int32_t Story::anchoredItem(int32_t offset) const
+{
+    auto found = m_anchors.find(offset);
+    return found == m_anchors.end() ? 0 : found->second;
+}
+
+} // namespace host::model

@@ -1,0 +1,143 @@
+// Stories and text chains of a layout.
+#include "host/model/text/story_store.h"
+
+#include <algorithm>
+
+namespace host::model {
+namespace {
+
+const std::vector<int32_t> kNoBoxes;
+
+} // namespace
+
+int32_t StoryStore::newStory()
+{
+    const int32_t ref = m_references->next();
+    m_stories.emplace(ref, Story(ref));
+    m_chains[ref] = {};
+    return ref;
+}
+
+bool StoryStore::addTextBox(int32_t box)
+{
+    if (box == 0 || isTextBox(box))
+        return false;
+    const int32_t story = newStory();
+    m_chains[story].push_back(box);
+    m_chainOf[box] = story;
+    return true;
+}
+
+void StoryStore::removeTextBox(int32_t box)
+{
+    auto found = m_chainOf.find(box);
+    if (found == m_chainOf.end())
+        return;
+    const int32_t story = found->second;
+    auto& boxes = m_chains[story];
+    boxes.erase(std::find(boxes.begin(), boxes.end(), box));
+    m_chainOf.erase(found);
+    if (!boxes.empty())
+        return;
+    m_chains.erase(story);
+    m_stories.erase(story);
+}
+
+bool StoryStore::link(int32_t box, int32_t next)
+{
+    if (!isTextBox(box) || !isTextBox(next) || box == next)
+        return false;
+    const int32_t target = m_chainOf[box];
+    const int32_t source = m_chainOf[next];
+    if (source == target || m_chains[source].size() != 1)
+        return false;
+    Story& into = m_stories.at(target);
+    into.insert(into.length(), m_stories.at(source).text());
+    m_chains.erase(source);
+    m_stories.erase(source);
+
+    auto& boxes = m_chains[target];
+    boxes.insert(std::find(boxes.begin(), boxes.end(), box) + 1, next);
+    m_chainOf[next] = target;
+    return true;
+}
+
+bool StoryStore::unlink(int32_t box)
+{
+    auto found = m_chainOf.find(box);
+    if (found == m_chainOf.end() || m_chains[found->second].size() < 2)
+        return false;
+    auto& boxes = m_chains[found->second];
+    boxes.erase(std::find(boxes.begin(), boxes.end(), box));
+    const int32_t story = newStory();
+    m_chains[story].push_back(box);
+    found->second = story;
+    return true;
+}
+
+Story* StoryStore::storyOfBox(int32_t box)
+{
+    auto found = m_chainOf.find(box);
+    return found == m_chainOf.end() ? nullptr : story(found->second);
+}
+
+const Story* StoryStore::storyOfBox(int32_t box) const
+{
+    auto found = m_chainOf.find(box);
+    return found == m_chainOf.end() ? nullptr : story(found->second);
+}
+
+Story* StoryStore::story(int32_t ref)
+{
+    auto found = m_stories.find(ref);
+    return found == m_stories.end() ? nullptr : &found->second;
+}
+
+const Story* StoryStore::story(int32_t ref) const
+{
+    auto found = m_stories.find(ref);
+    return found == m_stories.end() ? nullptr : &found->second;
+}
+
+const std::vector<int32_t>& StoryStore::chain(int32_t storyRef) const
+{
+    auto found = m_chains.find(storyRef);
+    return found == m_chains.end() ? kNoBoxes : found->second;
+}
+
+int32_t StoryStore::previousBox(int32_t box) const
+{
+    auto found = m_chainOf.find(box);
+    if (found == m_chainOf.end())
+        return 0;
+    const auto& boxes = chain(found->second);
+    auto at = std::find(boxes.begin(), boxes.end(), box);
+    return at == boxes.begin() ? 0 : *(at - 1);
+}
+
+int32_t StoryStore::nextBox(int32_t box) const
+{
+    auto found = m_chainOf.find(box);
+    if (found == m_chainOf.end())
+        return 0;
+    const auto& boxes = chain(found->second);
+    auto at = std::find(boxes.begin(), boxes.end(), box);
+    return at + 1 == boxes.end() ? 0 : *(at + 1);
+}
+
+Story* StoryStore::restoreChain(const std::vector<int32_t>& boxes)
+{
+    if (boxes.empty())
+        return nullptr;
+    for (int32_t box : boxes) {
+        if (box == 0 || isTextBox(box) || std::count(boxes.begin(), boxes.end(), box) != 1)
+            return nullptr;
+    }
+    const int32_t ref = newStory();
+    m_chains[ref] = boxes;
+    for (int32_t box : boxes)
+        m_chainOf[box] = ref;
+    return story(ref);
+}
+
+} // namespace host::model

@@ -1,0 +1,57 @@
+// A layout's stories and the chains of linked text boxes that show them. Each text box belongs to
+// exactly one chain; a chain shows one story, box after box.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "host/model/reference_allocator.h"
+#include "host/model/text/story.h"
+
+namespace host::model {
+
+class StoryStore {
+public:
+    explicit StoryStore(ReferenceAllocator& references) : m_references(&references) {}
+    StoryStore(const StoryStore&) = delete;
+    StoryStore& operator=(const StoryStore&) = delete;
+
+    /// Makes `box` a text box with a new, empty story of its own; false when it already is one.
+    bool addTextBox(int32_t box);
+    /// Forgets a text box (its item was deleted); the story goes with its last box.
+    void removeTextBox(int32_t box);
+    bool isTextBox(int32_t box) const { return m_chainOf.count(box) != 0; }
+
+    /// Links `next` after `box`: `next` must be a text box alone in its chain; its text is appended to
+    /// the story of `box` and its own story is dropped. False when the link is refused.
+    bool link(int32_t box, int32_t next);
+    /// Takes `box` out of its chain; the text stays with the chain and the box gets an empty story.
+    bool unlink(int32_t box);
+
+    Story* storyOfBox(int32_t box);
+    const Story* storyOfBox(int32_t box) const;
+    Story* story(int32_t ref);
+    const Story* story(int32_t ref) const;
+    /// The boxes showing a story, in chain order; empty for an unknown story.
+    const std::vector<int32_t>& chain(int32_t storyRef) const;
+    int32_t previousBox(int32_t box) const;
+    int32_t nextBox(int32_t box) const;
+
+    /// Every story with its chain, for saving; in story reference order.
+    const std::map<int32_t, Story>& stories() const { return m_stories; }
+    /// A new empty story shown by `boxes`, for a reader to fill; null when a box is a text box
+    /// already, or no box is given.
+    Story* restoreChain(const std::vector<int32_t>& boxes);
+
+private:
+    int32_t newStory();
+
+    ReferenceAllocator* m_references;
+    std::map<int32_t, Story> m_stories;
+    std::map<int32_t, std::vector<int32_t>> m_chains; // story -> boxes
+    std::map<int32_t, int32_t> m_chainOf;            // box -> story
+};
+
+} // namespace host::model

@@ -1,0 +1,119 @@
+// Text boxes: the text items of a layout seen through their stories and chains.
+#include "host/model/text/text_boxes.h"
+
+#include <vector>
+
+#include "host/model/document_model.h"
+
+namespace host::model {
+namespace {
+
+/// Drops the boxes whose items are gone or are no longer text boxes, so chains never show them.
+void forgetMissingBoxes(Layout& layout)
+{
+    std::vector<int32_t> missing;
+    for (const auto& [ref, story] : layout.stories().stories()) {
+        for (int32_t box : layout.stories().chain(ref)) {
+            if (!isTextItem(layout, box))
+                missing.push_back(box);
+        }
+    }
+    for (int32_t box : missing)
+        layout.stories().removeTextBox(box);
+}
+
+/// Registers a text item that has no story yet; false for anything but a text item.
+bool knowTextBox(Layout& layout, int32_t box)
+{
+    forgetMissingBoxes(layout);
+    if (!isTextItem(layout, box))
+        return false;
+    if (!layout.stories().isTextBox(box))
+        layout.stories().addTextBox(box);
+    return true;
+}
+
+/// Keeps the item's "runs on" flag in step with its chain.
+void markRunsOn(Layout& layout, int32_t box)
+{
+    Item* item = layout.items().find(box);
+    if (!item)
+        return;
+    xt::TextFields fields = item->text();
+    const bool runsOn = layout.stories().nextBox(box) != 0;
+    fields.flags = static_cast<uint8_t>(runsOn ? fields.flags | xt::kTextRunsOn : fields.flags & ~xt::kTextRunsOn);
+    item->setText(fields);
+}
+
+} // namespace
+
+bool isTextItem(const Layout& layout, int32_t box)
+{
+    const Item* item = layout.items().find(box);
+    return item && item->kind() == xt::BoxKind::Text;
+}
+
+std::optional<TextFrame> textFrameOf(const Layout& layout, int32_t box)
+{
+    const Item* item = layout.items().find(box);
+    if (!item || item->kind() != xt::BoxKind::Text)
+        return std::nullopt;
+    const xt::FixedRect bounds = ownBounds(*item);
+    const xt::TextFields& text = item->text();
+    TextFrame frame;
+    frame.width = bounds.right - bounds.left;
+    frame.height = bounds.bottom - bounds.top;
+    frame.insetTop = text.insetTop;
+    frame.insetLeft = text.insetsAcross[0];
+    frame.insetRight = text.insetsAcross[1];
+    frame.insetBottom = text.insetBottom;
+    frame.columns = text.columns;
+    frame.gutter = text.gutter;
+    return frame;
+}
+
+Story* storyOfTextBox(Layout& layout, int32_t box)
+{
+    return knowTextBox(layout, box) ? layout.stories().storyOfBox(box) : nullptr;
+}
+
+int32_t previousTextBox(Layout& layout, int32_t box)
+{
+    return knowTextBox(layout, box) ? layout.stories().previousBox(box) : 0;
+}
+
+int32_t nextTextBox(Layout& layout, int32_t box)
+{
+    return knowTextBox(layout, box) ? layout.stories().nextBox(box) : 0;
+}
+
+bool linkTextBoxes(Layout& layout, int32_t box, int32_t next)
+{
+    if (!knowTextBox(layout, box) || !knowTextBox(layout, next) || !layout.stories().link(box, next))
+        return false;
+    markRunsOn(layout, box);
+    markRunsOn(layout, next);
+    return true;
+}
+
+bool unlinkTextBox(Layout& layout, int32_t box)
+{
+    if (!knowTextBox(layout, box))
+        return false;
+    const int32_t previous = layout.stories().previousBox(box);
+    if (!layout.stories().unlink(box))
+        return false;
+    markRunsOn(layout, box);
+    if (previous)
+        markRunsOn(layout, previous);
+    return true;
+}
+
+std::optional<ChainLayout> chainLayoutOf(Layout& layout, int32_t box)
+{
+    if (!knowTextBox(layout, box))
+        return std::nullopt;
+    return ChainLayout::of(layout.stories(), box, [&](int32_t member) { return textFrameOf(layout, member); });
+}
+
+} // namespace host::model
