@@ -9,12 +9,14 @@
 #include "amplex/window_ids.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"
+#include "win32/windows.h"
 #include "xtapi/messages.h"
 
 namespace amplex {
 namespace {
 
 constexpr std::array<uint16_t, 3> kKeptLanguageCodes = {1, 3, 8};
+constexpr UINT_PTR kContextSeparatorId = 203;
 
 } // namespace
 
@@ -41,10 +43,14 @@ int32_t OnReopenPalette(void*)
     return xt::calls::OpenPalette(foundation::windowId(PaletteWindow), palette.record(), palette.windowSlot());
 }
 
-int32_t OnContextMenu(void*)
+int32_t OnContextMenu(void* block)
 {
-    // The separator for a selected box goes into the host's Windows context menu, which neither
-    // the host's block nor the Windows layer offers yet; so the menu stays as the host built it.
+    int32_t box = 0;
+    xt::calls::GetCurrentBox(&box);
+    if (box == 0)
+        return 0;
+    HMENU menu = static_cast<HMENU>(static_cast<const xt::ContextMenuBlock*>(block)->menu);
+    AppendMenuA(menu, MF_SEPARATOR, kContextSeparatorId, nullptr);
     return 0;
 }
 

@@ -70,9 +70,9 @@ int32_t OnBuildMenus(void* block)
     return 0;
 }
 
-int32_t OnMenuUpdate(void*)
+int32_t OnMenuUpdate(void* block)
 {
-    // The host's update block ends with its 8-byte header, so there is no answer word to set at byte 8.
+    static_cast<xt::MenuUpdateBlock*>(block)->answer = 1;
     amplexMenus().update();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "amplex/settings.h"
 #include "amplex/settings_adapter.h"
 #include "foundation/binding.h"
+#include "win32/windows.h"
 #include "xtapi/types.h"
 
 namespace amplex {
@@ -25,8 +26,12 @@ int16_t ownResourceFile()
 
 int32_t screenPixelsPerInch()
 {
-    // The Windows layer offers no screen device context to ask, so the screen is the standard one.
-    return kStandardScreenResolution;
+    HDC screen = GetDC(nullptr);
+    if (!screen)
+        return kStandardScreenResolution;
+    const int32_t pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return pixelsPerInch;
 }
 
 int32_t amplexStartUp()

@@ -6,8 +6,10 @@
 
 #include <unistd.h>
 
+#include "host/api/undo_menu.h"
 #include "host/host_context.h"
 #include "host/loader/module_loader.h"
+#include "host/ui/dialog_runner.h"
 #include "win32/standin.h"
 
 namespace host {
@@ -105,8 +107,10 @@ void Host::startSession()
             // The value at byte 76 names the host menu for palette items; the host has none yet.
             xt::MenuSetupBlock block{};
             block.header.message = xt::MenuSetupMessage;
+            const int32_t depth = api::openUndoDepth();
             loader::PluginRegistry::Scope scope(plugins, handler.module);
             handler.handler(&block);
+            api::closeStepsLeftOpen(depth, handler.module);
         }
     }
     sendMessage(xt::ReopenPalettesMessage);
@@ -122,8 +126,10 @@ int32_t Host::sendMessage(int32_t message, void* block)
     for (const auto& handler : plugins.handlersFor(message)) {
         if (handler.module->state != PluginState::Active)
             continue; // made inert by an earlier handler's failure in this round
+        const int32_t depth = api::openUndoDepth();
         loader::PluginRegistry::Scope scope(plugins, handler.module);
         const int32_t result = handler.handler(block);
+        api::closeStepsLeftOpen(depth, handler.module);
         if (first == 0)
             first = result;
     }
@@ -149,8 +155,10 @@ int32_t Host::sendWindowEvent(xt::WindowRef window, xt::WindowCallbackRecord& re
         return -1;
     auto& windows = m_context->windows();
     windows.enterCallback(window);
+    const int32_t depth = api::openUndoDepth();
     loader::PluginRegistry::Scope scope(plugins, callback->module);
     const int32_t result = callback->handler(&record);
+    api::closeStepsLeftOpen(depth, callback->module);
     windows.leaveCallback();
     return result;
 }
@@ -172,7 +180,30 @@ const ui::MenuBar& Host::menuBar() const
 
 void Host::updateMenus()
 {
-    sendMessage(xt::MenuUpdateMessage);
+    xt::MenuUpdateBlock block{};
+    sendMessage(xt::MenuUpdateMessage, &block);
+}
+
+std::vector<win32::MenuEntry> Host::openContextMenu()
+{
+    HMENU menu = CreatePopupMenu();
+    const char* const ownEntries[] = {"Cut", "Copy", "Paste"};
+    UINT_PTR id = 0;
+    for (const char* entry : ownEntries)
+        AppendMenuA(menu, MF_STRING, ++id, entry);
+    xt::ContextMenuBlock block{};
+    block.menu = menu;
+    sendMessage(xt::ContextMenuMessage, &block);
+    auto entries = win32::menuEntries(menu);
+    DestroyMenu(menu);
+    return entries;
+}
+
+void Host::quit()
+{
+    // Palettes close first, while XaqOp142 says the host is quitting, so a plug-in can remember them as shown.
+    ui::closePalettes(true);
+    sendMessage(xt::QuitMessage);
 }
 
 bool Host::chooseMenuItem(std::string_view labels)
@@ -220,6 +251,26 @@ const std::vector<int32_t>& Host::errorReports() const
 const std::vector<int32_t>& Host::cursorKinds() const
 {
     return m_context->cursorKinds();
+}
+
+bool Host::undo()
+{
+    return api::undoLastStep();
+}
+
+bool Host::redo()
+{
+    return api::redoLastStep();
+}
+
+std::string Host::undoText() const
+{
+    return api::undoMenuText();
+}
+
+std::string Host::redoText() const
+{
+    return api::redoMenuText();
 }
 
 api::FaultInjector& Host::faults()

@@ -16,6 +16,7 @@
 #include "host/ui/menu_bar.h"
 #include "host/ui/message_boxes.h"
 #include "host/ui/window_model.h"
+#include "win32/standin.h"
 #include "xtapi/messages.h"
 #include "xtapi/records.h"
 #include "xtapi/window_callback.h"
@@ -96,8 +97,13 @@ public:
     /// for a disabled item. A pure view: it sends no MenuUpdateMessage (updateMenus does).
     std::vector<std::string> menuLines() const;
     const ui::MenuBar& menuBar() const;
-    /// Sends MenuUpdateMessage, as the host does before the user opens a menu.
+    /// Sends MenuUpdateMessage (with an xt::MenuUpdateBlock), as the host does before the user opens a menu.
     void updateMenus();
+    /// The context menu of a right click: the host's own entries, then ContextMenuMessage with the Windows
+    /// menu (xt::ContextMenuBlock) so the plug-ins can add theirs. Returns the entries as shown.
+    std::vector<win32::MenuEntry> openContextMenu();
+    /// Closes the palettes (XaqOp142 answering 1 meanwhile), then sends QuitMessage.
+    void quit();
     /// "VORNE > Cellora...": MenuUpdateMessage, then MenuCommandMessage with the item's id when it is
     /// enabled. False when the item is missing or disabled.
     bool chooseMenuItem(std::string_view labels);
@@ -114,6 +120,14 @@ public:
     const std::vector<int32_t>& errorReports() const;
     /// The cursor kinds set with SetCursorKind, in order (0 arrow, -1 watch).
     const std::vector<int32_t>& cursorKinds() const;
+
+    /// Edit > Undo: sends UndoMessage to the plug-in that made the last step (the host restores
+    /// nothing itself); false when there is nothing to undo. Redo likewise, after an Undo.
+    bool undo();
+    bool redo();
+    /// The Edit menu's texts, e.g. "Undo Amplex"; empty when there is nothing to undo (or redo).
+    std::string undoText() const;
+    std::string redoText() const;
 
     api::FaultInjector& faults();
 

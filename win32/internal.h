@@ -9,5 +9,6 @@ void setLastError(DWORD error);
 void resetFiles();
 void resetResources();
 void resetUser();
+void resetScreen();
 
 } // namespace win32::detail

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -113,6 +114,27 @@ std::vector<Hook> hooks();
 /// Calls the newest hook of this kind, which passes the event on with CallNextHookEx; 0 with none.
 LRESULT callHooks(int kind, int code, WPARAM wParam, LPARAM lParam);
 void removeAllHooks();
+
+// ---- The screen, menus and the shell.
+
+/// What GetDeviceCaps answers for LOGPIXELSX and LOGPIXELSY (96 unless set).
+void setScreenResolution(int pixelsPerInch);
+int screenResolution();
+
+struct MenuEntry {
+    UINT flags;
+    UINT_PTR id;
+    std::string text; // empty for a separator
+};
+/// The entries of a menu from CreatePopupMenu, in order; nothing for a handle that is no menu.
+std::vector<MenuEntry> menuEntries(HMENU menu);
+
+struct ShellExecution {
+    std::string operation;
+    std::string file;
+};
+/// The ShellExecuteA calls, in order; nothing is opened.
+const std::vector<ShellExecution>& shellExecutions();
 
 /// Forgets every handler, beep, key state, hook, search and module (the memory blocks stay).
 void resetStandIn();

@@ -123,6 +123,7 @@ void detail::resetUser()
 void resetStandIn()
 {
     detail::resetUser();
+    detail::resetScreen();
     detail::resetFiles();
     detail::resetResources();
     detail::setLastError(ERROR_SUCCESS);

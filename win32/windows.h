@@ -34,6 +34,12 @@ struct HBITMAP__;
 using HBITMAP = HBITMAP__*;
 struct HHOOK__;
 using HHOOK = HHOOK__*;
+struct HDC__;
+using HDC = HDC__*;
+struct HMENU__;
+using HMENU = HMENU__*;
+using UINT_PTR = uintptr_t;
+using INT = int;
 struct SECURITY_ATTRIBUTES;
 using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
 
@@ -159,6 +165,20 @@ struct MOUSEHOOKSTRUCT {
 
 using HOOKPROC = LRESULT (*)(int code, WPARAM wParam, LPARAM lParam);
 
+// The screen's device context.
+inline constexpr int LOGPIXELSX = 88;
+inline constexpr int LOGPIXELSY = 90;
+
+// Menus.
+inline constexpr UINT MF_STRING = 0x0000;
+inline constexpr UINT MF_GRAYED = 0x0001;
+inline constexpr UINT MF_DISABLED = 0x0002;
+inline constexpr UINT MF_CHECKED = 0x0008;
+inline constexpr UINT MF_SEPARATOR = 0x0800;
+
+// Shell: ShellExecuteA's show command, and its answers above 32 meaning success.
+inline constexpr INT SW_SHOWNORMAL = 1;
+
 extern "C" {
 
 // kernel32
@@ -191,5 +211,16 @@ SHORT GetAsyncKeyState(int key);
 HHOOK SetWindowsHookExA(int kind, HOOKPROC procedure, HINSTANCE instance, DWORD threadId);
 BOOL UnhookWindowsHookEx(HHOOK hook);
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
+/// The screen's device context for a null window; null for any other window.
+HDC GetDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);
+int GetDeviceCaps(HDC dc, int index);
+HMENU CreatePopupMenu();
+BOOL DestroyMenu(HMENU menu);
+BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text);
+int GetMenuItemCount(HMENU menu);
+
+// shell32
+HINSTANCE ShellExecuteA(HWND window, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
 
 } // extern "C"

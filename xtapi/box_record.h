@@ -60,6 +60,25 @@ static_assert(sizeof(FixedPoint) == 8);
 
 #pragma pack(push, 1)
 
+// The records below lie at any byte offset (the rectangle of an item record at 146), so every type
+// in them has an alignment of 1: a reference to a field is then always a valid reference.
+
+/// A FixedRect as it lies inside a record; it reads as and is assigned from a FixedRect.
+struct RecordRect {
+    Fixed top, left, bottom, right;
+
+    operator FixedRect() const { return {top, left, bottom, right}; }
+    RecordRect& operator=(const FixedRect& rect)
+    {
+        top = rect.top;
+        left = rect.left;
+        bottom = rect.bottom;
+        right = rect.right;
+        return *this;
+    }
+};
+static_assert(sizeof(RecordRect) == 16 && alignof(RecordRect) == 1);
+
 /// Bytes 390 to 433 of a picture box (also a Bezier picture box).
 struct PictureFields {
     int16_t bounds[4];        // 390: b0..b3 of the picture
@@ -104,7 +123,7 @@ struct BoxRecord {
     Fixed outsets[4];         // 110, 114, 118, 122: top, left, bottom, right
     uint8_t reserved126[20];  // 126
     union {
-        FixedRect rect;       // 146: top, left, bottom, right
+        RecordRect rect;      // 146: top, left, bottom, right
         Handle shapeData;     // 146: shapes 3, 4, 10, 11
     } geometry;
     Fixed corner;             // 162: corner radius or shape length of shapes 6 to 9
@@ -117,8 +136,6 @@ struct BoxRecord {
     } content;                // 390
     uint8_t reserved434[104]; // 434
 };
-
-#pragma pack(pop)
 
 inline constexpr size_t kBoxRecordSize = 538;
 static_assert(sizeof(BoxRecord) == kBoxRecordSize);
@@ -155,7 +172,7 @@ inline constexpr size_t kRecordBottomRight = kRecordTopLeft + 8;
 /// the control point after it.
 struct ShapeDataHeader {
     int32_t byteSize;     // 0: the whole block, header and points
-    FixedRect rect;       // 4: top, left, bottom, right; XsiOp1289 maps the points with it
+    RecordRect rect;      // 4: top, left, bottom, right; XsiOp1289 maps the points with it
     int32_t pointCount;   // 20
 };
 static_assert(sizeof(ShapeDataHeader) == 24);
@@ -163,7 +180,7 @@ static_assert(offsetof(ShapeDataHeader, rect) == 4);
 static_assert(offsetof(ShapeDataHeader, pointCount) == 20);
 inline constexpr size_t kShapeDataPoints = sizeof(ShapeDataHeader);
 
-/// The place of an item (GetBoxBounds) or of a page (PageOp3594). A page is its own spread here.
+/// The place of an item (GetBoxBounds) or of a page (PageOp3594).
 struct PlaceRecord {
     int16_t spread;         // 0: index of the spread, from 0
     int16_t placeInSpread;  // 2: position of the page in its spread, 0 for the first
@@ -175,6 +192,8 @@ struct PlaceRecord {
 static_assert(sizeof(PlaceRecord) == 16);
 static_assert(offsetof(PlaceRecord, pageKey) == 4);
 static_assert(offsetof(PlaceRecord, pageNumber) == 6);
+
+#pragma pack(pop)
 
 /// Reads a value at a byte offset of a record or point that may be unaligned.
 template <class T>

@@ -53,3 +53,22 @@ struct MenuSetupBlock {
 static_assert(offsetof(MenuSetupBlock, value) == 76 && sizeof(MenuSetupBlock) == 80);
 
 } // namespace xt
+
+namespace xt {
+
+/// MenuUpdateMessage: the plug-in answers 1 in the word at byte 8 (the host reads it back).
+struct MenuUpdateBlock {
+    MessageBlock header;
+    int16_t answer;
+};
+static_assert(offsetof(MenuUpdateBlock, answer) == 8);
+
+/// ContextMenuMessage: the Windows menu (an HMENU) the host is about to show, at byte 8.
+/// Widened to hold a pointer.
+struct ContextMenuBlock {
+    MessageBlock header;
+    void* menu;
+};
+static_assert(offsetof(ContextMenuBlock, menu) == 8);
+
+} // namespace xt

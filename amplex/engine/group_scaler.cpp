@@ -73,11 +73,15 @@ void recordMembersAndFindOrigin(const Members& members, GroupUse use)
     for (const int32_t member : members) {
         setToolFor(use);
         xt::calls::SetCurrentBox(member);
+        BoxRecordLease record = BoxRecordLease::of(member);
+        if (!record)
+            continue;
+        const Anchored anchored = use == GroupUse::Anchored ? Anchored::Yes : Anchored::No;
         if (selection)
-            RecordItemForUndo(member, use == GroupUse::Anchored ? Anchored::Yes : Anchored::No, Replay::No);
+            recordItemFromRecord(member, *record.get(), anchored, Replay::No);
         if (centred || !selection)
             continue;
-        if (const auto corner = ownUpperLeft(member))
+        if (const auto corner = ownUpperLeft(member, *record.get()))
             engineState().lowerOriginTo(*corner);
     }
 }
@@ -115,21 +119,23 @@ void scaleMembers(Members& members, GroupUse use)
     }
 }
 
-/// Selects the members together again and makes them the group they were; returns the group now current.
+/// Selects the members together again, as the selection they were or as the real group they were;
+/// returns the item now current.
 int32_t rejoin(int32_t group, const Members& members, bool regroup)
 {
-    int32_t current = currentItem();
+    int32_t gathered = currentItem();
     for (size_t i = 0; i < members.size(); ++i) {
         if (members[i] > 0)
-            current = xt::calls::GetGroupItem(current, members[i], i + 1 == members.size() ? 1 : 0);
+            gathered = xt::calls::GetGroupItem(gathered, members[i], i + 1 == members.size() ? 1 : 0);
     }
-    if (int32_t* slot = xt::calls::ItemOp207())
-        *slot = group;
-    int32_t result = group;
+    // The selection of several items is whole again as soon as its members are gathered; a group
+    // inside it may have made the host forget the pseudo-group that stood for it before.
+    int32_t result = gathered;
     if (regroup) {
+        if (int32_t* slot = xt::calls::ItemOp207())
+            *slot = group;
         const int32_t formed = xt::calls::XgsOp3970(group, 1);
-        if (formed > 0)
-            result = formed;
+        result = formed > 0 ? formed : group;
     }
     xt::calls::XgsOp712(result, 1);
     const int32_t now = currentItem();

@@ -40,8 +40,8 @@ std::optional<LineEnds> GetItemBounds(int32_t item)
         return std::nullopt;
     // The record is the host's own copy: moving its corners here changes nothing in the document.
     const FixedRect rect = record->geometry.rect;
-    record->geometry.rect = {sum(rect.top, xt::kFixedOne), sum(rect.left, xt::kFixedOne), sum(rect.bottom, xt::kFixedOne),
-        sum(rect.right, xt::kFixedOne)};
+    record->geometry.rect = FixedRect{sum(rect.top, xt::kFixedOne), sum(rect.left, xt::kFixedOne),
+        sum(rect.bottom, xt::kFixedOne), sum(rect.right, xt::kFixedOne)};
     const FixedPoint first = transformCorner(item, record, xt::kRecordTopLeft);
     const FixedPoint second = transformCorner(item, record, xt::kRecordBottomRight);
     return LineEnds{first, second};
@@ -49,15 +49,20 @@ std::optional<LineEnds> GetItemBounds(int32_t item)
 
 std::optional<FixedPoint> ownUpperLeft(int32_t item)
 {
-    if (const auto ends = GetItemBounds(item))
-        return ends->first;
     BoxRecordLease record = BoxRecordLease::of(item);
     if (!record)
         return std::nullopt;
-    const auto rect = outlineRect(*record.get());
-    if (!rect)
-        return std::nullopt;
-    return topLeftOf(*rect);
+    return ownUpperLeft(item, *record.get());
+}
+
+std::optional<FixedPoint> ownUpperLeft(int32_t item, const xt::BoxRecord& record)
+{
+    if (xt::shape::isLine(record.shape)) {
+        const auto ends = GetItemBounds(item);
+        return ends ? std::optional<FixedPoint>(ends->first) : std::nullopt;
+    }
+    const auto outline = outlineRect(record);
+    return outline ? std::optional<FixedPoint>(topLeftOf(*outline)) : std::nullopt;
 }
 
 } // namespace amplex

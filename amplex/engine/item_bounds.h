@@ -22,5 +22,7 @@ std::optional<LineEnds> GetItemBounds(int32_t item);
 /// The corner an item scales from when it scales about its own upper left: a framed item's or a
 /// group's rectangle, a shape's outline, a line's first end point. Empty when the host has no record.
 std::optional<FixedPoint> ownUpperLeft(int32_t item);
+/// The same from the item's record in hand.
+std::optional<FixedPoint> ownUpperLeft(int32_t item, const xt::BoxRecord& record);
 
 } // namespace amplex

@@ -93,7 +93,8 @@ void MoveLineEnds(int32_t item, FixedPoint first, FixedPoint second)
     placeCorner(item, record, xt::kRecordTopLeft, first);
     placeCorner(item, record, xt::kRecordBottomRight, second);
     const FixedRect rect = record->geometry.rect;
-    record->geometry.rect = {minusPoint(rect.top), minusPoint(rect.left), minusPoint(rect.bottom), minusPoint(rect.right)};
+    record->geometry.rect =
+        FixedRect{minusPoint(rect.top), minusPoint(rect.left), minusPoint(rect.bottom), minusPoint(rect.right)};
     record.storeTo(item, 1);
 }
 

@@ -16,10 +16,9 @@ constexpr int32_t kOpenEditBracket = 0x3105E3;
 constexpr int32_t kCloseEditBracket = 0x3105E4;
 
 /// A line whose angle has no whole degree is written by its end points, any other by length and angle.
-bool writtenByEnds(int32_t item)
+bool writtenByEnds(const BoxRecordLease& record)
 {
-    BoxRecordLease record = BoxRecordLease::of(item);
-    return record && (record->angle >> 16) == 0;
+    return (record->angle >> 16) == 0;
 }
 
 void applyLineOrigin(const LineEnds& ends)
@@ -61,7 +60,6 @@ bool sameEnds(const LineEnds& a, const LineEnds& b)
 void ScaleLine(int32_t item)
 {
     xt::calls::SetCurrentBox(item);
-    const bool byEnds = writtenByEnds(item);
     const int32_t line = currentItem();
     if (!IsOnScaledPage())
         return;
@@ -72,6 +70,7 @@ void ScaleLine(int32_t item)
     const auto ends = GetItemBounds(line);
     if (!record || !ends)
         return;
+    const bool byEnds = writtenByEnds(record);
     applyLineOrigin(*ends);
     scaleLineFields(record, factors);
     const LineEnds scaled = scaledEnds(*ends, factors);

@@ -4,18 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "xtapi/box_record.h"
+
 namespace amplex {
 
-/// Where an item lies, as the host's GetBoxBounds writes it.
-struct ItemPlace {
-    int16_t spread;
-    int16_t reserved;
-    int16_t pageKey;     // the key that document scaling compares with the page it scales
-    int16_t pageNumber;  // 1-based number of the page in the document
-};
-static_assert(offsetof(ItemPlace, pageKey) == 4);
-static_assert(offsetof(ItemPlace, pageNumber) == 6);
-static_assert(sizeof(ItemPlace) == 8);
+/// Where an item lies, as the host's GetBoxBounds writes it: the whole record, since the host
+/// writes all of it.
+using ItemPlace = xt::PlaceRecord;
 
 /// Document scaling names the page it is scaling in a page range before it scales that page's items.
 void setCurrentScalePage(int16_t pageKey);

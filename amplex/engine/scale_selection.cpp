@@ -31,11 +31,15 @@ struct ItemFacts {
     std::optional<FixedRect> outline;  // the rectangle, or the shape data's
 };
 
-std::optional<ItemFacts> factsOfCurrentItem()
+/// Reads the current item's record, and records the item for undo from it when the selection is
+/// being scaled. A group's members are recorded one by one as the group scaler reaches them.
+std::optional<ItemFacts> readAndRecordCurrentItem(int32_t item)
 {
     BoxRecordLease record = BoxRecordLease::ofCurrentItem();
     if (!record)
         return std::nullopt;
+    if (record->kind != static_cast<uint8_t>(xt::BoxKind::Group) && scalingSelection())
+        recordItemFromRecord(item, *record.get(), Anchored::No, Replay::No);
     return ItemFacts{record->kind, record->shape, outlineRect(*record.get())};
 }
 
@@ -140,12 +144,9 @@ void ScaleSelection()
     const int32_t item = currentItem();
     if (item == 0)
         return;
-    const auto facts = factsOfCurrentItem();
+    const auto facts = readAndRecordCurrentItem(item);
     if (!facts)
         return;
-    // A group's members are recorded one by one as the group scaler reaches them.
-    if (facts->kind != static_cast<uint8_t>(xt::BoxKind::Group) && scalingSelection())
-        RecordItemForUndo(item, Anchored::No, Replay::No);
 
     engineState().beginScale();
     if (scalingSelection())

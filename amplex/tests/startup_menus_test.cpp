@@ -5,6 +5,7 @@
 
 #include "amplex/palette_state.h"
 #include "amplex/tests/amplex_host_fixture.h"
+#include "host/model/items/test_document.h"
 #include "win32/standin.h"
 #include "xtapi/messages.h"
 
@@ -179,6 +180,36 @@ TEST_F(AmplexStartTest, WithNoRecordFromTheHostThePaletteGetsADefaultOne)
     m_host->startSession();
     m_host->sendMessage(xt::QuitMessage);
     EXPECT_EQ(m_host->faults().callCount("XpbOp877"), 0);  // the plug-in's own record is not the host's to keep
+}
+
+TEST_F(AmplexStartTest, OnAScreenOf120PixelsPerInchAHiddenPaletteTakesTheLargerSize)
+{
+    startHost(0, [](host::Host&) { win32::setScreenResolution(120); });
+    const PalettePreferences record = paletteRecordOf(*m_probe);
+    EXPECT_EQ(record.width, 240);
+    EXPECT_EQ(record.height, 34);
+}
+
+TEST_F(AmplexStartTest, AMenuUpdateIsAnsweredWithOne)
+{
+    m_host->startSession();
+    xt::MenuUpdateBlock block{};
+    m_host->sendMessage(xt::MenuUpdateMessage, &block);
+    EXPECT_EQ(block.answer, 1);
+}
+
+TEST_F(AmplexStartTest, TheContextMenuGetsASeparatorOnlyWhileABoxIsSelected)
+{
+    m_host->startSession();
+    host::model::Layout& layout = m_host->newDocument();
+    EXPECT_EQ(m_host->openContextMenu().size(), 3u) << "the host's own entries alone";
+
+    const int32_t box = host::model::testdoc::addBox(layout, 0, host::model::testdoc::rect(10, 10, 50, 50)).ref();
+    host::model::testdoc::select(layout, {box});
+    const auto entries = m_host->openContextMenu();
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries.back().flags, MF_SEPARATOR);
+    EXPECT_EQ(entries.back().id, 203u);
 }
 
 } // namespace

@@ -42,12 +42,17 @@ UndoEntry entryFor(int32_t item, const BoxRecord& record, Anchored anchored, Rep
 void RecordItemForUndo(int32_t item, Anchored anchored, Replay replay)
 {
     BoxRecordLease record = BoxRecordLease::of(item);
-    if (!record || record->kind == static_cast<uint8_t>(xt::BoxKind::Group))
+    if (record)
+        recordItemFromRecord(item, *record.get(), anchored, replay);
+}
+
+void recordItemFromRecord(int32_t item, const BoxRecord& record, Anchored anchored, Replay replay)
+{
+    if (record.kind == static_cast<uint8_t>(xt::BoxKind::Group))
         return;
-    UndoEntry entry = entryFor(item, *record.get(), anchored, replay);
-    if (record->kind == static_cast<uint8_t>(xt::BoxKind::Text))
+    UndoEntry entry = entryFor(item, record, anchored, replay);
+    if (record.kind == static_cast<uint8_t>(xt::BoxKind::Text))
         recordTextRuns(item, entry);
-    record.release();
 
     xt::Handle handle = xt::calls::NewHandle(static_cast<int32_t>(sizeof entry));
     if (!handle) {

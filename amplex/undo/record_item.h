@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "xtapi/box_record.h"
+
 namespace amplex {
 
 enum class Anchored : uint8_t { No = 0, Yes = 1 };
@@ -12,5 +14,8 @@ enum class Replay : uint8_t { No = 0, Yes = 1 };
 /// runs) to the undo list. Groups are not recorded: their members are, one by one. An item the host
 /// cannot give a record of, or a record that finds no memory, is passed over.
 void RecordItemForUndo(int32_t item, Anchored anchored, Replay replay);
+
+/// The same from the item's record that the caller holds already.
+void recordItemFromRecord(int32_t item, const xt::BoxRecord& record, Anchored anchored, Replay replay);
 
 } // namespace amplex

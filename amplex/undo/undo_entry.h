@@ -32,14 +32,14 @@ struct ParaRunNode {
     int32_t start;                     // 8
     int32_t end;                       // 12
     xt::ParagraphRecord attributes;    // 16: 148 bytes
-    uint8_t hasTabs;                   // 164: 1 when `tabs` holds the paragraph's tab stops
-    uint8_t reserved165[3];            // 165
-    xt::TabList tabs;                  // 168: count and a handle this node owns
-    uint8_t reserved180[4];            // 180
+    xt::TabList tabs;                  // 164: count and a handle this node owns; the handle at 168
+    uint8_t hasTabs;                   // 176: 1 when `tabs` holds the paragraph's tab stops
+    uint8_t reserved177[7];            // 177
 };
 static_assert(offsetof(ParaRunNode, attributes) == 16);
-static_assert(offsetof(ParaRunNode, hasTabs) == 164);
-static_assert(offsetof(ParaRunNode, tabs) == 168);
+static_assert(offsetof(ParaRunNode, tabs) == 164);
+static_assert(offsetof(ParaRunNode, tabs) + offsetof(xt::TabList, entries) == 168);
+static_assert(offsetof(ParaRunNode, hasTabs) == 176);
 static_assert(sizeof(ParaRunNode) == 184);
 
 inline constexpr size_t kShapeDataKept = 24;

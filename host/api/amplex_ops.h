@@ -6,7 +6,7 @@
 
 namespace host::api {
 
-/// XpbOp5062, XpbOp877, OpenPalette and XmoOp2657.
+/// XpbOp5062, XpbOp877 and XmoOp2657.
 void registerPaletteOps(OperationRegistry& registry);
 /// GetCurrentBox, SetCurrentBox, GetBoxBounds, ItemOp224, ItemOp207 and the tool (current_item_ops.cpp).
 void registerCurrentItemOps(OperationRegistry& registry);

@@ -4,6 +4,7 @@
 
 #include "host/api/item_ops.h"
 #include "host/api/operations.h"
+#include "host/api/page_ops.h"
 #include "host/host_context.h"
 
 namespace host::api {
@@ -19,8 +20,7 @@ int32_t selectAllOnPage(model::Layout& layout)
     if (layout.pageCount() == 0)
         return -1;
     model::ItemStore& items = layout.items();
-    const size_t page = pageIndexOf(layout, items.currentPage());
-    items.selectItems(items.topLevelOnPage(layout.page(page).ref()));
+    items.selectItems(items.topLevelOnPage(model::refOf(layout, model::currentSlot(layout))));
     return 0;
 }
 
@@ -28,7 +28,8 @@ int32_t runCommand(model::Layout& layout, int32_t command)
 {
     if (command == kSelectAllOnPage)
         return selectAllOnPage(layout);
-    // Copy (205), paste (206) and duplicate (506) need the host's clipboard, which it does not have yet.
+    if (const std::optional<int32_t> result = runClipboardCommand(layout, command))
+        return *result;
     std::fprintf(stderr, "host command %d is not available in this host\n", command);
     return -1;
 }
@@ -81,13 +82,14 @@ model::Layout* layoutOfWindow(xt::WindowRef window)
     return nullptr;
 }
 
-/// The place of page `page` (from 1) of the layout the window shows.
+/// The place of page `page` (from 1, or a master page from 4 in master view) of the layout the window shows.
 int32_t PageOp3594(xt::WindowRef window, int32_t page, int32_t, void* record)
 {
     const model::Layout* layout = layoutOfWindow(window);
-    if (!layout || !record || page < 1 || static_cast<size_t>(page) > layout->pageCount())
+    const auto slot = layout ? model::slotOfNumber(*layout, page) : std::nullopt;
+    if (!slot || !record)
         return -1;
-    xt::writeAt(record, placeOfPage(static_cast<size_t>(page - 1)));
+    xt::writeAt(record, model::placeOf(*layout, *slot));
     return 0;
 }
 

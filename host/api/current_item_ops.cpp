@@ -2,6 +2,7 @@
 // current-item slot (ItemOp207).
 #include "host/api/amplex_ops.h"
 #include "host/api/item_ops.h"
+#include "host/model/spread_layout.h"
 
 namespace host::api {
 namespace {
@@ -29,9 +30,10 @@ int32_t GetBoxBounds(int32_t item, int32_t, void* place)
 {
     const model::Layout* layout = currentLayout();
     const model::Item* found = findItem(item);
-    if (!layout || !found || !place)
+    const auto slot = found ? model::slotOfRef(*layout, found->pageRef()) : std::nullopt;
+    if (!slot || !place)
         return -1;
-    xt::writeAt(place, placeOfPage(pageIndexOf(*layout, found->pageRef())));
+    xt::writeAt(place, model::placeOf(*layout, *slot));
     return 0;
 }
 

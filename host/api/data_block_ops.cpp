@@ -5,6 +5,8 @@
 #include "host/api/story_access.h"
 #include "host/api/story_ops.h"
 #include "host/host_context.h"
+#include "host/model/spread_layout.h"
+#include "xtapi/page_records.h"
 #include "win32/standin.h"
 
 namespace host::api {
@@ -50,31 +52,54 @@ int32_t GetXtDataRefKind6(int32_t object)
     return object == kGlobalObject ? context().documents().globalData().holderRef(HolderKind::Global, object) : 0;
 }
 
-/// The layout window never shows master pages in this host.
-int32_t GetWindowPageFlag(xt::WindowRef, uint8_t* flag)
+model::Layout* layoutOfWindow(xt::WindowRef window)
 {
-    if (!flag)
+    model::DocumentModel& documents = context().documents();
+    for (size_t p = 0; p < documents.projectCount(); ++p) {
+        model::Project& project = documents.project(p);
+        for (size_t l = 0; l < project.layoutCount(); ++l) {
+            if (window != 0 && project.layout(l).items().windowRef() == window)
+                return &project.layout(l);
+        }
+    }
+    return nullptr;
+}
+
+/// 1 while the layout window shows master pages.
+int32_t GetWindowPageFlag(xt::WindowRef window, uint8_t* flag)
+{
+    const model::Layout* layout = layoutOfWindow(window);
+    if (!flag || !layout)
         return -1;
-    *flag = 0;
+    *flag = layout->view().showsMasters() ? 1 : 0;
     return 0;
 }
 
-/// Page numbers and page indices are the same (from 1): the host keeps no master pages ahead of them.
+/// Page indices number the master pages first (from 4), then the document pages: this is the index
+/// of the page before document page 1.
 int32_t GetPageIndexOffset(xt::DocumentRef document, int16_t* count)
 {
-    if (!count || !context().documents().findByRef(document))
+    const model::Layout* layout = context().documents().findByRef(document);
+    if (!count || !layout)
         return -1;
-    *count = 0;
+    *count = static_cast<int16_t>(model::pageIndexOffset(*layout));
     return 0;
 }
 
-/// The page with number `page` (from 1); it is its own XtData holder. 0 when there is none.
-int32_t GetPageRef(xt::DocumentRef document, int16_t page)
+/// The page with that index (masters from 4, then the document pages); a page is its own XtData
+/// holder. 0 when there is none.
+int32_t GetPageRef(xt::DocumentRef document, int16_t index)
 {
     const model::Layout* layout = context().documents().findByRef(document);
-    if (!layout || page < 1 || static_cast<size_t>(page) > layout->pageCount())
+    if (!layout)
         return 0;
-    return layout->page(static_cast<size_t>(page - 1)).ref();
+    const int32_t offset = model::pageIndexOffset(*layout);
+    if (index > offset && index - offset <= static_cast<int32_t>(layout->pageCount()))
+        return layout->page(static_cast<size_t>(index - offset - 1)).ref();
+    const int32_t master = index - xt::kFirstMasterIndex;
+    if (master >= 0 && master < static_cast<int32_t>(layout->masters().pageCount()))
+        return model::refOf(*layout, {model::PageList::Masters, static_cast<size_t>(master)});
+    return 0;
 }
 
 /// The holder a reference names: a page, a holder of a layout, or a global holder.
@@ -85,7 +110,7 @@ model::DataBlockHolder* holderOf(int32_t ref)
         model::Project& project = documents.project(p);
         for (size_t l = 0; l < project.layoutCount(); ++l) {
             model::Layout& layout = project.layout(l);
-            if (layout.findPage(ref))
+            if (model::slotOfRef(layout, ref))
                 return layout.dataBlocks().holder(layout.dataBlocks().holderRef(HolderKind::Page, ref));
             if (model::DataBlockHolder* holder = layout.dataBlocks().holder(ref))
                 return holder;

@@ -1,4 +1,4 @@
-// The lookups the item operations share: the current layout, its items, and page places.
+// The lookups the item operations share: the current layout, its items, and where a record came from.
 #include "host/api/item_ops.h"
 #include "host/host_context.h"
 
@@ -32,26 +32,6 @@ model::Layout* layoutOfRecord(const void* record)
         }
     }
     return nullptr;
-}
-
-xt::PlaceRecord placeOfPage(size_t pageIndex)
-{
-    // Every page is a spread of its own, so the page lies at its spread's origin.
-    xt::PlaceRecord place{};
-    place.spread = static_cast<int16_t>(pageIndex);
-    place.placeInSpread = 0;
-    place.pageKey = 0;
-    place.pageNumber = static_cast<int16_t>(pageIndex + 1);
-    return place;
-}
-
-size_t pageIndexOf(const model::Layout& layout, int32_t pageRef)
-{
-    for (size_t i = 0; i < layout.pageCount(); ++i) {
-        if (layout.page(i).ref() == pageRef)
-            return i;
-    }
-    return 0;
 }
 
 } // namespace host::api

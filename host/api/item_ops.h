@@ -24,6 +24,9 @@ void registerTableComponent(OperationRegistry& registry);
 /// The "QFAU" drop-shadow component.
 void registerDropShadowComponent(OperationRegistry& registry);
 
+/// FormatMeasurement (asked for by the Amplex size warnings).
+void registerMeasurementOps(OperationRegistry& registry);
+
 /// The current layout, or null when no document is open.
 model::Layout* currentLayout();
 /// The current layout's items, or null when no document is open.
@@ -32,9 +35,5 @@ model::ItemStore* currentItems();
 model::Item* findItem(int32_t ref);
 /// The layout whose store gave out `record`, or null.
 model::Layout* layoutOfRecord(const void* record);
-/// The place record of the page at `pageIndex` (from 0).
-xt::PlaceRecord placeOfPage(size_t pageIndex);
-/// The index of the page `pageRef` names, or of the first page when it names none.
-size_t pageIndexOf(const model::Layout& layout, int32_t pageRef);
 
 } // namespace host::api

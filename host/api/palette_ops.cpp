@@ -1,4 +1,4 @@
-// Palette preference records kept by name, palette windows, and the host menu that lists palettes.
+// Palette preference records kept by name, and the host menu that lists palettes (palette windows: dialog_ops.cpp).
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -64,17 +64,6 @@ void keepPaletteRecord(xt::Handle record)
     win32::disposeHandle(record);
 }
 
-int32_t openPalette(int32_t windowId, xt::Handle, xt::WindowRef* window)
-{
-    if (!window)
-        return -1;
-    HostContext& host = context();
-    const xt::WindowRef ref = host.documents().references().next();
-    host.windows().open(ref, windowId);
-    *window = ref;
-    return 0;
-}
-
 /// The host's menu that lists its palettes. The value a plug-in passes names it; the host has one.
 int32_t paletteMenu(int32_t)
 {
@@ -96,7 +85,6 @@ void registerPaletteOps(OperationRegistry& registry)
 {
     registry.add<xt::op::XpbOp5062, &getPaletteRecord>();
     registry.add<xt::op::XpbOp877, &keepPaletteRecord>();
-    registry.add<xt::op::OpenPalette, &openPalette>();
     registry.add<xt::op::XmoOp2657, &paletteMenu>();
 }
 

@@ -1,7 +1,9 @@
 // The list of the host's operation areas; a new area adds one line.
 #include "host/api/amplex_ops.h"
+#include "host/api/dialog_ops.h"
 #include "host/api/item_ops.h"
 #include "host/api/operations.h"
+#include "host/api/page_ops.h"
 #include "host/api/story_ops.h"
 
 namespace host::api {
@@ -24,9 +26,21 @@ void registerAllOperations(OperationRegistry& registry)
     registerShapeLineOps(registry);
     registerGroupOps(registry);
     registerCommandOps(registry);
+    registerPageOps(registry);
+    registerSpreadOps(registry);
+    registerPageSetupOps(registry);
+    registerGuideOps(registry);
+    registerViewOps(registry);
+    registerStyleSheetOps(registry);
+    registerUndoOps(registry);
     registerTableComponent(registry);
     registerDropShadowComponent(registry);
+    registerMeasurementOps(registry);
     registerResourceQueryOps(registry);
+    registerDialogOps(registry);
+    registerControlOps(registry);
+    registerFieldOps(registry);
+    registerPictureListOps(registry);
     registerTextStoryOps(registry);
     registerTextAttributeOps(registry);
     registerComposerOps(registry);

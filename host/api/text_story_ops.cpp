@@ -114,11 +114,12 @@ int32_t FindNextAnchor(int32_t story, int32_t* position, int32_t end, int32_t, i
     return 0;
 }
 
-/// The item anchored at `position`, or 0.
+/// The item anchored at `position`, or 0 (also when that item has since been deleted).
 int32_t GetAnchoredItem(int32_t story, int32_t position, int32_t)
 {
     const StoryPlace place = findStory(story);
-    return place ? place.story->anchoredItem(position) : 0;
+    const int32_t item = place ? place.story->anchoredItem(position) : 0;
+    return item && place.layout->items().find(item) ? item : 0;
 }
 
 } // namespace

@@ -8,14 +8,14 @@ namespace {
 /// Where InsertListItem puts a row: after the last one.
 constexpr int32_t kAppendRow = -3;
 
-/// The list item of the target window, or null.
+/// The list or popup item of the target window, or null.
 ui::WindowItem* listItem(int32_t item)
 {
     ui::Window* window = context().windows().target();
     if (!window)
         return nullptr;
     ui::WindowItem* found = window->item(item);
-    return found && found->kind() == ui::ItemKind::List ? found : nullptr;
+    return found && found->hasRows() ? found : nullptr;
 }
 
 xt::WindowRef GetCallbackWindow()

@@ -91,7 +91,7 @@ ExitStatus runHostProgram(const ProgramOptions& options, std::ostream& out, std:
         ScriptRunner runner(host, out, err, workDirectory);
         status = worse(status, runner.run(*script, options.script->string()));
     }
-    host.sendMessage(xt::QuitMessage);
+    host.quit();
     return status;
 }
 

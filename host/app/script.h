@@ -55,8 +55,26 @@ struct EchoCommand {
     bool operator==(const EchoCommand&) const = default;
 };
 
+/// `dialog set 12 "50%"`, `dialog click main 3`, `dialog tab 2`, `dialog ok`: an action the scripted user takes
+/// in the next modal dialog. An item number names the front tab page's item, or with `main` the dialog's own.
+struct DialogCommand {
+    enum class Verb { Set, Check, Choose, Click, Tab, Ok, Cancel };
+    Verb verb = Verb::Ok;
+    bool main = false;
+    int item = 0;
+    int value = 0; // check: 1 on, 0 off; choose: the row; tab: the tab index
+    std::string text;
+    bool operator==(const DialogCommand&) const = default;
+};
+
+/// `palette click 1`, `palette choose 3 2`: an action taken at once on the palette opened last.
+struct PaletteCommand {
+    DialogCommand action;
+    bool operator==(const PaletteCommand&) const = default;
+};
+
 using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, SaveDocumentCommand, ChooseMenuCommand,
-    AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand>;
+    AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand>;
 
 struct Command {
     int line = 0;

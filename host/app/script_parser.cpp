@@ -1,6 +1,8 @@
 // Reads the text of a session script into commands, one command a line.
 #include "host/app/script_parser.h"
 
+#include "host/app/dialog_command_parser.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -184,6 +186,22 @@ LineResult parseEcho(std::string_view arguments)
     return {EchoCommand{std::string(arguments)}, {}};
 }
 
+LineResult parseDialog(std::string_view arguments)
+{
+    auto parsed = parseDialogCommand(arguments);
+    if (auto* why = std::get_if<std::string>(&parsed))
+        return refuse(*why);
+    return {std::get<DialogCommand>(parsed), {}};
+}
+
+LineResult parsePalette(std::string_view arguments)
+{
+    auto parsed = parsePaletteCommand(arguments);
+    if (auto* why = std::get_if<std::string>(&parsed))
+        return refuse(*why);
+    return {std::get<PaletteCommand>(parsed), {}};
+}
+
 struct CommandSyntax {
     std::string_view name;
     LineResult (*parse)(std::string_view arguments);
@@ -198,6 +216,8 @@ constexpr CommandSyntax kCommands[] = {
     {"list-menus", parseListMenus},
     {"expect-message", parseExpectMessage},
     {"echo", parseEcho},
+    {"dialog", parseDialog},
+    {"palette", parsePalette},
 };
 
 LineResult parseLine(std::string_view line)

@@ -5,8 +5,10 @@
 #include <variant>
 
 #include "host/app/console_format.h"
+#include "host/app/dialog_commands.h"
 #include "host/host.h"
 #include "host/model/document_json.h"
+#include "host/ui/dialog_runner.h"
 
 namespace host::app {
 namespace {
@@ -45,20 +47,28 @@ ScriptRunner::ScriptRunner(Host& host, std::ostream& out, std::ostream& err, std
     m_boxesShown = m_host.messageBoxes().size();
     m_beepsShown = m_host.beeps().size();
     m_errorReportsShown = m_host.errorReports().size();
+    m_dialogsShown = m_host.windows().dialogLog().entries().size();
+    m_dialogsChecked = m_dialogsShown;
 }
 
 ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName)
 {
     for (const Command& command : script.commands) {
         m_line = command.line;
-        const Failure failure = std::visit([this](const auto& action) { return execute(action); }, command.action);
+        Failure failure = std::visit([this](const auto& action) { return execute(action); }, command.action);
         showNewEvents();
+        if (!failure)
+            failure = dialogTrouble();
         if (failure) {
             m_err << formatScriptError(scriptName, {command.line, *failure}) << "\n";
             return ExitStatus::Failed;
         }
     }
     if (const auto unused = unusedAnswer()) {
+        m_err << formatScriptError(scriptName, *unused) << "\n";
+        return ExitStatus::Failed;
+    }
+    if (const auto unused = unusedDialogAction()) {
         m_err << formatScriptError(scriptName, *unused) << "\n";
         return ExitStatus::Failed;
     }
@@ -163,6 +173,9 @@ void ScriptRunner::showNewEvents()
     const auto& beeps = m_host.beeps();
     for (; m_beepsShown < beeps.size(); ++m_beepsShown)
         m_out << "[beep]\n";
+    const auto& dialogs = m_host.windows().dialogLog().entries();
+    for (; m_dialogsShown < dialogs.size(); ++m_dialogsShown)
+        m_out << formatDialog(dialogs[m_dialogsShown]);
     const auto& reports = m_host.errorReports();
     for (; m_errorReportsShown < reports.size(); ++m_errorReportsShown)
         m_out << "[error report] code " << reports[m_errorReportsShown] << "\n";
@@ -172,6 +185,44 @@ std::filesystem::path ScriptRunner::resolve(const std::string& path) const
 {
     const std::filesystem::path given(path);
     return given.is_absolute() ? given : m_workDirectory / given;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const DialogCommand& command)
+{
+    m_host.windows().dialogUser().queue(toDialogAction(command));
+    m_dialogActionLines.push_back(m_line);
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const PaletteCommand& command)
+{
+    const auto palettes = m_host.windows().windowsOfKind(ui::WindowKind::Palette);
+    if (palettes.empty())
+        return std::string("palette: no palette is open");
+    if (auto problem = ui::actOnPalette(palettes.back()->ref(), toDialogAction(command.action)))
+        return "palette: " + *problem;
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::dialogTrouble()
+{
+    const auto& dialogs = m_host.windows().dialogLog().entries();
+    Failure trouble;
+    for (; m_dialogsChecked < dialogs.size(); ++m_dialogsChecked) {
+        if (!trouble)
+            trouble = dialogFailure(dialogs[m_dialogsChecked]);
+    }
+    return trouble;
+}
+
+std::optional<ScriptError> ScriptRunner::unusedDialogAction() const
+{
+    const size_t pending = m_host.windows().dialogUser().pending();
+    if (pending == 0 || pending > m_dialogActionLines.size())
+        return std::nullopt;
+    const int line = m_dialogActionLines[m_dialogActionLines.size() - pending];
+    return ScriptError{line,
+        "the dialog action was never used: no dialog took it (" + std::to_string(pending) + " unused)"};
 }
 
 } // namespace host::app

@@ -44,6 +44,13 @@ private:
     Failure execute(const ListMenusCommand& command);
     Failure execute(const ExpectMessageCommand& command);
     Failure execute(const EchoCommand& command);
+    Failure execute(const DialogCommand& command);
+    Failure execute(const PaletteCommand& command);
+
+    /// A dialog that came unexpected or could not take an action since the last call: the command fails.
+    Failure dialogTrouble();
+    /// The first dialog action still queued when the script ended.
+    std::optional<ScriptError> unusedDialogAction() const;
 
     /// The first answer still queued when the script ended: the script expected a box that never came.
     std::optional<ScriptError> unusedAnswer() const;
@@ -60,6 +67,9 @@ private:
     size_t m_boxesShown = 0;
     size_t m_beepsShown = 0;
     size_t m_errorReportsShown = 0;
+    std::vector<int> m_dialogActionLines; // the line of each dialog action queued, in order
+    size_t m_dialogsShown = 0;
+    size_t m_dialogsChecked = 0;
 };
 
 } // namespace host::app

@@ -6,6 +6,8 @@
 
 #include "host/model/document_json.h"
 #include "host/model/document_json_points.h"
+#include "host/model/page_setup_json.h"
+#include "host/model/text_json.h"
 
 namespace host::model {
 namespace {
@@ -16,6 +18,8 @@ using Json = nlohmann::ordered_json;
 struct LayoutData {
     std::string name;
     std::vector<PageSize> pages;
+    LayoutTextData text;
+    PageSetupData setup;
 };
 
 struct ProjectData {
@@ -127,7 +131,7 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(where, "must be a layout with a name and pages");
         return std::nullopt;
     }
-    if (!check.onlyKeys(layout, where, {"name", "pages"}))
+    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kStoriesKey, kDataBlocksKey}))
         return std::nullopt;
     LayoutData data;
     const auto name = check.text(layout, where, "name");
@@ -141,6 +145,14 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         if (!page)
             return std::nullopt;
         data.pages.push_back(*page);
+    }
+    if (const auto problem = readPageSetup(layout, where, data.pages.size(), data.setup)) {
+        check.fail(problem->first, problem->second);
+        return std::nullopt;
+    }
+    if (const auto problem = readLayoutText(layout, where, data.text)) {
+        check.fail(problem->where, problem->what);
+        return std::nullopt;
     }
     return data;
 }
@@ -188,6 +200,9 @@ Project& addToModel(const ProjectData& data, DocumentModel& model)
         Layout& layout = project.addLayout(layoutData.name);
         for (const PageSize& size : layoutData.pages)
             layout.appendPage(size);
+        // Documents do not hold items yet, so stories and item holders find none of their items.
+        applyPageSetup(layoutData.setup, layout);
+        applyLayoutText(layoutData.text, layout, [](int32_t) { return 0; });
     }
     return project;
 }

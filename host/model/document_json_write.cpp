@@ -2,6 +2,8 @@
 #include "host/model/document_json.h"
 
 #include "host/model/document_json_points.h"
+#include "host/model/page_setup_json.h"
+#include "host/model/text_json.h"
 
 namespace host::model {
 namespace {
@@ -16,7 +18,10 @@ nlohmann::ordered_json layoutToJson(const Layout& layout)
     nlohmann::ordered_json pages = nlohmann::ordered_json::array();
     for (const Page& page : layout.pages())
         pages.push_back(pageToJson(page));
-    return {{"name", layout.name()}, {"pages", std::move(pages)}};
+    nlohmann::ordered_json object = {{"name", layout.name()}, {"pages", std::move(pages)}};
+    writePageSetup(layout, object);
+    writeLayoutText(layout, object);
+    return object;
 }
 
 } // namespace

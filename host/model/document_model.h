@@ -8,10 +8,17 @@
 #include <vector>
 
 #include "host/model/data_blocks.h"
+#include "host/model/clipboard.h"
+#include "host/model/guides.h"
 #include "host/model/items/item_store.h"
+#include "host/model/master_pages.h"
 #include "host/model/page.h"
+#include "host/model/page_setup.h"
 #include "host/model/reference_allocator.h"
+#include "host/model/spread_view.h"
+#include "host/model/style_sheets.h"
 #include "host/model/text/story_store.h"
+#include "host/model/undo_steps.h"
 #include "xtapi/types.h"
 
 namespace host::model {
@@ -56,6 +63,19 @@ public:
     DataBlockStore& dataBlocks() { return m_dataBlocks; }
     const DataBlockStore& dataBlocks() const { return m_dataBlocks; }
 
+    /// Margins, columns, facing pages and the baseline grid of the document pages.
+    PageSetup& setup() { return m_setup; }
+    const PageSetup& setup() const { return m_setup; }
+    MasterPages& masters() { return m_masters; }
+    const MasterPages& masters() const { return m_masters; }
+    GuideStore& guides() { return m_guides; }
+    const GuideStore& guides() const { return m_guides; }
+    StyleSheets& styleSheets() { return m_styleSheets; }
+    const StyleSheets& styleSheets() const { return m_styleSheets; }
+    /// The layout window: document pages or masters, view scale, recorded view calls.
+    SpreadView& view() { return m_view; }
+    const SpreadView& view() const { return m_view; }
+
 private:
     int16_t m_id;
     xt::DocumentRef m_ref;
@@ -65,6 +85,11 @@ private:
     ItemStore m_items{*m_references};
     StoryStore m_stories{*m_references};
     DataBlockStore m_dataBlocks{*m_references};
+    PageSetup m_setup;
+    MasterPages m_masters{*m_references};
+    GuideStore m_guides;
+    StyleSheets m_styleSheets{*m_references};
+    SpreadView m_view;
 };
 
 /// A project is one document file; it holds one or more layouts.
@@ -121,12 +146,20 @@ public:
     DataBlockStore& globalData() { return m_globalData; }
     const DataBlockStore& globalData() const { return m_globalData; }
 
+    /// The host's undo steps, clipboard and step-and-repeat offsets, shared by every document.
+    UndoSteps& undoSteps() { return m_undoSteps; }
+    Clipboard& clipboard() { return m_clipboard; }
+    StepRepeatOffsets& stepRepeatOffsets() { return m_stepRepeat; }
+
 private:
     ReferenceAllocator m_references;
     int16_t m_nextLayoutId = 1;
     std::vector<std::unique_ptr<Project>> m_projects;
     Layout* m_current = nullptr;
     DataBlockStore m_globalData{m_references};
+    UndoSteps m_undoSteps;
+    Clipboard m_clipboard;
+    StepRepeatOffsets m_stepRepeat;
 };
 
 } // namespace host::model

@@ -53,7 +53,7 @@ TEST_F(ItemRecordTest, TwoRecordsOfOneItemAreIndependentCopies)
     xt::BoxRecord* second = recordOf(box.ref());
     ASSERT_NE(first, second);
     first->geometry.rect.top += pt(1); // what a plug-in does to a record it never stores
-    EXPECT_EQ(second->geometry.rect.top, pt(10));
+    EXPECT_EQ(xt::FixedRect(second->geometry.rect).top, pt(10));
     EXPECT_EQ(apply(second), 0);
     EXPECT_EQ(box.rect().top, pt(10)) << "storing the other copy must not pick up the shift";
     release(first);
@@ -109,7 +109,7 @@ TEST_F(ItemRecordTest, RereadingARecordInHandRefreshesItInPlace)
     xt::BoxRecord* record = recordOf(box.ref());
     box.setWeight(pt(3));
     EXPECT_EQ(hostOp<GetBoxRecord>()(record, 0, 0), record);
-    EXPECT_EQ(record->weight, pt(3));
+    EXPECT_EQ(xt::Fixed{record->weight}, pt(3));
     release(record);
 }
 
@@ -120,7 +120,7 @@ TEST_F(ItemRecordTest, RecordsOfTheCurrentItemAndOfNone)
     items().select(box.ref());
     xt::BoxRecord* record = recordOf(0);
     ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->geometry.rect.left, pt(20));
+    EXPECT_EQ(xt::FixedRect(record->geometry.rect).left, pt(20));
     release(record);
     EXPECT_EQ(recordOf(0x7FFFFFF0), nullptr) << "a reference that names no item";
 }

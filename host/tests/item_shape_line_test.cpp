@@ -121,6 +121,17 @@ TEST_F(ItemLineTest, ALineDrawnByItsEndsReportsThem)
     EXPECT_EQ(type, 1);
 }
 
+TEST_F(ItemLineTest, ALinesBoundsHoldBothEndsWhicheverWayItRuns)
+{
+    const int32_t line = addLine(layout(), 0, point(40, 60), point(10, 20)).ref();
+    xt::Fixed bounds[4] = {};
+    EXPECT_EQ(hostOp<xt::op::ItemOp224>()(line, bounds, 0, 0), 0);
+    EXPECT_EQ(bounds[0], pt(10));
+    EXPECT_EQ(bounds[1], pt(20));
+    EXPECT_EQ(bounds[2], pt(40));
+    EXPECT_EQ(bounds[3], pt(60));
+}
+
 TEST_F(ItemLineTest, AnAngledLineTurnsAboutItsFirstEnd)
 {
     const int32_t line = addAngledLine(layout(), 0, point(100, 100), pt(100), 30.0).ref();

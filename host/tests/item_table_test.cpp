@@ -132,6 +132,15 @@ TEST_F(ItemTableTest, BadGridLineCallsAreRefused)
         EXPECT_EQ(items().table(m_table)->rowLine(k), pt(1));
 }
 
+TEST_F(ItemTableTest, ARemovedCellLeavesAHoleInTheGrid)
+{
+    const int32_t gone = cell(0, 1);
+    EXPECT_TRUE(items().remove(gone));
+    EXPECT_EQ(cell(0, 1), 0);
+    EXPECT_NE(cell(0, 2), 0);
+    EXPECT_EQ(hostOp<xt::op::GetGroupItemCount>()(m_table), 5);
+}
+
 TEST_F(ItemTableTest, AnItemThatIsNoTableIsRefusedByTheTableCalls)
 {
     const int32_t box = addBox(layout(), 0, rect(0, 0, 10, 10)).ref();

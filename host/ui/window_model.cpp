@@ -1,45 +1,7 @@
-// Window item tables, list rows and the current window stack.
+// Window item tables, tab controls, picture objects and the current window stack.
 #include "host/ui/window_model.h"
 
 namespace host::ui {
-
-bool WindowItem::insertRow(int32_t index)
-{
-    if (index < 0 || index > rowCount())
-        return false;
-    m_rows.insert(m_rows.begin() + index, std::string());
-    if (m_selection >= index)
-        ++m_selection;
-    return true;
-}
-
-bool WindowItem::deleteRow(int32_t index)
-{
-    if (index < 0 || index >= rowCount())
-        return false;
-    m_rows.erase(m_rows.begin() + index);
-    if (m_selection == index)
-        m_selection = -1;
-    else if (m_selection > index)
-        --m_selection;
-    return true;
-}
-
-bool WindowItem::setRowText(int32_t index, std::string text)
-{
-    if (index < 0 || index >= rowCount())
-        return false;
-    m_rows[static_cast<size_t>(index)] = std::move(text);
-    return true;
-}
-
-bool WindowItem::select(int32_t index)
-{
-    if (index < -1 || index >= rowCount())
-        return false;
-    m_selection = index;
-    return true;
-}
 
 WindowItem& Window::addItem(int32_t number, ItemKind kind)
 {
@@ -58,6 +20,19 @@ const WindowItem* Window::item(int32_t number) const
     return found == m_items.end() ? nullptr : &found->second;
 }
 
+void Window::setResource(int32_t resourceId, std::string title, std::string windowClass)
+{
+    m_resourceId = resourceId;
+    m_title = std::move(title);
+    m_windowClass = std::move(windowClass);
+}
+
+TabControl* Window::tabControl(int32_t item)
+{
+    auto found = m_tabs.find(item);
+    return found == m_tabs.end() ? nullptr : &found->second;
+}
+
 Window& WindowManager::open(xt::WindowRef ref, int32_t windowId)
 {
     auto window = std::make_unique<Window>(ref, windowId);
@@ -68,7 +43,8 @@ Window& WindowManager::open(xt::WindowRef ref, int32_t windowId)
 
 bool WindowManager::close(xt::WindowRef ref)
 {
-    std::erase(m_drawing, ref);
+    // The drawing stack keeps the reference: an EndWindowDrawing still pairs with its BeginWindowDrawing,
+    // and references are never reused, so the closed window is simply found no more.
     return m_windows.erase(ref) != 0;
 }
 
@@ -76,6 +52,16 @@ Window* WindowManager::find(xt::WindowRef ref)
 {
     auto found = m_windows.find(ref);
     return found == m_windows.end() ? nullptr : found->second.get();
+}
+
+std::vector<Window*> WindowManager::windowsOfKind(WindowKind kind)
+{
+    std::vector<Window*> result;
+    for (auto& [ref, window] : m_windows) {
+        if (window->kind() == kind)
+            result.push_back(window.get());
+    }
+    return result;
 }
 
 bool WindowManager::beginDrawing(xt::WindowRef ref)
@@ -103,6 +89,41 @@ void WindowManager::recordListRedraw(int32_t item, int32_t value)
 {
     const Window* window = target();
     m_listRedraws.push_back({window ? window->ref() : 0, item, value});
+}
+
+int32_t WindowManager::newPicture()
+{
+    m_pictures[++m_lastPicture] = 0;
+    return m_lastPicture;
+}
+
+bool WindowManager::setPictureBitmap(int32_t picture, int32_t bitmapId)
+{
+    auto found = m_pictures.find(picture);
+    if (found == m_pictures.end())
+        return false;
+    found->second = bitmapId;
+    return true;
+}
+
+int32_t WindowManager::pictureBitmap(int32_t picture) const
+{
+    auto found = m_pictures.find(picture);
+    return found == m_pictures.end() ? 0 : found->second;
+}
+
+int32_t WindowManager::attachItemObject()
+{
+    m_itemObjects.insert(++m_lastItemObject);
+    return m_lastItemObject;
+}
+
+bool WindowManager::readMouseButton()
+{
+    if (m_mouseDownReads <= 0)
+        return false;
+    --m_mouseDownReads;
+    return true;
 }
 
 } // namespace host::ui

@@ -1,54 +1,32 @@
-// Windows as the host models them: a table of items per window, and the current window stack.
+// Windows as the host models them: a table of items per window, tab pages, pictures, and the current window stack.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "host/ui/dialog_script.h"
+#include "host/ui/window_item.h"
+#include "xtapi/dialogs.h"
 #include "xtapi/types.h"
 
 namespace host::ui {
 
-enum class ItemKind : uint8_t { Button, CheckBox, RadioButton, EditText, StaticText, PopupMenu, List, Picture, TabPane };
+enum class WindowKind : uint8_t { Plain, Dialog, TabPage, Palette };
 
-/// One item of a window's item table.
-class WindowItem {
-public:
-    explicit WindowItem(ItemKind kind) : m_kind(kind) {}
-
-    ItemKind kind() const { return m_kind; }
-    const std::string& text() const { return m_text; }
-    int32_t value() const { return m_value; }
-    bool enabled() const { return m_enabled; }
-    bool visible() const { return m_visible; }
-
-    void setText(std::string text) { m_text = std::move(text); }
-    void setValue(int32_t value) { m_value = value; }
-    void setEnabled(bool enabled) { m_enabled = enabled; }
-    void setVisible(bool visible) { m_visible = visible; }
-
-    // List rows; -1 is "no selection".
-    int32_t rowCount() const { return static_cast<int32_t>(m_rows.size()); }
-    const std::vector<std::string>& rows() const { return m_rows; }
-    const std::string& row(int32_t index) const { return m_rows.at(static_cast<size_t>(index)); }
-    int32_t selection() const { return m_selection; }
-    /// Inserts an empty row before `index` (index == rowCount() appends); false for an index out of range.
-    bool insertRow(int32_t index);
-    bool deleteRow(int32_t index);
-    bool setRowText(int32_t index, std::string text);
-    bool select(int32_t index);
-
-private:
-    ItemKind m_kind;
-    std::string m_text;
-    int32_t m_value = 0;
-    bool m_enabled = true;
-    bool m_visible = true;
-    std::vector<std::string> m_rows;
-    int32_t m_selection = -1;
+/// A tab control's pages: child windows with their own callbacks, created when first brought to the front.
+struct TabControl {
+    struct Page {
+        int32_t windowId;
+        xt::WindowRef window = 0; // 0 until the page has been created
+    };
+    std::vector<Page> pages;
+    int32_t selected = 0;  // the tab the plug-in or the user chose
+    int32_t front = -1;    // the tab whose page is showing, -1 before any is
 };
 
 class Window {
@@ -64,10 +42,42 @@ public:
     const WindowItem* item(int32_t number) const;
     const std::map<int32_t, WindowItem>& items() const { return m_items; }
 
+    WindowKind kind() const { return m_kind; }
+    void setKind(WindowKind kind) { m_kind = kind; }
+    int32_t resourceId() const { return m_resourceId; }
+    const std::string& title() const { return m_title; }
+    const std::string& windowClass() const { return m_windowClass; }
+    void setResource(int32_t resourceId, std::string title, std::string windowClass);
+    /// The dialog a tab page belongs to, 0 for a top-level window.
+    xt::WindowRef parent() const { return m_parent; }
+    void setParent(xt::WindowRef parent) { m_parent = parent; }
+
+    const xt::WindowRect& rect() const { return m_rect; }
+    void setRect(const xt::WindowRect& rect) { m_rect = rect; }
+
+    TabControl* tabControl(int32_t item);
+    TabControl& addTabControl(int32_t item) { return m_tabs[item]; }
+    const std::map<int32_t, TabControl>& tabControls() const { return m_tabs; }
+
+    /// Set when the plug-in closes the window itself (DrawWindowPart1506); a modal run then ends.
+    bool closeRequested() const { return m_closeRequested; }
+    void requestClose() { m_closeRequested = true; }
+    int32_t redrawCount() const { return m_redraws; }
+    void redraw() { ++m_redraws; }
+
 private:
     xt::WindowRef m_ref;
     int32_t m_windowId;
     std::map<int32_t, WindowItem> m_items;
+    WindowKind m_kind = WindowKind::Plain;
+    int32_t m_resourceId = 0;
+    std::string m_title;
+    std::string m_windowClass;
+    xt::WindowRef m_parent = 0;
+    xt::WindowRect m_rect{};
+    std::map<int32_t, TabControl> m_tabs;
+    bool m_closeRequested = false;
+    int32_t m_redraws = 0;
 };
 
 /// A call of ListOp1600 as the host saw it (the plug-ins bracket list refills with 0 and 1).
@@ -82,6 +92,8 @@ public:
     Window& open(xt::WindowRef ref, int32_t windowId);
     bool close(xt::WindowRef ref);
     Window* find(xt::WindowRef ref);
+    /// The open windows of a kind, oldest first.
+    std::vector<Window*> windowsOfKind(WindowKind kind);
 
     /// The window whose callback is running, if any (GetCallbackWindow).
     xt::WindowRef callbackWindow() const { return m_callbackWindows.empty() ? 0 : m_callbackWindows.back(); }
@@ -97,11 +109,39 @@ public:
     void recordListRedraw(int32_t item, int32_t value);
     const std::vector<ListRedrawRecord>& listRedraws() const { return m_listRedraws; }
 
+    /// Picture objects: each holds a bitmap resource id (0 when empty).
+    int32_t newPicture();
+    bool hasPicture(int32_t picture) const { return m_pictures.count(picture) != 0; }
+    bool setPictureBitmap(int32_t picture, int32_t bitmapId);
+    int32_t pictureBitmap(int32_t picture) const;
+    /// Item objects handed out by AttachItemObject1526.
+    int32_t attachItemObject();
+    bool releaseItemObject(int32_t object) { return m_itemObjects.erase(object) != 0; }
+
+    /// The scripted user of dialogs and palettes, and what happened to each dialog.
+    DialogUser& dialogUser() { return m_dialogUser; }
+    DialogLog& dialogLog() { return m_dialogLog; }
+
+    /// XaqOp142's answer: whether the host is quitting.
+    bool quitting() const { return m_quitting; }
+    void setQuitting(bool quitting) { m_quitting = quitting; }
+    /// ToolboxOp2071 reports the mouse button down for the next `reads` calls.
+    void holdMouseButton(int32_t reads) { m_mouseDownReads = reads; }
+    bool readMouseButton();
+
 private:
     std::map<xt::WindowRef, std::unique_ptr<Window>> m_windows;
     std::vector<xt::WindowRef> m_drawing;
     std::vector<xt::WindowRef> m_callbackWindows;
     std::vector<ListRedrawRecord> m_listRedraws;
+    std::map<int32_t, int32_t> m_pictures;
+    int32_t m_lastPicture = 0;
+    int32_t m_lastItemObject = 0;
+    std::set<int32_t> m_itemObjects;
+    DialogUser m_dialogUser;
+    DialogLog m_dialogLog;
+    bool m_quitting = false;
+    int32_t m_mouseDownReads = 0;
 };
 
 } // namespace host::ui

@@ -48,6 +48,7 @@ xt::BoxRecord Item::record() const
     record.kind = static_cast<uint8_t>(m_kind);
     record.shape = m_shape;
     record.groupFlags = m_role == GroupRole::Selection ? xt::kSelectionGroupBit : 0;
+    record.content.picture = m_content.picture;
     if (m_shapeData)
         record.geometry.shapeData = m_shapeData->handle();
     else
@@ -63,6 +64,7 @@ void Item::apply(const xt::BoxRecord& record)
     m_fields.shape = host.shape;
     m_fields.groupFlags = host.groupFlags;
     m_fields.geometry = host.geometry;
+    m_content.picture = record.content.picture;
     if (!m_shapeData && !isKindTwo())
         m_rect = record.geometry.rect;
 }

@@ -44,10 +44,10 @@ public:
     void setCorner(xt::Fixed corner) { m_fields.corner = corner; }
     uint16_t flags() const { return m_fields.flags; }
     void setFlags(uint16_t flags) { m_fields.flags = flags; }
-    const xt::PictureFields& picture() const { return m_fields.content.picture; }
-    void setPicture(const xt::PictureFields& picture) { m_fields.content.picture = picture; }
-    const xt::TextFields& text() const { return m_fields.content.text; }
-    void setText(const xt::TextFields& text) { m_fields.content.text = text; }
+    const xt::PictureFields& picture() const { return m_content.picture; }
+    void setPicture(const xt::PictureFields& picture) { m_content.picture = picture; }
+    const xt::TextFields& text() const { return m_content.text; }
+    void setText(const xt::TextFields& text) { m_content.text = text; }
 
     ShapeData* shapeData() { return m_shapeData ? &*m_shapeData : nullptr; }
     const ShapeData* shapeData() const { return m_shapeData ? &*m_shapeData : nullptr; }
@@ -96,6 +96,12 @@ private:
     // The record's bytes the model keeps as given: angle, weight, outsets, corner, flags, the
     // picture and text fields and every byte whose meaning the host does not model.
     xt::BoxRecord m_fields{};
+    // The picture or text fields (record bytes 390 to 433) kept apart from the record, on a 4-byte
+    // boundary, so that references to them are aligned; the copy in m_fields is not used.
+    union alignas(4) Content {
+        xt::PictureFields picture;
+        xt::TextFields text;
+    } m_content{};
     std::optional<ShapeData> m_shapeData;
     std::optional<xt::DropShadowRecord> m_shadow;
     int32_t m_parent = 0;

@@ -45,6 +45,26 @@ std::optional<PendingTransform> PendingTransforms::take(int32_t context)
     return std::nullopt;
 }
 
+bool Selection::addToBuilding(int32_t item)
+{
+    if (!m_buildingSet.insert(item).second)
+        return false;
+    m_building.push_back(item);
+    return true;
+}
+
+void Selection::dropFromBuilding(int32_t item)
+{
+    if (m_buildingSet.erase(item) > 0)
+        std::erase(m_building, item);
+}
+
+std::vector<int32_t> Selection::takeBuilding()
+{
+    m_buildingSet.clear();
+    return std::exchange(m_building, {});
+}
+
 bool CommandState::closeBracket()
 {
     if (m_brackets == 0)

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -65,8 +66,11 @@ public:
     int32_t multi() const { return m_multi; }
     void setMulti(int32_t multi) { m_multi = multi; }
 
-    /// The items GetGroupItem has gathered since the last finished selection.
-    std::vector<int32_t>& building() { return m_building; }
+    /// Gathers an item for the selection GetGroupItem is building; false when it is already in it.
+    bool addToBuilding(int32_t item);
+    void dropFromBuilding(int32_t item);
+    /// The gathered items, in order; the next item starts a new selection.
+    std::vector<int32_t> takeBuilding();
 
     int32_t tool() const { return m_tool; }
     void setTool(int32_t tool) { m_tool = tool; }
@@ -75,6 +79,7 @@ private:
     int32_t m_current = 0;
     int32_t m_multi = 0;
     std::vector<int32_t> m_building;
+    std::unordered_set<int32_t> m_buildingSet;
     int32_t m_tool = 0;
 };
 

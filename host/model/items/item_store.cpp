@@ -101,19 +101,28 @@ bool ItemStore::remove(int32_t ref)
     }
     if (Item* parent = find(item->parent()))
         parent->removeMember(ref);
+    if (Table* grid = table(item->parent()))
+        grid->replaceCell(ref, 0);
     forget(ref);
     return true;
 }
 
 void ItemStore::forget(int32_t ref)
 {
+    const Item& item = *find(ref);
+    // A pseudo-group is in no stacking order, group or selection: forgetting it costs nothing, which
+    // keeps each new selection cheap.
+    if (item.role() == GroupRole::Selection) {
+        if (m_selection.multi() == ref)
+            m_selection.setMulti(0);
+        m_items.erase(ref);
+        return;
+    }
     // Only the latest pseudo-group is kept, so no other one can hold the item.
     if (Item* multi = find(m_selection.multi()))
         multi->removeMember(ref);
-    std::erase(m_selection.building(), ref);
-    if (m_selection.multi() == ref)
-        m_selection.setMulti(0);
-    if (const ShapeData* data = find(ref)->shapeData())
+    m_selection.dropFromBuilding(ref);
+    if (const ShapeData* data = item.shapeData())
         m_shapeOwners.erase(data->handle());
     m_tables.erase(ref);
     std::erase(m_order, ref);

@@ -2,6 +2,7 @@
 #include "host/model/items/item_store.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace host::model {
 namespace {
@@ -41,9 +42,10 @@ Item& ItemStore::newPseudoGroup(const std::vector<int32_t>& members)
 int32_t ItemStore::selectItems(const std::vector<int32_t>& items)
 {
     std::vector<int32_t> members;
+    std::unordered_set<int32_t> seen;
     for (int32_t ref : items) {
         const Item* item = find(ref);
-        if (!item || item->role() == GroupRole::Selection || std::ranges::count(members, ref) > 0)
+        if (!item || item->role() == GroupRole::Selection || !seen.insert(ref).second)
             continue;
         members.push_back(ref);
     }
@@ -59,14 +61,11 @@ int32_t ItemStore::selectItems(const std::vector<int32_t>& items)
 
 int32_t ItemStore::gather(int32_t item, bool last)
 {
-    auto& building = m_selection.building();
-    if (find(item) && std::ranges::count(building, item) == 0)
-        building.push_back(item);
+    if (find(item))
+        m_selection.addToBuilding(item);
     if (!last)
         return current();
-    const std::vector<int32_t> gathered = std::move(building);
-    building.clear();
-    return selectItems(gathered);
+    return selectItems(m_selection.takeBuilding());
 }
 
 int32_t ItemStore::groupSelection(int32_t requested)

@@ -38,7 +38,10 @@ std::optional<ShapeData> ShapeData::create(const xt::FixedRect& rect, const std:
     if (!handle)
         return std::nullopt;
     ShapeData data(handle);
-    const xt::ShapeDataHeader header{size, rect, static_cast<int32_t>(points.size())};
+    xt::ShapeDataHeader header{};
+    header.byteSize = size;
+    header.rect = rect;
+    header.pointCount = static_cast<int32_t>(points.size());
     xt::writeAt(data.bytes(), header);
     for (size_t i = 0; i < points.size(); ++i)
         xt::writeAt(data.bytes(), points[i], xt::kShapeDataPoints + i * sizeof(xt::FixedPoint));

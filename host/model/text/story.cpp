@@ -117,6 +117,14 @@ void Story::insertAnchor(int32_t offset, int32_t item)
     m_anchors[offset] = item;
 }
 
+bool Story::attachAnchor(int32_t offset, int32_t item)
+{
+    if (offset < 0 || offset >= length() || charAt(offset) != xt::kAnchorCharacter || item == 0)
+        return false;
+    m_anchors[offset] = item;
+    return true;
+}
+
 std::optional<int32_t> Story::nextAnchor(int32_t from, int32_t end) const
 {
     auto found = m_anchors.lower_bound(std::max(from, 0));

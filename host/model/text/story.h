@@ -81,6 +81,9 @@ public:
     // Anchored items: each sits on one kAnchorCharacter of the text.
     /// Inserts an anchor character for `item` at `offset`.
     void insertAnchor(int32_t offset, int32_t item);
+    /// Anchors `item` on the anchor character already at `offset` (reading a document); false when
+    /// there is none there.
+    bool attachAnchor(int32_t offset, int32_t item);
     /// The first anchor at or after `from` and before `end`.
     std::optional<int32_t> nextAnchor(int32_t from, int32_t end) const;
     /// The item anchored at `offset`, 0 when none.

@@ -1,6 +1,8 @@
 // Paragraphs: the three paragraph ends, attributes by code over ranges, joins on erase, and tab stops.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "host/model/text/story.h"
 #include "host/tests/text/text_fixture.h"
 
@@ -153,6 +155,33 @@ TEST(TabStopsOfParagraphs, AreSetPerParagraphAndReferenced)
     const char* bytes = reinterpret_cast<const char*>(&entry);
     EXPECT_EQ(host::model::readTabEntries(bytes, 16), (TabStops{right}));
     EXPECT_EQ(host::model::readTabEntries(bytes, 12), std::nullopt) << "not a whole number of entries";
+}
+
+TEST(Paragraphs, RunsChangeOnlyAtParagraphEndsUnderRandomEdits)
+{
+    std::mt19937 random(7);
+    Story story(1);
+    auto pick = [&](int bound) { return static_cast<int32_t>(random() % static_cast<uint32_t>(bound)); };
+    const char16_t alphabet[] = {u'a', u'b', u' ', 13, 11, 12};
+    for (int step = 0; step < 2000; ++step) {
+        const int32_t a = pick(story.length() + 1);
+        const int32_t b = a + pick(story.length() - a + 1);
+        const int action = pick(3);
+        if (action == 0) {
+            std::u16string inserted;
+            for (int32_t n = 1 + pick(5); n > 0; --n)
+                inserted += alphabet[pick(6)];
+            story.insert(a, inserted);
+        } else if (action == 1) {
+            story.erase(a, b);
+        } else {
+            story.setParagraphValue({a, b}, xt::kParaLeftIndent, pt(pick(4)));
+        }
+        const auto& runs = story.paragraphRuns();
+        ASSERT_EQ(runs.length(), story.length());
+        for (size_t i = 1; i < runs.runCount(); ++i)
+            ASSERT_TRUE(xt::isParagraphEnd(story.charAt(runs.startOfRun(i) - 1))) << "step " << step << ", run " << i;
+    }
 }
 
 TEST(Paragraphs, AnEmptyStoryKeepsWhatItsFirstTextWillTake)

@@ -2,7 +2,10 @@
 // selection clamping and anchors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -94,6 +97,57 @@ TEST(StoryRuns, BoundariesAfterEdits)
         for (const SizeRun& run : sizeRuns(story))
             total += run.end - run.start;
         EXPECT_EQ(total, story.length()) << "the run lengths sum to the story length";
+    }
+}
+
+TEST(StoryRuns, AgreeWithACharacterByCharacterModelUnderRandomEdits)
+{
+    // The runs must always describe exactly what a plain per-character list of sizes holds, with no two
+    // neighbouring runs alike. A size set on an insertion point goes to the text typed there next.
+    std::mt19937 random(20240611);
+    Story story(1);
+    std::vector<int> sizes;
+    std::optional<std::pair<int32_t, int>> typing;
+    auto pick = [&](int bound) { return static_cast<int32_t>(random() % static_cast<uint32_t>(bound)); };
+    for (int step = 0; step < 2000; ++step) {
+        const auto length = static_cast<int32_t>(sizes.size());
+        const int32_t a = pick(length + 1);
+        const int32_t b = a + pick(length - a + 1);
+        switch (pick(3)) {
+        case 0: {
+            const int32_t count = 1 + pick(4);
+            int inherited = length == 0 ? story.characterRuns().emptyValue().size / xt::kFixedOne : sizes[static_cast<size_t>(a > 0 ? a - 1 : 0)];
+            if (typing && typing->first == a)
+                inherited = typing->second;
+            story.insert(a, std::u16string(static_cast<size_t>(count), u'x'));
+            sizes.insert(sizes.begin() + a, static_cast<size_t>(count), inherited);
+            typing.reset();
+            break;
+        }
+        case 1:
+            story.erase(a, b);
+            if (a < b)
+                typing.reset();
+            sizes.erase(sizes.begin() + a, sizes.begin() + b);
+            break;
+        default: {
+            const int size = 8 + pick(3);
+            story.setCharacterValue({a, b}, xt::kCharSize, pt(size));
+            std::fill(sizes.begin() + a, sizes.begin() + b, size);
+            if (a == b)
+                typing = std::make_pair(a, size);
+            break;
+        }
+        }
+        std::vector<int> fromRuns;
+        const auto& runs = story.characterRuns();
+        for (size_t i = 0; i < runs.runCount(); ++i) {
+            fromRuns.insert(fromRuns.end(), static_cast<size_t>(runs.endOfRun(i) - runs.startOfRun(i)), runs.valueOfRun(i).size / xt::kFixedOne);
+            if (i > 0) {
+                ASSERT_FALSE(runs.valueOfRun(i) == runs.valueOfRun(i - 1)) << "step " << step << ": equal neighbours at run " << i;
+            }
+        }
+        ASSERT_EQ(fromRuns, sizes) << "step " << step;
     }
 }
 

@@ -1,0 +1,35 @@
+// The probe module's export of the text and picture-box scalers (see text_probe_api.h).
+#include "amplex/engine/box_content_scalers.h"
+#include "amplex/engine/data_blocks.h"
+#include "amplex/engine/engine_state.h"
+#include "amplex/engine/page_test.h"
+#include "amplex/engine/scale_page_range.h"
+#include "amplex/engine/scale_selection.h"
+#include "amplex/engine/text_scale_range.h"
+#include "amplex/tests/probe/text_probe_api.h"
+#include "foundation/binding.h"
+#include "foundation/skeleton.h"
+
+extern "C" XT_PLUGIN_EXPORT const amplex::probe::TextProbeApi XTAmplexTextProbe{
+    .scaleTextBox = &amplex::ScaleTextBox,
+    .scalePictureBox = &amplex::ScalePictureBox,
+    .scaleSelection = &amplex::ScaleSelection,
+    .setOrigin = [](xt::FixedPoint origin) { amplex::engineState().setOrigin(origin); },
+    .origin = [] { return amplex::engineState().origin(); },
+    .setTableScaled = [](bool on) { amplex::engineState().setTableScaled(on); },
+    .setScaledPages = [](int16_t first, int16_t last, int16_t pageKey) {
+        amplex::setScaledPages({first, last});
+        amplex::setCurrentScalePage(pageKey);
+    },
+    .setTextScaleRange = [](int32_t start, int32_t end) { amplex::setTextScaleRange({start, end}); },
+    .textScaleRange = [](int32_t* start, int32_t* end) {
+        *start = amplex::textScaleRange().start;
+        *end = amplex::textScaleRange().end;
+    },
+    .getXtData = &amplex::GetXtData,
+    .setXtData = &amplex::SetXtData,
+    .markTextDone = &amplex::markTextDone,
+    .newHandle = [](int32_t size) { return xt::calls::NewHandle(size); },
+    .handleSize = [](xt::Handle handle) { return xt::calls::GetHandleSize(handle); },
+    .disposeHandle = [](xt::Handle handle) { xt::calls::DisposeHandle(handle); },
+};

@@ -1,0 +1,36 @@
+// The probe module's second export: the text, picture-box and data-block calls of Amplex's engine,
+// as bound inside the loaded module.
+#pragma once
+
+#include <cstdint>
+
+#include "xtapi/box_record.h"
+#include "xtapi/types.h"
+
+namespace amplex::probe {
+
+inline constexpr char kTextProbeSymbol[] = "XTAmplexTextProbe";
+
+struct TextProbeApi {
+    void (*scaleTextBox)(int32_t box);
+    void (*scalePictureBox)(int32_t box);
+    void (*scaleSelection)();
+
+    void (*setOrigin)(xt::FixedPoint origin);
+    xt::FixedPoint (*origin)();
+    void (*setTableScaled)(bool on);
+    /// The page range of a "From page" scale and the page of it being scaled (its page key).
+    void (*setScaledPages)(int16_t first, int16_t last, int16_t pageKey);
+    /// The chain state a group hands to a text box; (0, 0) for none.
+    void (*setTextScaleRange)(int32_t start, int32_t end);
+    void (*textScaleRange)(int32_t* start, int32_t* end);
+
+    xt::Handle (*getXtData)(int32_t object, int16_t level, xt::FourLetterCode id);
+    int32_t (*setXtData)(int32_t object, int16_t level, xt::FourLetterCode id, xt::Handle data);
+    void (*markTextDone)(int32_t box);
+    xt::Handle (*newHandle)(int32_t size);
+    int32_t (*handleSize)(xt::Handle handle);
+    void (*disposeHandle)(xt::Handle handle);
+};
+
+} // namespace amplex::probe

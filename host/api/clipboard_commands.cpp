@@ -1,0 +1,103 @@
+// The host commands copy (205), paste (206) and duplicate (506) on the current layout's selection.
+#include <vector>
+
+#include "host/api/page_ops.h"
+#include "host/host_context.h"
+#include "host/model/clipboard.h"
+
+namespace host::api {
+namespace {
+
+constexpr int32_t kCopy = 205;
+constexpr int32_t kPaste = 206;
+constexpr int32_t kDuplicate = 506;
+
+struct Copied {
+    int32_t pageRef;
+    model::ItemSnapshot snapshot;
+};
+
+/// The selection as snapshots, each with its page; empty when nothing (or a table) is selected.
+std::vector<Copied> copySelection(const model::Layout& layout)
+{
+    std::vector<Copied> copies;
+    for (int32_t ref : model::copiedItems(layout.items())) {
+        auto snapshot = model::snapshotOf(layout.items(), layout.stories(), ref);
+        if (!snapshot)
+            return {};
+        copies.push_back({layout.items().find(ref)->pageRef(), std::move(*snapshot)});
+    }
+    return copies;
+}
+
+xt::FixedPoint originOfPage(const model::Layout& layout, int32_t pageRef)
+{
+    const auto slot = model::slotOfRef(layout, pageRef).value_or(model::PageSlot{});
+    const xt::PlaceRecord place = model::placeOf(layout, slot);
+    return {place.pageTop, place.pageLeft};
+}
+
+int32_t copy(model::Layout& layout)
+{
+    std::vector<Copied> copies = copySelection(layout);
+    if (copies.empty())
+        return -1;
+    std::vector<model::ItemSnapshot> snapshots;
+    for (Copied& copied : copies)
+        snapshots.push_back(std::move(copied.snapshot));
+    context().documents().clipboard().put(std::move(snapshots), originOfPage(layout, copies.front().pageRef));
+    return 0;
+}
+
+/// The pasted items keep their place on the page: they move by the difference of the page origins.
+int32_t paste(model::Layout& layout)
+{
+    const model::Clipboard& clipboard = context().documents().clipboard();
+    if (clipboard.empty() || layout.pageCount() == 0)
+        return -1;
+    const model::PageSlot target = model::currentSlot(layout);
+    const int32_t pageRef = model::refOf(layout, target);
+    const xt::PlaceRecord place = model::placeOf(layout, target);
+    const xt::Fixed dv = place.pageTop - clipboard.pageOrigin().v;
+    const xt::Fixed dh = place.pageLeft - clipboard.pageOrigin().h;
+    std::vector<int32_t> pasted;
+    for (const model::ItemSnapshot& snapshot : clipboard.items()) {
+        const int32_t ref = model::rebuild(layout.items(), layout.stories(), snapshot, pageRef, dv, dh);
+        if (ref != 0)
+            pasted.push_back(ref);
+    }
+    layout.items().selectItems(pasted);
+    return pasted.empty() ? -1 : 0;
+}
+
+int32_t duplicate(model::Layout& layout)
+{
+    const std::vector<Copied> copies = copySelection(layout);
+    if (copies.empty())
+        return -1;
+    const model::StepRepeatOffsets offsets = context().documents().stepRepeatOffsets();
+    std::vector<int32_t> made;
+    for (const Copied& copied : copies) {
+        const int32_t ref = model::rebuild(layout.items(), layout.stories(), copied.snapshot, copied.pageRef,
+            offsets.vertical, offsets.horizontal);
+        if (ref != 0)
+            made.push_back(ref);
+    }
+    layout.items().selectItems(made);
+    return made.empty() ? -1 : 0;
+}
+
+} // namespace
+
+std::optional<int32_t> runClipboardCommand(model::Layout& layout, int32_t command)
+{
+    if (command == kCopy)
+        return copy(layout);
+    if (command == kPaste)
+        return paste(layout);
+    if (command == kDuplicate)
+        return duplicate(layout);
+    return std::nullopt;
+}
+
+} // namespace host::api

@@ -1,0 +1,60 @@
+// Undo steps opened and closed by the plug-ins, and the host's step-and-repeat offsets.
+#include "host/api/page_ops.h"
+#include "host/host_context.h"
+
+namespace host::api {
+namespace {
+
+model::UndoSteps& steps()
+{
+    return context().documents().undoSteps();
+}
+
+int32_t UndoOp2951(int32_t, xt::XTensionId creator, int32_t)
+{
+    steps().open(creator);
+    return 0;
+}
+
+int32_t UndoOp2952()
+{
+    return steps().close() ? 0 : -1;
+}
+
+int32_t UndoOp2958(int32_t begin)
+{
+    if (begin != 0)
+        steps().beginNotUndoable();
+    else
+        steps().endNotUndoable();
+    return 0;
+}
+
+int32_t GetStepRepeatOffsets(xt::Fixed* horizontal, xt::Fixed* vertical)
+{
+    if (!horizontal || !vertical)
+        return -1;
+    const model::StepRepeatOffsets& offsets = context().documents().stepRepeatOffsets();
+    *horizontal = offsets.horizontal;
+    *vertical = offsets.vertical;
+    return 0;
+}
+
+int32_t SetStepRepeatOffsets(xt::Fixed horizontal, xt::Fixed vertical)
+{
+    context().documents().stepRepeatOffsets() = {horizontal, vertical};
+    return 0;
+}
+
+} // namespace
+
+void registerUndoOps(OperationRegistry& registry)
+{
+    registry.add<xt::op::UndoOp2951, &UndoOp2951>();
+    registry.add<xt::op::UndoOp2952, &UndoOp2952>();
+    registry.add<xt::op::UndoOp2958, &UndoOp2958>();
+    registry.add<xt::op::GetStepRepeatOffsets, &GetStepRepeatOffsets>();
+    registry.add<xt::op::SetStepRepeatOffsets, &SetStepRepeatOffsets>();
+}
+
+} // namespace host::api

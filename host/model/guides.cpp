@@ -1,0 +1,62 @@
+// Guide lists: read, replaced, added to and cleared.
+#include "host/model/guides.h"
+
+namespace host::model {
+
+std::vector<Guide> GuideStore::guides(GuideListKey key, GuideKind kind) const
+{
+    std::vector<Guide> out;
+    auto found = m_lists.find(key);
+    if (found == m_lists.end())
+        return out;
+    for (const xt::GuideEntry& entry : found->second[slot(kind)])
+        out.emplace_back(kind, entry);
+    return out;
+}
+
+size_t GuideStore::count(GuideListKey key, GuideKind kind) const
+{
+    auto found = m_lists.find(key);
+    return found == m_lists.end() ? 0 : found->second[slot(kind)].size();
+}
+
+bool GuideStore::put(GuideListKey key, GuideKind kind, size_t index, const xt::GuideEntry& entry)
+{
+    std::vector<xt::GuideEntry>& list = m_lists[key][slot(kind)];
+    if (index > list.size())
+        return false;
+    if (index == list.size())
+        list.push_back(entry);
+    else
+        list[index] = entry;
+    return true;
+}
+
+bool GuideStore::remove(GuideListKey key, GuideKind kind, size_t index)
+{
+    auto found = m_lists.find(key);
+    if (found == m_lists.end())
+        return false;
+    std::vector<xt::GuideEntry>& list = found->second[slot(kind)];
+    if (index >= list.size())
+        return false;
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+    return true;
+}
+
+void GuideStore::clear(GuideListKey key)
+{
+    m_lists.erase(key);
+}
+
+std::vector<GuideListKey> GuideStore::keys() const
+{
+    std::vector<GuideListKey> out;
+    for (const auto& [key, lists] : m_lists) {
+        if (!lists[0].empty() || !lists[1].empty())
+            out.push_back(key);
+    }
+    return out;
+}
+
+} // namespace host::model

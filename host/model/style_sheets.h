@@ -1,0 +1,100 @@
+// A layout's style sheets: character and paragraph styles, each kept as the record the plug-ins
+// read and write whole, a paragraph style with its tab stops.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/model/reference_allocator.h"
+#include "xtapi/page_records.h"
+#include "xtapi/types.h"
+
+namespace host::model {
+
+/// The block of tab entries a paragraph style lends out through its record. The style owns it:
+/// it is disposed with the style, or when a record brings a different block back.
+class LentTabs {
+public:
+    LentTabs() = default;
+    LentTabs(const LentTabs&) = delete;
+    LentTabs& operator=(const LentTabs&) = delete;
+    ~LentTabs();
+
+    /// The block holding `bytes` (the same one as last time while it still does), or null without tabs.
+    xt::Handle lend(const std::vector<uint8_t>& bytes);
+    /// Takes a block a record brought back: the style's own block, or a new one it now owns.
+    void adopt(xt::Handle handle);
+
+private:
+    xt::Handle m_handle = nullptr;
+};
+
+class CharacterStyle {
+public:
+    CharacterStyle(int32_t ref, const xt::CharacterStyleRecord& record) : m_ref(ref), m_record(record) {}
+    int32_t ref() const { return m_ref; }
+    std::string name() const;
+    const xt::CharacterStyleRecord& record() const { return m_record; }
+    void setRecord(const xt::CharacterStyleRecord& record) { m_record = record; }
+
+private:
+    int32_t m_ref;
+    xt::CharacterStyleRecord m_record;
+};
+
+class ParagraphStyle {
+public:
+    ParagraphStyle(int32_t ref, const xt::ParagraphStyleRecord& record);
+    int32_t ref() const { return m_ref; }
+    std::string name() const;
+    /// The record with the tab bytes zeroed; the tab stops are `tabs()`.
+    const xt::ParagraphStyleRecord& record() const { return m_record; }
+    const std::vector<uint8_t>& tabs() const { return m_tabs; }
+    void setTabs(std::vector<uint8_t> tabs) { m_tabs = std::move(tabs); }
+
+    /// The record as StyleSheetOp5138 hands it out, with the style's block of tabs at 0xAA.
+    xt::ParagraphStyleRecord lend();
+    /// Takes a record back (StyleSheetOp5139); false, and nothing changed, when the block at 0xAA
+    /// is neither null nor a live handle.
+    bool takeBack(const xt::ParagraphStyleRecord& record);
+
+private:
+    int32_t m_ref;
+    xt::ParagraphStyleRecord m_record;
+    std::vector<uint8_t> m_tabs;
+    std::unique_ptr<LentTabs> m_lent = std::make_unique<LentTabs>();
+};
+
+/// The table of one layout, found by its reference.
+class StyleSheets {
+public:
+    explicit StyleSheets(ReferenceAllocator& references) : m_references(&references), m_ref(references.next()) {}
+
+    int32_t tableRef() const { return m_ref; }
+    /// Styles of kind xt::kCharacterStyle or xt::kParagraphStyle; 0 for another kind.
+    size_t count(int32_t kind) const;
+    /// The reference of style `index` (from 0) of the kind, or 0.
+    int32_t styleAt(int32_t kind, size_t index) const;
+
+    CharacterStyle& addCharacterStyle(const xt::CharacterStyleRecord& record);
+    ParagraphStyle& addParagraphStyle(const xt::ParagraphStyleRecord& record, std::vector<uint8_t> tabs = {});
+    CharacterStyle* findCharacter(int32_t ref);
+    ParagraphStyle* findParagraph(int32_t ref);
+    const std::vector<CharacterStyle>& characterStyles() const { return m_characters; }
+    const std::vector<ParagraphStyle>& paragraphStyles() const { return m_paragraphs; }
+
+private:
+    ReferenceAllocator* m_references;
+    int32_t m_ref;
+    std::vector<CharacterStyle> m_characters;
+    std::vector<ParagraphStyle> m_paragraphs;
+};
+
+/// A record named `name` (cut to fit), everything else zero.
+xt::CharacterStyleRecord characterStyleNamed(const std::string& name);
+xt::ParagraphStyleRecord paragraphStyleNamed(const std::string& name);
+
+} // namespace host::model

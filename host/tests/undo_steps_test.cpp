@@ -1,0 +1,139 @@
+// Undo steps: nesting and commit, changes that cannot be undone, steps a handler leaves open, and
+// the host's Undo and Redo telling the step's creator.
+#include "host/tests/pages_fixture.h"
+#include "win32/standin.h"
+#include "xtapi/messages.h"
+
+namespace host_tests {
+namespace {
+
+constexpr xt::XTensionId kCreator = 0x4F524242; // "BBRO"
+
+/// What the stand-in plug-in's handlers saw.
+struct Seen {
+    int undos = 0;
+    int redos = 0;
+};
+Seen g_seen;
+
+int32_t onUndo(void*)
+{
+    ++g_seen.undos;
+    return 0;
+}
+
+int32_t onRedo(void*)
+{
+    ++g_seen.redos;
+    return 0;
+}
+
+/// A menu command that opens two steps and returns with both still open.
+int32_t onMenuCommandLeavingStepsOpen(void*)
+{
+    hostOp<xt::op::UndoOp2951>()(0, kCreator, 8);
+    hostOp<xt::op::UndoOp2951>()(0, kCreator, 8);
+    return 0;
+}
+
+constexpr char kUndoTexts[] = "Undo Amplex\0Redo Amplex";
+const xt::Resource kResources[] = {{xt::fourCC("STRQ"), 20000, kUndoTexts, sizeof kUndoTexts}};
+const xt::ModuleImage kImage = {xt::kModuleImageVersion, nullptr, kResources, 1};
+
+class UndoStepsTest : public PagesTest {
+protected:
+    void SetUp() override
+    {
+        PagesTest::SetUp();
+        g_seen = {};
+        auto module = std::make_unique<host::loader::LoadedModule>();
+        module->file = "Stand-in.xnt";
+        module->id = kCreator;
+        module->image = &kImage;
+        win32::registerModule(&kImage);
+        m_module = &host::context().plugins().add(std::move(module));
+        host::context().plugins().addHandler(*m_module, xt::UndoMessage, &onUndo);
+        host::context().plugins().addHandler(*m_module, xt::RedoMessage, &onRedo);
+    }
+
+    host::model::UndoSteps& steps() { return host().documents().undoSteps(); }
+    int32_t open() { return hostOp<xt::op::UndoOp2951>()(0, kCreator, 8); }
+    int32_t close() { return hostOp<xt::op::UndoOp2952>()(); }
+
+    host::loader::LoadedModule* m_module = nullptr;
+};
+
+TEST_F(UndoStepsTest, NestedStepsCommitOnceAtTheOutermostClose)
+{
+    EXPECT_EQ(host().undoText(), "");
+    ASSERT_EQ(open(), 0);
+    ASSERT_EQ(open(), 0);
+    ASSERT_EQ(close(), 0);
+    EXPECT_FALSE(steps().undoable()) << "the inner close commits nothing";
+    EXPECT_FALSE(host().undo()) << "no Undo while a step is open";
+    ASSERT_EQ(close(), 0);
+    EXPECT_EQ(host().undoText(), "Undo Amplex");
+    EXPECT_NE(close(), 0) << "nothing left to close";
+}
+
+TEST_F(UndoStepsTest, UndoAndRedoTellTheCreatorAndTakeTurns)
+{
+    open();
+    close();
+    EXPECT_FALSE(host().redo()) << "Redo only after an Undo";
+    ASSERT_TRUE(host().undo());
+    EXPECT_EQ(g_seen.undos, 1);
+    EXPECT_EQ(host().undoText(), "");
+    EXPECT_EQ(host().redoText(), "Redo Amplex");
+    EXPECT_FALSE(host().undo()) << "one level";
+    ASSERT_TRUE(host().redo());
+    EXPECT_EQ(g_seen.redos, 1);
+    EXPECT_EQ(host().undoText(), "Undo Amplex");
+
+    ASSERT_TRUE(host().undo());
+    open();
+    close();
+    EXPECT_EQ(host().redoText(), "") << "a new step withdraws Redo";
+}
+
+TEST_F(UndoStepsTest, AChangeThatCannotBeUndoneOffersNoUndo)
+{
+    open();
+    close();
+    ASSERT_EQ(open(), 0);
+    ASSERT_EQ(hostOp<xt::op::UndoOp2958>()(1), 0);
+    EXPECT_EQ(host().undoText(), "") << "the earlier step is withdrawn";
+    open();
+    close();
+    ASSERT_EQ(hostOp<xt::op::UndoOp2958>()(0), 0);
+    ASSERT_EQ(close(), 0);
+    EXPECT_FALSE(host().undo()) << "the step around the change is not offered either";
+    open();
+    close();
+    EXPECT_EQ(host().undoText(), "Undo Amplex") << "later steps are undoable again";
+}
+
+TEST_F(UndoStepsTest, StepsAHandlerLeavesOpenAreClosedWhenItReturns)
+{
+    host::context().plugins().addHandler(*m_module, xt::MenuCommandMessage, &onMenuCommandLeavingStepsOpen);
+    host().sendMessage(xt::MenuCommandMessage);
+    EXPECT_EQ(steps().depth(), 0);
+    EXPECT_EQ(host().undoText(), "Undo Amplex") << "closed and committed";
+
+    ASSERT_EQ(open(), 0);
+    host().sendMessage(xt::MenuCommandMessage);
+    EXPECT_EQ(steps().depth(), 1) << "a step open before the handler stays open";
+    close();
+}
+
+TEST_F(UndoStepsTest, AStepWithoutTextsGetsTheHostsOwn)
+{
+    hostOp<xt::op::UndoOp2951>()(0, xt::fourCC("none"), 8);
+    close();
+    EXPECT_EQ(host().undoText(), "Undo");
+    EXPECT_TRUE(host().undo()) << "no handler to tell; the step is still undone";
+    EXPECT_EQ(host().redoText(), "Redo");
+}
+
+} // namespace
+} // namespace host_tests

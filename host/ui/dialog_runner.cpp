@@ -1,0 +1,240 @@
+// Modal dialogs with tab pages, floating palettes, and closing them.
+#include "host/ui/dialog_runner.h"
+
+#include <algorithm>
+
+#include "host/ui/item_actions.h"
+#include "host/ui/window_events.h"
+#include "xtapi/window_callback.h"
+
+namespace host::ui {
+namespace {
+
+/// The leaving page gives up its values (23); a page shown again refills (22) and draws (4).
+constexpr int32_t kPageLeaving = 23;
+constexpr int32_t kPageShown = xt::TabEvent22;
+constexpr int32_t kPageDraw = xt::DrawEvent;
+
+DialogRecord& entry(size_t index)
+{
+    // Nested dialogs add entries, so the record is found by its index each time.
+    return windowManager().dialogLog().at(index);
+}
+
+std::vector<xt::WindowRef> createdPages(xt::WindowRef dialog)
+{
+    std::vector<xt::WindowRef> pages;
+    Window* window = windowManager().find(dialog);
+    if (!window)
+        return pages;
+    for (const auto& [item, tabs] : window->tabControls()) {
+        for (const auto& page : tabs.pages) {
+            if (page.window != 0 && windowManager().find(page.window))
+                pages.push_back(page.window);
+        }
+    }
+    return pages;
+}
+
+/// Brings the chosen page of a tab control to the front, creating it the first time.
+std::optional<std::string> showChosenPage(xt::WindowRef dialog, int32_t tabItem)
+{
+    Window* window = windowManager().find(dialog);
+    TabControl* tabs = window ? window->tabControl(tabItem) : nullptr;
+    if (!tabs || tabs->pages.empty())
+        return std::nullopt;
+    const int32_t last = static_cast<int32_t>(tabs->pages.size()) - 1;
+    tabs->selected = std::clamp(tabs->selected, 0, last);
+    if (tabs->front == tabs->selected)
+        return std::nullopt;
+    const int32_t leaving = tabs->front;
+    const int32_t chosen = tabs->selected;
+    tabs->front = chosen;
+    if (leaving >= 0)
+        sendEvent(tabs->pages[static_cast<size_t>(leaving)].window, kPageLeaving);
+    tabs = windowManager().find(dialog) ? windowManager().find(dialog)->tabControl(tabItem) : nullptr;
+    if (!tabs)
+        return std::nullopt;
+    TabControl::Page page = tabs->pages[static_cast<size_t>(chosen)];
+    if (page.window != 0) {
+        sendEvent(page.window, kPageShown);
+        sendEvent(page.window, kPageDraw);
+        return std::nullopt;
+    }
+    page.window = newWindowRef();
+    tabs->pages[static_cast<size_t>(chosen)].window = page.window;
+    return createWindow(page.window, page.windowId, WindowKind::TabPage, dialog, nullptr);
+}
+
+void syncTabs(xt::WindowRef dialog, size_t logIndex)
+{
+    Window* window = windowManager().find(dialog);
+    if (!window)
+        return;
+    std::vector<int32_t> tabItems;
+    for (const auto& [item, tabs] : window->tabControls())
+        tabItems.push_back(item);
+    for (int32_t item : tabItems) {
+        if (auto problem = showChosenPage(dialog, item))
+            entry(logIndex).problems.push_back("tab page: " + *problem);
+    }
+}
+
+std::optional<std::string> selectTab(xt::WindowRef dialog, int32_t index)
+{
+    Window* window = windowManager().find(dialog);
+    if (!window || window->tabControls().empty())
+        return std::string("the dialog has no tabs");
+    TabControl* tabs = window->tabControl(window->tabControls().begin()->first);
+    if (index < 0 || index >= static_cast<int32_t>(tabs->pages.size()))
+        return "there is no tab " + std::to_string(index);
+    tabs->selected = index;
+    return std::nullopt;
+}
+
+void markUnexpected(size_t logIndex, const char* why)
+{
+    entry(logIndex).unexpected = true;
+    entry(logIndex).problems.push_back(why);
+}
+
+DialogOutcome play(xt::WindowRef dialog, size_t logIndex)
+{
+    DialogUser& user = windowManager().dialogUser();
+    if (user.pending() == 0) {
+        markUnexpected(logIndex, "no scripted action was queued for this dialog: the host cancelled it");
+        return DialogOutcome::Cancelled;
+    }
+    while (true) {
+        const Window* window = windowManager().find(dialog);
+        if (!window || window->closeRequested())
+            return DialogOutcome::Closed;
+        const auto action = user.take();
+        if (!action) {
+            markUnexpected(logIndex, "the scripted actions ran out before OK or Cancel: the host cancelled it");
+            return DialogOutcome::Cancelled;
+        }
+        if (action->kind == DialogActionKind::Ok)
+            return DialogOutcome::Ok;
+        if (action->kind == DialogActionKind::Cancel)
+            return DialogOutcome::Cancelled;
+        ActionResult result = action->kind == DialogActionKind::Tab
+            ? ActionResult{selectTab(dialog, action->value), std::nullopt}
+            : performItemAction(dialog, *action);
+        if (result.problem)
+            entry(logIndex).problems.push_back(describe(*action) + ": " + *result.problem);
+        if (result.ends)
+            return *result.ends;
+        syncTabs(dialog, logIndex);
+    }
+}
+
+void finish(xt::WindowRef dialog, DialogOutcome outcome)
+{
+    const auto pages = createdPages(dialog);
+    if (outcome == DialogOutcome::Ok) {
+        // The pages hand in what was typed before the dialog reads them.
+        for (xt::WindowRef page : pages)
+            sendEvent(page, xt::AcceptEvent);
+        sendEvent(dialog, xt::OkEvent);
+    }
+    if (outcome == DialogOutcome::Cancelled) {
+        sendEvent(dialog, xt::CancelEvent);
+        for (xt::WindowRef page : pages)
+            sendEvent(page, xt::CancelEvent);
+    }
+    for (xt::WindowRef page : pages)
+        sendEvent(page, xt::ClosingEvent);
+    sendEvent(dialog, xt::ClosingEvent);
+    for (xt::WindowRef page : pages)
+        windowManager().close(page);
+    windowManager().close(dialog);
+}
+
+} // namespace
+
+int32_t runModalDialog(int32_t windowId, int32_t* result)
+{
+    if (result)
+        *result = 0;
+    const size_t logIndex = windowManager().dialogLog().entries().size();
+    windowManager().dialogLog().add(windowId);
+    const xt::WindowRef dialog = newWindowRef();
+    if (auto problem = createWindow(dialog, windowId, WindowKind::Dialog, 0, nullptr)) {
+        entry(logIndex).problems.push_back(*problem);
+        return -1;
+    }
+    if (const Window* window = windowManager().find(dialog)) {
+        entry(logIndex).resourceId = window->resourceId();
+        entry(logIndex).title = window->title();
+    }
+    syncTabs(dialog, logIndex);
+    const DialogOutcome outcome = play(dialog, logIndex);
+    finish(dialog, outcome);
+    entry(logIndex).outcome = outcome;
+    if (result)
+        *result = outcome == DialogOutcome::Ok ? 1 : 0;
+    return 0;
+}
+
+int32_t openPalette(int32_t windowId, xt::Handle record, xt::WindowRef* window)
+{
+    const xt::WindowRef palette = newWindowRef();
+    if (window)
+        *window = palette;
+    if (auto problem = createWindow(palette, windowId, WindowKind::Palette, 0, record)) {
+        DialogRecord& failed = windowManager().dialogLog().add(windowId);
+        failed.problems.push_back("palette: " + *problem);
+        if (window)
+            *window = 0;
+        return -1;
+    }
+    return 0;
+}
+
+int32_t closeCurrentWindow()
+{
+    Window* window = windowManager().target();
+    if (window && window->kind() == WindowKind::TabPage)
+        window = windowManager().find(window->parent());
+    if (!window)
+        return -1;
+    if (window->kind() == WindowKind::Dialog) {
+        window->requestClose();
+        return 0;
+    }
+    const xt::WindowRef ref = window->ref();
+    sendEvent(ref, xt::ClosingEvent);
+    windowManager().close(ref);
+    return 0;
+}
+
+std::optional<std::string> actOnPalette(xt::WindowRef palette, const DialogAction& action)
+{
+    const Window* window = windowManager().find(palette);
+    if (!window || window->kind() != WindowKind::Palette)
+        return std::string("no such palette is open");
+    if (action.kind == DialogActionKind::Ok || action.kind == DialogActionKind::Cancel || action.kind == DialogActionKind::Tab)
+        return describe(action) + ": a palette has no such action";
+    return performItemAction(palette, action).problem;
+}
+
+void notifySelectionChanged()
+{
+    for (Window* palette : windowManager().windowsOfKind(WindowKind::Palette))
+        sendEvent(palette->ref(), xt::RefillEvent);
+}
+
+void closePalettes(bool quitting)
+{
+    windowManager().setQuitting(quitting);
+    std::vector<xt::WindowRef> palettes;
+    for (Window* palette : windowManager().windowsOfKind(WindowKind::Palette))
+        palettes.push_back(palette->ref());
+    for (xt::WindowRef palette : palettes) {
+        sendEvent(palette, xt::ClosingEvent);
+        windowManager().close(palette);
+    }
+}
+
+} // namespace host::ui

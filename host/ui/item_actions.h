@@ -1,0 +1,21 @@
+// What one scripted action does to a window's items, and the item hit it sends.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "host/ui/dialog_script.h"
+#include "xtapi/types.h"
+
+namespace host::ui {
+
+struct ActionResult {
+    std::optional<std::string> problem;   // why the action could not be taken
+    std::optional<DialogOutcome> ends;     // the dialog's own OK or Cancel button was clicked
+};
+
+/// Performs a set-text, check, choose or click action on the window `root` (a dialog, whose tab page in
+/// front is looked at first, or a palette), then sends the item hit. Tab, OK and Cancel are the runner's.
+ActionResult performItemAction(xt::WindowRef root, const DialogAction& action);
+
+} // namespace host::ui

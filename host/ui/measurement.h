@@ -1,0 +1,23 @@
+// Measurements as a user types and reads them: text <-> Fixed values in a field's unit.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "xtapi/types.h"
+
+namespace host::ui {
+
+/// Reads a measurement typed into a field of `unit` (xt::MeasureUnit). Lengths give points: "12", "12 pt",
+/// "1.5 in" (or 1.5"), "10 mm", "2 cm", "2p6" (picas and points), "3p"; percent fields give a ratio
+/// ("50%" or "50" -> 0x8000); plain numbers give the number. Nullopt for text that is no such measurement,
+/// for an unknown unit, and for a value a Fixed cannot hold.
+std::optional<xt::Fixed> parseMeasurement(std::string_view text, int32_t unit);
+
+/// The text a field of `unit` shows for a value: "10.5 pt", "75%", "12"; nullopt for an unknown unit.
+std::optional<std::string> formatMeasurement(xt::Fixed value, int32_t unit);
+
+bool isKnownUnit(int32_t unit);
+
+} // namespace host::ui

@@ -1,0 +1,33 @@
+// Sending window events to plug-in callbacks and creating windows from their dialog resources.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "host/ui/window_model.h"
+#include "xtapi/types.h"
+
+namespace host::ui {
+
+WindowManager& windowManager();
+
+/// Sends an event to the window's callback; false when the window is gone or has no callback.
+bool sendEvent(xt::WindowRef ref, int32_t event, int32_t item = 0, int32_t detail = 0);
+
+/// Opens a window of this kind for `windowId`: which resource (handing over `value`), its items from the
+/// plug-in's dialog resource, then created, init items and opened. The reason when that fails
+/// (the window is then gone again).
+std::optional<std::string> createWindow(xt::WindowRef ref, int32_t windowId, WindowKind kind, xt::WindowRef parent,
+    xt::Handle value);
+
+/// A new window reference.
+xt::WindowRef newWindowRef();
+
+/// Turns a radio button on and the others of its group off.
+void turnOnRadio(Window& window, int32_t item);
+
+/// The page in front of a dialog's first tab control, or null.
+Window* frontPage(Window& dialog);
+
+} // namespace host::ui

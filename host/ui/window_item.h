@@ -1,0 +1,88 @@
+// One item of a window's item table: its kind, text, value, state, list rows and set-up values.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "xtapi/types.h"
+
+namespace host::ui {
+
+enum class ItemKind : uint8_t { Button, CheckBox, RadioButton, EditText, StaticText, PopupMenu, List, Picture, TabPane, Frame };
+
+/// A numeric field's unit and the values it admits.
+struct FieldFormat {
+    int32_t unit = 0;
+    xt::Fixed minimum = 0;
+    xt::Fixed maximum = 0;
+};
+
+class WindowItem {
+public:
+    explicit WindowItem(ItemKind kind) : m_kind(kind) {}
+
+    ItemKind kind() const { return m_kind; }
+    const std::string& text() const { return m_text; }
+    int32_t value() const { return m_value; }
+    bool enabled() const { return m_enabled; }
+    bool visible() const { return m_visible; }
+
+    void setText(std::string text) { m_text = std::move(text); }
+    void setValue(int32_t value) { m_value = value; }
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+    void setVisible(bool visible) { m_visible = visible; }
+    /// Whether a user can act on it: enabled and visible.
+    bool usable() const { return m_enabled && m_visible; }
+
+    // List and popup rows; -1 is "no selection".
+    bool hasRows() const { return m_kind == ItemKind::List || m_kind == ItemKind::PopupMenu; }
+    int32_t rowCount() const { return static_cast<int32_t>(m_rows.size()); }
+    const std::vector<std::string>& rows() const { return m_rows; }
+    const std::string& row(int32_t index) const { return m_rows.at(static_cast<size_t>(index)); }
+    int32_t selection() const { return m_selection; }
+    /// Inserts an empty row before `index` (index == rowCount() appends); false for an index out of range.
+    bool insertRow(int32_t index);
+    bool deleteRow(int32_t index);
+    bool setRowText(int32_t index, std::string text);
+    bool select(int32_t index);
+    /// Replaces every row; the selection is cleared.
+    void setRows(std::vector<std::string> rows);
+    /// The 4-byte value kept with a row (0 until set); nullopt for a row out of range.
+    std::optional<int32_t> rowValue(int32_t index) const;
+    bool setRowValue(int32_t index, int32_t value);
+
+    /// A numeric field's unit and range; none for a plain text field.
+    const std::optional<FieldFormat>& fieldFormat() const { return m_field; }
+    void setFieldFormat(FieldFormat format) { m_field = format; }
+
+    /// The radio group the item belongs to: the first item of the group, 0 for none.
+    int32_t radioGroup() const { return m_radioGroup; }
+    void setRadioGroup(int32_t first) { m_radioGroup = first; }
+
+    /// The bitmap resource a picture item shows, 0 for none.
+    int32_t bitmap() const { return m_bitmap; }
+    void setBitmap(int32_t bitmapId) { m_bitmap = bitmapId; }
+
+    /// Set-up values the plug-ins pass and the host keeps without giving them a meaning (style, attributes...).
+    void setSetupValue(const std::string& name, int32_t value) { m_setup[name] = value; }
+    std::optional<int32_t> setupValue(const std::string& name) const;
+
+private:
+    ItemKind m_kind;
+    std::string m_text;
+    int32_t m_value = 0;
+    bool m_enabled = true;
+    bool m_visible = true;
+    std::vector<std::string> m_rows;
+    std::vector<int32_t> m_rowValues;
+    int32_t m_selection = -1;
+    std::optional<FieldFormat> m_field;
+    int32_t m_radioGroup = 0;
+    int32_t m_bitmap = 0;
+    std::map<std::string, int32_t> m_setup;
+};
+
+} // namespace host::ui
