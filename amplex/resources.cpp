@@ -1,6 +1,7 @@
 // Amplex's resource table: the code-0 string table, "VERS" 1 and "STRQ" 20000.
 #include "amplex/resources.h"
 
+#include "amplex/dialog_resources.h"
 #include "amplex/strings.h"
 #include "xtapi/types.h"
 
@@ -40,6 +41,20 @@ const std::array<xt::Resource, kResourceCount> kAmplexResources = {{
     text(StringMasterPageRefusal, "Can not scale the document while on a Master Page."),
     {xt::kResourceVersion, 1, kVersionText, sizeof kVersionText},
     {kUndoTextType, kUndoTextId, kUndoTexts, sizeof kUndoTexts},
+    dialogEntry(ScaleDialogResource, kScaleDialogTemplate),
+    dialogEntry(ScalePageResource, kScalePageTemplate),
+    dialogEntry(OptionsPageResource, kOptionsPageTemplate),
+    dialogEntry(PresetsPageResource, kPresetsPageTemplate),
+    dialogEntry(TextFitPageResource, kTextFitPageTemplate),
+    dialogEntry(PaletteResource, kPaletteTemplate),
+    menuEntry(SelectionFitToMenu, kSelectionFitToEntries),
+    menuEntry(PaperFitToMenu, kPaperFitToEntries),
+    menuEntry(ScaleFromMenu, kScaleFromEntries),
+    menuEntry(FitCommandMenu, kFitCommandEntries),
+    bitmapEntry(20008), bitmapEntry(20009), bitmapEntry(20010), bitmapEntry(20011),
+    bitmapEntry(23001), bitmapEntry(23002), bitmapEntry(23003), bitmapEntry(23004),
+    bitmapEntry(23005), bitmapEntry(23006), bitmapEntry(23007), bitmapEntry(23008),
+    bitmapEntry(23009), bitmapEntry(23010), bitmapEntry(23011), bitmapEntry(23012),
 }};
 
 } // namespace amplex

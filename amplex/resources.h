@@ -7,7 +7,7 @@
 
 namespace amplex {
 
-inline constexpr size_t kResourceCount = 18;
+inline constexpr size_t kResourceCount = 44;
 
 extern const std::array<xt::Resource, kResourceCount> kAmplexResources;
 

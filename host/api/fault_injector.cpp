@@ -20,16 +20,29 @@ void FaultInjector::clear()
 
 int32_t FaultInjector::callCount(std::string_view name) const
 {
-    auto found = m_calls.find(name);
-    return found == m_calls.end() ? 0 : found->second;
+    auto found = calls().find(name);
+    return found == calls().end() ? 0 : found->second;
+}
+
+const std::map<std::string, int32_t, std::less<>>& FaultInjector::calls() const
+{
+    if (!m_callsStale)
+        return m_calls;
+    m_calls.clear();
+    for (const auto& [text, count] : m_counts)
+        m_calls[std::string(text, count.length)] += count.calls;
+    m_callsStale = false;
+    return m_calls;
 }
 
 bool FaultInjector::shouldFail(std::string_view name)
 {
-    auto call = m_calls.find(name);
-    if (call == m_calls.end())
-        call = m_calls.emplace(std::string(name), 0).first;
-    ++call->second;
+    Count& count = m_counts[name.data()];
+    count.length = name.size();
+    ++count.calls;
+    m_callsStale = true;
+    if (m_plans.empty())
+        return false;
 
     auto found = m_plans.find(name);
     if (found == m_plans.end())

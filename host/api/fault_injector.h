@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace host::api {
 
@@ -19,8 +20,11 @@ public:
 
     /// How many calls of the named operation the host has seen since it started.
     int32_t callCount(std::string_view name) const;
+    /// Every operation called so far, with its count (the fault sweep plans one failure per call).
+    const std::map<std::string, int32_t, std::less<>>& calls() const;
 
-    /// Counts the call and says whether it is to fail. Called by the host's operation entries.
+    /// Counts the call and says whether it is to fail. Called by the host's operation entries;
+    /// `name` must be a literal, since its address keys the count.
     bool shouldFail(std::string_view name);
 
 private:
@@ -29,7 +33,15 @@ private:
         bool sticky = false;   // keep failing after the first failure
         bool failing = false;
     };
-    std::map<std::string, int32_t, std::less<>> m_calls;
+    /// Every host call passes here, so calls are counted by the address of the name's text (the
+    /// names are literals) and gathered by name only when someone asks.
+    struct Count {
+        size_t length = 0;
+        int32_t calls = 0;
+    };
+    std::unordered_map<const char*, Count> m_counts;
+    mutable std::map<std::string, int32_t, std::less<>> m_calls;
+    mutable bool m_callsStale = false;
     std::map<std::string, Plan, std::less<>> m_plans;
 };
 

@@ -26,6 +26,8 @@ void registerDropShadowComponent(OperationRegistry& registry);
 
 /// FormatMeasurement (asked for by the Amplex size warnings).
 void registerMeasurementOps(OperationRegistry& registry);
+/// NewBoxRecord and InsertBox.
+void registerNewBoxOps(OperationRegistry& registry);
 
 /// The current layout, or null when no document is open.
 model::Layout* currentLayout();

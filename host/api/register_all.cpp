@@ -36,6 +36,7 @@ void registerAllOperations(OperationRegistry& registry)
     registerTableComponent(registry);
     registerDropShadowComponent(registry);
     registerMeasurementOps(registry);
+    registerNewBoxOps(registry);
     registerResourceQueryOps(registry);
     registerDialogOps(registry);
     registerControlOps(registry);

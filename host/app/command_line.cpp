@@ -22,10 +22,15 @@ std::variant<ProgramOptions, ExitStatus> parseCommandLine(int argc, const char* 
     app.add_option("--work-dir", options.workDirectory,
         "Folder that relative file names in scripts resolve against (default: the current directory)");
     list->excludes(run);
+    std::string failCall;
+    app.add_option("--fail-call", failCall, "Make the N-th call of a host operation fail (fault sweep), e.g. NewHandle:3");
+    app.add_option("--sweep-report", options.sweepReport, "Write what the run saw as JSON (fault sweep)");
     try {
         app.parse(argc, argv);
         if (!options.listMenus && script.empty())
             throw CLI::RequiredError("--list-menus or --script");
+        if (!failCall.empty() && !(options.failCall = parseFailCall(failCall)))
+            throw CLI::ValidationError("--fail-call", "expected NAME:N with N from 1, not \"" + failCall + "\"");
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error, out, err);
         return status == 0 ? ExitStatus::Ok : ExitStatus::BadInput;

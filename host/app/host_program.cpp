@@ -80,8 +80,10 @@ ExitStatus runHostProgram(const ProgramOptions& options, std::ostream& out, std:
     HostOptions hostOptions;
     hostOptions.systemDirectory = systemDirectory;
     Host host(hostOptions);
+    SweepProbe probe(host, options.failCall);
     ExitStatus status = loadPlugins(host, options.pluginDirectory, err);
     host.startSession();
+    probe.scriptStarting();
 
     if (options.listMenus) {
         for (const std::string& line : host.menuLines())
@@ -89,9 +91,14 @@ ExitStatus runHostProgram(const ProgramOptions& options, std::ostream& out, std:
     }
     if (script) {
         ScriptRunner runner(host, out, err, workDirectory);
+        runner.onCommandDone([&probe](const Command& command, bool failed) { probe.commandDone(command, failed); });
         status = worse(status, runner.run(*script, options.script->string()));
     }
     host.quit();
+    if (!options.sweepReport.empty() && !probe.writeReport(options.sweepReport, static_cast<int>(status))) {
+        err << "layout-host: cannot write the sweep report \"" << options.sweepReport.string() << "\"\n";
+        return worse(status, ExitStatus::Failed);
+    }
     return status;
 }
 

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "host/app/script_runner.h"
+#include "host/app/sweep_probe.h"
 
 namespace host::app {
 
@@ -18,6 +19,9 @@ struct ProgramOptions {
     std::filesystem::path workDirectory;
     std::optional<std::filesystem::path> script;
     bool listMenus = false;
+    /// For the fault sweep: the host call to fail, and where to write what the run saw.
+    std::optional<FailCall> failCall;
+    std::filesystem::path sweepReport;
 };
 
 /// The options, or the status to exit with when the command line asked for help or was wrong

@@ -59,6 +59,8 @@ ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName
         showNewEvents();
         if (!failure)
             failure = dialogTrouble();
+        if (m_commandDone)
+            m_commandDone(command, failure.has_value());
         if (failure) {
             m_err << formatScriptError(scriptName, {command.line, *failure}) << "\n";
             return ExitStatus::Failed;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -31,6 +32,10 @@ public:
 
     /// Runs the commands in order and stops at the first that fails, naming its line.
     ExitStatus run(const Script& script, const std::string& scriptName);
+
+    /// Called after each command has run and shown its events, with whether it failed (the fault sweep watches).
+    using CommandObserver = std::function<void(const Command& command, bool failed)>;
+    void onCommandDone(CommandObserver observer) { m_commandDone = std::move(observer); }
 
 private:
     /// Why a command failed; empty when it did what it said.
@@ -70,6 +75,7 @@ private:
     std::vector<int> m_dialogActionLines; // the line of each dialog action queued, in order
     size_t m_dialogsShown = 0;
     size_t m_dialogsChecked = 0;
+    CommandObserver m_commandDone;
 };
 
 } // namespace host::app

@@ -1,7 +1,6 @@
 // The current item, selections of several items (a pseudo-group), and grouping a selection.
 #include "host/model/items/item_store.h"
 
-#include <algorithm>
 #include <unordered_set>
 
 namespace host::model {

@@ -1,0 +1,27 @@
+// The groups that a scale opened and the items it recorded, taken apart and put together again
+// around an undo, and selected again for a redo.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "amplex/undo/undo_entry.h"
+
+namespace amplex {
+
+/// A real group that the scale opened to scale its members, with the members it had.
+struct OpenedGroup {
+    int32_t group = 0;
+    std::vector<int32_t> members;
+};
+
+/// Opens each group of the undo list's `UngroupedGroups` that is still a group.
+std::vector<OpenedGroup> openRecordedGroups();
+
+/// Forms each opened group again from its members; the list keeps the groups' new references.
+void closeRecordedGroups(const std::vector<OpenedGroup>& groups);
+
+/// Makes the recorded items the selection, each group of them through the group itself.
+void selectRecordedItems(const std::vector<UndoEntry>& entries);
+
+} // namespace amplex

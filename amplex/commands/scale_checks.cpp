@@ -1,0 +1,57 @@
+// The factor and pasteboard checks of the scale commands.
+#include "amplex/commands/scale_checks.h"
+
+#include "amplex/commands/command_state.h"
+#include "amplex/engine/document_run.h"
+#include "amplex/engine/scale_warning.h"
+#include "amplex/settings.h"
+#include "foundation/binding.h"
+
+namespace amplex {
+namespace {
+
+bool scalesContent(const ScaleSettings& s)
+{
+    return s.ScaleGraphics != 0 || s.ScaleText != 0 || s.ScaleLineWeights != 0;
+}
+
+} // namespace
+
+void warnIfPageRangeMayGrowOff(Factors factors)
+{
+    const ScaleSettings& s = currentSettings();
+    const bool anySwitch = s.ScaleDropShadows || s.ScaleGuides || s.ScaleGraphics || s.ScaleLineWeights || s.ScaleText;
+    const bool grows = factors.h > xt::kFixedOne || factors.v > xt::kFixedOne;
+    if (s.ScaleWhat == ScalePageRange && anySwitch && grows)
+        ShowScaleWarning(kMayScaleOffMessage);
+}
+
+bool factorsUsable(Factors factors)
+{
+    if (factors.h >= 1 && factors.v >= 1)
+        return true;
+    ShowScaleWarning(kImproperFactorMessage);
+    return false;
+}
+
+bool staysOnPasteboard(const xt::FixedRect& bounds, Factors factors)
+{
+    const xt::FixedPoint extent{scaledHeight(bounds, factors.v), scaledWidth(bounds, factors.h)};
+    commandState().setScaledExtent(extent);
+    const ScaleSettings& s = currentSettings();
+    if (s.ScaleWhat == ScaleSelectionOnly || !scalesContent(s))
+        return true;
+    Fixed vertical = 0;
+    Fixed horizontal = 0;
+    const xt::DocumentRef document = documentRun().documentRef();
+    xt::calls::XdnOp518(document, &vertical);
+    xt::calls::XdnOp517(document, &horizontal);
+    const int64_t bottom = static_cast<int64_t>(bounds.top) + extent.v;
+    const int64_t right = static_cast<int64_t>(bounds.left) + extent.h;
+    if (bottom <= vertical && right <= horizontal)
+        return true;
+    ShowScaleWarning(kOffPasteboardMessage);
+    return false;
+}
+
+} // namespace amplex

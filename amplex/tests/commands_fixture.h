@@ -1,0 +1,141 @@
+// A host with Amplex's commands probe loaded and a two-page document: tests set the live settings,
+// select items and run a command as the palette would, then look at the document and the messages.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "amplex/tests/commands_probe/commands_probe_api.h"
+#include "host/host.h"
+#include "host/model/document_json.h"
+#include "host/model/items/item_store.h"
+#include "host/model/items/test_document.h"
+
+namespace amplex::testing {
+
+using host::model::testdoc::point;
+using host::model::testdoc::pt;
+using host::model::testdoc::rect;
+
+class CommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = std::filesystem::temp_directory_path()
+            / ("amplex-commands-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+        host::HostOptions options;
+        options.systemDirectory = m_folder;
+        m_host = std::make_unique<host::Host>(options);
+        const auto results = m_host->loadModules({AMPLEX_COMMANDS_PROBE_FILE});
+        ASSERT_EQ(results.size(), 1u);
+        ASSERT_TRUE(results[0].loaded) << results[0].message;
+        void* library = dlopen(AMPLEX_COMMANDS_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
+        ASSERT_NE(library, nullptr);
+        m_commands = static_cast<const probe::CommandsProbeApi*>(dlsym(library, probe::kCommandsProbeSymbol));
+        dlclose(library);
+        ASSERT_NE(m_commands, nullptr);
+
+        host::model::DocumentSpec spec;
+        spec.pageCount = 2;
+        m_layout = &m_host->newDocument(spec);
+        // A plain percentage scale of the selection unless a test says otherwise.
+        settings().Constrain = 0;
+        settings().ScaleWhat = ScaleSelectionOnly;
+        settings().ScaleByPercent = 1;
+    }
+
+    void TearDown() override
+    {
+        m_host.reset();
+        std::filesystem::remove_all(m_folder);
+    }
+
+    ScaleSettings& settings() { return *m_commands->currentSettings(); }
+    void setFactors(double horizontal, double vertical)
+    {
+        settings().HorizontalFactor = pt(horizontal);
+        settings().VerticalFactor = pt(vertical);
+    }
+
+    host::model::Layout& layout() { return *m_layout; }
+    host::model::ItemStore& items() { return m_layout->items(); }
+    xt::FixedRect boundsOf(int32_t ref)
+    {
+        const host::model::Item* item = items().find(ref);
+        EXPECT_NE(item, nullptr) << "item " << ref;
+        return item ? items().bounds(*item) : xt::FixedRect{};
+    }
+    void select(const std::vector<int32_t>& refs) { host::model::testdoc::select(layout(), refs); }
+
+    /// The document as it would be saved, followed by every item's host record (a shaped item's
+    /// points in place of its handle), so that a comparison sees every field a scale may change.
+    /// The stories' text cursors are left out: text scaling leaves the cursor at the story's start
+    /// by design, and undo keeps no cursor.
+    std::string saved()
+    {
+        nlohmann::ordered_json document = host::model::documentToJson(m_host->documents().project(0));
+        for (auto& layoutJson : document["layouts"])
+            if (layoutJson.contains("stories"))
+                for (auto& story : layoutJson["stories"])
+                    story.erase("selection");
+        std::string text = document.dump(1);
+        for (size_t page = 0; page < layout().pageCount(); ++page)
+            for (const int32_t ref : items().topLevelOnPage(layout().page(page).ref()))
+                describeItem(ref, text);
+        return text;
+    }
+
+    void describeItem(int32_t ref, std::string& text)
+    {
+        const host::model::Item* item = items().find(ref);
+        if (!item)
+            return;
+        xt::BoxRecord record = items().recordOf(*item);
+        std::vector<uint8_t> bytes(sizeof record);
+        if (xt::shape::hasShapeData(record.shape)) {
+            const xt::Handle data = xt::readAt<xt::Handle>(&record, xt::kRecordTopLeft);
+            std::memset(reinterpret_cast<uint8_t*>(&record) + xt::kRecordTopLeft, 0, sizeof(xt::Handle));
+            if (data && *data) {
+                const auto size = static_cast<size_t>(xt::readAt<int32_t>(*data, 0));
+                bytes.insert(bytes.end(), *data, *data + size);
+            }
+        }
+        std::memcpy(bytes.data(), &record, sizeof record);
+        text += "\nitem " + std::to_string(ref) + ":";
+        for (const uint8_t b : bytes)
+            text += " " + std::to_string(b);
+        for (const int32_t member : item->members())
+            describeItem(member, text);
+    }
+
+    std::vector<std::string> messageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : m_host->messageBoxes())
+            texts.push_back(box.text);
+        return texts;
+    }
+
+    std::filesystem::path m_folder;
+    std::unique_ptr<host::Host> m_host;
+    const probe::CommandsProbeApi* m_commands = nullptr;
+    host::model::Layout* m_layout = nullptr;
+};
+
+inline bool sameRect(const xt::FixedRect& a, const xt::FixedRect& b)
+{
+    return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
+}
+
+} // namespace amplex::testing

@@ -1,0 +1,114 @@
+// A host with Amplex's fitting probe loaded and a one-page document, for the fitting tests: text
+// boxes set in the host's mono font (10 pt: 5 pt a character, 12 pt a line) and fitted through the
+// plug-in's own calls.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "amplex/tests/fit_probe/fit_probe_api.h"
+#include "host/host.h"
+#include "host/model/composer/font_metrics.h"
+#include "host/model/items/item_store.h"
+#include "host/model/items/test_document.h"
+#include "host/model/text/test_text.h"
+#include "host/model/text/text_boxes.h"
+
+namespace amplex::testing {
+
+using host::model::testdoc::pt;
+using host::model::testdoc::rect;
+
+class FitTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = std::filesystem::temp_directory_path()
+            / ("amplex-fit-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+        host::HostOptions options;
+        options.systemDirectory = m_folder;
+        m_host = std::make_unique<host::Host>(options);
+        const auto results = m_host->loadModules({AMPLEX_FIT_PROBE_FILE});
+        ASSERT_EQ(results.size(), 1u);
+        ASSERT_TRUE(results[0].loaded) << results[0].message;
+        void* library = dlopen(AMPLEX_FIT_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
+        ASSERT_NE(library, nullptr);
+        m_fit = static_cast<const probe::FitProbeApi*>(dlsym(library, probe::kFitProbeSymbol));
+        dlclose(library);
+        ASSERT_NE(m_fit, nullptr);
+        m_layout = &m_host->newDocument({.pageCount = 1});
+        // Text size alone takes part unless a test says otherwise; increments keep their defaults.
+        ScaleSettings& s = settings();
+        s.FitToBox = 1;
+        s.FitCommand = FitStoryToBox;
+        for (uint8_t ScaleSettings::*field : kFitSwitches)
+            s.*field = 0;
+        s.FitTextSize = 1;
+    }
+
+    void TearDown() override
+    {
+        m_host.reset();
+        std::filesystem::remove_all(m_folder);
+    }
+
+    static constexpr uint8_t ScaleSettings::*kFitSwitches[] = {&ScaleSettings::FitTextSize,
+        &ScaleSettings::FitLeading, &ScaleSettings::FitSpaceBefore, &ScaleSettings::FitSpaceAfter,
+        &ScaleSettings::FitTracking, &ScaleSettings::FitHorizontalScale, &ScaleSettings::FitIndents,
+        &ScaleSettings::FineTuneTextSize, &ScaleSettings::FineTuneLeading, &ScaleSettings::FineTuneSpaceBefore,
+        &ScaleSettings::FineTuneSpaceAfter, &ScaleSettings::FineTuneTracking,
+        &ScaleSettings::FineTuneHorizontalScale, &ScaleSettings::FineTuneIndents};
+
+    ScaleSettings& settings() { return *m_fit->currentSettings(); }
+    host::model::Layout& layout() { return *m_layout; }
+    host::model::Item& item(int32_t ref) { return *layout().items().find(ref); }
+    host::model::Story& story(int32_t box) { return *host::model::storyOfTextBox(layout(), box); }
+
+    /// A current text box holding `text` ("\r" ends a paragraph) in 10 pt mono type, 1 pt insets.
+    int32_t textBox(const xt::FixedRect& bounds, std::string_view text, uint8_t columns = 1)
+    {
+        const int32_t box = host::model::testdoc::addTextBox(layout(), 0, bounds).ref();
+        host::model::testdoc::setTextFrame(layout(), box, pt(1), columns, pt(0));
+        host::model::testdoc::setText(layout(), box, text);
+        host::model::testdoc::setType(layout(), box, host::model::kMonoFont, pt(10));
+        host::model::testdoc::select(layout(), {box});
+        return box;
+    }
+
+    xt::Fixed sizeAt(int32_t box, int32_t offset) { return story(box).characterRuns().valueAt(offset).size; }
+    void setSizes(int32_t box, int32_t start, int32_t end, xt::Fixed size)
+    {
+        story(box).setCharacterValue({start, end}, xt::kCharSize, size);
+    }
+
+    bool overflows(int32_t box)
+    {
+        const auto chain = host::model::chainLayoutOf(layout(), box);
+        const auto lines = chain->lineRecords(box);
+        return !lines.empty() && lines.back().fit == xt::kLineDoesNotFit;
+    }
+    int32_t boxHolding(int32_t box, int32_t offset)
+    {
+        return host::model::chainLayoutOf(layout(), box)->boxHolding(offset);
+    }
+
+    int32_t openUndoSteps() { return m_host->documents().undoSteps().depth(); }
+    int32_t probes() { return m_host->faults().callCount("CopyTextToHandle2828"); }
+
+    std::filesystem::path m_folder;
+    std::unique_ptr<host::Host> m_host;
+    const probe::FitProbeApi* m_fit = nullptr;
+    host::model::Layout* m_layout = nullptr;
+};
+
+} // namespace amplex::testing

@@ -1,0 +1,44 @@
+// A test module that is Amplex and also exports its fitters (see fit_probe_api.h).
+#include "amplex/description.h"
+#include "amplex/engine/box_record_lease.h"
+#include "amplex/engine/fit_box.h"
+#include "amplex/engine/fit_picture.h"
+#include "amplex/engine/fit_text.h"
+#include "amplex/engine/style_run_stepping.h"
+#include "amplex/resources.h"
+#include "amplex/tests/fit_probe/fit_probe_api.h"
+#include "amplex/undo/undo_list.h"
+#include "foundation/binding.h"
+#include "foundation/skeleton.h"
+
+XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
+
+namespace amplex::probe {
+namespace {
+
+void stepRun(int32_t story, int32_t grow, int32_t fine, int32_t paragraphLevel)
+{
+    StepRunAttributes(story, grow ? StepDirection::Grow : StepDirection::Shrink,
+        fine ? StepSize::Fine : StepSize::Coarse,
+        paragraphLevel ? AttributeLevel::Paragraph : AttributeLevel::Character);
+}
+
+bool growBox(int32_t box, xt::Fixed delta)
+{
+    BoxRecordLease record = BoxRecordLease::of(box);
+    return GrowBoxBy(record.get(), box, delta);
+}
+
+} // namespace
+} // namespace amplex::probe
+
+extern "C" XT_PLUGIN_EXPORT const amplex::probe::FitProbeApi XTAmplexFitProbe{
+    .currentSettings = [] { return &amplex::currentSettings(); },
+    .stepRunAttributes = &amplex::probe::stepRun,
+    .fitTextToBox = &amplex::FitTextToBox,
+    .fitBoxToText = &amplex::FitBoxToText,
+    .fitBoxToPicture = &amplex::FitBoxToPicture,
+    .growBoxBy = &amplex::probe::growBox,
+    .undoEntryCount = [] { return static_cast<int32_t>(amplex::undoEntries().size()); },
+    .clearUndo = &amplex::ClearUndo,
+};

@@ -1,0 +1,152 @@
+// The Presets page and the palette: presets saved, renamed, deleted and offered in the palette's list,
+// and the palette's buttons following the current box.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "amplex/tests/ui_fixture.h"
+#include "amplex/window_ids.h"
+
+namespace amplex::testing {
+namespace {
+
+using host::ui::DialogAction;
+namespace testdoc = host::model::testdoc;
+
+enum : int32_t { PresetList = 1, NameField = 3, Replace = 4, Delete = 5, Save = 6, Rename = 7, UseSettings = 8,
+    MakeDefault = 10, AddToFitTo = 11 };
+
+class PresetsPageTest : public AmplexUiTest {
+protected:
+    std::filesystem::path presetFolder() const { return m_folder / "VORNE Amplex Presets"; }
+
+    std::vector<std::string> paletteRows(xt::WindowRef palette)
+    {
+        return item(palette, 3).rows();
+    }
+
+    void saveAs(xt::WindowRef page, const std::string& name)
+    {
+        act(page, DialogAction::setText(NameField, name));
+        act(page, DialogAction::click(Save));
+    }
+};
+
+TEST_F(PresetsPageTest, AnEmptyFolderOffersOnlySaveAfterANameAndMakeDefault)
+{
+    const xt::WindowRef page = openPage(PresetsPageWindow);
+    EXPECT_EQ(item(page, PresetList).rowCount(), 0);
+    for (int32_t button : {Replace, Delete, Rename, UseSettings, AddToFitTo, Save})
+        EXPECT_FALSE(item(page, button).enabled()) << button;
+    EXPECT_TRUE(item(page, MakeDefault).enabled());
+    act(page, DialogAction::setText(NameField, "Half"));
+    EXPECT_TRUE(item(page, Save).enabled());
+}
+
+TEST_F(PresetsPageTest, SavedPresetsAreListedAndWrittenAsFiles)
+{
+    const xt::WindowRef page = openPage(PresetsPageWindow);
+    settings().HorizontalFactor = 0x8000;
+    saveAs(page, "Half");
+    saveAs(page, "double.txt"); // a typed extension gives way to ".prf"
+    EXPECT_EQ(item(page, PresetList).rows(), (std::vector<std::string>{"double.prf", "Half.prf"}));
+    EXPECT_TRUE(std::filesystem::exists(presetFolder() / "Half.prf"));
+    EXPECT_EQ(std::filesystem::file_size(presetFolder() / "Half.prf"), sizeof(ScaleSettings));
+}
+
+TEST_F(PresetsPageTest, MakeDefaultTwiceOverwritesTheSamePreset)
+{
+    const xt::WindowRef page = openPage(PresetsPageWindow);
+    act(page, DialogAction::click(MakeDefault));
+    EXPECT_EQ(item(page, NameField).text(), "Default.prf");
+    act(page, DialogAction::click(MakeDefault));
+    EXPECT_EQ(item(page, PresetList).rows(), (std::vector<std::string>{"Default.prf"}));
+}
+
+TEST_F(PresetsPageTest, RenameKeepsThePresetFindableAndDeleteRemovesIt)
+{
+    const xt::WindowRef page = openPage(PresetsPageWindow);
+    saveAs(page, "Small");
+    act(page, DialogAction::choose(PresetList, 0));
+    EXPECT_EQ(item(page, NameField).text(), "Small.prf");
+    act(page, DialogAction::setText(NameField, "Tiny"));
+    act(page, DialogAction::click(Rename));
+    EXPECT_EQ(item(page, PresetList).rows(), (std::vector<std::string>{"Tiny.prf"}));
+    EXPECT_TRUE(std::filesystem::exists(presetFolder() / "Tiny.prf"));
+
+    act(page, DialogAction::choose(PresetList, 0));
+    act(page, DialogAction::click(Delete));
+    EXPECT_EQ(item(page, PresetList).rowCount(), 0);
+    EXPECT_FALSE(std::filesystem::exists(presetFolder() / "Tiny.prf"));
+    EXPECT_EQ(item(page, NameField).text(), "");
+}
+
+TEST_F(PresetsPageTest, UseSettingsLoadsThePresetIntoTheRecord)
+{
+    const xt::WindowRef page = openPage(PresetsPageWindow);
+    settings().ScaleGuides = 0;
+    saveAs(page, "NoGuides");
+    settings().ScaleGuides = 1;
+    act(page, DialogAction::choose(PresetList, 0));
+    act(page, DialogAction::click(UseSettings));
+    EXPECT_EQ(settings().ScaleGuides, 0);
+}
+
+TEST_F(PresetsPageTest, SizePresetsOfferedForSelectionsAppearInThePalettesList)
+{
+    const xt::WindowRef palette = m_api->openPalette();
+    ASSERT_NE(palette, 0);
+    EXPECT_EQ(paletteRows(palette), (std::vector<std::string>{"Current"}));
+
+    const xt::WindowRef page = openPage(PresetsPageWindow);
+    settings().ScaleByPercent = 1;
+    saveAs(page, "Percent");
+    settings().ScaleByPercent = 0;
+    settings().ScaleWhat = ScaleSelectionOnly;
+    saveAs(page, "Card");
+    act(page, DialogAction::choose(PresetList, 1)); // "Percent.prf"
+    EXPECT_FALSE(item(page, AddToFitTo).enabled());
+    act(page, DialogAction::choose(PresetList, 0)); // "Card.prf"
+    ASSERT_TRUE(item(page, AddToFitTo).enabled());
+    act(page, DialogAction::click(AddToFitTo));
+    EXPECT_EQ(paletteRows(palette), (std::vector<std::string>{"Current", "Card.prf"}));
+
+    // A deleted preset leaves the palette's list at once.
+    act(page, DialogAction::click(Delete));
+    EXPECT_EQ(paletteRows(palette), (std::vector<std::string>{"Current"}));
+}
+
+TEST_F(PresetsPageTest, ThePalettesButtonsFollowTheCurrentBox)
+{
+    const xt::WindowRef palette = m_api->openPalette();
+    EXPECT_TRUE(item(palette, 1).enabled());
+    for (int32_t disabled : {2, 3, 4})
+        EXPECT_FALSE(item(palette, disabled).enabled()) << disabled;
+    EXPECT_EQ(item(palette, 4).bitmap(), 23007);
+
+    auto& box = testdoc::addPictureBox(*m_layout, 0, testdoc::rect(72, 72, 144, 144));
+    testdoc::select(*m_layout, {box.ref()});
+    host::ui::notifySelectionChanged();
+    EXPECT_TRUE(item(palette, 4).enabled());
+    EXPECT_TRUE(item(palette, 3).enabled());
+    EXPECT_EQ(item(palette, 2).bitmap(), 23010);
+}
+
+TEST_F(PresetsPageTest, ThePalettesPresetButtonScalesTheSelectionWithCurrent)
+{
+    auto& box = testdoc::addBox(*m_layout, 0, testdoc::rect(72, 72, 172, 172));
+    testdoc::select(*m_layout, {box.ref()});
+    const xt::WindowRef palette = m_api->openPalette();
+    settings().ScaleWhat = ScaleDocument; // "Current" always scales the selection
+    settings().ScaleByPercent = 1;
+    settings().HorizontalFactor = settings().VerticalFactor = 0x8000;
+    const auto problem = host::ui::actOnPalette(palette, DialogAction::click(4));
+    EXPECT_FALSE(problem) << *problem;
+    EXPECT_EQ(settings().ScaleWhat, ScaleSelectionOnly);
+    const xt::FixedRect scaled = m_layout->items().find(box.ref())->rect();
+    EXPECT_EQ(scaled.bottom - scaled.top, testdoc::pt(50));
+    EXPECT_EQ(scaled.right - scaled.left, testdoc::pt(50));
+}
+
+} // namespace
+} // namespace amplex::testing

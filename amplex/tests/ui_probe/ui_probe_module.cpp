@@ -1,0 +1,41 @@
+// A test module that is Amplex and also exports its dialog state and a way to open the Scale dialog.
+#include "amplex/description.h"
+#include "amplex/palette_state.h"
+#include "amplex/resources.h"
+#include "amplex/tests/ui_probe/ui_probe_api.h"
+#include "amplex/window_ids.h"
+#include "foundation/binding.h"
+#include "foundation/plugin_state.h"
+#include "foundation/skeleton.h"
+
+XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
+
+namespace amplex::uiprobe {
+namespace {
+
+int32_t openScaleDialog()
+{
+    int32_t result = -1;
+    xt::calls::OpenDialog(foundation::pluginState().windowId(ScaleDialogWindow), 0, &result);
+    return result;
+}
+
+xt::WindowRef openPalette()
+{
+    xt::WindowRef window = 0;
+    xt::calls::OpenPalette(foundation::pluginState().windowId(PaletteWindow), paletteState().record(),
+        paletteState().windowSlot());
+    window = *paletteState().windowSlot();
+    return window;
+}
+
+} // namespace
+} // namespace amplex::uiprobe
+
+extern "C" XT_PLUGIN_EXPORT const amplex::uiprobe::UiProbeApi XTAmplexUiProbe{
+    .currentSettings = [] { return &amplex::currentSettings(); },
+    .dialogState = [] { return &amplex::ui::dialogState(); },
+    .windowId = [](int32_t offset) { return foundation::pluginState().windowId(offset); },
+    .openScaleDialog = &amplex::uiprobe::openScaleDialog,
+    .openPalette = &amplex::uiprobe::openPalette,
+};

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The full fault sweep over every example script: tools/sweep/run-sweep.sh [preset] [fault-sweep options...]
+# (preset asan by default, so that a sanitizer finding counts; e.g. --sample 100 for a quick look).
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+preset="${1:-asan}"
+shift || true
+cmake --preset "$preset" ${XT_CMAKE_ARGS:-} >/dev/null
+cmake --build --preset "$preset" --target layout-host fault-sweep all
+build="build/$preset"
+exec "$build/bin/fault-sweep" --host "$build/bin/layout-host" --plugins "$build/plugins" \
+  --out "$build/sweep" --jobs "$(nproc)" "$@" examples/*.txt tools/sweep/sessions/*.txt

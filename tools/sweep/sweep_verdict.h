@@ -1,0 +1,33 @@
+// Judging one fault-sweep run: a crash, a sanitizer finding, or a failure the user never heard of that changed the document.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace sweep {
+
+/// The exit code the sweep asks the sanitizers to use, so their findings stand apart from a failed script.
+inline constexpr int kSanitizerExitCode = 86;
+
+/// How the child process ended.
+struct ChildEnd {
+    bool signalled = false;
+    int code = 0; // the exit status, or the signal number when signalled
+    bool timedOut = false;
+};
+
+struct Verdict {
+    bool sound = true;
+    std::string reason; // why the run is a finding; empty when sound
+};
+
+/// `report` is what the run wrote with --sweep-report (nullopt when it wrote nothing); `baseline` the
+/// report of the clean run of the same script. A run is sound when it ended by itself with status 0 or 1,
+/// and the command during which the call failed either told the user (a message box, a beep, an error
+/// report, or the script stopping with its reason) or left the documents as they were before it, or as
+/// the clean run had them after it.
+Verdict judgeRun(const ChildEnd& end, const std::optional<nlohmann::json>& report, const nlohmann::json& baseline);
+
+} // namespace sweep
