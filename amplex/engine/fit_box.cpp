@@ -2,6 +2,7 @@
 // text that runs on into another box) until the range's text just fits.
 #include "amplex/engine/fit_box.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 

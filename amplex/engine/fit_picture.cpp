@@ -1,6 +1,8 @@
 // Fit Box to Picture: the box's bottom and right edges moved to the picture's scaled size.
 #include "amplex/engine/fit_picture.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "amplex/description.h"
@@ -13,10 +15,15 @@ namespace {
 
 constexpr int32_t kUndoStepKind = 8;
 
+xt::Fixed saturated(int64_t value)
+{
+    return static_cast<xt::Fixed>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
 /// The top-left corner and the new size as the bounds the box takes.
 FixedRect sizedFrom(const FixedRect& bounds, xt::Fixed width, xt::Fixed height)
 {
-    return {bounds.top, bounds.left, bounds.top + height, bounds.left + width};
+    return {bounds.top, bounds.left, saturated(int64_t{bounds.top} + height), saturated(int64_t{bounds.left} + width)};
 }
 
 /// Applies the new size by shape; other shapes keep their geometry.
@@ -40,8 +47,8 @@ void resize(BoxRecordLease& record, xt::Fixed width, xt::Fixed height)
 FixedRect pictureRect(const xt::PictureFields& picture)
 {
     // The picture's bounds are whole points across (0 to 2) and down (1 to 3).
-    const xt::Fixed width = (int32_t{picture.bounds[2]} - picture.bounds[0]) * xt::kFixedOne;
-    const xt::Fixed height = (int32_t{picture.bounds[3]} - picture.bounds[1]) * xt::kFixedOne;
+    const xt::Fixed width = saturated((int64_t{picture.bounds[2]} - picture.bounds[0]) * xt::kFixedOne);
+    const xt::Fixed height = saturated((int64_t{picture.bounds[3]} - picture.bounds[1]) * xt::kFixedOne);
     return {0, 0, height, width};
 }
 

@@ -2,7 +2,6 @@
 #include "amplex/engine/style_run_stepping.h"
 
 #include <array>
-#include <cstdlib>
 
 #include "amplex/engine/fixed_math.h"
 #include "foundation/binding.h"

@@ -1,6 +1,7 @@
 // The Presets page and the palette: presets saved, renamed, deleted and offered in the palette's list,
 // and the palette's buttons following the current box.
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,21 @@ TEST_F(PresetsPageTest, SizePresetsOfferedForSelectionsAppearInThePalettesList)
     // A deleted preset leaves the palette's list at once.
     act(page, DialogAction::click(Delete));
     EXPECT_EQ(paletteRows(palette), (std::vector<std::string>{"Current"}));
+}
+
+TEST_F(PresetsPageTest, ADamagedPresetIsListedButNeverRewritten)
+{
+    std::filesystem::create_directories(presetFolder());
+    const std::string damaged(10, 'x');
+    {
+        std::ofstream file(presetFolder() / "Broken.prf", std::ios::binary);
+        file << damaged;
+    }
+    const xt::WindowRef page = openPage(PresetsPageWindow);
+    ASSERT_EQ(item(page, PresetList).rows(), (std::vector<std::string>{"Broken.prf"}));
+    act(page, DialogAction::choose(PresetList, 0));
+    EXPECT_FALSE(item(page, AddToFitTo).enabled());
+    EXPECT_EQ(std::filesystem::file_size(presetFolder() / "Broken.prf"), damaged.size());
 }
 
 TEST_F(PresetsPageTest, ThePalettesButtonsFollowTheCurrentBox)

@@ -64,8 +64,6 @@ public:
     void setPageBounds(const Bounds& bounds) { m_pageBounds = bounds; }
     const Bounds& savedSelectionBounds() const { return m_savedSelectionBounds; }
     void saveSelectionBounds() { m_savedSelectionBounds = m_selectionBounds; }
-    bool open() const { return m_open; }
-    void setOpen(bool open) { m_open = open; }
 
 private:
     Bounds m_selectionBounds{};
@@ -75,7 +73,6 @@ private:
     bool m_currentIsTextBox = false;
     bool m_cancelled = false;
     bool m_fitToOn = false;
-    bool m_open = false;
     FitToEntries m_fitToEntries = FitToEntries::Selection;
     Fixed m_pageFrom = xt::kFixedOne;
     Fixed m_pageTo = xt::kFixedOne;

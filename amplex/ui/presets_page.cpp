@@ -177,13 +177,21 @@ void buttonHit(int32_t item)
     }
 }
 
+/// The preset the list shows selected; null without one, or when the list and the rows disagree.
+const foundation::PresetEntry* selectedEntry()
+{
+    const int32_t selection = listSelection(PresetList);
+    const xt::Handle list = foundation::presetList();
+    if (!list || selection < 0 || selection >= foundation::HandleArrayCount(list))
+        return nullptr;
+    return static_cast<const foundation::PresetEntry*>(
+        foundation::HandleArrayElement(list, static_cast<uint16_t>(selection)));
+}
+
 void itemHit(int32_t item)
 {
     if (item == PresetList) {
-        const int32_t selection = listSelection(PresetList);
-        const auto* entry = selection < 0 ? nullptr
-                                          : static_cast<const foundation::PresetEntry*>(foundation::HandleArrayElement(
-                                                foundation::presetList(), static_cast<uint16_t>(selection)));
+        const auto* entry = selectedEntry();
         setFieldString(NameField, entry ? entry->name : "");
     } else {
         buttonHit(item);

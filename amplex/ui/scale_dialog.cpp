@@ -135,7 +135,6 @@ void onClosing()
     int32_t tab = 0;
     GetSelectedTab(kTabControl, &tab, 0);
     dialogState().setSelectedTab(tab);
-    dialogState().setOpen(false);
     pageWindows() = PageWindows{};
     if (pictures().itemObject != 0)
         ReleaseItemObject1527(pictures().itemObject);
@@ -172,7 +171,6 @@ int32_t ScaleDialogProc(void* block)
     case xt::WhichResourceEvent:
         ui::dialogState().setPageBounds(ui::currentPageBounds());
         ui::dialogState().saveSelectionBounds();
-        ui::dialogState().setOpen(true);
         currentSettings().TargetWidth = 0;
         currentSettings().TargetHeight = 0;
         static_cast<xt::WhichResourceBlock*>(record.argument.answer)->resourceId = 20001;

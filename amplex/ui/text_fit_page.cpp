@@ -61,6 +61,21 @@ void enableRow(const FitRow& row, bool on)
     setEnabled(row.fineItem, on);
 }
 
+/// A document the companion service keeps takes no tracking or horizontal scale steps.
+void refuseCompanionAttributes(ScaleSettings& settings)
+{
+    int16_t id = -1;
+    xt::calls::GetCurrentDocument(&id);
+    if (id < 0 || xt::calls::DocumentServiceTest(id) == 0)
+        return;
+    settings.FitTracking = 0;
+    settings.FitHorizontalScale = 0;
+    setChecked(5, false);
+    setChecked(6, false);
+    for (int32_t item : {6, 12, 24, 5, 11, 23})
+        setEnabled(item, false);
+}
+
 void itemHit(xt::WindowCallbackRecord& record)
 {
     auto& settings = currentSettings();
@@ -112,6 +127,7 @@ void FillTextFitPage()
             enableRow(row, false);
     }
     setChecked(kShowFittingBox, settings.ShowFitting != 0);
+    refuseCompanionAttributes(settings);
     turnOnRadio(settings.FitToBox ? kFitToBoxRadio : kFitToColumnRadio);
     const int32_t command = settings.FitCommand >= FitSelectionToBox && settings.FitCommand <= FitBoxToStory
         ? settings.FitCommand - 1

@@ -73,8 +73,15 @@ struct PaletteCommand {
     bool operator==(const PaletteCommand&) const = default;
 };
 
+/// `draw 1 page-1.svg`: the current document's page (from 1) drawn as an SVG picture.
+struct DrawPageCommand {
+    int page = 0;
+    std::string path;
+    bool operator==(const DrawPageCommand&) const = default;
+};
+
 using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, SaveDocumentCommand, ChooseMenuCommand,
-    AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand>;
+    AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand, DrawPageCommand>;
 
 struct Command {
     int line = 0;

@@ -202,6 +202,19 @@ LineResult parsePalette(std::string_view arguments)
     return {std::get<PaletteCommand>(parsed), {}};
 }
 
+/// `draw PAGE FILE`: the file name is the rest of the line, so it may hold spaces.
+LineResult parseDraw(std::string_view arguments)
+{
+    std::string_view file;
+    const std::string_view page = firstWord(arguments, file);
+    if (page.empty() || file.empty())
+        return refuse("draw: expected a page number and a file name, like \"draw 1 page-1.svg\"");
+    const std::optional<int> number = parseCount(page);
+    if (!number)
+        return refuse("draw: the page must be a whole number from 1 to 2000, not " + quoted(page));
+    return {DrawPageCommand{*number, std::string(file)}, {}};
+}
+
 struct CommandSyntax {
     std::string_view name;
     LineResult (*parse)(std::string_view arguments);
@@ -218,6 +231,7 @@ constexpr CommandSyntax kCommands[] = {
     {"echo", parseEcho},
     {"dialog", parseDialog},
     {"palette", parsePalette},
+    {"draw", parseDraw},
 };
 
 LineResult parseLine(std::string_view line)

@@ -6,6 +6,7 @@
 
 #include "host/app/console_format.h"
 #include "host/app/dialog_commands.h"
+#include "host/app/page_svg.h"
 #include "host/host.h"
 #include "host/model/document_json.h"
 #include "host/ui/dialog_runner.h"
@@ -225,6 +226,21 @@ std::optional<ScriptError> ScriptRunner::unusedDialogAction() const
     const int line = m_dialogActionLines[m_dialogActionLines.size() - pending];
     return ScriptError{line,
         "the dialog action was never used: no dialog took it (" + std::to_string(pending) + " unused)"};
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const DrawPageCommand& command)
+{
+    const model::Layout* layout = m_host.currentDocument();
+    if (!layout)
+        return std::string("draw: no document is open");
+    const size_t pages = layout->pageCount();
+    if (command.page < 1 || static_cast<size_t>(command.page) > pages)
+        return "draw: there is no page " + std::to_string(command.page) + "; the document has "
+            + std::to_string(pages) + (pages == 1 ? " page" : " pages");
+    if (auto problem = writeSvgFile(resolve(command.path), drawPageSvg(*layout, static_cast<size_t>(command.page - 1))))
+        return "draw: " + *problem;
+    m_out << "[document] drew page " << command.page << " as " << quoted(command.path) << "\n";
+    return std::nullopt;
 }
 
 } // namespace host::app

@@ -51,6 +51,7 @@ private:
     Failure execute(const EchoCommand& command);
     Failure execute(const DialogCommand& command);
     Failure execute(const PaletteCommand& command);
+    Failure execute(const DrawPageCommand& command);
 
     /// A dialog that came unexpected or could not take an action since the last call: the command fails.
     Failure dialogTrouble();

@@ -1,11 +1,13 @@
 // Reads a JSON document into the model: checked in full first, so a damaged file adds nothing.
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "host/model/document_json.h"
 #include "host/model/document_json_points.h"
+#include "host/model/items_json.h"
 #include "host/model/page_setup_json.h"
 #include "host/model/text_json.h"
 
@@ -18,6 +20,7 @@ using Json = nlohmann::ordered_json;
 struct LayoutData {
     std::string name;
     std::vector<PageSize> pages;
+    LayoutItemsData items;
     LayoutTextData text;
     PageSetupData setup;
 };
@@ -131,7 +134,7 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(where, "must be a layout with a name and pages");
         return std::nullopt;
     }
-    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kStoriesKey, kDataBlocksKey}))
+    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kItemsKey, kStoriesKey, kDataBlocksKey}))
         return std::nullopt;
     LayoutData data;
     const auto name = check.text(layout, where, "name");
@@ -147,6 +150,10 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         data.pages.push_back(*page);
     }
     if (const auto problem = readPageSetup(layout, where, data.pages.size(), data.setup)) {
+        check.fail(problem->first, problem->second);
+        return std::nullopt;
+    }
+    if (const auto problem = readLayoutItems(layout, where, data.pages.size(), data.items)) {
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }
@@ -200,9 +207,13 @@ Project& addToModel(const ProjectData& data, DocumentModel& model)
         Layout& layout = project.addLayout(layoutData.name);
         for (const PageSize& size : layoutData.pages)
             layout.appendPage(size);
-        // Documents do not hold items yet, so stories and item holders find none of their items.
         applyPageSetup(layoutData.setup, layout);
-        applyLayoutText(layoutData.text, layout, [](int32_t) { return 0; });
+        // Items come back under new references; stories and item holders follow them there.
+        const std::map<int32_t, int32_t> items = applyLayoutItems(layoutData.items, layout);
+        applyLayoutText(layoutData.text, layout, [&items](int32_t written) {
+            const auto found = items.find(written);
+            return found == items.end() ? 0 : found->second;
+        });
     }
     return project;
 }

@@ -2,6 +2,7 @@
 #include "host/model/document_json.h"
 
 #include "host/model/document_json_points.h"
+#include "host/model/items_json.h"
 #include "host/model/page_setup_json.h"
 #include "host/model/text_json.h"
 
@@ -20,6 +21,7 @@ nlohmann::ordered_json layoutToJson(const Layout& layout)
         pages.push_back(pageToJson(page));
     nlohmann::ordered_json object = {{"name", layout.name()}, {"pages", std::move(pages)}};
     writePageSetup(layout, object);
+    writeLayoutItems(layout, object);
     writeLayoutText(layout, object);
     return object;
 }

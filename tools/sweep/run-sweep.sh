@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../.."
 preset="${1:-asan}"
 shift || true
 cmake --preset "$preset" ${XT_CMAKE_ARGS:-} >/dev/null
-cmake --build --preset "$preset" --target layout-host fault-sweep all
+cmake --build --preset "$preset"
 build="build/$preset"
 exec "$build/bin/fault-sweep" --host "$build/bin/layout-host" --plugins "$build/plugins" \
   --out "$build/sweep" --jobs "$(nproc)" "$@" examples/*.txt tools/sweep/sessions/*.txt

@@ -39,6 +39,8 @@ const AcceptedLine kAcceptedLines[] = {
     {"echo", EchoCommand{""}},
     {"echo hello  # not a comment", EchoCommand{"hello  # not a comment"}},
     {"\techo tabbed\r", EchoCommand{"tabbed"}}, // leading tab and a Windows line end
+    {"draw 1 page-1.svg", DrawPageCommand{1, "page-1.svg"}},
+    {"draw 12  out/page twelve.svg ", DrawPageCommand{12, "out/page twelve.svg"}}, // spaces inside kept
 };
 
 TEST(ScriptParser, AcceptsEachCommandForm)
@@ -92,6 +94,10 @@ const RefusedLine kRefusedLines[] = {
     {"answer", "answer: expected OK, Cancel, Yes or No, not \"\""},
     {"list-menus now", "list-menus: takes no argument"},
     {"expect-message", "expect-message: the expected text is missing"},
+    {"draw", "draw: expected a page number and a file name, like \"draw 1 page-1.svg\""},
+    {"draw 1", "draw: expected a page number and a file name, like \"draw 1 page-1.svg\""},
+    {"draw 0 page.svg", "draw: the page must be a whole number from 1 to 2000, not \"0\""},
+    {"draw one page.svg", "draw: the page must be a whole number from 1 to 2000, not \"one\""},
 };
 
 TEST(ScriptParser, RefusesBadLinesWithAReason)

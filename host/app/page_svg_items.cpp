@@ -1,0 +1,225 @@
+// Draws items as SVG: framed boxes, shaped outlines, lines, groups, tables, text lines and picture boxes.
+#include "host/app/page_svg_items.h"
+
+#include <algorithm>
+#include <string>
+
+#include "host/model/composer/chain_layout.h"
+#include "host/model/document_model.h"
+#include "host/model/items/line_geometry.h"
+#include "host/model/text/text_boxes.h"
+
+namespace host::app {
+namespace {
+
+using model::Item;
+
+/// Groups inside groups deeper than this are damaged data (a loop), not a drawing.
+constexpr int kMaxNesting = 64;
+/// A frame of no weight still shows where the box is, as the layout window shows it.
+constexpr double kHairline = 0.25;
+constexpr const char* kItemColour = "#000000";
+constexpr const char* kHairlineColour = "#999999";
+constexpr const char* kPictureCrossColour = "#808080";
+
+double points(xt::Fixed value)
+{
+    return static_cast<double>(value) / xt::kFixedOne;
+}
+
+std::string number(double value)
+{
+    return svgNumber(value);
+}
+
+/// The stroke of the item's frame or line.
+SvgAttributes strokeOf(const Item& item)
+{
+    const double weight = points(item.weight());
+    if (weight > 0)
+        return {{"fill", "none"}, {"stroke", kItemColour}, {"stroke-width", number(weight)}};
+    return {{"fill", "none"}, {"stroke", kHairlineColour}, {"stroke-width", number(kHairline)}};
+}
+
+SvgAttributes with(SvgAttributes attributes, const SvgAttributes& more)
+{
+    attributes.insert(attributes.end(), more.begin(), more.end());
+    return attributes;
+}
+
+const char* kindName(const Item& item)
+{
+    switch (item.kind()) {
+    case xt::BoxKind::Text:
+        return "text-box";
+    case xt::BoxKind::Picture:
+        return "picture-box";
+    default:
+        return item.isLine() ? "line" : "box";
+    }
+}
+
+SvgAttributes identity(const Item& item)
+{
+    return {{"class", kindName(item)}, {"data-item", std::to_string(item.ref())}};
+}
+
+void drawLine(const PageCanvas& canvas, const Item& item)
+{
+    // The end points already carry the line's angle.
+    const model::LineEnds ends = model::lineEnds(item.rect(), item.angle());
+    SvgAttributes attributes = identity(item);
+    attributes.insert(attributes.end(), {{"x1", number(canvas.x(ends.first.h))}, {"y1", number(canvas.y(ends.first.v))},
+                                            {"x2", number(canvas.x(ends.second.h))}, {"y2", number(canvas.y(ends.second.v))}});
+    const double weight = std::max(points(item.weight()), kHairline);
+    canvas.svg.element("line", with(attributes, {{"stroke", kItemColour}, {"stroke-width", number(weight)}}));
+}
+
+std::string pointList(const PageCanvas& canvas, const std::vector<xt::FixedPoint>& outline)
+{
+    std::string list;
+    for (const xt::FixedPoint& point : outline) {
+        if (!list.empty())
+            list += ' ';
+        list += number(canvas.x(point.h)) + "," + number(canvas.y(point.v));
+    }
+    return list;
+}
+
+void drawShaped(const PageCanvas& canvas, const Item& item)
+{
+    // An open outline (a polyline or an open Bezier line) is drawn through its points as they stand.
+    const bool closed = item.shape() == xt::shape::kPolygon || item.shape() == xt::shape::kBezier;
+    const SvgAttributes outline{{"points", pointList(canvas, item.shapeData()->points())}};
+    canvas.svg.element(closed ? "polygon" : "polyline", with(with(identity(item), outline), strokeOf(item)));
+}
+
+void drawFramed(const PageCanvas& canvas, const Item& item)
+{
+    const xt::FixedRect& r = item.rect();
+    const double left = canvas.x(r.left), top = canvas.y(r.top);
+    const double width = points(r.right - r.left), height = points(r.bottom - r.top);
+    if (item.shape() == xt::shape::kOval) {
+        const SvgAttributes ellipse{{"cx", number(left + width / 2)}, {"cy", number(top + height / 2)},
+            {"rx", number(width / 2)}, {"ry", number(height / 2)}};
+        canvas.svg.element("ellipse", with(with(identity(item), ellipse), strokeOf(item)));
+        return;
+    }
+    SvgAttributes rect{{"x", number(left)}, {"y", number(top)}, {"width", number(width)}, {"height", number(height)}};
+    if (item.shape() == xt::shape::kRoundedCorner && item.corner() > 0)
+        rect.insert(rect.end(), {{"rx", number(points(item.corner()))}, {"ry", number(points(item.corner()))}});
+    canvas.svg.element("rect", with(with(identity(item), rect), strokeOf(item)));
+}
+
+void drawPictureCross(const PageCanvas& canvas, const xt::FixedRect& r)
+{
+    const SvgAttributes stroke{{"stroke", kPictureCrossColour}, {"stroke-width", number(kHairline)}};
+    const std::string left = number(canvas.x(r.left)), right = number(canvas.x(r.right));
+    const std::string top = number(canvas.y(r.top)), bottom = number(canvas.y(r.bottom));
+    canvas.svg.element("line", with({{"class", "picture-cross"}, {"x1", left}, {"y1", top}, {"x2", right}, {"y2", bottom}}, stroke));
+    canvas.svg.element("line", with({{"class", "picture-cross"}, {"x1", left}, {"y1", bottom}, {"x2", right}, {"y2", top}}, stroke));
+}
+
+/// The characters of a composed line as they read: paragraph ends dropped, tabs and other controls as spaces.
+std::string lineText(const model::Story& story, const model::ComposedLine& line)
+{
+    const std::u16string& text = story.text();
+    const size_t start = static_cast<size_t>(std::clamp<int32_t>(line.start, 0, static_cast<int32_t>(text.size())));
+    const size_t end = static_cast<size_t>(std::clamp<int32_t>(line.end, static_cast<int32_t>(start), static_cast<int32_t>(text.size())));
+    std::u16string shown = text.substr(start, end - start);
+    while (!shown.empty() && (shown.back() == 11 || shown.back() == 12 || shown.back() == 13))
+        shown.pop_back();
+    std::replace_if(shown.begin(), shown.end(), [](char16_t c) { return c < 0x20; }, u' ');
+    return utf8FromUtf16(shown);
+}
+
+void drawTextLines(const PageCanvas& canvas, const Item& item)
+{
+    const auto chain = model::ChainLayout::of(canvas.layout.stories(), item.ref(),
+        [&](int32_t box) { return model::textFrameOf(canvas.layout, box); });
+    if (!chain)
+        return;
+    const auto& boxes = chain->boxes();
+    const auto at = std::find(boxes.begin(), boxes.end(), item.ref());
+    if (at == boxes.end())
+        return;
+    const size_t boxIndex = static_cast<size_t>(at - boxes.begin());
+    const model::Story& story = chain->story();
+    for (const model::ComposedLine& line : chain->composition().lines) {
+        if (line.boxIndex != boxIndex || line.overset)
+            continue;
+        const xt::Fixed size = story.characterRuns().valueAt(line.start).size;
+        const SvgAttributes place{{"x", number(canvas.x(item.rect().left + line.left))},
+            {"y", number(canvas.y(item.rect().top + line.baseline))}, {"font-size", number(points(size))},
+            {"font-family", "serif"}, {"fill", kItemColour}};
+        canvas.svg.textElement("text", place, lineText(story, line));
+    }
+}
+
+/// The turn of an item about the centre of its rectangle; the item's angle runs counter-clockwise on the
+/// page, SVG's rotate() clockwise.
+std::optional<std::string> rotationOf(const PageCanvas& canvas, const Item& item, const xt::FixedRect& r)
+{
+    if (item.angle() == 0)
+        return std::nullopt;
+    const double cx = (canvas.x(r.left) + canvas.x(r.right)) / 2;
+    const double cy = (canvas.y(r.top) + canvas.y(r.bottom)) / 2;
+    return "rotate(" + number(-points(item.angle())) + " " + number(cx) + " " + number(cy) + ")";
+}
+
+void drawBox(const PageCanvas& canvas, const Item& item)
+{
+    const xt::FixedRect bounds = item.hasShapeData() ? item.shapeData()->rect() : item.rect();
+    const auto rotation = rotationOf(canvas, item, bounds);
+    if (rotation)
+        canvas.svg.openElement("g", {{"transform", *rotation}});
+    if (item.hasShapeData())
+        drawShaped(canvas, item);
+    else
+        drawFramed(canvas, item);
+    if (item.kind() == xt::BoxKind::Picture)
+        drawPictureCross(canvas, bounds);
+    if (item.kind() == xt::BoxKind::Text)
+        drawTextLines(canvas, item);
+    if (rotation)
+        canvas.svg.closeElement();
+}
+
+void drawNested(const PageCanvas& canvas, const Item& item, int depth)
+{
+    if (!item.isKindTwo()) {
+        if (item.isLine())
+            drawLine(canvas, item);
+        else
+            drawBox(canvas, item);
+        return;
+    }
+    if (depth >= kMaxNesting)
+        return;
+    const bool table = item.role() == model::GroupRole::Table;
+    canvas.svg.openElement("g", {{"class", table ? "table" : "group"}, {"data-item", std::to_string(item.ref())}});
+    for (int32_t member : item.members()) {
+        if (const Item* inner = canvas.layout.items().find(member))
+            drawNested(canvas, *inner, depth + 1);
+    }
+    canvas.svg.closeElement();
+}
+
+} // namespace
+
+double PageCanvas::x(xt::Fixed h) const
+{
+    return points(h) - points(pageLeft);
+}
+
+double PageCanvas::y(xt::Fixed v) const
+{
+    return points(v) - points(pageTop);
+}
+
+void drawItem(const PageCanvas& canvas, const Item& item)
+{
+    drawNested(canvas, item, 0);
+}
+
+} // namespace host::app

@@ -1,0 +1,59 @@
+// A layout's items in document files: boxes, lines, shaped items, groups and tables, written beside
+// its pages and read back checked in full before any of it reaches the model.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "host/model/document_model.h"
+
+namespace host::model {
+
+/// The key of a layout object that holds its items; absent when the layout has none.
+inline constexpr const char* kItemsKey = "items";
+
+/// Adds "items" to a layout's object: every item on a page or on none, a group after its members.
+void writeLayoutItems(const Layout& layout, nlohmann::ordered_json& object);
+
+/// One item as read: everything it needs to be made again, with references as written.
+struct ItemData {
+    int32_t ref = 0;
+    size_t page = 0; // from 1; 0 for an item on no page
+    xt::BoxKind kind = xt::BoxKind::Plain;
+    uint8_t shape = xt::shape::kRectangle;
+    xt::FixedRect rect{};
+    std::vector<xt::FixedPoint> points;
+    xt::BoxRecord record{};
+    int16_t colour = 0;
+    xt::Fixed shade = xt::kFixedOne;
+    bool locked = false;
+    int32_t layer = 0;
+    std::optional<xt::DropShadowRecord> shadow;
+    std::vector<int32_t> members; // a group's
+    bool isTable = false;
+    std::vector<xt::Fixed> widths;
+    std::vector<xt::Fixed> heights;
+    std::vector<xt::Fixed> columnLines;
+    std::vector<xt::Fixed> rowLines;
+    std::vector<std::optional<ItemData>> cells; // column by column; empty where a cell was removed
+};
+
+struct LayoutItemsData {
+    std::vector<ItemData> items;
+};
+
+/// Checks the layout object's "items" (may be absent) into `data`; says where the first problem sits
+/// and what it is.
+std::optional<std::pair<std::string, std::string>> readLayoutItems(const nlohmann::ordered_json& layout,
+    const std::string& where, size_t pageCount, LayoutItemsData& data);
+
+/// Makes the items in a layout whose pages are already there; answers each written reference's new one.
+std::map<int32_t, int32_t> applyLayoutItems(const LayoutItemsData& data, Layout& layout);
+
+} // namespace host::model

@@ -1,0 +1,100 @@
+// Makes the items read from a document in a layout, and answers where each written reference went.
+#include <cstddef>
+
+#include "host/model/items_json.h"
+
+namespace host::model {
+namespace {
+
+using RefMap = std::map<int32_t, int32_t>;
+
+int32_t pageRefOf(const Layout& layout, size_t page)
+{
+    return page == 0 ? 0 : layout.page(page - 1).ref();
+}
+
+/// The fields every item keeps beside its geometry; `apply` takes the rectangle too, so it is set after.
+void applyFields(const ItemData& data, Item& item, const Layout& layout)
+{
+    item.apply(data.record);
+    if (!item.hasShapeData() && !item.isKindTwo())
+        item.setRect(data.rect);
+    item.setPageRef(pageRefOf(layout, data.page));
+    item.setColour(data.colour, data.shade);
+    item.setLocked(data.locked);
+    item.setLayer(data.layer);
+    if (data.shadow)
+        item.setDropShadow(*data.shadow);
+}
+
+/// The outline's rectangle is its own, not always the one round its points (a mapped outline keeps its frame).
+void restoreShapeRect(Item& item, const xt::FixedRect& rect)
+{
+    const xt::RecordRect header{rect.top, rect.left, rect.bottom, rect.right};
+    xt::writeAt(*item.shapeData()->handle(), header, offsetof(xt::ShapeDataHeader, rect));
+}
+
+Item* makeTable(const ItemData& data, Layout& layout, RefMap& refs)
+{
+    ItemStore& store = layout.items();
+    Item& tableItem = store.addTable(pageRefOf(layout, data.page), {0, 0}, data.widths, data.heights, 0);
+    Table& grid = *store.table(tableItem.ref());
+    for (size_t k = 0; k < data.columnLines.size(); ++k)
+        grid.setColumnLine(static_cast<int32_t>(k), data.columnLines[k]);
+    for (size_t k = 0; k < data.rowLines.size(); ++k)
+        grid.setRowLine(static_cast<int32_t>(k), data.rowLines[k]);
+    const std::vector<int32_t> made = grid.cells();
+    for (size_t i = 0; i < made.size(); ++i) {
+        if (!data.cells[i]) {
+            store.remove(made[i]);
+            continue;
+        }
+        applyFields(*data.cells[i], *store.find(made[i]), layout);
+        refs[data.cells[i]->ref] = made[i];
+    }
+    return &tableItem;
+}
+
+Item* makeGroup(const ItemData& data, Layout& layout, const RefMap& refs)
+{
+    std::vector<int32_t> members;
+    for (int32_t written : data.members) {
+        const auto found = refs.find(written);
+        if (found != refs.end())
+            members.push_back(found->second);
+    }
+    return members.empty() ? nullptr : layout.items().addGroup(members);
+}
+
+Item* makeItem(const ItemData& data, Layout& layout, RefMap& refs)
+{
+    const int32_t pageRef = pageRefOf(layout, data.page);
+    if (data.isTable)
+        return makeTable(data, layout, refs);
+    if (data.kind == xt::BoxKind::Group)
+        return makeGroup(data, layout, refs);
+    if (!xt::shape::hasShapeData(data.shape))
+        return &layout.items().addItem(pageRef, data.kind, data.shape, data.rect);
+    Item* shaped = layout.items().addShaped(pageRef, data.kind, data.shape, data.points);
+    if (shaped)
+        restoreShapeRect(*shaped, data.rect);
+    return shaped;
+}
+
+} // namespace
+
+std::map<int32_t, int32_t> applyLayoutItems(const LayoutItemsData& data, Layout& layout)
+{
+    RefMap refs;
+    for (const ItemData& itemData : data.items) {
+        // An item the host has no memory for is left out; what refers to it finds nothing.
+        Item* item = makeItem(itemData, layout, refs);
+        if (!item)
+            continue;
+        applyFields(itemData, *item, layout);
+        refs[itemData.ref] = item->ref();
+    }
+    return refs;
+}
+
+} // namespace host::model

@@ -1,0 +1,312 @@
+// Reads a layout's items from a document, checked in full (references, groups, tables) before any
+// of them reaches the model.
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <iterator>
+#include <set>
+#include <string_view>
+
+#include "host/model/document_json_points.h"
+#include "host/model/items_json.h"
+
+namespace host::model {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kItemKeys[] = {"ref", "page", "kind", "shape", "rect", "points", "angle",
+    "weight", "outsets", "corner", "flags", "colour", "shade", "locked", "layer", "dropShadow", "members", "table", "record"};
+constexpr std::string_view kTableKeys[] = {"widths", "heights", "columnLines", "rowLines", "cells"};
+
+std::optional<std::vector<uint8_t>> fromHex(const Json& value, size_t size)
+{
+    if (!value.is_string() || value.get_ref<const std::string&>().size() != size * 2)
+        return std::nullopt;
+    const std::string& text = value.get_ref<const std::string&>();
+    std::vector<uint8_t> bytes(size);
+    for (size_t i = 0; i < size; ++i) {
+        unsigned byte = 0;
+        for (size_t d = 0; d < 2; ++d) {
+            const char c = text[i * 2 + d];
+            const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+            if (digit < 0)
+                return std::nullopt;
+            byte = byte * 16 + static_cast<unsigned>(digit);
+        }
+        bytes[i] = static_cast<uint8_t>(byte);
+    }
+    return bytes;
+}
+
+/// Walks the items and keeps the first problem, with the references seen so far.
+class ItemReader {
+public:
+    explicit ItemReader(size_t pageCount) : m_pageCount(pageCount) {}
+
+    const std::optional<std::pair<std::string, std::string>>& problem() const { return m_problem; }
+
+    bool fail(const std::string& where, const std::string& what)
+    {
+        if (!m_problem)
+            m_problem = std::make_pair(where, what);
+        return false;
+    }
+
+    bool readItem(const Json& item, const std::string& where, ItemData& data, bool inTable);
+
+private:
+    bool readHeader(const Json& item, const std::string& where, ItemData& data);
+    bool readGeometry(const Json& item, const std::string& where, ItemData& data);
+    bool readFields(const Json& item, const std::string& where, ItemData& data);
+    bool readMembers(const Json& item, const std::string& where, ItemData& data);
+    bool readTable(const Json& item, const std::string& where, ItemData& data);
+    std::optional<int64_t> whole(const Json& object, const std::string& where, const char* key, int64_t low, int64_t high);
+    bool lengths(const Json& object, const std::string& where, const char* key, size_t count, bool positive,
+        std::vector<xt::Fixed>& into);
+    bool rect(const Json& object, const std::string& where, xt::FixedRect& into);
+
+    size_t m_pageCount;
+    std::set<int32_t> m_seen;
+    std::set<int32_t> m_free; // items read so far that no group or table holds yet
+    std::optional<std::pair<std::string, std::string>> m_problem;
+};
+
+std::optional<int64_t> ItemReader::whole(const Json& object, const std::string& where, const char* key, int64_t low, int64_t high)
+{
+    const auto found = object.find(key);
+    const std::string at = where + "." + key;
+    if (found == object.end())
+        return fail(at, "is missing"), std::nullopt;
+    if (!found->is_number_integer() || found->get<int64_t>() < low || found->get<int64_t>() > high)
+        return fail(at, "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high)), std::nullopt;
+    return found->get<int64_t>();
+}
+
+bool ItemReader::lengths(const Json& object, const std::string& where, const char* key, size_t count, bool positive,
+    std::vector<xt::Fixed>& into)
+{
+    const auto found = object.find(key);
+    const std::string at = where + "." + key;
+    if (found == object.end())
+        return fail(at, "is missing");
+    const std::string what = count ? "must be a list of " + std::to_string(count) + " lengths in points" : "must be a list of lengths in points above 0";
+    if (!found->is_array() || (count ? found->size() != count : found->empty() || found->size() > 255))
+        return fail(at, what);
+    into.clear();
+    for (const Json& value : *found) {
+        const auto length = fixedFromPoints(value);
+        if (!length || (positive && *length <= 0))
+            return fail(at, what);
+        into.push_back(*length);
+    }
+    return true;
+}
+
+bool ItemReader::rect(const Json& object, const std::string& where, xt::FixedRect& into)
+{
+    std::vector<xt::Fixed> sides;
+    if (!lengths(object, where, "rect", 4, false, sides))
+        return false;
+    into = {sides[0], sides[1], sides[2], sides[3]};
+    return true;
+}
+
+bool ItemReader::readHeader(const Json& item, const std::string& where, ItemData& data)
+{
+    const auto ref = whole(item, where, "ref", 1, INT32_MAX);
+    const auto page = whole(item, where, "page", 0, static_cast<int64_t>(m_pageCount));
+    const auto kind = whole(item, where, "kind", 0, 5);
+    const auto shape = whole(item, where, "shape", 0, xt::shape::kBezierLine);
+    if (!ref || !page || !kind || !shape)
+        return false;
+    if (!m_seen.insert(static_cast<int32_t>(*ref)).second)
+        return fail(where + ".ref", "is the reference of another item");
+    data.ref = static_cast<int32_t>(*ref);
+    data.page = static_cast<size_t>(*page);
+    data.kind = static_cast<xt::BoxKind>(*kind);
+    data.shape = static_cast<uint8_t>(*shape);
+    const auto record = item.contains("record") ? fromHex(item["record"], sizeof(xt::BoxRecord)) : std::nullopt;
+    if (!record)
+        return fail(where + ".record", "must be the item's " + std::to_string(sizeof(xt::BoxRecord)) + " bytes in hex");
+    std::memcpy(&data.record, record->data(), sizeof data.record);
+    return true;
+}
+
+bool ItemReader::readGeometry(const Json& item, const std::string& where, ItemData& data)
+{
+    if (data.kind == xt::BoxKind::Group) {
+        if (item.contains("rect") || item.contains("points"))
+            return fail(where, "is a group or table, whose place is that of its members; it takes no \"rect\" or \"points\"");
+        return item.contains("table") ? readTable(item, where, data) : readMembers(item, where, data);
+    }
+    if (item.contains("members") || item.contains("table"))
+        return fail(where, "holds members but is not of kind 2");
+    if (!rect(item, where, data.rect))
+        return false;
+    if (!xt::shape::hasShapeData(data.shape))
+        return item.contains("points") ? fail(where + ".points", "belongs only to a point-list or Bezier item") : true;
+    const auto points = item.find("points");
+    const std::string at = where + ".points";
+    if (points == item.end())
+        return fail(at, "is missing");
+    if (!points->is_array() || points->empty())
+        return fail(at, "must be a list of at least one point [v, h]");
+    for (const Json& point : *points) {
+        const auto v = point.is_array() && point.size() == 2 ? fixedFromPoints(point[0]) : std::nullopt;
+        const auto h = point.is_array() && point.size() == 2 ? fixedFromPoints(point[1]) : std::nullopt;
+        if (!v || !h)
+            return fail(at, "must be a list of at least one point [v, h]");
+        data.points.push_back({*v, *h});
+    }
+    return true;
+}
+
+/// Named fields win over the same bytes in the record: they are what a person edits.
+bool ItemReader::readFields(const Json& item, const std::string& where, ItemData& data)
+{
+    static constexpr std::pair<const char*, size_t> kRecordLengths[] = {{"angle", offsetof(xt::BoxRecord, angle)},
+        {"weight", offsetof(xt::BoxRecord, weight)}, {"corner", offsetof(xt::BoxRecord, corner)}};
+    for (const auto& [key, offset] : kRecordLengths) {
+        if (!item.contains(key))
+            continue;
+        const auto value = fixedFromPoints(item[key]);
+        if (!value)
+            return fail(where + "." + key, "must be a number");
+        xt::writeAt(&data.record, *value, offset);
+    }
+    if (item.contains("shade")) {
+        const auto shade = fixedFromPoints(item["shade"]);
+        if (!shade)
+            return fail(where + ".shade", "must be a number");
+        data.shade = *shade;
+    }
+    std::vector<xt::Fixed> outsets;
+    if (item.contains("outsets") && !lengths(item, where, "outsets", 4, false, outsets))
+        return false;
+    for (size_t side = 0; side < outsets.size(); ++side)
+        xt::writeAt(&data.record, outsets[side], offsetof(xt::BoxRecord, outsets) + side * sizeof(xt::Fixed));
+    if (item.contains("flags")) {
+        const auto flags = whole(item, where, "flags", 0, UINT16_MAX);
+        if (!flags)
+            return false;
+        data.record.flags = static_cast<uint16_t>(*flags);
+    }
+    if (item.contains("colour")) {
+        const auto colour = whole(item, where, "colour", INT16_MIN, INT16_MAX);
+        if (!colour)
+            return false;
+        data.colour = static_cast<int16_t>(*colour);
+    }
+    if (item.contains("layer")) {
+        const auto layer = whole(item, where, "layer", INT32_MIN, INT32_MAX);
+        if (!layer)
+            return false;
+        data.layer = static_cast<int32_t>(*layer);
+    }
+    if (item.contains("locked")) {
+        if (!item["locked"].is_boolean())
+            return fail(where + ".locked", "must be true or false");
+        data.locked = item["locked"].get<bool>();
+    }
+    if (item.contains("dropShadow")) {
+        const auto shadow = fromHex(item["dropShadow"], sizeof(xt::DropShadowRecord));
+        if (!shadow)
+            return fail(where + ".dropShadow", "must be the shadow's " + std::to_string(sizeof(xt::DropShadowRecord)) + " bytes in hex");
+        data.shadow.emplace();
+        std::memcpy(&*data.shadow, shadow->data(), sizeof *data.shadow);
+    }
+    return true;
+}
+
+bool ItemReader::readMembers(const Json& item, const std::string& where, ItemData& data)
+{
+    const auto members = item.find("members");
+    const std::string at = where + ".members";
+    if (members == item.end())
+        return fail(at, "is missing");
+    if (!members->is_array() || members->empty())
+        return fail(at, "must be a list of at least one item reference");
+    for (const Json& member : *members) {
+        if (!member.is_number_integer() || !m_seen.count(member.get<int32_t>()))
+            return fail(at, "must name items written before the group");
+        if (!m_free.erase(member.get<int32_t>()))
+            return fail(at, "names an item that another group or table already holds");
+        data.members.push_back(member.get<int32_t>());
+    }
+    return true;
+}
+
+bool ItemReader::readTable(const Json& item, const std::string& where, ItemData& data)
+{
+    const Json& table = item["table"];
+    const std::string at = where + ".table";
+    if (!table.is_object())
+        return fail(at, "must be a table with widths, heights, grid lines and cells");
+    for (const auto& [key, value] : table.items()) {
+        if (std::find(std::begin(kTableKeys), std::end(kTableKeys), key) == std::end(kTableKeys))
+            return fail(at + "." + key, "is not part of a version-1 document");
+    }
+    data.isTable = true;
+    if (!lengths(table, at, "widths", 0, true, data.widths) || !lengths(table, at, "heights", 0, true, data.heights)
+        || !lengths(table, at, "columnLines", data.widths.size() + 1, false, data.columnLines)
+        || !lengths(table, at, "rowLines", data.heights.size() + 1, false, data.rowLines))
+        return false;
+    const auto cells = table.find("cells");
+    const size_t count = data.widths.size() * data.heights.size();
+    if (cells == table.end() || !cells->is_array() || cells->size() != count)
+        return fail(at + ".cells", "must be a list of " + std::to_string(count) + " cells (one per column and row)");
+    for (size_t i = 0; i < count; ++i) {
+        const std::string cellAt = at + ".cells[" + std::to_string(i) + "]";
+        data.cells.emplace_back();
+        if ((*cells)[i].is_null())
+            continue;
+        ItemData cell;
+        if (!readItem((*cells)[i], cellAt, cell, true))
+            return false;
+        if (cell.kind != xt::BoxKind::Text || !xt::shape::isFramed(cell.shape))
+            return fail(cellAt, "must be a framed text box (kind 3)");
+        m_free.erase(cell.ref);
+        data.cells.back() = std::move(cell);
+    }
+    return true;
+}
+
+bool ItemReader::readItem(const Json& item, const std::string& where, ItemData& data, bool inTable)
+{
+    if (!item.is_object())
+        return fail(where, "must be an item with a reference, page, kind, shape and record");
+    for (const auto& [key, value] : item.items()) {
+        if (std::find(std::begin(kItemKeys), std::end(kItemKeys), key) == std::end(kItemKeys))
+            return fail(where + "." + key, "is not part of a version-1 document");
+    }
+    if (!readHeader(item, where, data) || !readGeometry(item, where, data) || !readFields(item, where, data))
+        return false;
+    if (inTable && data.kind == xt::BoxKind::Group)
+        return fail(where, "must be a framed text box (kind 3)");
+    m_free.insert(data.ref);
+    return true;
+}
+
+} // namespace
+
+std::optional<std::pair<std::string, std::string>> readLayoutItems(const Json& layout, const std::string& where,
+    size_t pageCount, LayoutItemsData& data)
+{
+    const auto items = layout.find(kItemsKey);
+    if (items == layout.end())
+        return std::nullopt;
+    const std::string at = where + "." + kItemsKey;
+    if (!items->is_array())
+        return std::make_pair(at, std::string("must be a list of items"));
+    ItemReader reader(pageCount);
+    for (size_t i = 0; i < items->size(); ++i) {
+        ItemData item;
+        if (!reader.readItem((*items)[i], at + "[" + std::to_string(i) + "]", item, false))
+            return reader.problem();
+        data.items.push_back(std::move(item));
+    }
+    return std::nullopt;
+}
+
+} // namespace host::model

@@ -1,0 +1,137 @@
+// Writes a layout's items: kind, shape, geometry, the record's bytes and the fields kept beside it.
+#include <cstdio>
+
+#include "host/model/document_json_points.h"
+#include "host/model/items_json.h"
+
+namespace host::model {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string toHex(const void* bytes, size_t size)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    text.reserve(size * 2);
+    for (size_t i = 0; i < size; ++i) {
+        const uint8_t byte = static_cast<const uint8_t*>(bytes)[i];
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
+Json rectJson(const xt::FixedRect& rect)
+{
+    return Json::array({pointsFromFixed(rect.top), pointsFromFixed(rect.left), pointsFromFixed(rect.bottom), pointsFromFixed(rect.right)});
+}
+
+Json lengthsJson(const std::vector<xt::Fixed>& lengths)
+{
+    Json list = Json::array();
+    for (xt::Fixed length : lengths)
+        list.push_back(pointsFromFixed(length));
+    return list;
+}
+
+/// From 1, or 0 for an item on no page of the layout.
+size_t pageNumberOf(const Layout& layout, int32_t pageRef)
+{
+    for (size_t i = 0; i < layout.pageCount(); ++i) {
+        if (layout.page(i).ref() == pageRef)
+            return i + 1;
+    }
+    return 0;
+}
+
+void writeGeometry(const Item& item, Json& object)
+{
+    if (item.isKindTwo())
+        return;
+    if (const ShapeData* data = item.shapeData()) {
+        object["rect"] = rectJson(data->rect());
+        Json points = Json::array();
+        for (const xt::FixedPoint& point : data->points())
+            points.push_back(Json::array({pointsFromFixed(point.v), pointsFromFixed(point.h)}));
+        object["points"] = std::move(points);
+        return;
+    }
+    object["rect"] = rectJson(item.rect());
+}
+
+Json itemJson(const Layout& layout, const Item& item);
+
+Json tableJson(const Layout& layout, int32_t tableRef)
+{
+    // The store hands out its tables only for change; nothing here changes one.
+    const Table& table = *const_cast<ItemStore&>(layout.items()).table(tableRef);
+    std::vector<xt::Fixed> columnLines;
+    std::vector<xt::Fixed> rowLines;
+    for (int32_t k = 0; k <= table.columnCount(); ++k)
+        columnLines.push_back(table.columnLine(k));
+    for (int32_t k = 0; k <= table.rowCount(); ++k)
+        rowLines.push_back(table.rowLine(k));
+    Json cells = Json::array();
+    for (int32_t cell : table.cells()) {
+        const Item* item = layout.items().find(cell);
+        cells.push_back(item ? itemJson(layout, *item) : Json());
+    }
+    return {{"widths", lengthsJson(table.widths())}, {"heights", lengthsJson(table.heights())},
+        {"columnLines", lengthsJson(columnLines)}, {"rowLines", lengthsJson(rowLines)}, {"cells", std::move(cells)}};
+}
+
+Json itemJson(const Layout& layout, const Item& item)
+{
+    xt::BoxRecord record = item.record();
+    // The rectangle and points are written apart; a shaped item's handle means nothing in a file.
+    record.geometry.rect = xt::FixedRect{};
+    Json object = {{"ref", item.ref()}, {"page", pageNumberOf(layout, item.pageRef())},
+        {"kind", static_cast<int>(item.kind())}, {"shape", item.shape()}};
+    writeGeometry(item, object);
+    object["angle"] = pointsFromFixed(item.angle());
+    object["weight"] = pointsFromFixed(item.weight());
+    object["outsets"] = lengthsJson({item.outset(0), item.outset(1), item.outset(2), item.outset(3)});
+    object["corner"] = pointsFromFixed(item.corner());
+    object["flags"] = item.flags();
+    object["colour"] = item.colour();
+    object["shade"] = pointsFromFixed(item.shade());
+    object["locked"] = item.isLocked();
+    object["layer"] = item.layer();
+    if (const auto& shadow = item.dropShadow())
+        object["dropShadow"] = toHex(&*shadow, sizeof *shadow);
+    if (item.role() == GroupRole::Group)
+        object["members"] = item.members();
+    if (item.role() == GroupRole::Table)
+        object["table"] = tableJson(layout, item.ref());
+    object["record"] = toHex(&record, sizeof record);
+    return object;
+}
+
+/// A group's members go first, so a reader makes them before the group that holds them.
+void appendItem(const Layout& layout, const Item& item, Json& items)
+{
+    if (item.role() == GroupRole::Group) {
+        for (int32_t member : item.members()) {
+            if (const Item* found = layout.items().find(member))
+                appendItem(layout, *found, items);
+        }
+    }
+    items.push_back(itemJson(layout, item));
+}
+
+} // namespace
+
+void writeLayoutItems(const Layout& layout, nlohmann::ordered_json& object)
+{
+    Json items = Json::array();
+    for (size_t i = 0; i <= layout.pageCount(); ++i) {
+        const int32_t pageRef = i < layout.pageCount() ? layout.page(i).ref() : 0;
+        for (int32_t ref : layout.items().topLevelOnPage(pageRef))
+            appendItem(layout, *layout.items().find(ref), items);
+    }
+    if (!items.empty())
+        object[kItemsKey] = std::move(items);
+}
+
+} // namespace host::model
