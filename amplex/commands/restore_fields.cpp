@@ -59,38 +59,22 @@ RestoreSet build(Set set)
     return r;
 }
 
-Set plainSet(uint8_t shape)
+/// Lines and point lists restore the same fields whatever the item; curves and framed shapes
+/// restore what the item's kind adds to them.
+Set setForShape(uint8_t shape, Set curved, Set framed)
 {
     if (xt::shape::isLine(shape))
         return Set::Plain;
     if (xt::shape::isPointList(shape))
         return Set::Shaped;
     if (xt::shape::isBezier(shape))
-        return Set::Curved;
-    return xt::shape::isFramed(shape) ? Set::Framed : Set::None;
+        return curved;
+    return xt::shape::isFramed(shape) ? framed : Set::None;
 }
 
-Set textSet(uint8_t shape)
-{
-    if (xt::shape::isLine(shape))
-        return Set::Plain;
-    if (xt::shape::isPointList(shape))
-        return Set::Shaped;
-    if (xt::shape::isBezier(shape))
-        return Set::Curved;
-    return xt::shape::isFramed(shape) ? Set::Full : Set::None;
-}
-
-Set pictureSet(uint8_t shape)
-{
-    if (xt::shape::isLine(shape))
-        return Set::Plain;
-    if (xt::shape::isPointList(shape))
-        return Set::Shaped;
-    if (xt::shape::isBezier(shape))
-        return Set::CurvedPicture;
-    return xt::shape::isFramed(shape) ? Set::FramedPicture : Set::None;
-}
+Set plainSet(uint8_t shape) { return setForShape(shape, Set::Curved, Set::Framed); }
+Set textSet(uint8_t shape) { return setForShape(shape, Set::Curved, Set::Full); }
+Set pictureSet(uint8_t shape) { return setForShape(shape, Set::CurvedPicture, Set::FramedPicture); }
 
 } // namespace
 

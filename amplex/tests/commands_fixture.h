@@ -4,17 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-#include <unistd.h>
-
 #include <cstring>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "amplex/tests/commands_probe/commands_probe_api.h"
-#include "host/host.h"
+#include "amplex/tests/probe_host.h"
 #include "host/model/document_json.h"
 #include "host/model/items/item_store.h"
 #include "host/model/items/test_document.h"
@@ -25,26 +20,15 @@ using host::model::testdoc::point;
 using host::model::testdoc::pt;
 using host::model::testdoc::rect;
 
-class CommandTest : public ::testing::Test {
+class CommandTest : public ProbeHostTest {
 protected:
+    CommandTest() : ProbeHostTest(AMPLEX_COMMANDS_PROBE_FILE) {}
+
     void SetUp() override
     {
-        m_folder = std::filesystem::temp_directory_path()
-            / ("amplex-commands-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-        host::HostOptions options;
-        options.systemDirectory = m_folder;
-        m_host = std::make_unique<host::Host>(options);
-        const auto results = m_host->loadModules({AMPLEX_COMMANDS_PROBE_FILE});
-        ASSERT_EQ(results.size(), 1u);
-        ASSERT_TRUE(results[0].loaded) << results[0].message;
-        void* library = dlopen(AMPLEX_COMMANDS_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
-        ASSERT_NE(library, nullptr);
-        m_commands = static_cast<const probe::CommandsProbeApi*>(dlsym(library, probe::kCommandsProbeSymbol));
-        dlclose(library);
-        ASSERT_NE(m_commands, nullptr);
+        ProbeHostTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(startHost());
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kCommandsProbeSymbol, m_commands));
 
         host::model::DocumentSpec spec;
         spec.pageCount = 2;
@@ -55,12 +39,6 @@ protected:
         settings().ScaleByPercent = 1;
     }
 
-    void TearDown() override
-    {
-        m_host.reset();
-        std::filesystem::remove_all(m_folder);
-    }
-
     ScaleSettings& settings() { return *m_commands->currentSettings(); }
     void setFactors(double horizontal, double vertical)
     {
@@ -68,14 +46,6 @@ protected:
         settings().VerticalFactor = pt(vertical);
     }
 
-    host::model::Layout& layout() { return *m_layout; }
-    host::model::ItemStore& items() { return m_layout->items(); }
-    xt::FixedRect boundsOf(int32_t ref)
-    {
-        const host::model::Item* item = items().find(ref);
-        EXPECT_NE(item, nullptr) << "item " << ref;
-        return item ? items().bounds(*item) : xt::FixedRect{};
-    }
     void select(const std::vector<int32_t>& refs) { host::model::testdoc::select(layout(), refs); }
 
     /// The document as it would be saved, followed by every item's host record (a shaped item's
@@ -119,18 +89,7 @@ protected:
             describeItem(member, text);
     }
 
-    std::vector<std::string> messageTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : m_host->messageBoxes())
-            texts.push_back(box.text);
-        return texts;
-    }
-
-    std::filesystem::path m_folder;
-    std::unique_ptr<host::Host> m_host;
     const probe::CommandsProbeApi* m_commands = nullptr;
-    host::model::Layout* m_layout = nullptr;
 };
 
 inline bool sameRect(const xt::FixedRect& a, const xt::FixedRect& b)

@@ -4,16 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "amplex/tests/docscale_probe/docscale_probe_api.h"
-#include "host/host.h"
+#include "amplex/tests/probe_host.h"
 #include "host/model/items/item_store.h"
 #include "host/model/items/test_document.h"
 #include "host/model/spread_layout.h"
@@ -34,41 +29,22 @@ inline bool sameRect(const xt::FixedRect& a, const xt::FixedRect& b)
     return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
 }
 
-class DocScaleTest : public ::testing::Test {
+class DocScaleTest : public ProbeHostTest {
 protected:
+    DocScaleTest() : ProbeHostTest(AMPLEX_DOCSCALE_PROBE_FILE) {}
+
     void SetUp() override
     {
-        m_folder = std::filesystem::temp_directory_path()
-            / ("amplex-docscale-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
+        ProbeHostTest::SetUp();
         startHost(0);
     }
 
     /// A fresh host in the test's folder, with the probe loaded and the plain switches set.
     void startHost(int16_t languageCode)
     {
-        m_host.reset();
-        host::HostOptions options;
-        options.systemDirectory = m_folder;
-        options.languageCode = languageCode;
-        m_host = std::make_unique<host::Host>(options);
-        const auto results = m_host->loadModules({AMPLEX_DOCSCALE_PROBE_FILE});
-        ASSERT_EQ(results.size(), 1u);
-        ASSERT_TRUE(results[0].loaded) << results[0].message;
-        void* library = dlopen(AMPLEX_DOCSCALE_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
-        ASSERT_NE(library, nullptr);
-        m_probe = static_cast<const probe::DocScaleProbeApi*>(dlsym(library, probe::kDocScaleProbeSymbol));
-        dlclose(library);
-        ASSERT_NE(m_probe, nullptr);
+        ASSERT_NO_FATAL_FAILURE(ProbeHostTest::startHost(languageCode));
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kDocScaleProbeSymbol, m_probe));
         plainSwitches();
-    }
-
-    void TearDown() override
-    {
-        m_host.reset();
-        std::filesystem::remove_all(m_folder);
     }
 
     void newDocument(int32_t pages)
@@ -98,15 +74,6 @@ protected:
         settings().VerticalFactor = pt(vertical);
     }
 
-    host::model::Layout& layout() { return *m_layout; }
-    host::model::ItemStore& items() { return m_layout->items(); }
-    xt::FixedRect boundsOf(int32_t ref)
-    {
-        const host::model::Item* found = items().find(ref);
-        EXPECT_NE(found, nullptr) << "item " << ref;
-        return found ? items().bounds(*found) : xt::FixedRect{};
-    }
-
     int32_t pageRef(size_t index) { return layout().page(index).ref(); }
     int32_t masterRef(size_t index)
     {
@@ -133,18 +100,7 @@ protected:
         return positions;
     }
 
-    std::vector<std::string> messageTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : m_host->messageBoxes())
-            texts.push_back(box.text);
-        return texts;
-    }
-
-    std::filesystem::path m_folder;
-    std::unique_ptr<host::Host> m_host;
     const probe::DocScaleProbeApi* m_probe = nullptr;
-    host::model::Layout* m_layout = nullptr;
 };
 
 } // namespace amplex::testing

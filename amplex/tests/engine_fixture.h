@@ -4,15 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "amplex/tests/engine_probe/engine_probe_api.h"
-#include "host/host.h"
+#include "amplex/tests/probe_host.h"
 #include "host/model/items/item_store.h"
 #include "host/model/items/test_document.h"
 #include "host/model/spread_layout.h"
@@ -34,38 +30,21 @@ inline std::string describe(const xt::FixedRect& r)
     return "(" + p(r.top) + ", " + p(r.left) + ", " + p(r.bottom) + ", " + p(r.right) + ")";
 }
 
-class EngineTest : public ::testing::Test {
+class EngineTest : public ProbeHostTest {
 protected:
+    EngineTest() : ProbeHostTest(AMPLEX_ENGINE_PROBE_FILE) {}
+
     void SetUp() override
     {
-        m_folder = std::filesystem::temp_directory_path()
-            / ("amplex-engine-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-        host::HostOptions options;
-        options.systemDirectory = m_folder;
-        m_host = std::make_unique<host::Host>(options);
-        const auto results = m_host->loadModules({AMPLEX_ENGINE_PROBE_FILE});
-        ASSERT_EQ(results.size(), 1u);
-        ASSERT_TRUE(results[0].loaded) << results[0].message;
-        void* library = dlopen(AMPLEX_ENGINE_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
-        ASSERT_NE(library, nullptr);
-        m_engine = static_cast<const probe::EngineProbeApi*>(dlsym(library, probe::kEngineProbeSymbol));
-        dlclose(library);
-        ASSERT_NE(m_engine, nullptr);
+        ProbeHostTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(startHost());
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kEngineProbeSymbol, m_engine));
 
         host::model::DocumentSpec spec;
         spec.pageCount = 2;
         m_layout = &m_host->newDocument(spec);
         // Tests state the switches they rely on; the rest keep Amplex's defaults.
         settings().Constrain = 0;
-    }
-
-    void TearDown() override
-    {
-        m_host.reset();
-        std::filesystem::remove_all(m_folder);
     }
 
     ScaleSettings& settings() { return *m_engine->currentSettings(); }
@@ -75,8 +54,6 @@ protected:
         settings().VerticalFactor = pt(vertical);
     }
 
-    host::model::Layout& layout() { return *m_layout; }
-    host::model::ItemStore& items() { return m_layout->items(); }
     host::model::Item& item(int32_t ref)
     {
         host::model::Item* found = items().find(ref);
@@ -122,14 +99,6 @@ protected:
         m_engine->scaleSelection();
     }
 
-    std::vector<std::string> messageTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : m_host->messageBoxes())
-            texts.push_back(box.text);
-        return texts;
-    }
-
     std::vector<UndoEntry> undoEntries() const
     {
         std::vector<UndoEntry> entries;
@@ -139,10 +108,7 @@ protected:
         return entries;
     }
 
-    std::filesystem::path m_folder;
-    std::unique_ptr<host::Host> m_host;
     const probe::EngineProbeApi* m_engine = nullptr;
-    host::model::Layout* m_layout = nullptr;
 };
 
 } // namespace amplex::testing

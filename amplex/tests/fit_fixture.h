@@ -5,16 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "amplex/tests/fit_probe/fit_probe_api.h"
-#include "host/host.h"
+#include "amplex/tests/probe_host.h"
 #include "host/model/composer/font_metrics.h"
 #include "host/model/items/item_store.h"
 #include "host/model/items/test_document.h"
@@ -26,26 +21,15 @@ namespace amplex::testing {
 using host::model::testdoc::pt;
 using host::model::testdoc::rect;
 
-class FitTest : public ::testing::Test {
+class FitTest : public ProbeHostTest {
 protected:
+    FitTest() : ProbeHostTest(AMPLEX_FIT_PROBE_FILE) {}
+
     void SetUp() override
     {
-        m_folder = std::filesystem::temp_directory_path()
-            / ("amplex-fit-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-        host::HostOptions options;
-        options.systemDirectory = m_folder;
-        m_host = std::make_unique<host::Host>(options);
-        const auto results = m_host->loadModules({AMPLEX_FIT_PROBE_FILE});
-        ASSERT_EQ(results.size(), 1u);
-        ASSERT_TRUE(results[0].loaded) << results[0].message;
-        void* library = dlopen(AMPLEX_FIT_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
-        ASSERT_NE(library, nullptr);
-        m_fit = static_cast<const probe::FitProbeApi*>(dlsym(library, probe::kFitProbeSymbol));
-        dlclose(library);
-        ASSERT_NE(m_fit, nullptr);
+        ProbeHostTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(startHost());
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kFitProbeSymbol, m_fit));
         m_layout = &m_host->newDocument({.pageCount = 1});
         // Text size alone takes part unless a test says otherwise; increments keep their defaults.
         ScaleSettings& s = settings();
@@ -56,12 +40,6 @@ protected:
         s.FitTextSize = 1;
     }
 
-    void TearDown() override
-    {
-        m_host.reset();
-        std::filesystem::remove_all(m_folder);
-    }
-
     static constexpr uint8_t ScaleSettings::*kFitSwitches[] = {&ScaleSettings::FitTextSize,
         &ScaleSettings::FitLeading, &ScaleSettings::FitSpaceBefore, &ScaleSettings::FitSpaceAfter,
         &ScaleSettings::FitTracking, &ScaleSettings::FitHorizontalScale, &ScaleSettings::FitIndents,
@@ -70,7 +48,6 @@ protected:
         &ScaleSettings::FineTuneHorizontalScale, &ScaleSettings::FineTuneIndents};
 
     ScaleSettings& settings() { return *m_fit->currentSettings(); }
-    host::model::Layout& layout() { return *m_layout; }
     host::model::Item& item(int32_t ref) { return *layout().items().find(ref); }
     host::model::Story& story(int32_t box) { return *host::model::storyOfTextBox(layout(), box); }
 
@@ -105,10 +82,7 @@ protected:
     int32_t openUndoSteps() { return m_host->documents().undoSteps().depth(); }
     int32_t probes() { return m_host->faults().callCount("CopyTextToHandle2828"); }
 
-    std::filesystem::path m_folder;
-    std::unique_ptr<host::Host> m_host;
     const probe::FitProbeApi* m_fit = nullptr;
-    host::model::Layout* m_layout = nullptr;
 };
 
 } // namespace amplex::testing

@@ -2,8 +2,6 @@
 // scaling.
 #pragma once
 
-#include <dlfcn.h>
-
 #include <string_view>
 
 #include "amplex/tests/amplex_host_fixture.h"
@@ -25,12 +23,8 @@ class TextScaleTest : public AmplexHostTest {
 protected:
     void SetUp() override
     {
-        AmplexHostTest::SetUp();
-        void* library = dlopen(AMPLEX_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
-        ASSERT_NE(library, nullptr);
-        m_text = static_cast<const probe::TextProbeApi*>(dlsym(library, probe::kTextProbeSymbol));
-        dlclose(library);
-        ASSERT_NE(m_text, nullptr);
+        ASSERT_NO_FATAL_FAILURE(AmplexHostTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kTextProbeSymbol, m_text));
         m_layout = &m_host->newDocument({.pageCount = 3});
         // Every switch that a test does not name is off, so each test shows what its own switch does.
         ScaleSettings& s = settings();
@@ -51,7 +45,6 @@ protected:
         settings().VerticalFactor = pt(vertical);
     }
 
-    host::model::Layout& layout() { return *m_layout; }
     host::model::Item& item(int32_t ref) { return *layout().items().find(ref); }
 
     /// A text box on `page` (from 0) holding `text` ("\r" ends a paragraph) in 12 pt type.
@@ -87,7 +80,6 @@ protected:
     }
 
     const probe::TextProbeApi* m_text = nullptr;
-    host::model::Layout* m_layout = nullptr;
 };
 
 } // namespace amplex::testing

@@ -4,15 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <memory>
 #include <string>
 
 #include "amplex/tests/ui_probe/ui_probe_api.h"
-#include "host/host.h"
+#include "amplex/tests/probe_host.h"
 #include "host/model/items/test_document.h"
 #include "host/ui/dialog_runner.h"
 #include "host/ui/item_actions.h"
@@ -26,26 +21,15 @@ inline constexpr xt::Fixed points(double value)
     return static_cast<xt::Fixed>(value * xt::kFixedOne);
 }
 
-class AmplexUiTest : public ::testing::Test {
+class AmplexUiTest : public ProbeHostTest {
 protected:
+    AmplexUiTest() : ProbeHostTest(AMPLEX_UI_PROBE_FILE) {}
+
     void SetUp() override
     {
-        m_folder = std::filesystem::temp_directory_path()
-            / ("amplex-ui-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-        host::HostOptions options;
-        options.systemDirectory = m_folder;
-        m_host = std::make_unique<host::Host>(options);
-        const auto results = m_host->loadModules({AMPLEX_UI_PROBE_FILE});
-        ASSERT_EQ(results.size(), 1u);
-        ASSERT_TRUE(results[0].loaded) << results[0].message;
-        void* library = dlopen(AMPLEX_UI_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
-        ASSERT_NE(library, nullptr);
-        m_api = static_cast<const uiprobe::UiProbeApi*>(dlsym(library, uiprobe::kUiProbeSymbol));
-        dlclose(library);
-        ASSERT_NE(m_api, nullptr);
+        ProbeHostTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(startHost());
+        ASSERT_NO_FATAL_FAILURE(resolveTable(uiprobe::kUiProbeSymbol, m_api));
         m_layout = &m_host->newDocument({});
         // A 504 x 288 pt selection at the page's corner, and the settings as a fresh start has them.
         state().setSelectionBounds({0, 0, points(288), points(504)});
@@ -53,12 +37,6 @@ protected:
         state().setCurrentIsTextBox(false);
         state().setSelectedTab(0);
         settings().Constrain = 0;
-    }
-
-    void TearDown() override
-    {
-        m_host.reset();
-        std::filesystem::remove_all(m_folder);
     }
 
     ScaleSettings& settings() { return *m_api->currentSettings(); }
@@ -95,9 +73,6 @@ protected:
     host::ui::DialogUser& user() { return m_host->windows().dialogUser(); }
     const host::ui::DialogRecord* lastDialog() { return m_host->windows().dialogLog().last(); }
 
-    std::filesystem::path m_folder;
-    std::unique_ptr<host::Host> m_host;
-    host::model::Layout* m_layout = nullptr;
     const uiprobe::UiProbeApi* m_api = nullptr;
 };
 

@@ -1,5 +1,6 @@
 // The Options page: one check box per scale switch, the keep-proportional column and the font rounding.
 #include "amplex/ui/options_page.h"
+#include "amplex/ui/page_events.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -147,32 +148,7 @@ namespace amplex {
 
 int32_t OptionsPageProc(void* block)
 {
-    auto& record = *static_cast<xt::WindowCallbackRecord*>(block);
-    record.handled = 1;
-    switch (record.event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record.argument.answer)->resourceId = 21002;
-        break;
-    case xt::CreatedEvent: ui::pageWindows().options = xt::calls::GetCallbackWindow(); break;
-    case xt::InitItemsEvent: ui::initItems(); break;
-    case xt::WindowOpened:
-    case xt::DrawEvent:
-        ui::ReadScalePage();
-        ui::FillOptionsPage();
-        break;
-    case xt::TabEvent22:
-    case xt::RefillEvent:
-        ui::FillOptionsPage();
-        ui::ReadScalePage();
-        ui::FillOptionsPage();
-        break;
-    case xt::ItemHit: ui::itemHit(record); break;
-    case xt::CancelEvent: ui::dialogState().setCancelled(true); break;
-    case xt::AcceptEvent:
-    case xt::ClosingEvent: break;
-    default: record.handled = 0;
-    }
-    return 0;
+    return ui::switchesPageProc(block, {21002, &ui::PageWindows::options, ui::initItems, ui::FillOptionsPage, ui::itemHit});
 }
 
 } // namespace amplex

@@ -8,6 +8,7 @@
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/dialog_state.h"
 #include "amplex/ui/options_page.h"
+#include "amplex/ui/page_events.h"
 #include "amplex/ui/preset_table.h"
 #include "amplex/ui/scale_page.h"
 #include "foundation/binding.h"
@@ -216,9 +217,6 @@ int32_t PresetsPageProc(void* block)
     auto& record = *static_cast<xt::WindowCallbackRecord*>(block);
     record.handled = 1;
     switch (record.event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record.argument.answer)->resourceId = 21003;
-        break;
     case xt::CreatedEvent:
         ui::presetsWindow() = xt::calls::GetCallbackWindow();
         foundation::InitPresetFolders(true);
@@ -228,10 +226,7 @@ int32_t PresetsPageProc(void* block)
     case xt::WindowOpened:
     case xt::TabEvent22: ui::showList(); break;
     case xt::ItemHit: ui::itemHit(record.item); break;
-    case xt::CancelEvent: ui::dialogState().setCancelled(true); break;
-    case xt::AcceptEvent:
-    case xt::ClosingEvent: break;
-    default: record.handled = 0;
+    default: ui::answerCommonPageEvent(record, 21003);
     }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/dialog_state.h"
 #include "amplex/ui/options_page.h"
+#include "amplex/ui/page_events.h"
 #include "amplex/ui/scale_page.h"
 #include "foundation/binding.h"
 #include "xtapi/dialogs.h"
@@ -159,32 +160,7 @@ namespace amplex {
 
 int32_t TextFitPageProc(void* block)
 {
-    auto& record = *static_cast<xt::WindowCallbackRecord*>(block);
-    record.handled = 1;
-    switch (record.event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record.argument.answer)->resourceId = 21004;
-        break;
-    case xt::CreatedEvent: ui::pageWindows().textFit = xt::calls::GetCallbackWindow(); break;
-    case xt::InitItemsEvent: ui::initItems(); break;
-    case xt::WindowOpened:
-    case xt::DrawEvent:
-        ui::ReadScalePage();
-        ui::FillTextFitPage();
-        break;
-    case xt::TabEvent22:
-    case xt::RefillEvent:
-        ui::FillTextFitPage();
-        ui::ReadScalePage();
-        ui::FillTextFitPage();
-        break;
-    case xt::ItemHit: ui::itemHit(record); break;
-    case xt::CancelEvent: ui::dialogState().setCancelled(true); break;
-    case xt::AcceptEvent:
-    case xt::ClosingEvent: break;
-    default: record.handled = 0;
-    }
-    return 0;
+    return ui::switchesPageProc(block, {21004, &ui::PageWindows::textFit, ui::initItems, ui::FillTextFitPage, ui::itemHit});
 }
 
 } // namespace amplex

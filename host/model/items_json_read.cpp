@@ -58,6 +58,7 @@ public:
 private:
     bool readHeader(const Json& item, const std::string& where, ItemData& data);
     bool readGeometry(const Json& item, const std::string& where, ItemData& data);
+    bool readLengths(const Json& item, const std::string& where, ItemData& data);
     bool readFields(const Json& item, const std::string& where, ItemData& data);
     bool readMembers(const Json& item, const std::string& where, ItemData& data);
     bool readTable(const Json& item, const std::string& where, ItemData& data);
@@ -163,7 +164,7 @@ bool ItemReader::readGeometry(const Json& item, const std::string& where, ItemDa
 }
 
 /// Named fields win over the same bytes in the record: they are what a person edits.
-bool ItemReader::readFields(const Json& item, const std::string& where, ItemData& data)
+bool ItemReader::readLengths(const Json& item, const std::string& where, ItemData& data)
 {
     static constexpr std::pair<const char*, size_t> kRecordLengths[] = {{"angle", offsetof(xt::BoxRecord, angle)},
         {"weight", offsetof(xt::BoxRecord, weight)}, {"corner", offsetof(xt::BoxRecord, corner)}};
@@ -186,6 +187,11 @@ bool ItemReader::readFields(const Json& item, const std::string& where, ItemData
         return false;
     for (size_t side = 0; side < outsets.size(); ++side)
         xt::writeAt(&data.record, outsets[side], offsetof(xt::BoxRecord, outsets) + side * sizeof(xt::Fixed));
+    return true;
+}
+
+bool ItemReader::readFields(const Json& item, const std::string& where, ItemData& data)
+{
     if (item.contains("flags")) {
         const auto flags = whole(item, where, "flags", 0, UINT16_MAX);
         if (!flags)
@@ -228,7 +234,8 @@ bool ItemReader::readMembers(const Json& item, const std::string& where, ItemDat
     if (!members->is_array() || members->empty())
         return fail(at, "must be a list of at least one item reference");
     for (const Json& member : *members) {
-        if (!member.is_number_integer() || !m_seen.count(member.get<int32_t>()))
+        const bool isRef = member.is_number_integer() && member >= 1 && member <= INT32_MAX;
+        if (!isRef || member == data.ref || !m_seen.count(member.get<int32_t>()))
             return fail(at, "must name items written before the group");
         if (!m_free.erase(member.get<int32_t>()))
             return fail(at, "names an item that another group or table already holds");
@@ -264,8 +271,6 @@ bool ItemReader::readTable(const Json& item, const std::string& where, ItemData&
         ItemData cell;
         if (!readItem((*cells)[i], cellAt, cell, true))
             return false;
-        if (cell.kind != xt::BoxKind::Text || !xt::shape::isFramed(cell.shape))
-            return fail(cellAt, "must be a framed text box (kind 3)");
         m_free.erase(cell.ref);
         data.cells.back() = std::move(cell);
     }
@@ -280,10 +285,13 @@ bool ItemReader::readItem(const Json& item, const std::string& where, ItemData& 
         if (std::find(std::begin(kItemKeys), std::end(kItemKeys), key) == std::end(kItemKeys))
             return fail(where + "." + key, "is not part of a version-1 document");
     }
-    if (!readHeader(item, where, data) || !readGeometry(item, where, data) || !readFields(item, where, data))
+    if (!readHeader(item, where, data))
         return false;
-    if (inTable && data.kind == xt::BoxKind::Group)
+    // Checked before the geometry, so a cell cannot hold a table of its own.
+    if (inTable && (data.kind != xt::BoxKind::Text || !xt::shape::isFramed(data.shape)))
         return fail(where, "must be a framed text box (kind 3)");
+    if (!readGeometry(item, where, data) || !readLengths(item, where, data) || !readFields(item, where, data))
+        return false;
     m_free.insert(data.ref);
     return true;
 }

@@ -39,6 +39,16 @@ struct Brochure {
     int32_t headline = 0, sidebar = 0, rule = 0, star = 0, picture = 0, group = 0, table = 0;
 };
 
+/// The headline runs on into the sidebar; Amplex keeps its settings on the first box.
+void addStoryAndBlock(Layout& layout, int32_t headline, int32_t sidebar)
+{
+    layout.stories().addTextBox(headline);
+    layout.stories().addTextBox(sidebar);
+    ASSERT_TRUE(layout.stories().link(headline, sidebar));
+    layout.stories().storyOfBox(headline)->insert(0, u"Spring sale");
+    layout.dataBlocks().holder(layout.dataBlocks().holderRef(HolderKind::Box, headline))->set(kAmplexBlock, {7, 0, 1, 255});
+}
+
 void buildBrochure(Brochure& doc)
 {
     Layout& layout = doc.model.newDocument({2, {}, "Brochure"});
@@ -67,19 +77,13 @@ void buildBrochure(Brochure& doc)
     layout.items().table(table.ref())->setColumnLine(1, pt(3));
     layout.items().remove(layout.items().table(table.ref())->cell(1, 2));
     doc.headline = headline.ref();
+    addStoryAndBlock(layout, headline.ref(), sidebar.ref());
     doc.sidebar = sidebar.ref();
     doc.rule = rule.ref();
     doc.star = star.ref();
     doc.picture = picture.ref();
     doc.group = group.ref();
     doc.table = table.ref();
-
-    // The headline runs on into the sidebar; Amplex keeps its settings on the first box.
-    layout.stories().addTextBox(headline.ref());
-    layout.stories().addTextBox(sidebar.ref());
-    ASSERT_TRUE(layout.stories().link(headline.ref(), sidebar.ref()));
-    layout.stories().storyOfBox(headline.ref())->insert(0, u"Spring sale");
-    layout.dataBlocks().holder(layout.dataBlocks().holderRef(HolderKind::Box, headline.ref()))->set(kAmplexBlock, {7, 0, 1, 255});
 }
 
 /// Compares what a user sees of two items, following members and cells; `refs` maps old to new.
@@ -283,6 +287,8 @@ const DamagedItems kDamagedItems[] = {
          {"ref": 1, "page": 1, "kind": 5, "shape": 5, "rect": [0, 0, 10, 10], "record": "@R"}])",
         "\"layouts[0].items[1].ref\" is the reference of another item"},
     {R"([{"ref": 5, "page": 1, "kind": 2, "shape": 5, "members": [4], "record": "@R"}])",
+        "\"layouts[0].items[0].members\" must name items written before the group"},
+    {R"([{"ref": 5, "page": 1, "kind": 2, "shape": 5, "members": [5], "record": "@R"}])",
         "\"layouts[0].items[0].members\" must name items written before the group"},
     {R"([{"ref": 1, "page": 1, "kind": 5, "shape": 5, "rect": [0, 0, 10, 10], "record": "@R"},
          {"ref": 2, "page": 1, "kind": 2, "shape": 5, "members": [1], "record": "@R"},
