@@ -7,5 +7,8 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 out="${XT_EXAMPLE_OUT:-build/example}"
 mkdir -p "$out"
+cp examples/example-document.json "$out/"
 build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out/system" \
   --work-dir "$out" --script examples/session.txt
+build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out/system" \
+  --work-dir "$out" --script examples/amplex/scale-session.txt

@@ -80,8 +80,21 @@ struct DrawPageCommand {
     bool operator==(const DrawPageCommand&) const = default;
 };
 
+/// `select all [page N]`: every item of page N (from 1), or of the current page, becomes the selection.
+struct SelectAllCommand {
+    std::optional<int> page;
+    bool operator==(const SelectAllCommand&) const = default;
+};
+
+/// `undo` and `redo`: Edit > Undo and Edit > Redo.
+struct UndoCommand {
+    bool redo = false;
+    bool operator==(const UndoCommand&) const = default;
+};
+
 using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, SaveDocumentCommand, ChooseMenuCommand,
-    AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand, DrawPageCommand>;
+    AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand, DrawPageCommand,
+    SelectAllCommand, UndoCommand>;
 
 struct Command {
     int line = 0;

@@ -215,6 +215,35 @@ LineResult parseDraw(std::string_view arguments)
     return {DrawPageCommand{*number, std::string(file)}, {}};
 }
 
+/// `select all [page N]`.
+LineResult parseSelect(std::string_view arguments)
+{
+    const auto tokens = words(arguments);
+    if (tokens.empty() || tokens[0] != "all" || (tokens.size() != 1 && tokens.size() != 3)
+        || (tokens.size() == 3 && tokens[1] != "page"))
+        return refuse("select: expected \"select all\" or \"select all page N\"");
+    if (tokens.size() == 1)
+        return {SelectAllCommand{}, {}};
+    const std::optional<int> number = parseCount(tokens[2]);
+    if (!number)
+        return refuse("select: the page must be a whole number from 1 to 2000, not " + quoted(tokens[2]));
+    return {SelectAllCommand{number}, {}};
+}
+
+LineResult parseUndo(std::string_view arguments)
+{
+    if (!arguments.empty())
+        return refuse("undo: takes no argument");
+    return {UndoCommand{false}, {}};
+}
+
+LineResult parseRedo(std::string_view arguments)
+{
+    if (!arguments.empty())
+        return refuse("redo: takes no argument");
+    return {UndoCommand{true}, {}};
+}
+
 struct CommandSyntax {
     std::string_view name;
     LineResult (*parse)(std::string_view arguments);
@@ -232,6 +261,9 @@ constexpr CommandSyntax kCommands[] = {
     {"dialog", parseDialog},
     {"palette", parsePalette},
     {"draw", parseDraw},
+    {"select", parseSelect},
+    {"undo", parseUndo},
+    {"redo", parseRedo},
 };
 
 LineResult parseLine(std::string_view line)

@@ -9,6 +9,7 @@
 #include "host/app/page_svg.h"
 #include "host/host.h"
 #include "host/model/document_json.h"
+#include "host/model/spread_layout.h"
 #include "host/ui/dialog_runner.h"
 
 namespace host::app {
@@ -240,6 +241,37 @@ ScriptRunner::Failure ScriptRunner::execute(const DrawPageCommand& command)
     if (auto problem = writeSvgFile(resolve(command.path), drawPageSvg(*layout, static_cast<size_t>(command.page - 1))))
         return "draw: " + *problem;
     m_out << "[document] drew page " << command.page << " as " << quoted(command.path) << "\n";
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const SelectAllCommand& command)
+{
+    model::Layout* layout = m_host.currentDocument();
+    if (!layout)
+        return std::string("select: no document is open");
+    const size_t pages = layout->pageCount();
+    if (command.page && static_cast<size_t>(*command.page) > pages)
+        return "select: there is no page " + std::to_string(*command.page) + "; the document has "
+            + std::to_string(pages) + (pages == 1 ? " page" : " pages");
+    // As a user would: go to the page, then Select All, which takes the items no group holds.
+    if (command.page)
+        model::makeCurrent(*layout, {model::PageList::Document, static_cast<size_t>(*command.page - 1)});
+    const model::PageSlot slot = model::currentSlot(*layout);
+    model::ItemStore& items = layout->items();
+    const std::vector<int32_t> chosen = items.topLevelOnPage(model::refOf(*layout, slot));
+    items.selectItems(chosen);
+    m_out << "[document] selected " << chosen.size() << (chosen.size() == 1 ? " item" : " items") << " on page "
+          << model::numberOf(slot) << "\n";
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const UndoCommand& command)
+{
+    const std::string text = command.redo ? m_host.redoText() : m_host.undoText();
+    const bool done = command.redo ? m_host.redo() : m_host.undo();
+    if (!done)
+        return std::string(command.redo ? "redo: there is nothing to redo" : "undo: there is nothing to undo");
+    m_out << "[document] " << text << "\n";
     return std::nullopt;
 }
 

@@ -52,6 +52,8 @@ private:
     Failure execute(const DialogCommand& command);
     Failure execute(const PaletteCommand& command);
     Failure execute(const DrawPageCommand& command);
+    Failure execute(const SelectAllCommand& command);
+    Failure execute(const UndoCommand& command);
 
     /// A dialog that came unexpected or could not take an action since the last call: the command fails.
     Failure dialogTrouble();

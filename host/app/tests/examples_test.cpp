@@ -31,11 +31,13 @@ TEST(Examples, TheExampleDocumentOpensAndSavesBackUnchanged)
     EXPECT_EQ(readFile(folder.path() / "copy.json"), readFile(kExamples / "example-document.json"));
 }
 
-TEST(Examples, TheExampleSessionParses)
+TEST(Examples, TheExampleSessionsParse)
 {
-    const ParseResult parsed = parseScript(readFile(kExamples / "session.txt"));
-    ASSERT_TRUE(parsed.script) << formatScriptError("session.txt", parsed.errors.front());
-    EXPECT_FALSE(parsed.script->commands.empty());
+    for (const char* name : {"session.txt", "amplex/scale-session.txt"}) {
+        const ParseResult parsed = parseScript(readFile(kExamples / name));
+        ASSERT_TRUE(parsed.script) << formatScriptError(name, parsed.errors.front());
+        EXPECT_FALSE(parsed.script->commands.empty()) << name;
+    }
 }
 
 } // namespace

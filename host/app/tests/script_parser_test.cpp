@@ -41,6 +41,10 @@ const AcceptedLine kAcceptedLines[] = {
     {"\techo tabbed\r", EchoCommand{"tabbed"}}, // leading tab and a Windows line end
     {"draw 1 page-1.svg", DrawPageCommand{1, "page-1.svg"}},
     {"draw 12  out/page twelve.svg ", DrawPageCommand{12, "out/page twelve.svg"}}, // spaces inside kept
+    {"select all", SelectAllCommand{}},
+    {"select  all page 3", SelectAllCommand{3}},
+    {"undo", UndoCommand{false}},
+    {"redo", UndoCommand{true}},
 };
 
 TEST(ScriptParser, AcceptsEachCommandForm)
@@ -98,6 +102,15 @@ const RefusedLine kRefusedLines[] = {
     {"draw 1", "draw: expected a page number and a file name, like \"draw 1 page-1.svg\""},
     {"draw 0 page.svg", "draw: the page must be a whole number from 1 to 2000, not \"0\""},
     {"draw one page.svg", "draw: the page must be a whole number from 1 to 2000, not \"one\""},
+    {"select", "select: expected \"select all\" or \"select all page N\""},
+    {"select none", "select: expected \"select all\" or \"select all page N\""},
+    {"select all page", "select: expected \"select all\" or \"select all page N\""},
+    {"select all pages 2", "select: expected \"select all\" or \"select all page N\""},
+    {"select all page 2 3", "select: expected \"select all\" or \"select all page N\""},
+    {"select all page 0", "select: the page must be a whole number from 1 to 2000, not \"0\""},
+    {"select all page two", "select: the page must be a whole number from 1 to 2000, not \"two\""},
+    {"undo 2", "undo: takes no argument"},
+    {"redo all", "redo: takes no argument"},
 };
 
 TEST(ScriptParser, RefusesBadLinesWithAReason)

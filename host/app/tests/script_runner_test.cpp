@@ -11,6 +11,7 @@
 #include "host/app/script_parser.h"
 #include "host/app/tests/temporary_folder.h"
 #include "host/host.h"
+#include "host/model/items/test_document.h"
 
 namespace host::app {
 namespace {
@@ -150,6 +151,53 @@ TEST_F(ScriptSession, FilesResolveAgainstTheWorkDirectoryUnlessAbsolute)
     EXPECT_EQ(run(script.c_str()), ExitStatus::Ok) << m_err.str();
     EXPECT_TRUE(std::filesystem::exists(m_folder.path() / "rel.json"));
     EXPECT_TRUE(std::filesystem::exists(absolute));
+}
+
+/// Select All takes the items no group holds on the page named (or the current one); two become a
+/// pseudo-group standing for both, one is selected alone, and a page the document lacks fails at its line.
+TEST_F(ScriptSession, SelectAllSelectsTheItemsOfThePage)
+{
+    using namespace model::testdoc;
+    model::Layout& layout = m_host->newDocument({2, {}, "Selecting"});
+    const int32_t first = addBox(layout, 0, rect(10, 10, 50, 50)).ref();
+    const int32_t second = addLine(layout, 0, point(60, 10), point(60, 90)).ref();
+    const int32_t alone = addBox(layout, 1, rect(10, 10, 50, 50)).ref();
+    model::ItemStore& items = layout.items();
+
+    EXPECT_EQ(run("select all\n"), ExitStatus::Ok) << m_err.str();
+    const model::Item* current = items.find(items.current());
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(current->members(), (std::vector<int32_t>{first, second}));
+
+    EXPECT_EQ(run("select all page 2\n"), ExitStatus::Ok) << m_err.str();
+    EXPECT_EQ(items.current(), alone);
+    EXPECT_EQ(m_out.str(), "[document] selected 2 items on page 1\n[document] selected 1 item on page 2\n");
+
+    EXPECT_EQ(run("echo first\nselect all page 3\n"), ExitStatus::Failed);
+    EXPECT_EQ(m_err.str(), "session.txt:2: select: there is no page 3; the document has 2 pages\n");
+    EXPECT_EQ(items.current(), alone);
+}
+
+TEST_F(ScriptSession, SelectAllNeedsADocument)
+{
+    EXPECT_EQ(run("select all\n"), ExitStatus::Failed);
+    EXPECT_EQ(m_err.str(), "session.txt:1: select: no document is open\n");
+}
+
+TEST_F(ScriptSession, UndoAndRedoFailWhenThereIsNothingToTakeBack)
+{
+    const struct {
+        const char* script;
+        const char* error;
+    } cases[] = {
+        {"undo\n", "session.txt:1: undo: there is nothing to undo\n"},
+        {"new\nredo\n", "session.txt:2: redo: there is nothing to redo\n"},
+    };
+    for (const auto& c : cases) {
+        m_err.str("");
+        EXPECT_EQ(run(c.script), ExitStatus::Failed) << c.script;
+        EXPECT_EQ(m_err.str(), c.error) << c.script;
+    }
 }
 
 } // namespace
