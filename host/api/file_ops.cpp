@@ -73,7 +73,7 @@ int16_t DeleteFile(int16_t volume, int32_t folder, const char* path)
     return context().files().remove(*mapped);
 }
 
-/// Writes the spec of a name as given (a bare name stays bare); the file need not exist.
+/// Writes the file record (volume, folder, name) of a name as given (a bare name stays bare); the file need not exist.
 int16_t MakeFileSpec(int16_t volume, int32_t folder, const char* name, void* spec)
 {
     if (!name || !spec)
