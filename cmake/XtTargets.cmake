@@ -35,3 +35,21 @@ function(xt_add_test name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT
     "XT_PLUGIN_DIR=${XT_PLUGIN_DIR};XT_TEST_PLUGIN_DIR=${XT_TEST_PLUGIN_DIR}")
 endfunction()
+
+# xt_add_probe_module(<name> OUTPUT <file name> FOLDER <subfolder> EXPORTS <map> SOURCES ... LIBS ...
+#                     [DEFINITIONS ...])
+# A test-only module: a plug-in's code with one more export (a table of its functions) for tests
+# that must run that code inside a loaded module. It lands in test-probes/<FOLDER>, apart from the
+# plug-in folders, so that no folder scan loads it.
+function(xt_add_probe_module name)
+  cmake_parse_arguments(ARG "" "OUTPUT;FOLDER;EXPORTS" "SOURCES;LIBS;DEFINITIONS" ${ARGN})
+  add_library(${name} MODULE ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
+  set_target_properties(${name} PROPERTIES
+    PREFIX "" SUFFIX ".xnt" OUTPUT_NAME ${ARG_OUTPUT}
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/test-probes/${ARG_FOLDER}
+    BUILD_RPATH "$ORIGIN/../../lib")
+  target_link_options(${name} PRIVATE -Wl,--version-script=${ARG_EXPORTS} -Wl,--no-undefined)
+endfunction()
