@@ -12,3 +12,7 @@ build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out
   --work-dir "$out" --script examples/session.txt
 build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out/system" \
   --work-dir "$out" --script examples/amplex/scale-session.txt
+# The palette session saves a preset named "Card"; it starts from an empty preset folder.
+rm -rf "$out/system/VORNE Amplex Presets"
+build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out/system" \
+  --work-dir "$out" --script examples/amplex/palette-session.txt

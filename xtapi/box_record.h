@@ -89,6 +89,9 @@ struct PictureFields {
 };
 static_assert(sizeof(PictureFields) == 44);
 
+/// The kind XpuOp4302 gives for a picture its box can be fitted to; an empty picture box has kind 0.
+inline constexpr int16_t kFittablePictureKind = 4;
+
 /// Bytes 390 to 433 of a text box.
 struct TextFields {
     uint8_t reserved390[2];   // 390

@@ -4,6 +4,7 @@
 #include "amplex/commands/command_state.h"
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
+#include "amplex/engine/scale_warning.h"
 #include "amplex/ui/dialog_state.h"
 #include "amplex/window_ids.h"
 #include "foundation/binding.h"
@@ -21,6 +22,7 @@ void handToDialog()
     dialog.setCurrentIsTextBox(commandState().currentIsTextBox());
     dialog.setPageRange(commandState().dialogFirstPage(), commandState().dialogLastPage());
     dialog.setCancelled(false);
+    dialog.setHostFailed(false);
 }
 
 void takeFromDialog()
@@ -42,6 +44,10 @@ bool runScaleDialog()
     commandState().setDialogOpen(false);
     if (status != 0 || result != 1 || ui::dialogState().cancelled())
         return false;
+    if (ui::dialogState().hostFailed()) {
+        ShowScaleWarning("Amplex could not use its dialog, so nothing was scaled.");
+        return false;
+    }
     takeFromDialog();
     return true;
 }

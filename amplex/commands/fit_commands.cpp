@@ -5,6 +5,8 @@
 #include "amplex/engine/document_run.h"
 #include "amplex/commands/engine_calls.h"
 #include "amplex/commands/selection_measure.h"
+#include "amplex/engine/host_failures.h"
+#include "amplex/engine/scale_warning.h"
 #include "amplex/settings.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
@@ -13,6 +15,8 @@ namespace amplex {
 namespace {
 
 constexpr int32_t kItemTool = 1;
+constexpr const char* kFitUnfinished =
+    "Amplex could not finish fitting: the host refused a change, so the box or its text may be left part fitted.";
 
 enum class FitKind : uint8_t { Text, Picture };
 
@@ -22,10 +26,13 @@ void runFit(FitKind kind, int32_t box)
     // Redo repeats the fit with the settings it ran with, the request included.
     commandState().setRecordedSettings(s);
     ClearUndo();
+    const HostFailureWatch watch;
     if (kind == FitKind::Text)
         runTextFit(box, textFitOf(s.FitCommand));
     else
         runPictureFit(box);
+    if (watch.failed())
+        ShowScaleWarning(kFitUnfinished);
     s.FitTextRequest = 0;
     s.FitPictureRequest = 0;
 }

@@ -34,6 +34,7 @@ int32_t OnMenuCommand(void* block)
 {
     const auto* command = static_cast<const xt::MenuCommandBlock*>(block);
     // The document and the selection are read for every item, before the item is known.
+    const HostFailureWatch watch;
     const int32_t box = beginCommand();
     if (!command)
         return 0;
@@ -45,7 +46,7 @@ int32_t OnMenuCommand(void* block)
     if (menus.amplexItem() == 0 || command->itemId != menus.amplexItem())
         return 0;
     prepareForDialog(box, ServiceTest::Skip);
-    if (!runScaleDialog())
+    if (selectionUnknown(watch) || !runScaleDialog())
         return 0;
     runScaleSteps(CommandKind::Menu, box);
     return 0;

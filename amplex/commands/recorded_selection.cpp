@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "amplex/engine/host_failures.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 
@@ -32,8 +33,11 @@ void gather(const std::vector<int32_t>& items)
         return;
     }
     int32_t current = 0;
-    for (size_t i = 0; i < items.size(); ++i)
+    for (size_t i = 0; i < items.size(); ++i) {
         current = xt::calls::GetGroupItem(current, items[i], i + 1 == items.size() ? 1 : 0);
+        if (current < 0)
+            noteHostFailure();
+    }
 }
 
 int32_t formGroup(const OpenedGroup& opened)

@@ -6,6 +6,7 @@
 #include "amplex/commands/restore_fields.h"
 #include "amplex/commands/restore_text_box.h"
 #include "amplex/engine/box_record_lease.h"
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {
@@ -38,7 +39,7 @@ void moveBack(const UndoEntry& entry)
 {
     if (entry.fitOffset.v == 0 && entry.fitOffset.h == 0)
         return;
-    xt::calls::HostResult3184(xt::calls::BoxOp1804(entry.item, -entry.fitOffset.h, -entry.fitOffset.v, 0));
+    reportHostResult(xt::calls::BoxOp1804(entry.item, -entry.fitOffset.h, -entry.fitOffset.v, 0));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "amplex/commands/restore_item.h"
 #include "amplex/engine/data_blocks.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "xtapi/text_records.h"
@@ -49,6 +50,7 @@ void markChain(int32_t box)
 {
     TextDoneMarker marker{};
     std::memcpy(marker.text, "textdone", sizeof marker.text);
+    // Unmarked, the story comes back once for each box of the chain, to the same values.
     xt::Handle block = xt::calls::NewHandle(sizeof marker);
     if (!block)
         return;
@@ -72,9 +74,11 @@ void restoreAnchoredItems(int32_t story, int32_t box, int32_t length)
     int32_t position = 0;
     uint8_t found = 0;
     while (position >= 0 && position < length) {
-        if (xt::calls::FindNextAnchor(story, &position, length, 1, 0, 1, 0, &found) != 0 || !found || position < 0)
+        if (watched(xt::calls::FindNextAnchor(story, &position, length, 1, 0, 1, 0, &found)) != 0 || !found || position < 0)
             return;
         const int32_t item = xt::calls::GetAnchoredItem(story, position, box);
+        if (item < 0)
+            noteHostFailure();  // 0 is an anchor whose item is gone; -1 the host failing
         const auto entry = std::find_if(entries.begin(), entries.end(),
             [item](const UndoEntry& e) { return e.item == item && e.AnchoredItem != 0; });
         if (item != 0 && entry != entries.end())
@@ -86,10 +90,12 @@ void restoreAnchoredItems(int32_t story, int32_t box, int32_t length)
 void restoreCharacterRuns(int32_t story, const CharRunNode* node)
 {
     for (; node; node = node->next) {
-        xt::calls::SetTextSelection(story, node->start, node->end, 0);
-        xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharSize), node->attributes.size);
-        xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharTracking), node->attributes.tracking);
-        xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharHorizontalScale), node->attributes.horizontalScale);
+        // Unselected, the run's values would land on the run selected before.
+        if (watched(xt::calls::SetTextSelection(story, node->start, node->end, 0)) != 0)
+            continue;
+        watched(xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharSize), node->attributes.size));
+        watched(xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharTracking), node->attributes.tracking));
+        watched(xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharHorizontalScale), node->attributes.horizontalScale));
     }
 }
 
@@ -97,10 +103,10 @@ void restoreParagraphRuns(int32_t story, const ParaRunNode* node)
 {
     for (; node; node = node->next) {
         if (node->hasTabs)
-            xt::calls::SetTextRunAttribute(story, node->start, node->end, xt::kParaTabs,
-                reinterpret_cast<intptr_t>(node->tabs.entries), 0);
+            watched(xt::calls::SetTextRunAttribute(story, node->start, node->end, xt::kParaTabs,
+                reinterpret_cast<intptr_t>(node->tabs.entries), 0));
         for (const ParagraphField& field : kParagraphFields)
-            xt::calls::SetTextRunAttribute(story, node->start, node->end, field.code, field.value(node->attributes), 0);
+            watched(xt::calls::SetTextRunAttribute(story, node->start, node->end, field.code, field.value(node->attributes), 0));
     }
 }
 
@@ -116,13 +122,14 @@ void RestoreTextBox(const UndoEntry& entry)
     markChain(entry.item);
     int32_t story = 0, selStart = 0, selEnd = 0, length = 0;
     xt::calls::SetCurrentBox(entry.item);
-    if (xt::calls::GetBoxTextInfo(entry.item, &story, &selStart, &selEnd, &length) != 0 || story == 0)
+    // The entry holds runs, so the item had a story when it was recorded.
+    if (watched(xt::calls::GetBoxTextInfo(entry.item, &story, &selStart, &selEnd, &length)) != 0 || story == 0)
         return;
     restoreAnchoredItems(story, entry.item, length);
     xt::calls::StoryMode1375(0);
     restoreCharacterRuns(story, entry.charRuns);
     restoreParagraphRuns(story, entry.paraRuns);
-    xt::calls::SetTextSelection(story, selStart, selEnd, 0);
+    watched(xt::calls::SetTextSelection(story, selStart, selEnd, 0));
 }
 
 void clearUndoneMarkers()

@@ -16,6 +16,8 @@
 #include "amplex/description.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/fixed_math.h"
+#include "amplex/engine/host_failures.h"
+#include "amplex/engine/scale_warning.h"
 #include "amplex/settings.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
@@ -24,6 +26,9 @@ namespace amplex {
 namespace {
 
 constexpr int32_t kUndoStepKind = 8;
+constexpr const char* kSelectionUnknown = "Amplex could not find out what is selected, so nothing was scaled.";
+constexpr const char* kSelectionUnfinished =
+    "Amplex could not finish scaling: the host refused a change, so some items may be left part scaled.";
 
 /// Step 4: the page values that the "Fit to" entries and document scaling read.
 PageFacts takePageValues()
@@ -68,7 +73,7 @@ void makeFitToMove(int32_t box, xt::FixedPoint move)
 {
     if (box == 0 || (move.v == 0 && move.h == 0))
         return;
-    xt::calls::HostResult3184(xt::calls::BoxOp1804(box, move.h, move.v, 1));
+    reportHostResult(xt::calls::BoxOp1804(box, move.h, move.v, 1));
     engineState().setSelectionBounds(movedBy(engineState().selectionBounds(), move));
     engineState().setFitOffset(move);
 }
@@ -82,7 +87,10 @@ void runEngine(CommandKind kind, int16_t pageCount)
         xt::calls::UndoOp2951(0, kAmplexId, kUndoStepKind);
     if (s.ScaleWhat == ScaleSelectionOnly) {
         commandState().setRecordedSettings(s);
+        const HostFailureWatch watch;
         runSelectionScale();
+        if (watch.failed())
+            ShowScaleWarning(kSelectionUnfinished);
     } else {
         if (s.ScaleWhat == ScaleDocument) {
             documentRun().setPageRange({1, pageCount});
@@ -128,14 +136,25 @@ void runScaleSteps(CommandKind kind, int32_t box)
     adjustAfterScale();
 }
 
+bool selectionUnknown(const HostFailureWatch& watch)
+{
+    if (!watch.failed())
+        return false;
+    ShowScaleWarning(kSelectionUnknown);
+    return true;
+}
+
 void ScaleWithSettings()
 {
     engineState().setFitOffset({});
+    const HostFailureWatch watch;
     const int32_t box = beginCommand();
     if (box != 0)
         measureSelection(box);
     else
         measurePage(readPageFacts(documentRun().documentRef()));
+    if (selectionUnknown(watch))
+        return;
     if (currentSettings().ScaleByPercent == 0)
         applySizeMode();
     runScaleSteps(CommandKind::Palette, box);
@@ -166,8 +185,11 @@ void ScaleWithDialog()
 {
     if (commandState().dialogOpen())
         return;
+    const HostFailureWatch watch;
     const int32_t box = beginCommand();
     prepareForDialog(box, ServiceTest::Apply);
+    if (selectionUnknown(watch))
+        return;
     if (!runScaleDialog())
         return;
     runScaleSteps(CommandKind::Dialog, currentItem());

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "amplex/commands/selection_measure.h"
+#include "amplex/engine/host_failures.h"
 
 namespace amplex {
 
@@ -20,6 +21,8 @@ void ScaleWithDialog();
 
 /// Takes the current document and its page count; returns the current item (0 for none).
 int32_t beginCommand();
+/// Shows that the selection could not be read when a host call failed since `watch` began.
+bool selectionUnknown(const HostFailureWatch& watch);
 
 /// Measures the selection, or with no current item the first page, before the dialog opens; the
 /// dialog starts on "Selection" or "Document" accordingly.

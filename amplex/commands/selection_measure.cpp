@@ -4,6 +4,7 @@
 #include "amplex/commands/command_state.h"
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/settings.h"
 #include "foundation/binding.h"
 #include "xtapi/box_record.h"
@@ -43,7 +44,7 @@ bool companionKeepsBox(int32_t box)
 void measureSelection(int32_t box, ServiceTest test)
 {
     Fixed bounds[4] = {};
-    xt::calls::ItemOp224(box, bounds, 0, 0);
+    watched(xt::calls::ItemOp224(box, bounds, 0, 0));
     engineState().setSelectionBounds({bounds[0], bounds[1], bounds[2], bounds[3]});
     commandState().setNoSelection(false);
     const bool itemTool = xt::calls::GetCurrentTool() == kItemTool;

@@ -13,6 +13,8 @@
 #include "amplex/commands/restore_text_box.h"
 #include "amplex/commands/selection_measure.h"
 #include "amplex/engine/engine_state.h"
+#include "amplex/engine/host_failures.h"
+#include "amplex/engine/scale_warning.h"
 #include "amplex/settings.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
@@ -21,6 +23,10 @@ namespace amplex {
 namespace {
 
 constexpr int32_t kRefresh = 1;
+constexpr const char* kUndoUnfinished =
+    "Amplex could not finish undoing the scale: the host refused a change. Some items may keep their new size.";
+constexpr const char* kRedoUnfinished =
+    "Amplex could not finish scaling again: the host refused a change. Some items may keep their old size.";
 
 int32_t windowPage()
 {
@@ -66,7 +72,7 @@ void repeatFitMove(const UndoEntry& first)
         return;
     const int32_t box = currentItem();
     if (box != 0)
-        xt::calls::HostResult3184(xt::calls::BoxOp1804(box, first.fitOffset.h, first.fitOffset.v, 1));
+        reportHostResult(xt::calls::BoxOp1804(box, first.fitOffset.h, first.fitOffset.v, 1));
 }
 
 /// The same engine the recorded scale ran; returns whether it was a scale of the selection.
@@ -114,6 +120,9 @@ void RedoScale()
         return;
     const int32_t page = windowPage();
     const std::vector<UndoEntry> entries = undoEntries();
+    // Entries the host could not give back leave nothing to scale again.
+    if (entries.empty())
+        return;
     const std::vector<UndoEntry> replay = replayEntries(entries);
     const std::vector<int32_t> regrouped = undoList().regroupedGroups();
     RecordedSettingsScope settings;
@@ -133,8 +142,11 @@ int32_t OnUndoScale(void*)
     takeCurrentDocument();
     engineState().beginScale();
     if (!undoList().empty()) {
+        const HostFailureWatch watch;
         UndoScale();
         adjustAfterScale();
+        if (watch.failed())
+            ShowScaleWarning(kUndoUnfinished);
     }
     undoList().setReplayActive(true);
     engineState().endScale(false);
@@ -147,8 +159,11 @@ int32_t OnRedoScale(void*)
     engineState().beginScale();
     if (undoList().replayActive()) {
         if (!undoList().empty()) {
+            const HostFailureWatch watch;
             RedoScale();
             adjustAfterScale();
+            if (watch.failed())
+                ShowScaleWarning(kRedoUnfinished);
         }
         undoList().setReplayActive(false);
     }

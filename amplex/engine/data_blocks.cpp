@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {
@@ -76,7 +77,7 @@ int32_t SetXtData(int32_t object, int16_t level, xt::FourLetterCode id, xt::Hand
 {
     const int32_t holder = holderOf(object, level);
     if (holder != 0)
-        xt::calls::SetXtDataBlock(holder, id, data);
+        watched(xt::calls::SetXtDataBlock(holder, id, data));
     return 0;
 }
 

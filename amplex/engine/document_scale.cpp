@@ -4,13 +4,24 @@
 
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/document_steps.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/master_scale.h"
 #include "amplex/engine/page_setup_scale.h"
 #include "amplex/engine/page_walk.h"
 #include "amplex/engine/scale_page_range.h"
+#include "amplex/engine/scale_warning.h"
 #include "foundation/binding.h"
 
 namespace amplex {
+namespace {
+
+constexpr const char* kPageSetupUnread =
+    "Amplex could not read the page set-up of the document, so it left the document as it was.";
+constexpr const char* kScaleUnfinished =
+    "Amplex could not finish scaling the document: the host refused a change. The document may be "
+    "partly scaled; close it without saving to keep the version last saved.";
+
+} // namespace
 
 void ScaleDocument()
 {
@@ -22,12 +33,18 @@ void ScaleDocument()
     xt::calls::SetCurrentTool(0);
     if (refusedOnMasterPage())
         return;
+    const HostFailureWatch watch;
     xt::calls::UndoOp2958(1);
     const PageSetupPlan plan = readPageSetup();
+    if (watch.failed()) {
+        xt::calls::UndoOp2958(0);
+        ShowScaleWarning(kPageSetupUnread);
+        return;
+    }
     enlargePages(plan);
     const xt::WindowRef window = runWindow();
     if (scalesWholeDocument())
-        xt::calls::HostResult3184(xt::calls::LayoutWindowOp3544(window, 0));
+        reportHostResult(xt::calls::LayoutWindowOp3544(window, 0));
     xt::calls::XgdOp674(window);
     int32_t currentPage = 1;
     xt::calls::GetWindowValue3563(window, &currentPage);
@@ -50,6 +67,8 @@ void ScaleDocument()
         xt::calls::DocumentOp870(run.documentRef(), currentPage);
     xt::calls::SetCursorKind(0);
     xt::calls::UndoOp2958(0);
+    if (watch.failed())
+        ShowScaleWarning(kScaleUnfinished);
 }
 
 } // namespace amplex

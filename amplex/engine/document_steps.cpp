@@ -8,6 +8,7 @@
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/guide_scale.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/page_test.h"
 #include "amplex/engine/page_walk.h"
 #include "amplex/engine/scale_warning.h"
@@ -27,7 +28,7 @@ xt::FixedPoint originFor(int32_t page, const xt::PlaceRecord& place)
     if (!scalesWholeDocument() || place.placeInSpread == 0)
         return pageCorner(place);
     xt::PlaceRecord first = place;
-    xt::calls::PageOp3594(runWindow(), page - place.placeInSpread, 0, &first);
+    watched(xt::calls::PageOp3594(runWindow(), page - place.placeInSpread, 0, &first));
     return pageCorner(first);
 }
 
@@ -61,12 +62,12 @@ void scalePage(int32_t page)
     const xt::WindowRef window = runWindow();
     const int32_t number = page + run.pageOffset();
     xt::PlaceRecord place{};
-    if (xt::calls::PageOp3594(window, number, 0, &place) != 0)
+    if (watched(xt::calls::PageOp3594(window, number, 0, &place)) != 0)
         return;
     setCurrentScalePage(place.pageKey);
     engineState().setDocumentScalingActive(run.onMasterPage());
     // A page the host does not make current is skipped rather than scaling the page left current.
-    if (xt::calls::DocumentOp868(window, number) == 0) {
+    if (watched(xt::calls::DocumentOp868(window, number)) == 0) {
         if (scalesWholeDocument()) {
             uint8_t ownGeometry = 0;
             xt::calls::DocumentOp2783(run.documentRef(), &ownGeometry);
@@ -90,13 +91,13 @@ void scaleGuidesAndGrid(PageRange range, const PageSetupPlan& plan)
         Fixed increment = 0;
         // A value the host could not give is left as it is, rather than written back as zero.
         const int32_t startStatus = xt::calls::XpgOp982(ref, &start);
-        xt::calls::HostResult3184(startStatus);
+        reportHostResult(startStatus);
         const int32_t incrementStatus = xt::calls::XpgOp978(ref, &increment);
-        xt::calls::HostResult3184(incrementStatus);
+        reportHostResult(incrementStatus);
         if (startStatus == 0)
-            xt::calls::HostResult3184(xt::calls::XpgOp983(ref, xt::calls::FixedMultiply(start, settings.VerticalFactor)));
+            reportHostResult(xt::calls::XpgOp983(ref, xt::calls::FixedMultiply(start, settings.VerticalFactor)));
         if (incrementStatus == 0)
-            xt::calls::HostResult3184(
+            reportHostResult(
                 xt::calls::XpgOp979(ref, xt::calls::FixedMultiply(increment, settings.VerticalFactor)));
     }
     writeScaledMargins(plan);
@@ -110,13 +111,13 @@ void finishPageSize(const PageSetupPlan& plan, int32_t currentPage)
     xt::calls::SetCurrentTool(0);
     xt::calls::DocumentOp459(ref, 1);
     if (scalesWholeDocument()) {
-        xt::calls::HostResult3184(xt::calls::LayoutWindowOp3544(window, 0));
+        reportHostResult(xt::calls::LayoutWindowOp3544(window, 0));
         xt::calls::XgdOp674(window);
-        xt::calls::DocumentOp868(window, currentPage);
+        watched(xt::calls::DocumentOp868(window, currentPage));
     }
     reducePages(plan);
     xt::calls::XgdOp674(window);
-    xt::calls::HostResult3184(xt::calls::XpgOp947(ref));
+    reportHostResult(xt::calls::XpgOp947(ref));
 }
 
 bool refusedOnMasterPage()

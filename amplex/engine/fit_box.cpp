@@ -8,6 +8,7 @@
 
 #include "amplex/engine/box_record_lease.h"
 #include "amplex/engine/fit_session.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/layout_probe.h"
 #include "amplex/settings.h"
 #include "foundation/binding.h"
@@ -36,7 +37,7 @@ bool reshape(BoxRecord* record, int32_t box, const FixedRect& from, const FixedR
         return false;
     if (xt::calls::XsiOp1289(record->geometry.shapeData, &from, &to) != 0)
         return false;
-    return xt::calls::BoxRecordOp3010(record, box, 0, 1) == 0;
+    return watched(xt::calls::BoxRecordOp3010(record, box, 0, 1)) == 0;
 }
 
 /// The bottom of a box set to `top + depth`, for rectangles and shaped items alike.
@@ -179,7 +180,7 @@ bool GrowBoxBy(xt::BoxRecord* record, int32_t box, xt::Fixed delta)
         if (rect.bottom < rect.top)
             return false;
         record->geometry.rect = rect;
-        return xt::calls::BoxRecordOp3010(record, box, 0, 1) == 0;
+        return watched(xt::calls::BoxRecordOp3010(record, box, 0, 1)) == 0;
     }
     if (!xt::shape::hasShapeData(record->shape))
         return false;

@@ -65,17 +65,21 @@ void setToolFor(GroupUse use)
 }
 
 /// First pass: records every member and brings the origin to the members' common upper left, so
-/// that they all scale about one point.
-void recordMembersAndFindOrigin(const Members& members, GroupUse use)
+/// that they all scale about one point. Returns each member's route, from the same record: a
+/// member whose record the host would not give has none and is left as it is.
+std::vector<Route> recordMembersAndFindOrigin(const Members& members, GroupUse use)
 {
     const bool selection = scalingSelection();
     const bool centred = currentSettings().ScaleFrom == FromCenterOfSelection;
-    for (const int32_t member : members) {
+    std::vector<Route> routes(members.size(), Route{OriginRule::Rectangle, ScalerId::None});
+    for (size_t i = 0; i < members.size(); ++i) {
+        const int32_t member = members[i];
         setToolFor(use);
         xt::calls::SetCurrentBox(member);
         BoxRecordLease record = BoxRecordLease::of(member);
         if (!record)
             continue;
+        routes[i] = selectionRoute(record->kind, record->shape);
         const Anchored anchored = use == GroupUse::Anchored ? Anchored::Yes : Anchored::No;
         if (selection)
             recordItemFromRecord(member, *record.get(), anchored, Replay::No);
@@ -84,6 +88,7 @@ void recordMembersAndFindOrigin(const Members& members, GroupUse use)
         if (const auto corner = ownUpperLeft(member, *record.get()))
             engineState().lowerOriginTo(*corner);
     }
+    return routes;
 }
 
 void scaleTextMember(int32_t member, GroupUse use)
@@ -98,18 +103,16 @@ void scaleTextMember(int32_t member, GroupUse use)
 }
 
 /// Second pass: each member goes to its scaler. A member group may come back as a new reference.
-void scaleMembers(Members& members, GroupUse use)
+/// An item's kind and shape never change, so the routes of the first pass still hold.
+void scaleMembers(Members& members, const std::vector<Route>& routes, GroupUse use)
 {
-    for (int32_t& member : members) {
+    for (size_t i = 0; i < members.size(); ++i) {
+        int32_t& member = members[i];
+        const Route route = routes[i];
         setToolFor(use);
         xt::calls::SetCurrentBox(member);
-        Route route{};
-        {
-            BoxRecordLease record = BoxRecordLease::of(member);
-            if (!record)
-                continue;
-            route = selectionRoute(record->kind, record->shape);
-        }
+        if (route.scaler == ScalerId::None)
+            continue;
         if (route.scaler == ScalerId::Group)
             member = ScaleGroup();
         else if (route.scaler == ScalerId::TextBox)
@@ -167,8 +170,8 @@ int32_t scaleGroupAs(int32_t group, GroupUse use)
         return group;
     }
     xt::calls::XgsOp711(group);
-    recordMembersAndFindOrigin(*members, use);
-    scaleMembers(*members, use);
+    const std::vector<Route> routes = recordMembersAndFindOrigin(*members, use);
+    scaleMembers(*members, routes, use);
     xt::calls::SetCurrentTool(kItemTool);
 
     int32_t result = group;

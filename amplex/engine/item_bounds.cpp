@@ -2,6 +2,7 @@
 #include "amplex/engine/item_bounds.h"
 
 #include "amplex/engine/box_record_lease.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/scale_factors.h"
 #include "foundation/binding.h"
 
@@ -14,19 +15,21 @@ constexpr int16_t kLineDownType = 2;
 bool isLineItem(int32_t item)
 {
     int16_t type = 0;
-    if (xt::calls::GetBoxType(item, &type) != 0)
+    if (watched(xt::calls::GetBoxType(item, &type)) != 0)
         return false;
     return type == kLineType || type == kLineDownType;
 }
 
 /// Runs the host's forward transform of the line on one corner of the record. The host's transform
 /// works on corners moved in by a point, so the point goes on before and comes off after.
-FixedPoint transformCorner(int32_t item, BoxRecordLease& record, size_t cornerOffset)
+/// Empty when the host could not transform it.
+std::optional<FixedPoint> transformCorner(int32_t item, BoxRecordLease& record, size_t cornerOffset)
 {
     FixedPoint end{};
     const int32_t context = xt::calls::XgfOp661(item, &end);
-    xt::calls::XgfOp672(record.fieldAddress(cornerOffset), context);
-    return {difference(end.v, xt::kFixedOne), difference(end.h, xt::kFixedOne)};
+    if (watched(xt::calls::XgfOp672(record.fieldAddress(cornerOffset), context)) != 0)
+        return std::nullopt;
+    return FixedPoint{difference(end.v, xt::kFixedOne), difference(end.h, xt::kFixedOne)};
 }
 
 } // namespace
@@ -42,9 +45,11 @@ std::optional<LineEnds> GetItemBounds(int32_t item)
     const FixedRect rect = record->geometry.rect;
     record->geometry.rect = FixedRect{sum(rect.top, xt::kFixedOne), sum(rect.left, xt::kFixedOne),
         sum(rect.bottom, xt::kFixedOne), sum(rect.right, xt::kFixedOne)};
-    const FixedPoint first = transformCorner(item, record, xt::kRecordTopLeft);
-    const FixedPoint second = transformCorner(item, record, xt::kRecordBottomRight);
-    return LineEnds{first, second};
+    const auto first = transformCorner(item, record, xt::kRecordTopLeft);
+    const auto second = transformCorner(item, record, xt::kRecordBottomRight);
+    if (!first || !second)
+        return std::nullopt;
+    return LineEnds{*first, *second};
 }
 
 std::optional<FixedPoint> ownUpperLeft(int32_t item)

@@ -3,6 +3,7 @@
 
 #include "amplex/engine/drop_shadow.h"
 #include "amplex/engine/engine_state.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/scale_factors.h"
 #include "foundation/binding.h"
 #include "foundation/component_calls.h"
@@ -56,7 +57,7 @@ CurrentItemKeeper::~CurrentItemKeeper()
 int32_t currentItem()
 {
     int32_t item = 0;
-    xt::calls::GetCurrentBox(&item);
+    watched(xt::calls::GetCurrentBox(&item));
     return item;
 }
 

@@ -3,6 +3,7 @@
 
 #include "amplex/engine/box_record_lease.h"
 #include "amplex/engine/fixed_math.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/item_bounds.h"
 #include "amplex/engine/line_scaler.h"
 #include "amplex/engine/scale_factors.h"
@@ -45,12 +46,13 @@ Fixed minusPoint(Fixed value)
     return difference(value, xt::kFixedOne);
 }
 
-/// Writes into one corner of the record the point the host's transform takes to `wanted`.
-void placeCorner(int32_t item, BoxRecordLease& record, size_t cornerOffset, FixedPoint wanted)
+/// Writes into one corner of the record the point the host's transform takes to `wanted`; false
+/// when the host could not transform it.
+bool placeCorner(int32_t item, BoxRecordLease& record, size_t cornerOffset, FixedPoint wanted)
 {
     const FixedPoint shifted{plusPoint(wanted.v), plusPoint(wanted.h)};
     const int32_t context = xt::calls::XgfOp662(item, record.fieldAddress(cornerOffset));
-    xt::calls::XgfOp672(&shifted, context);
+    return watched(xt::calls::XgfOp672(&shifted, context)) == 0;
 }
 
 } // namespace
@@ -78,20 +80,21 @@ void SetLineLengthAndAngle(int32_t item, FixedPoint first, FixedPoint second)
     const auto ends = GetItemBounds(item);
     if (!ends)
         return;
-    xt::calls::HostResult3184(xt::calls::BoxOp1804(
+    reportHostResult(xt::calls::BoxOp1804(
         item, difference(first.h, ends->first.h), difference(first.v, ends->first.v), 0));
 }
 
 void MoveLineEnds(int32_t item, FixedPoint first, FixedPoint second)
 {
     int16_t type = 0;
-    if (xt::calls::GetBoxType(item, &type) != 0 || !xt::shape::isLine(static_cast<uint8_t>(type)))
+    if (watched(xt::calls::GetBoxType(item, &type)) != 0 || !xt::shape::isLine(static_cast<uint8_t>(type)))
         return;
     BoxRecordLease record = BoxRecordLease::of(item);
     if (!record)
         return;
-    placeCorner(item, record, xt::kRecordTopLeft, first);
-    placeCorner(item, record, xt::kRecordBottomRight, second);
+    // A corner left untransformed would store the line somewhere else entirely.
+    if (!placeCorner(item, record, xt::kRecordTopLeft, first) || !placeCorner(item, record, xt::kRecordBottomRight, second))
+        return;
     const FixedRect rect = record->geometry.rect;
     record->geometry.rect =
         FixedRect{minusPoint(rect.top), minusPoint(rect.left), minusPoint(rect.bottom), minusPoint(rect.right)};

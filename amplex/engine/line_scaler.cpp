@@ -55,9 +55,7 @@ bool sameEnds(const LineEnds& a, const LineEnds& b)
     return a.first.v == b.first.v && a.first.h == b.first.h && a.second.v == b.second.v && a.second.h == b.second.h;
 }
 
-} // namespace
-
-void ScaleLine(int32_t item)
+void scaleLine(int32_t item, const std::optional<LineEnds>& known)
 {
     xt::calls::SetCurrentBox(item);
     const int32_t line = currentItem();
@@ -67,7 +65,8 @@ void ScaleLine(int32_t item)
     scaleShadowIfPresent(item);
 
     BoxRecordLease record = BoxRecordLease::ofCurrentItem();
-    const auto ends = GetItemBounds(line);
+    // The shadow step moves no end, so ends read before it still hold.
+    const auto ends = known && line == item ? known : GetItemBounds(line);
     if (!record || !ends)
         return;
     const bool byEnds = writtenByEnds(record);
@@ -85,6 +84,18 @@ void ScaleLine(int32_t item)
         MoveLineEnds(line, scaled.first, scaled.second);
     else
         SetLineLengthAndAngle(line, scaled.first, scaled.second);
+}
+
+} // namespace
+
+void ScaleLine(int32_t item)
+{
+    scaleLine(item, std::nullopt);
+}
+
+void ScaleLine(int32_t item, const LineEnds& ends)
+{
+    scaleLine(item, ends);
 }
 
 void ScaleLineItem(int32_t item)

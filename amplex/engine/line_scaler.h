@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "amplex/engine/item_bounds.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {
@@ -12,6 +13,8 @@ using xt::FixedPoint;
 
 /// Scales the line `item` (shape 1 or 2) about the engine's origin.
 void ScaleLine(int32_t item);
+/// The same, for a line whose end points the caller has just read and nothing has moved since.
+void ScaleLine(int32_t item, const LineEnds& ends);
 
 /// `ScaleLine` inside the host's edit bracket, for lines of shape 2; the current item is kept.
 void ScaleLineItem(int32_t item);

@@ -1,6 +1,7 @@
 // Page set-up for a document scale: read, scale the margins, and apply a new page size through
 // the host's page set-up records.
 #include "amplex/engine/page_setup_scale.h"
+#include "amplex/engine/host_failures.h"
 
 #include <iterator>
 
@@ -26,13 +27,13 @@ void applyPageSize(const PageSetupPlan& plan, Fixed width, Fixed height)
 {
     const xt::DocumentRef ref = documentRun().documentRef();
     xt::TextObject name = nullptr;
-    xt::calls::XpkOp3141(ref, &name);
+    watched(xt::calls::XpkOp3141(ref, &name));
     void* setup = nullptr;
-    xt::calls::XpkOp5070(height, width, plan.margins, plan.facing, plan.columns, plan.gutter, 0,
-        plan.pageCount, 0, &setup);
+    watched(xt::calls::XpkOp5070(height, width, plan.margins, plan.facing, plan.columns, plan.gutter, 0,
+        plan.pageCount, 0, &setup));
     if (setup) {
         int32_t out = 0;
-        xt::calls::XpkOp3146(ref, name, xt::kPageSetupDocument, setup, &out);
+        watched(xt::calls::XpkOp3146(ref, name, xt::kPageSetupDocument, setup, &out));
         xt::calls::XpkOp3183(setup);
     }
     if (name)
@@ -57,17 +58,15 @@ PageSetupPlan readPageSetup()
     const ScaleSettings& settings = currentSettings();
     PageSetupPlan plan;
     Fixed* m = plan.margins;
-    const int32_t marginStatus = xt::calls::XdgOp512(ref, &m[0], &m[1], &m[2], &m[3]);
-    xt::calls::HostResult3184(marginStatus);
-    plan.marginsRead = marginStatus == 0;
-    xt::calls::HostResult3184(xt::calls::XdgOp510(ref, &plan.columns));
+    reportHostResult(xt::calls::XdgOp512(ref, &m[0], &m[1], &m[2], &m[3]));
+    reportHostResult(xt::calls::XdgOp510(ref, &plan.columns));
     xt::PageInfo info{};
     xt::calls::GetPageInfo(ref, &info);
     plan.pageCount = info.pageCount;
-    xt::calls::XdnOp519(ref, &plan.width);
-    xt::calls::XdnOp520(ref, &plan.height);
-    xt::calls::XdgOp509(ref, &plan.gutter);
-    xt::calls::HostResult3184(xt::calls::DocumentOp490(ref, &plan.facing));
+    watched(xt::calls::XdnOp519(ref, &plan.width));
+    watched(xt::calls::XdnOp520(ref, &plan.height));
+    watched(xt::calls::XdgOp509(ref, &plan.gutter));
+    reportHostResult(xt::calls::DocumentOp490(ref, &plan.facing));
     xt::calls::ToolboxOp2844(xt::calls::GetDocumentValue464());
     // Top and bottom lie along the vertical axis, left and right along the horizontal one.
     for (int i = 0; i < 4; ++i)
@@ -103,10 +102,8 @@ void reducePages(const PageSetupPlan& plan)
 
 void writeScaledMargins(const PageSetupPlan& plan)
 {
-    if (!plan.marginsRead)
-        return;
     const Fixed* m = plan.margins;
-    xt::calls::HostResult3184(xt::calls::XpgOp2573(documentRun().documentRef(), m[0], m[1], m[2], m[3]));
+    reportHostResult(xt::calls::XpgOp2573(documentRun().documentRef(), m[0], m[1], m[2], m[3]));
 }
 
 bool paperSizeOf(int16_t choice, PaperSize& size)

@@ -16,9 +16,6 @@ struct PageSetupPlan {
     Fixed height = 0;
     /// Top, bottom (vertical factor), left, right (horizontal factor).
     Fixed margins[4] = {};
-    /// False when the host could not give the margins: they are then not written back, so a failed
-    /// read cannot leave the pages with margins of zero.
-    bool marginsRead = false;
     int32_t columns = 1;
     Fixed gutter = 0;
     int32_t facing = 0;
@@ -26,6 +23,7 @@ struct PageSetupPlan {
 };
 
 /// Reads the current document's set-up and scales its margins (and, with "Anchored Boxes", the gutter).
+/// A read the host fails is noted for the caller's HostFailureWatch, which then changes nothing.
 PageSetupPlan readPageSetup();
 
 /// Enlarges the pages before the items scale, along the axes whose factor is above 1.0, when

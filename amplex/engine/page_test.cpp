@@ -1,6 +1,7 @@
 // The page test of the scalers.
 #include "amplex/engine/page_test.h"
 
+#include "amplex/engine/host_failures.h"
 #include "amplex/settings.h"
 #include "foundation/binding.h"
 
@@ -26,7 +27,7 @@ bool IsOnScaledPage()
     if (currentSettings().ScaleWhat != ScalePageRange)
         return true;
     int32_t item = 0;
-    xt::calls::HostResult3184(xt::calls::GetCurrentBox(&item));
+    reportHostResult(xt::calls::GetCurrentBox(&item));
     ItemPlace place{};
     if (item == 0 || xt::calls::GetBoxBounds(item, 0, &place) != 0)
         return false;

@@ -4,6 +4,7 @@
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/host_command.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/scale_selection.h"
 
 namespace amplex {
@@ -29,7 +30,7 @@ void scaleItemsOfCurrentPage(xt::FixedPoint origin)
 xt::WindowRef runWindow()
 {
     xt::WindowRef window = 0;
-    xt::calls::GetDocumentWindow(documentRun().documentRef(), &window);
+    watched(xt::calls::GetDocumentWindow(documentRun().documentRef(), &window));
     return window;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/text_passes.h"
 #include "foundation/binding.h"
 #include "xtapi/text_records.h"
@@ -74,7 +75,7 @@ bool gateOpen(Gate gate)
 std::optional<Fixed> paragraphValue(int32_t story, Selection selection, int32_t code)
 {
     Fixed value = 0;
-    if (xt::calls::GetTextRunAttribute(story, selection.start, selection.end, code, nullptr, &value) != 0)
+    if (watched(xt::calls::GetTextRunAttribute(story, selection.start, selection.end, code, nullptr, &value)) != 0)
         return std::nullopt;
     if (value == xt::kMixedValue)
         return std::nullopt;
@@ -91,23 +92,40 @@ void scaleRule(int32_t story, Selection selection, const ParagraphRule& rule, co
     if (!value)
         return;
     const Fixed scaled = xt::calls::FixedMultiply(*value, factorOf(rule.factor, factors));
-    xt::calls::SetTextRunAttribute(story, selection.start, selection.end, rule.code, scaled, 0);
+    watched(xt::calls::SetTextRunAttribute(story, selection.start, selection.end, rule.code, scaled, 0));
+}
+
+/// The tab list of the paragraph's tab reference; its entries are null when it has none or the host
+/// could not give them (a failure only when the paragraph has tab stops to give).
+xt::TabList tabListOf(int32_t story, int32_t tabReference)
+{
+    int32_t context = 0;
+    xt::calls::GetStoryTabContext(story, &context);
+    xt::TabList list{};
+    const int32_t status = xt::calls::GetTabList(context, tabReference, &list);
+    if (tabReference != 0 && (status != 0 || !list.entries))
+        noteHostFailure();
+    return list;
 }
 
 void scaleTabStops(int32_t story, Selection selection, Fixed factor)
 {
     xt::ParagraphRecord paragraph{};
     Fixed unused = 0;
-    if (xt::calls::GetTextRunAttribute(story, selection.start, selection.end, xt::kParaAttributes, &paragraph, &unused) != 0)
+    if (watched(xt::calls::GetTextRunAttribute(story, selection.start, selection.end, xt::kParaAttributes, &paragraph, &unused)) != 0)
         return;
-    int32_t context = 0;
-    xt::calls::GetStoryTabContext(story, &context);
-    xt::TabList list{};
-    xt::calls::GetTabList(context, paragraph.tabReference, &list);
+    const xt::TabList list = tabListOf(story, paragraph.tabReference);
     xt::Handle entries = list.entries;
     if (!entries)
         return;
-    const int32_t held = xt::calls::GetHandleSize(entries) / static_cast<int32_t>(sizeof(xt::TabEntry));
+    const int32_t size = xt::calls::GetHandleSize(entries);
+    // Unmeasured, the stops would go back unscaled as though they were scaled.
+    if (size < 0) {
+        noteHostFailure();
+        xt::calls::DisposeHandle(entries);
+        return;
+    }
+    const int32_t held = size / static_cast<int32_t>(sizeof(xt::TabEntry));
     const int32_t count = std::clamp<int32_t>(list.count, 0, held);
     for (int32_t i = 0; i < count; ++i) {
         const size_t at = static_cast<size_t>(i) * sizeof(xt::TabEntry);
@@ -115,23 +133,26 @@ void scaleTabStops(int32_t story, Selection selection, Fixed factor)
         entry.position = xt::calls::FixedMultiply(entry.position, factor);
         xt::writeAt(*entries, entry, at);
     }
-    xt::calls::SetTextRunAttribute(story, selection.start, selection.end, xt::kParaTabs,
-        reinterpret_cast<intptr_t>(entries), 0);
+    watched(xt::calls::SetTextRunAttribute(story, selection.start, selection.end, xt::kParaTabs,
+        reinterpret_cast<intptr_t>(entries), 0));
     xt::calls::DisposeHandle(entries);
 }
 
+/// The character at `position`, which lies inside the story: the host has one to give.
 std::optional<uint16_t> characterAt(int32_t story, int32_t position)
 {
     uint16_t character = 0;
-    if (xt::calls::GetTextChars(story, position, 1, &character) != 0)
+    if (watched(xt::calls::GetTextChars(story, position, 1, &character)) != 0)
         return std::nullopt;
     return character;
 }
 
-/// Selects the paragraph end at `position` and gives back the selection as the host made it.
-Selection selectParagraphEnd(int32_t story, int32_t position, int32_t end)
+/// Selects the paragraph end at `position` and gives back the selection as the host made it; empty
+/// when the host would not select it, since the paragraph selected before is not this one.
+std::optional<Selection> selectParagraphEnd(int32_t story, int32_t position, int32_t end)
 {
-    xt::calls::SetTextSelection(story, position, std::min(position + 1, end), 0);
+    if (watched(xt::calls::SetTextSelection(story, position, std::min(position + 1, end), 0)) != 0)
+        return std::nullopt;
     Selection selection{position, std::min(position + 1, end)};
     xt::calls::GetTextSelection(story, &selection.start, &selection.end, 0);
     return selection;
@@ -146,11 +167,12 @@ void scaleParagraphs(int32_t story, const TextFactors& factors, const StoryRange
         const auto character = characterAt(story, p);
         const bool endsStory = p == range.end - 1 && !range.runsOn;
         if (character && (xt::isParagraphEnd(*character) || endsStory)) {
-            const Selection selection = selectParagraphEnd(story, p, range.end);
-            for (const ParagraphRule& rule : kParagraphRules)
-                scaleRule(story, selection, rule, factors);
-            if (tabs)
-                scaleTabStops(story, selection, factors.plain.h);
+            if (const auto selection = selectParagraphEnd(story, p, range.end)) {
+                for (const ParagraphRule& rule : kParagraphRules)
+                    scaleRule(story, *selection, rule, factors);
+                if (tabs)
+                    scaleTabStops(story, *selection, factors.plain.h);
+            }
         }
         xt::calls::StoryMode1375(0);
     }
@@ -162,7 +184,8 @@ void scaleTabsOnly(int32_t story, const TextFactors& factors, const StoryRange& 
         const auto character = characterAt(story, p);
         if (!character || !xt::isParagraphEnd(*character))
             continue;
-        scaleTabStops(story, selectParagraphEnd(story, p, range.end), factors.plain.h);
+        if (const auto selection = selectParagraphEnd(story, p, range.end))
+            scaleTabStops(story, *selection, factors.plain.h);
         xt::calls::StoryMode1375(0);
     }
 }

@@ -12,6 +12,7 @@
 #include "amplex/engine/item_bounds.h"
 #include "amplex/engine/item_routes.h"
 #include "amplex/engine/item_steps.h"
+#include "amplex/engine/line_scaler.h"
 #include "amplex/engine/scale_factors.h"
 #include "amplex/engine/scale_warning.h"
 #include "amplex/engine/text_scale_range.h"
@@ -58,17 +59,18 @@ void originFromRect(const FixedRect& rect)
         engineState().lowerOriginTo(topLeftOf(rect));
 }
 
-/// A line scales about its own first end (or its middle) in every mode.
-void originFromLine(int32_t item)
+/// A line scales about its own first end (or its middle) in every mode. Returns the ends it read.
+std::optional<LineEnds> originFromLine(int32_t item)
 {
     const auto ends = GetItemBounds(item);
     if (!ends)
-        return;
+        return std::nullopt;
     engineState().setOrigin(ends->first);
     if (centredOnSelection())
         engineState().setOrigin(midpointOf(ends->first, ends->second));
     else if (scalingSelection())
         engineState().lowerOriginTo(ends->second);
+    return ends;
 }
 
 void originFromGroup(const ItemFacts& facts)
@@ -82,21 +84,22 @@ void originFromGroup(const ItemFacts& facts)
         engineState().lowerOriginTo(topLeftOf(engineState().selectionBounds()));
 }
 
-void placeOrigin(OriginRule rule, int32_t item, const ItemFacts& facts)
+/// Places the origin; a line's end points, once read for it, are handed on to its scaler.
+std::optional<LineEnds> placeOrigin(OriginRule rule, int32_t item, const ItemFacts& facts)
 {
     switch (rule) {
     case OriginRule::Rectangle:
     case OriginRule::ShapeRecord:
         if (facts.outline)
             originFromRect(*facts.outline);
-        return;
+        return std::nullopt;
     case OriginRule::Line:
-        originFromLine(item);
-        return;
+        return originFromLine(item);
     case OriginRule::Group:
         originFromGroup(facts);
-        return;
+        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 bool isLinked(int32_t box)
@@ -126,12 +129,14 @@ void scaleSelectedGroup(int32_t item)
     ScaleGroup();
 }
 
-void runSelectedScaler(ScalerId scaler, int32_t item)
+void runSelectedScaler(ScalerId scaler, int32_t item, const std::optional<LineEnds>& lineEnds)
 {
     if (scaler == ScalerId::Group)
         scaleSelectedGroup(item);
     else if (scaler == ScalerId::TextBox)
         scaleSelectedTextBox(item);
+    else if (scaler == ScalerId::Line && lineEnds)
+        ScaleLine(item, *lineEnds);
     else
         runItemScaler(scaler, item);
 }
@@ -154,8 +159,8 @@ void ScaleSelection()
     keepScaledItemPlace(item);
     const Route route = selectionRoute(facts->kind, facts->shape);
     if (route.scaler != ScalerId::None) {
-        placeOrigin(route.origin, item, *facts);
-        runSelectedScaler(route.scaler, item);
+        const auto lineEnds = placeOrigin(route.origin, item, *facts);
+        runSelectedScaler(route.scaler, item, lineEnds);
     }
     engineState().endScale(undoList().replayActive());
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "amplex/engine/data_blocks.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/scale_page_range.h"
 #include "amplex/engine/text_scale_range.h"
 #include "amplex/settings.h"
@@ -27,7 +28,7 @@ int32_t nextBox(int32_t box)
 int16_t pageNumberOf(int32_t box)
 {
     xt::PlaceRecord place{};
-    if (xt::calls::GetBoxBounds(box, 0, &place) != 0)
+    if (watched(xt::calls::GetBoxBounds(box, 0, &place)) != 0)
         return 0;
     return place.pageNumber;
 }
@@ -38,7 +39,7 @@ bool takeDoneMarker(int32_t story)
 {
     if (!currentBoxIsTextDone())
         return false;
-    xt::calls::SetTextSelection(story, 0, 0, 1);
+    watched(xt::calls::SetTextSelection(story, 0, 0, 1));
     xt::calls::StoryMode1375(1);
     clearTextDoneOnCurrentBox();
     return true;
@@ -120,16 +121,20 @@ std::optional<StoryRange> charactersInPageRange(int32_t box, int32_t story, int3
 
 std::optional<int32_t> firstOffsetOf(int32_t box)
 {
-    xt::Handle lines = xt::calls::NewHandle(0);
+    xt::Handle lines = watchedAnswer(xt::calls::NewHandle(0));
     if (!lines)
         return std::nullopt;
     // The host writes the selection's end over the box it is given, so it gets a copy.
     int32_t boxInOut = box;
     int32_t first = 0;
     int32_t scratch = 0;
-    xt::calls::HostResult3186(xt::calls::CopyTextToHandle2828(&boxInOut, &first, 0, &scratch, &lines));
+    const int32_t status = watched(xt::calls::CopyTextToHandle2828(&boxInOut, &first, 0, &scratch, &lines));
+    xt::calls::HostResult3186(status);
     if (lines)
         xt::calls::DisposeHandle(lines);
+    // An offset the host did not give would be 0, the story's start: another box's text.
+    if (status != 0)
+        return std::nullopt;
     return first;
 }
 

@@ -23,7 +23,8 @@ struct StoryRange {
 /// taken off), or the host could not say where the box's text begins.
 std::optional<StoryRange> storyRangeOfBox(int32_t box, int32_t story, int32_t length);
 
-/// The story offset of the box's first character; empty when the host cannot give memory for it.
+/// The story offset of the box's first character; empty when the host cannot give memory for it or
+/// cannot say.
 std::optional<int32_t> firstOffsetOf(int32_t box);
 
 } // namespace amplex

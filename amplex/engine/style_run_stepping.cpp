@@ -2,8 +2,10 @@
 #include "amplex/engine/style_run_stepping.h"
 
 #include <array>
+#include <optional>
 
 #include "amplex/engine/fixed_math.h"
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 #include "xtapi/text_records.h"
 
@@ -77,7 +79,7 @@ Fixed autoLeading(int32_t story)
     int16_t id = -1;
     xt::calls::GetCurrentDocument(&id);
     Fixed fraction = 0;
-    xt::calls::HostResult3184(xt::calls::GetAutoLeadingFactor(xt::calls::GetDocumentRef(id), &fraction));
+    reportHostResult(xt::calls::GetAutoLeadingFactor(xt::calls::GetDocumentRef(id), &fraction));
     return size + xt::calls::FixedMultiply(size, fraction);
 }
 
@@ -123,8 +125,9 @@ void writeCharacterValue(int32_t code, Fixed value)
     if (xt::calls::IsTextBox(box) == 0)
         return;
     int32_t text = 0;
-    xt::calls::GetBoxTextInfo(box, &text, nullptr, nullptr, nullptr);
-    xt::calls::SetStoryValue3094(text, code, value);
+    if (watched(xt::calls::GetBoxTextInfo(box, &text, nullptr, nullptr, nullptr)) != 0)
+        return;
+    watched(xt::calls::SetStoryValue3094(text, code, value));
 }
 
 void stepCharacters(int32_t story, StepDirection direction, StepSize size)
@@ -140,13 +143,29 @@ void stepCharacters(int32_t story, StepDirection direction, StepSize size)
     }
 }
 
-Fixed readParagraphValue(int32_t story, int32_t code)
-{
+struct Selection {
     int32_t start = 0;
     int32_t end = 0;
-    xt::calls::GetTextSelection(story, &start, &end, 0);
+};
+
+/// The selection's paragraphs, or empty when the host cannot say which they are.
+std::optional<Selection> paragraphSelection(int32_t story)
+{
+    Selection selection;
+    if (watched(xt::calls::GetTextSelection(story, &selection.start, &selection.end, 0)) != 0)
+        return std::nullopt;
+    return selection;
+}
+
+/// Empty when the host gives no value: a 0 in its place would be stepped up from the increment.
+std::optional<Fixed> readParagraphValue(int32_t story, int32_t code)
+{
+    const auto selection = paragraphSelection(story);
+    if (!selection)
+        return std::nullopt;
     Fixed value = 0;
-    xt::calls::GetTextRunAttribute(story, start, end, code, nullptr, &value);
+    if (watched(xt::calls::GetTextRunAttribute(story, selection->start, selection->end, code, nullptr, &value)) != 0)
+        return std::nullopt;
     return value;
 }
 
@@ -154,10 +173,8 @@ void writeParagraphValue(int32_t story, int32_t code, Fixed value)
 {
     if (story == 0)
         return;
-    int32_t start = 0;
-    int32_t end = 0;
-    xt::calls::GetTextSelection(story, &start, &end, 0);
-    xt::calls::SetTextRunAttribute(story, start, end, code, value, 0);
+    if (const auto selection = paragraphSelection(story))
+        watched(xt::calls::SetTextRunAttribute(story, selection->start, selection->end, code, value, 0));
 }
 
 void stepParagraphs(int32_t story, StepDirection direction, StepSize size)
@@ -166,9 +183,9 @@ void stepParagraphs(int32_t story, StepDirection direction, StepSize size)
     for (const FitAttribute& attribute : kParagraphAttributes) {
         if (!takesPart(attribute, settings, size))
             continue;
-        const Fixed old = readParagraphValue(story, attribute.code);
+        const auto old = readParagraphValue(story, attribute.code);
         Fixed stepped = 0;
-        if (stepOne(attribute, old, direction, size, story, stepped))
+        if (old && stepOne(attribute, *old, direction, size, story, stepped))
             writeParagraphValue(story, attribute.code, stepped);
     }
 }

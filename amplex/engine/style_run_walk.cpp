@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 #include "xtapi/box_record.h"
 #include "xtapi/text_records.h"
@@ -16,17 +17,20 @@ std::vector<int32_t> runLengths(int32_t box, AttributeLevel level)
     if (xt::calls::IsTextBox(box) == 0)
         return {};
     int32_t text = 0;
-    xt::calls::GetBoxTextInfo(box, &text, nullptr, nullptr, nullptr);
-    xt::Handle list = xt::calls::NewHandle(0);
+    watched(xt::calls::GetBoxTextInfo(box, &text, nullptr, nullptr, nullptr));
+    xt::Handle list = watchedAnswer(xt::calls::NewHandle(0));
     if (!list)
         return {};
     int32_t count = 0;
     if (level == AttributeLevel::Character)
-        xt::calls::TextOp3095(text, &count, &list);
+        watched(xt::calls::TextOp3095(text, &count, &list));
     else
-        xt::calls::TextOp3096(text, &count, &list);
+        watched(xt::calls::TextOp3096(text, &count, &list));
     // The host's count is trusted only as far as the block it filled reaches.
-    const int32_t held = list && *list ? xt::calls::GetHandleSize(list) / int32_t{sizeof(xt::RunEntry)} : 0;
+    const int32_t size = list && *list ? xt::calls::GetHandleSize(list) : 0;
+    if (size < 0)
+        noteHostFailure();
+    const int32_t held = std::max(size, 0) / int32_t{sizeof(xt::RunEntry)};
     std::vector<int32_t> lengths;
     for (int32_t i = 0; i < std::min(count, held); ++i)
         lengths.push_back(xt::readAt<xt::RunEntry>(*list, sizeof(xt::RunEntry) * size_t(i)).length);
@@ -64,7 +68,9 @@ void stepRunsOfRange(int32_t box, int32_t story, TextPiece range, StepDirection 
     if (lengths.empty())
         return;
     for (const TextPiece& piece : piecesOfRange(lengths, range.start, range.end)) {
-        xt::calls::SetTextSelection(story, piece.start, piece.end, 0);
+        // Unselected, the step would go to the piece stepped before, a second time.
+        if (watched(xt::calls::SetTextSelection(story, piece.start, piece.end, 0)) != 0)
+            continue;
         StepRunAttributes(story, direction, size, level);
         if (level == AttributeLevel::Paragraph && recompose == RecomposeEach::Yes)
             xt::calls::StoryMode1375(1);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/item_steps.h"
 #include "amplex/engine/page_test.h"
 #include "amplex/engine/scale_selection.h"
@@ -15,10 +16,13 @@ namespace {
 
 constexpr int32_t kContentTool = 1;
 
-int32_t storyLength(int32_t box)
+/// The story's length now, or `known` when the host cannot say: a failed read must not cut the range
+/// to nothing.
+int32_t storyLength(int32_t box, int32_t known)
 {
     int32_t length = 0;
-    xt::calls::GetBoxTextInfo(box, nullptr, nullptr, nullptr, &length);
+    if (watched(xt::calls::GetBoxTextInfo(box, nullptr, nullptr, nullptr, &length)) != 0)
+        return known;
     return length;
 }
 
@@ -28,16 +32,18 @@ void scaleAnchoredItems(int32_t box, int32_t story, const StoryRange& range)
 {
     int32_t position = range.start;
     uint8_t found = 0;
-    xt::calls::FindNextAnchor(story, &position, range.end, 1, 0, 1, 0, &found);
+    watched(xt::calls::FindNextAnchor(story, &position, range.end, 1, 0, 1, 0, &found));
     while (found != 0 && position != -1 && position < range.end) {
         const int32_t item = xt::calls::GetAnchoredItem(story, position, box);
         if (item > 0)
             ScaleSingleItem(item);
+        else if (item < 0)
+            noteHostFailure();  // 0 is an anchor whose item is gone; -1 the host failing
         xt::calls::SetCurrentTool(kContentTool);
         xt::calls::SetCurrentBox(box);
         ++position;
         found = 0;
-        xt::calls::FindNextAnchor(story, &position, range.end, 1, 0, 1, 0, &found);
+        watched(xt::calls::FindNextAnchor(story, &position, range.end, 1, 0, 1, 0, &found));
     }
     xt::calls::StoryMode1375(0);
 }
@@ -52,7 +58,7 @@ StoryRange clampTo(StoryRange range, int32_t length)
 void finishStory(int32_t story)
 {
     xt::calls::StoryMode1375(0);
-    xt::calls::SetTextSelection(story, 0, 0, 1);
+    watched(xt::calls::SetTextSelection(story, 0, 0, 1));
     xt::calls::StoryMode1375(1);
 }
 
@@ -77,7 +83,8 @@ void ScaleTextAttributes()
     const TextFactors factors = textFactors();
     int32_t story = 0;
     int32_t length = 0;
-    if (xt::calls::GetBoxTextInfo(box, &story, nullptr, nullptr, &length) != 0 || length <= 0)
+    // The box is a text box (the caller routed it here by its kind), so a refusal is a failure.
+    if (watched(xt::calls::GetBoxTextInfo(box, &story, nullptr, nullptr, &length)) != 0 || length <= 0)
         return;
     auto range = storyRangeOfBox(box, story, length);
     if (!range)
@@ -86,7 +93,7 @@ void ScaleTextAttributes()
     const ScaleSettings& settings = currentSettings();
     if (settings.ScaleRunaround) {
         scaleAnchoredItems(box, story, *range);
-        length = storyLength(box);
+        length = storyLength(box, length);
     }
     const StoryRange part = clampTo(*range, length);
     SizeWarningLatch latch;

@@ -206,6 +206,48 @@ TEST_F(DocumentScaleTest, AStyleSheetTheHostCannotReadIsLeftAsItWas)
     EXPECT_EQ(xt::Fixed{paragraphs.at(1).record().size}, pt(9));
 }
 
+// A host call that fails while the page set-up is read stops the scale before anything changes; one
+// that fails once pages and items are changing is reported, since the document is then part scaled.
+TEST_F(DocumentScaleTest, AFailedHostCallIsReportedAndAFailedReadChangesNothing)
+{
+    const std::string unread =
+        "Amplex could not read the page set-up of the document, so it left the document as it was.";
+    const std::string unfinished =
+        "Amplex could not finish scaling the document: the host refused a change. The document may be "
+        "partly scaled; close it without saving to keep the version last saved.";
+    struct Case {
+        const char* call;
+        int32_t nth;
+        const std::string& message;
+        bool changed;
+    };
+    const Case cases[] = {
+        {"XdgOp512", 1, unread, false},  // the margins
+        {"XdnOp519", 1, unread, false},  // the page width
+        {"XdgOp509", 1, unread, false},  // the gutter
+        {"PageOp3594", 1, unfinished, true},  // the first page, whose items then stay as they were
+        {"DocumentOp5270", 1, unfinished, true},  // a master page's margins
+        {"XpkOp5070", 1, unfinished, true},  // the new page size
+    };
+    for (const Case& c : cases) {
+        startHost(0);
+        buildTwoPageDocument();
+        documentSwitches();
+        setFactors(2.0, 0.5);
+        m_host->faults().failNth(c.call, c.nth);
+
+        m_probe->scaleDocument();
+
+        EXPECT_EQ(messageTexts(), std::vector<std::string>{c.message}) << c.call;
+        const bool pageChanged = layout().page(0).size().width != host::model::PageSize{}.width;
+        const bool boxChanged = !sameRect(boundsOf(m_second), rect(50, 60, 150, 160));
+        EXPECT_EQ(pageChanged || boxChanged, c.changed) << c.call;
+        if (!c.changed) {
+            EXPECT_EQ(layout().setup().margins().left, pt(40)) << c.call;
+        }
+    }
+}
+
 class PageRangeTest : public DocumentScaleTest {
 protected:
     void buildThreePages()

@@ -1,5 +1,8 @@
 // Groups scaled through ScaleSelection: members about one origin, nested groups, the selection of a
 // whole page, the group whole again afterwards, and the refusals.
+#include <algorithm>
+#include <utility>
+
 #include "amplex/tests/engine_fixture.h"
 #include "host/model/items/line_geometry.h"
 
@@ -122,6 +125,38 @@ TEST_F(GroupScaleTest, RefusedMemberListShowsItsMessage)
         EXPECT_EQ(item(group).members(), (std::vector<int32_t>{first, second}));
         EXPECT_FALSE(m_engine->scaleActive());
         m_host->faults().clear();
+    }
+}
+
+TEST_F(GroupScaleTest, AMemberMovesOnlyWhenItWasRecordedForUndo)
+{
+    // Whichever record read the host refuses, a member that moved can be put back by undo.
+    setFactors(0.5, 0.5);
+    const xt::FixedRect firstRect = rect(10, 20, 30, 60);
+    const xt::FixedRect secondRect = rect(50, 100, 70, 140);
+    int32_t reads = -m_host->faults().callCount("GetBoxRecord");
+    {
+        const int32_t first = addBox(layout(), 0, firstRect).ref();
+        const int32_t second = addBox(layout(), 0, secondRect).ref();
+        m_engine->clearUndo();
+        scaleSelected({addGroup(layout(), {first, second}).ref()});
+        ASSERT_FALSE(sameRect(item(second).rect(), secondRect)) << "a clean scale moves the members";
+    }
+    reads += m_host->faults().callCount("GetBoxRecord");
+    for (int32_t failing = 1; failing <= reads; ++failing) {
+        const int32_t first = addBox(layout(), 0, firstRect).ref();
+        const int32_t second = addBox(layout(), 0, secondRect).ref();
+        const int32_t group = addGroup(layout(), {first, second}).ref();
+        m_engine->clearUndo();
+        m_host->faults().failNth("GetBoxRecord", failing);
+        scaleSelected({group});
+        m_host->faults().clear();
+        const auto entries = undoEntries();
+        for (const auto& [member, before] : {std::pair{first, firstRect}, std::pair{second, secondRect}}) {
+            const bool moved = !sameRect(item(member).rect(), before);
+            const bool recorded = std::any_of(entries.begin(), entries.end(), [&](const UndoEntry& e) { return e.item == member; });
+            EXPECT_TRUE(!moved || recorded) << "read " << failing << " refused, member " << member;
+        }
     }
 }
 

@@ -78,6 +78,55 @@ TEST_F(MenuCommandTest, OkScalesTheSelectionInOneUndoableStep)
     EXPECT_EQ(m_host->undoText(), "Undo Amplex");
 }
 
+// A host call that fails while the dialog shows or reads its items leaves nothing to trust in what
+// the user chose: nothing is scaled, and the user is told.
+TEST_F(MenuCommandTest, ADialogTheHostFailsScalesNothingAndSaysSo)
+{
+    const std::pair<const char*, int32_t> failures[] = {
+        {"SetFieldNumber", 2},     // the vertical value field is not made a percentage field
+        {"TabOp1685", 1},          // the Scale page is not added
+        {"BeginWindowDrawing", 1}, // the Scale page cannot be read at OK
+    };
+    const int32_t box = addBox(layout(), 0, rect(100, 100, 200, 300)).ref();
+    for (const auto& [call, nth] : failures) {
+        select({box});
+        setFactors(0.5, 0.5);
+        settings().HorizontalEntry = settings().VerticalEntry = pt(0.5);
+        dialogUser().ok();
+        m_host->faults().failNth(call, nth);
+        const size_t shown = messageTexts().size();
+
+        sendItem(m_commands->amplexItem());
+
+        ASSERT_EQ(messageTexts().size(), shown + 1) << call;
+        EXPECT_EQ(messageTexts().back(), "Amplex could not use its dialog, so nothing was scaled.") << call;
+        EXPECT_TRUE(sameRect(boundsOf(box), rect(100, 100, 200, 300))) << call;
+        EXPECT_EQ(m_host->undoText(), "") << call;
+    }
+}
+
+// A change the host refuses part way through a scale is reported; Undo then puts back what changed.
+TEST_F(MenuCommandTest, AFailedChangeDuringTheScaleIsReportedAndUndone)
+{
+    const int32_t first = addBox(layout(), 0, rect(100, 100, 200, 300)).ref();
+    const int32_t second = addBox(layout(), 0, rect(300, 100, 400, 300)).ref();
+    select({first, second});
+    setFactors(0.5, 0.5);
+    settings().HorizontalEntry = settings().VerticalEntry = pt(0.5);
+    settings().ScaleFrom = FromUpperLeftOfSelection;
+    dialogUser().ok();
+    const std::string before = saved();
+    m_host->faults().failNth("BoxRecordOp3010", 2);
+
+    sendItem(m_commands->amplexItem());
+
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{
+        "Amplex could not finish scaling: the host refused a change, so some items may be left part scaled."});
+    ASSERT_EQ(m_host->undoText(), "Undo Amplex");
+    ASSERT_TRUE(m_host->undo());
+    EXPECT_EQ(saved(), before);
+}
+
 TEST_F(MenuCommandTest, AnItemOfAnotherPlugInIsPassedOver)
 {
     const int32_t box = addBox(layout(), 0, rect(100, 100, 200, 300)).ref();

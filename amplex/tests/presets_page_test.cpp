@@ -140,12 +140,28 @@ TEST_F(PresetsPageTest, ThePalettesButtonsFollowTheCurrentBox)
         EXPECT_FALSE(item(palette, disabled).enabled()) << disabled;
     EXPECT_EQ(item(palette, 4).bitmap(), 23007);
 
+    // An empty picture box has nothing to fit to; one holding a picture can fit itself to it.
     auto& box = testdoc::addPictureBox(*m_layout, 0, testdoc::rect(72, 72, 144, 144));
     testdoc::select(*m_layout, {box.ref()});
     host::ui::notifySelectionChanged();
     EXPECT_TRUE(item(palette, 4).enabled());
     EXPECT_TRUE(item(palette, 3).enabled());
+    EXPECT_FALSE(item(palette, 2).enabled());
+    EXPECT_EQ(item(palette, 2).bitmap(), 23012);
+
+    xt::PictureFields picture = box.picture();
+    picture.bounds[2] = 200;
+    picture.bounds[3] = 100;
+    box.setPicture(picture);
+    host::ui::notifySelectionChanged();
+    EXPECT_TRUE(item(palette, 2).enabled());
     EXPECT_EQ(item(palette, 2).bitmap(), 23010);
+
+    auto& plain = testdoc::addBox(*m_layout, 0, testdoc::rect(200, 72, 244, 144));
+    testdoc::select(*m_layout, {plain.ref()});
+    host::ui::notifySelectionChanged();
+    EXPECT_FALSE(item(palette, 2).enabled());
+    EXPECT_EQ(item(palette, 2).bitmap(), 23008);
 }
 
 TEST_F(PresetsPageTest, ThePalettesPresetButtonScalesTheSelectionWithCurrent)

@@ -123,6 +123,35 @@ TEST_F(StepRunAttributesTest, AMixedSelectionAndAMissingTextBoxChangeNothing)
     EXPECT_EQ(sizeAt(box, 0), pt(12));
 }
 
+TEST_F(StepRunAttributesTest, AParagraphValueTheHostCannotGiveIsNeitherSteppedNorWrittenElsewhere)
+{
+    const struct {
+        const char* name;
+        const char* failingCall;
+        int32_t n;
+    } cases[] = {
+        // Read as 0, the space would start again from one increment.
+        {"the value", "GetTextRunAttribute", 1},
+        // Read from the story's start, the first paragraph's space would land on the second.
+        {"the selection to read", "GetTextSelection", 1},
+        {"the selection to write", "GetTextSelection", 2},
+    };
+    settings().FitTextSize = 0;
+    settings().FitSpaceBefore = 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int32_t box = textBox(rect(0, 0, 200, 200), "First\rSecond\r");
+        story(box).setParagraphValue({0, 6}, xt::kParaSpaceBefore, pt(2));
+        story(box).setParagraphValue({6, 13}, xt::kParaSpaceBefore, pt(10));
+        story(box).select(6, 13);
+        m_host->faults().failNth(c.failingCall, c.n);
+        m_fit->stepRunAttributes(story(box).ref(), 1, 0, 1);
+        m_host->faults().clear();
+        EXPECT_EQ(story(box).paragraphAttributesAt(0).spaceBefore, pt(2));
+        EXPECT_EQ(story(box).paragraphAttributesAt(6).spaceBefore, pt(10));
+    }
+}
+
 TEST(PiecesOfRangeTest, TheRangeIsCutAtRunBoundariesWithoutEmptyPieces)
 {
     using Pieces = std::vector<TextPiece>;

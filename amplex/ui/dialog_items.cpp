@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "amplex/ui/dialog_state.h"
 #include "foundation/binding.h"
 #include "xtapi/dialogs.h"
 
@@ -13,6 +14,8 @@ using namespace xt::calls;
 DrawingScope::DrawingScope(xt::WindowRef window)
 {
     m_active = window != 0 && BeginWindowDrawing(window) == 0;
+    if (window != 0 && !m_active)
+        dialogState().setHostFailed();
 }
 
 DrawingScope::~DrawingScope()
@@ -60,7 +63,9 @@ int32_t radioOn(int32_t first)
 
 void makeNumericField(int32_t item, int32_t unit, xt::Fixed minimum, xt::Fixed maximum, int32_t decimals)
 {
-    SetFieldNumber(item, decimals, 0, unit, minimum, maximum, 26);
+    // A field the host would not make numeric cannot read what the user types in its unit.
+    if (SetFieldNumber(item, decimals, 0, unit, minimum, maximum, 26) != 0)
+        dialogState().setHostFailed();
 }
 
 void showNumber(int32_t item, xt::Fixed value)
@@ -117,7 +122,8 @@ int32_t loadListMenu(int32_t item, int32_t menuId, int32_t row)
 int32_t listSelection(int32_t item)
 {
     int32_t row = -1;
-    GetListSelection(item, &row);
+    if (GetListSelection(item, &row) != 0)
+        dialogState().setHostFailed();
     return row;
 }
 

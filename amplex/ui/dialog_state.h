@@ -54,6 +54,11 @@ public:
     void setPageRange(Fixed from, Fixed to) { m_pageFrom = from; m_pageTo = to; }
     /// A repeat count of 0 means one copy.
     void setRepeatCount(Fixed count) { m_repeatCount = count == 0 ? xt::kFixedOne : count; }
+    /// Set when the host failed a call that shows or reads the dialog's items (a field it would not
+    /// make numeric, a page it would not add, a list it would not read): what the user chose there
+    /// cannot be trusted.
+    bool hostFailed() const { return m_hostFailed; }
+    void setHostFailed(bool failed = true) { m_hostFailed = failed; }
     const Size& fitTarget() const { return m_fitTarget; }
     void setFitTarget(const Size& target) { m_fitTarget = target; }
 
@@ -73,6 +78,7 @@ private:
     bool m_currentIsTextBox = false;
     bool m_cancelled = false;
     bool m_fitToOn = false;
+    bool m_hostFailed = false;
     FitToEntries m_fitToEntries = FitToEntries::Selection;
     Fixed m_pageFrom = xt::kFixedOne;
     Fixed m_pageTo = xt::kFixedOne;

@@ -95,12 +95,19 @@ void disableBoxButtons()
         setEnabled(item, false);
 }
 
-/// The fit button for a box that is no text box: picture boxes can fit their box to the picture.
+/// The fit button for a box that is no text box: a picture box can fit itself to a picture of kind 4.
 void setPictureFitButton(int32_t box)
 {
-    const bool picture = ItemTypeOp767(box) != 0;
-    show(FitButton, picture ? kPictureFitBitmaps.normal : kTextFitBitmaps.disabled);
-    setEnabled(FitButton, picture);
+    if (ItemTypeOp767(box) == 0) {
+        show(FitButton, kTextFitBitmaps.disabled);
+        setEnabled(FitButton, false);
+        return;
+    }
+    int32_t information = 0;
+    int16_t kind = 0;
+    const bool fits = XpuOp4302(box, &information, &kind) == 0 && kind == xt::kFittablePictureKind;
+    show(FitButton, fits ? kPictureFitBitmaps.normal : kPictureFitBitmaps.disabled);
+    setEnabled(FitButton, fits);
 }
 
 void updateButtons()

@@ -104,11 +104,14 @@ void onOpened()
 {
     SetItemPicture(kLogo, pictures().logo);
     SetItemPicture(kProductName, pictures().productName);
-    TabOp1685(kTabControl, windowId(ScalePageWindow), 0, 0);
-    TabOp1685(kTabControl, windowId(OptionsPageWindow), 0, 0);
+    int32_t failures = TabOp1685(kTabControl, windowId(ScalePageWindow), 0, 0) != 0;
+    failures += TabOp1685(kTabControl, windowId(OptionsPageWindow), 0, 0) != 0;
     if (dialogState().currentIsTextBox())
-        TabOp1685(kTabControl, windowId(TextFitPageWindow), 0, 0);
-    TabOp1685(kTabControl, windowId(PresetsPageWindow), 0, 0);
+        failures += TabOp1685(kTabControl, windowId(TextFitPageWindow), 0, 0) != 0;
+    failures += TabOp1685(kTabControl, windowId(PresetsPageWindow), 0, 0) != 0;
+    // A page the host would not add leaves its settings out of the user's reach.
+    if (failures != 0)
+        dialogState().setHostFailed();
     TabOp1681(kTabControl, dialogState().selectedTab());
     AttachItemObject1526(kItemObjectItem, 0, &pictures().itemObject);
 }

@@ -19,14 +19,6 @@ using xt::calls::FixedMultiply;
 
 constexpr int16_t kPercent = 1;
 
-/// The value fields change unit with the mode: percentages, or widths and heights.
-void setValueUnits(bool percent)
-{
-    makeNumericField(HorizontalField, percent ? xt::UnitPercent : xt::UnitHorizontal, INT32_MIN, INT32_MAX);
-    makeNumericField(VerticalField, percent ? xt::UnitPercent : xt::UnitVertical, INT32_MIN, INT32_MAX);
-    makeNumericField(StepField, percent ? xt::UnitPercent : xt::UnitHorizontal, INT32_MIN, INT32_MAX);
-}
-
 void showValues(Fixed horizontal, Fixed vertical, Fixed step)
 {
     showNumber(HorizontalField, horizontal);
@@ -83,6 +75,13 @@ Fixed ratio(Fixed size, Fixed reference)
 }
 
 } // namespace
+
+void setValueUnits(bool percent)
+{
+    makeNumericField(HorizontalField, percent ? xt::UnitPercent : xt::UnitHorizontal, INT32_MIN, INT32_MAX);
+    makeNumericField(VerticalField, percent ? xt::UnitPercent : xt::UnitVertical, INT32_MIN, INT32_MAX);
+    makeNumericField(StepField, percent ? xt::UnitPercent : xt::UnitHorizontal, INT32_MIN, INT32_MAX);
+}
 
 Size scaleReference()
 {

@@ -43,6 +43,9 @@ void BuildFitToList();
 /// Shows the wanted size of the chosen "Fit to" entry in the two value fields.
 void showFitTarget();
 
+/// The value fields change unit with the mode: percentages, or widths and heights.
+void setValueUnits(bool percent);
+
 /// The reference the page converts between sizes and ratios: the selection or the page bounds.
 Size scaleReference();
 

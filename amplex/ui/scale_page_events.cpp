@@ -87,9 +87,7 @@ void setValueMode(bool percent)
     } else {
         return;
     }
-    makeNumericField(HorizontalField, percent ? xt::UnitPercent : xt::UnitHorizontal, INT32_MIN, INT32_MAX);
-    makeNumericField(VerticalField, percent ? xt::UnitPercent : xt::UnitVertical, INT32_MIN, INT32_MAX);
-    makeNumericField(StepField, percent ? xt::UnitPercent : xt::UnitHorizontal, INT32_MIN, INT32_MAX);
+    setValueUnits(percent);
     showNumber(HorizontalField, settings.HorizontalEntry);
     showNumber(VerticalField, settings.VerticalEntry);
     showNumber(StepField, settings.StepEntry);

@@ -5,6 +5,7 @@
 
 #include "amplex/engine/box_record_lease.h"
 #include "amplex/engine/engine_state.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/undo/text_runs_record.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
@@ -54,7 +55,8 @@ void recordItemFromRecord(int32_t item, const BoxRecord& record, Anchored anchor
     if (record.kind == static_cast<uint8_t>(xt::BoxKind::Text))
         recordTextRuns(item, entry);
 
-    xt::Handle handle = xt::calls::NewHandle(static_cast<int32_t>(sizeof entry));
+    // An item without an entry stays as the scale leaves it when the user undoes it.
+    xt::Handle handle = watchedAnswer(xt::calls::NewHandle(static_cast<int32_t>(sizeof entry)));
     if (!handle) {
         freeRunNodes(entry);
         return;

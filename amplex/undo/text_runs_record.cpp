@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {
@@ -18,12 +19,15 @@ template <class ListRuns>
 std::vector<xt::RunEntry> runsOf(int32_t story, ListRuns listRuns)
 {
     std::vector<xt::RunEntry> runs;
-    xt::Handle list = xt::calls::NewHandle(0);
+    xt::Handle list = watchedAnswer(xt::calls::NewHandle(0));
     if (!list)
         return runs;
     int32_t count = 0;
-    const bool listed = listRuns(story, &count, &list) == 0 && count > 0 && *list
-        && xt::calls::GetHandleSize(list) >= count * static_cast<int32_t>(sizeof(xt::RunEntry));
+    const bool given = watched(listRuns(story, &count, &list)) == 0 && count > 0 && *list;
+    const int32_t size = given ? xt::calls::GetHandleSize(list) : 0;
+    if (size < 0)
+        noteHostFailure();
+    const bool listed = given && size >= count * static_cast<int32_t>(sizeof(xt::RunEntry));
     if (listed) {
         count = std::min<int32_t>(count, std::numeric_limits<int16_t>::max());
         runs.resize(static_cast<size_t>(count));
@@ -36,7 +40,7 @@ std::vector<xt::RunEntry> runsOf(int32_t story, ListRuns listRuns)
 template <class Node>
 Node* newNode(int32_t start, int32_t end)
 {
-    auto* node = reinterpret_cast<Node*>(xt::calls::NewPointer(static_cast<int32_t>(sizeof(Node))));
+    auto* node = reinterpret_cast<Node*>(watchedAnswer(xt::calls::NewPointer(static_cast<int32_t>(sizeof(Node)))));
     if (!node)
         return nullptr;
     std::memset(static_cast<void*>(node), 0, sizeof(Node));
@@ -45,50 +49,53 @@ Node* newNode(int32_t start, int32_t end)
     return node;
 }
 
-CharRunNode* characterNode(int32_t story, int32_t start, int32_t end)
+/// Reads the run's attributes into the node; false when the host gave none, so that undo never
+/// writes a blank record over the run.
+bool readCharacterRun(int32_t story, CharRunNode& node)
 {
-    auto* node = newNode<CharRunNode>(start, end);
-    if (!node)
-        return nullptr;
-    xt::calls::SetTextSelection(story, start, end, 0);
-    xt::calls::GetTextValue691(story, xt::kCharAttributes, &node->attributes, 0);
-    return node;
+    // Unselected, the read would give the attributes of the run selected before.
+    if (watched(xt::calls::SetTextSelection(story, node.start, node.end, 0)) != 0)
+        return false;
+    return watched(xt::calls::GetTextValue691(story, xt::kCharAttributes, &node.attributes, 0)) == 0;
 }
 
-ParaRunNode* paragraphNode(int32_t story, int32_t start, int32_t end)
+bool readParagraphRun(int32_t story, ParaRunNode& node)
 {
-    auto* node = newNode<ParaRunNode>(start, end);
-    if (!node)
-        return nullptr;
     xt::Fixed value = 0;
-    xt::calls::GetTextRunAttribute(story, start, end, xt::kParaAttributes, &node->attributes, &value);
-    const int32_t tabReference = node->attributes.tabReference;
+    if (watched(xt::calls::GetTextRunAttribute(story, node.start, node.end, xt::kParaAttributes, &node.attributes, &value)) != 0)
+        return false;
+    const int32_t tabReference = node.attributes.tabReference;
     int32_t context = 0;
-    if (tabReference != 0 && xt::calls::GetStoryTabContext(story, &context) == 0) {
+    if (tabReference != 0 && watched(xt::calls::GetStoryTabContext(story, &context)) == 0) {
         xt::TabList tabs{};
-        if (xt::calls::GetTabList(context, tabReference, &tabs) == 0) {
-            node->tabs = tabs;
-            node->hasTabs = 1;
+        if (watched(xt::calls::GetTabList(context, tabReference, &tabs)) == 0) {
+            node.tabs = tabs;
+            node.hasTabs = 1;
         }
     }
-    return node;
+    return true;
 }
 
-/// Builds the list of nodes, one per run, in story order; stops early when memory runs out.
-template <class Node, class MakeNode>
-Node* buildList(int32_t story, const std::vector<xt::RunEntry>& runs, MakeNode makeNode, int16_t& count)
+/// Builds the list of nodes, one per run, in story order; stops early when memory runs out and
+/// leaves out a run the host could not read.
+template <class Node, class ReadRun>
+Node* buildList(int32_t story, const std::vector<xt::RunEntry>& runs, ReadRun readRun, int16_t& count)
 {
     Node* head = nullptr;
     Node** link = &head;
     int32_t start = 0;
     count = 0;
     for (const xt::RunEntry& run : runs) {
-        Node* node = makeNode(story, start, start + run.length);
+        Node* node = newNode<Node>(start, start + run.length);
         if (!node)
             break;
+        start += run.length;
+        if (!readRun(story, *node)) {
+            xt::calls::DisposePointer(node);
+            continue;
+        }
         *link = node;
         link = &node->next;
-        start += run.length;
         ++count;
     }
     return head;
@@ -107,13 +114,14 @@ void recordTextRuns(int32_t box, UndoEntry& entry)
     int32_t story = 0;
     int32_t selectionStart = 0;
     int32_t selectionEnd = 0;
-    if (xt::calls::GetBoxTextInfo(box, &story, &selectionStart, &selectionEnd, nullptr) == 0 && story != 0) {
+    // The caller records text items only, so a box without a story is the host failing.
+    if (watched(xt::calls::GetBoxTextInfo(box, &story, &selectionStart, &selectionEnd, nullptr)) == 0 && story != 0) {
         const auto characterRuns = runsOf(story, xt::calls::TextOp3095);
         const auto paragraphRuns = runsOf(story, xt::calls::TextOp3096);
-        entry.charRuns = buildList<CharRunNode>(story, characterRuns, characterNode, entry.charRunCount);
-        entry.paraRuns = buildList<ParaRunNode>(story, paragraphRuns, paragraphNode, entry.paraRunCount);
+        entry.charRuns = buildList<CharRunNode>(story, characterRuns, readCharacterRun, entry.charRunCount);
+        entry.paraRuns = buildList<ParaRunNode>(story, paragraphRuns, readParagraphRun, entry.paraRunCount);
         // Reading a run's attributes selects it; the user's selection comes back.
-        xt::calls::SetTextSelection(story, selectionStart, selectionEnd, 0);
+        watched(xt::calls::SetTextSelection(story, selectionStart, selectionEnd, 0));
     }
 
     xt::calls::SetCurrentBox(rememberedBox);

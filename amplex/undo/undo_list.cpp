@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {
@@ -61,7 +62,13 @@ void ClearUndo()
 
 std::optional<UndoEntry> readUndoEntry(xt::Handle entry)
 {
-    if (!entry || !*entry || xt::calls::GetHandleSize(entry) < static_cast<int32_t>(sizeof(UndoEntry)))
+    if (!entry || !*entry)
+        return std::nullopt;
+    const int32_t size = xt::calls::GetHandleSize(entry);
+    // An entry the host cannot measure ends the walk early, and the items after it are not restored.
+    if (size < 0)
+        noteHostFailure();
+    if (size < static_cast<int32_t>(sizeof(UndoEntry)))
         return std::nullopt;
     UndoEntry copy;
     xt::calls::LockHandle(entry);

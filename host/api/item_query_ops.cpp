@@ -32,6 +32,19 @@ int32_t ItemTypeOp767(int32_t item)
     return hasKind(item, xt::BoxKind::Picture) ? 1 : 0;
 }
 
+/// The stand-in keeps no picture data, so a picture box whose picture has an extent holds a picture
+/// of kind 4 (one its box can fit to) and an empty one kind 0; the information word is always 0.
+int32_t XpuOp4302(int32_t item, int32_t* information, int16_t* kind)
+{
+    const model::Item* found = findItem(item);
+    if (!found || !hasKind(item, xt::BoxKind::Picture) || !information || !kind)
+        return -1;
+    const int16_t* bounds = found->picture().bounds;
+    *information = 0;
+    *kind = bounds[2] > bounds[0] && bounds[3] > bounds[1] ? xt::kFittablePictureKind : int16_t{0};
+    return 0;
+}
+
 /// Nonzero for a kind-2 item: a group, a table or the pseudo-group of a selection.
 int32_t ItemTypeOp764(int32_t item)
 {
@@ -85,6 +98,7 @@ void registerItemQueryOps(OperationRegistry& registry)
     registry.add<xt::op::GetBoxType, &GetBoxType>();
     registry.add<xt::op::IsTextBox, &IsTextBox>();
     registry.add<xt::op::ItemTypeOp767, &ItemTypeOp767>();
+    registry.add<xt::op::XpuOp4302, &XpuOp4302>();
     registry.add<xt::op::ItemTypeOp764, &ItemTypeOp764>();
     registry.add<xt::op::ItemTypeOp773, &ItemTypeOp773>();
     registry.add<xt::op::BoxOp1804, &BoxOp1804>();

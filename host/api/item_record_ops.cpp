@@ -25,7 +25,7 @@ void* refreshRecord(void* record)
     const model::Item* item = items.find(*items.records().sourceOf(record));
     if (!item)
         return nullptr;
-    *static_cast<xt::BoxRecord*>(record) = items.recordOf(*item);
+    items.writeRecordOf(*item, *static_cast<xt::BoxRecord*>(record));
     return record;
 }
 
@@ -40,7 +40,9 @@ void* GetBoxRecord(void* record, int32_t item, int32_t)
     const model::Item* found = items->find(item != 0 ? item : items->current());
     if (!found)
         return nullptr;
-    return items->records().add(found->ref(), items->recordOf(*found));
+    xt::BoxRecord* given = items->records().add(found->ref());
+    items->writeRecordOf(*found, *given);
+    return given;
 }
 
 void ReleaseBoxRecord(void* record, int32_t)

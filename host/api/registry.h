@@ -59,6 +59,16 @@ public:
         insert(Op::number, reinterpret_cast<void*>(&detail::Entry<Op, typename Op::Signature, Function, detail::NoFailure{}>::call));
     }
 
+    /// Registers an operation that no host can fail (pure arithmetic, the sinks for results nobody
+    /// reads): its calls go straight to `Function`, neither counted nor failed, so that a fault
+    /// sweep spends its runs on calls that can go wrong.
+    template <class Op, auto Function>
+    void addInfallible()
+    {
+        checkSignature<Op, Function>();
+        insert(Op::number, reinterpret_cast<void*>(Function));
+    }
+
     /// Registers `Function` with its own failure: an injected failure calls `Failure` with the same arguments.
     template <class Op, auto Function, auto Failure>
     void add()

@@ -118,8 +118,11 @@ ScriptRunner::Failure ScriptRunner::execute(const SaveDocumentCommand& command)
 ScriptRunner::Failure ScriptRunner::execute(const ChooseMenuCommand& command)
 {
     const std::string labels = command.title + " > " + command.item;
-    if (m_host.chooseMenuItem(labels))
+    if (m_host.chooseMenuItem(labels)) {
+        // A command may change the selection; the host tells the palettes, which follow it.
+        ui::notifySelectionChanged();
         return std::nullopt;
+    }
     if (!m_host.menuBar().find(labels))
         return "menu: there is no item " + quoted(labels);
     return "menu: " + quoted(labels) + " is disabled";
@@ -260,6 +263,7 @@ ScriptRunner::Failure ScriptRunner::execute(const SelectAllCommand& command)
     model::ItemStore& items = layout->items();
     const std::vector<int32_t> chosen = items.topLevelOnPage(model::refOf(*layout, slot));
     items.selectItems(chosen);
+    ui::notifySelectionChanged();
     m_out << "[document] selected " << chosen.size() << (chosen.size() == 1 ? " item" : " items") << " on page "
           << model::numberOf(slot) << "\n";
     return std::nullopt;
@@ -271,6 +275,7 @@ ScriptRunner::Failure ScriptRunner::execute(const UndoCommand& command)
     const bool done = command.redo ? m_host.redo() : m_host.undo();
     if (!done)
         return std::string(command.redo ? "redo: there is nothing to redo" : "undo: there is nothing to undo");
+    ui::notifySelectionChanged();
     m_out << "[document] " << text << "\n";
     return std::nullopt;
 }

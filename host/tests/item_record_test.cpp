@@ -1,5 +1,7 @@
 // The host item record: an independent snapshot that is applied only by BoxRecordOp3010, with each
 // field at its fixed offset for every kind of item.
+#include <cstring>
+
 #include "host/tests/item_fixture.h"
 
 namespace host_tests {
@@ -74,7 +76,22 @@ TEST_F(ItemRecordTest, BytesTheHostDoesNotModelComeBackAsTheyWereApplied)
     EXPECT_EQ(fieldAt<uint8_t>(again, 3), 0x5A);
     EXPECT_EQ(fieldAt<uint8_t>(again, 266), 0xA5);
     EXPECT_EQ(fieldAt<uint8_t>(again, 537), 0x77);
+    EXPECT_EQ(xt::FixedRect(again->geometry.rect).bottom, pt(30));
+
+    // Cleared again, they stay cleared, and the modelled fields beside them keep their values.
+    again->reserved0[3] = 0;
+    again->reserved166[100] = 0;
+    again->reserved434[103] = 0;
+    again->weight = pt(2);
+    ASSERT_EQ(apply(again), 0);
     release(again);
+    xt::BoxRecord* cleared = recordOf(box.ref());
+    const xt::BoxRecord nothing{};
+    EXPECT_EQ(std::memcmp(cleared->reserved166, nothing.reserved166, sizeof nothing.reserved166), 0);
+    EXPECT_EQ(fieldAt<uint8_t>(cleared, 3), 0);
+    EXPECT_EQ(fieldAt<uint8_t>(cleared, 537), 0);
+    EXPECT_EQ(xt::Fixed{cleared->weight}, pt(2));
+    release(cleared);
 }
 
 TEST_F(ItemRecordTest, KindShapeAndGroupByteStayTheHosts)
@@ -137,6 +154,39 @@ TEST_F(ItemRecordTest, RecordsNotGivenOutByTheHostAreRefusedOrIgnored)
     release(record);
     EXPECT_NE(apply(record), 0) << "a released record is no longer the host's";
     EXPECT_EQ(items().records().size(), 0u);
+}
+
+TEST_F(ItemRecordTest, RecordsReadOneAfterAnotherEachBelongToTheirOwnItem)
+{
+    // A command reads and releases records over and over; each must show and store its own item.
+    auto& first = addBox(layout(), 0, rect(10, 20, 30, 60));
+    auto& second = addBox(layout(), 0, rect(100, 120, 130, 160));
+    for (int pass = 0; pass < 3; ++pass) {
+        xt::BoxRecord* ofFirst = recordOf(first.ref());
+        EXPECT_EQ(xt::FixedRect(ofFirst->geometry.rect).top, pt(10));
+        release(ofFirst);
+        xt::BoxRecord* ofSecond = recordOf(second.ref());
+        EXPECT_EQ(xt::FixedRect(ofSecond->geometry.rect).top, pt(100));
+        ofSecond->weight = pt(pass + 1);
+        EXPECT_EQ(apply(ofSecond), 0);
+        release(ofSecond);
+        EXPECT_NE(apply(ofFirst), 0) << "the first record was handed back";
+    }
+    EXPECT_EQ(first.weight(), 0);
+    EXPECT_EQ(second.weight(), pt(3));
+    EXPECT_EQ(items().records().size(), 0u);
+
+    // Many held at once, then all handed back: none is the host's any more.
+    std::vector<xt::BoxRecord*> held;
+    for (int i = 0; i < 40; ++i)
+        held.push_back(recordOf(i % 2 == 0 ? first.ref() : second.ref()));
+    EXPECT_EQ(items().records().size(), held.size());
+    for (xt::BoxRecord* record : held)
+        release(record);
+    EXPECT_EQ(items().records().size(), 0u);
+    for (xt::BoxRecord* record : held)
+        EXPECT_NE(apply(record), 0);
+    EXPECT_EQ(second.weight(), pt(3));
 }
 
 TEST_F(ItemRecordTest, ARecordCanBeAppliedToAnotherItem)

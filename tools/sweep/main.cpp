@@ -18,6 +18,7 @@ struct Options {
     fs::path plugins;
     fs::path out;
     std::vector<fs::path> scripts;
+    std::vector<fs::path> workFiles;
     size_t sample = 0;
     size_t jobs = 4;
     int timeoutSeconds = 60;
@@ -34,9 +35,19 @@ std::optional<nlohmann::json> readReport(const fs::path& file)
     return parsed;
 }
 
+/// Each run starts in a work directory of its own holding the files the sessions open.
+void prepareWorkDirectory(const Options& options, const fs::path& folder)
+{
+    const fs::path work = folder / "work";
+    fs::create_directories(work);
+    for (const fs::path& file : options.workFiles)
+        fs::copy_file(file, work / file.filename(), fs::copy_options::overwrite_existing);
+}
+
 sweep::ChildJob hostJob(const Options& options, const fs::path& script, const fs::path& folder,
     const std::optional<sweep::PlannedRun>& run)
 {
+    prepareWorkDirectory(options, folder);
     sweep::ChildJob job{{options.host.string(), "--plugins", options.plugins.string(), "--script",
                             fs::absolute(script).string(), "--work-dir", (folder / "work").string(),
                             "--sweep-report", (folder / "report.json").string()},
@@ -106,12 +117,19 @@ int main(int argc, char** argv)
     app.add_option("--sample", options.sample, "Make at most this many failing runs per script (0: all)");
     app.add_option("--jobs", options.jobs, "Runs at a time");
     app.add_option("--timeout", options.timeoutSeconds, "Seconds before a run counts as a hang");
+    app.add_option("--work-file", options.workFiles, "A file copied into each run's work directory (repeatable)")
+        ->check(CLI::ExistingFile)
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option("scripts", options.scripts, "Session scripts")->required()->check(CLI::ExistingFile);
     CLI11_PARSE(app, argc, argv);
 
     options.host = fs::absolute(options.host);
     options.plugins = fs::absolute(options.plugins);
     options.out = fs::absolute(options.out);
+    for (fs::path& file : options.workFiles)
+        file = fs::absolute(file);
     sweep::setSanitizerEnvironment();
     size_t findings = 0;
     for (const fs::path& script : options.scripts)

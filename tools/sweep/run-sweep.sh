@@ -9,4 +9,5 @@ cmake --preset "$preset" ${XT_CMAKE_ARGS:-} >/dev/null
 cmake --build --preset "$preset"
 build="build/$preset"
 exec "$build/bin/fault-sweep" --host "$build/bin/layout-host" --plugins "$build/plugins" \
-  --out "$build/sweep" --jobs "$(nproc)" "$@" examples/*.txt tools/sweep/sessions/*.txt
+  --out "$build/sweep" --jobs "$(nproc)" --work-file examples/example-document.json "$@" \
+  examples/*.txt examples/*/*.txt tools/sweep/sessions/*.txt

@@ -2,6 +2,7 @@
 #include "host/model/items/item.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "host/model/items/line_geometry.h"
 
@@ -14,10 +15,7 @@ Item::Item(int32_t ref, int32_t pageRef, xt::BoxKind kind, uint8_t shape)
 
 void Item::setOutsets(xt::Fixed top, xt::Fixed left, xt::Fixed bottom, xt::Fixed right)
 {
-    m_fields.outsets[0] = top;
-    m_fields.outsets[1] = left;
-    m_fields.outsets[2] = bottom;
-    m_fields.outsets[3] = right;
+    m_outsets = {top, left, bottom, right};
 }
 
 void Item::setColour(int16_t colour, xt::Fixed shade)
@@ -44,7 +42,24 @@ void Item::removeMember(int32_t member)
 
 xt::BoxRecord Item::record() const
 {
-    xt::BoxRecord record = m_fields;
+    xt::BoxRecord record;
+    writeRecord(record);
+    return record;
+}
+
+void Item::writeRecord(xt::BoxRecord& record) const
+{
+    if (m_unmodelled)
+        record = *m_unmodelled;
+    else
+        std::memset(&record, 0, sizeof record);
+    record.angle = m_angle;
+    record.flags = m_flags;
+    record.weight = m_weight;
+    // The record's fields are unaligned, so they are written one by one, never through a reference.
+    for (size_t side = 0; side < m_outsets.size(); ++side)
+        record.outsets[side] = m_outsets[side];
+    record.corner = m_corner;
     record.kind = static_cast<uint8_t>(m_kind);
     record.shape = m_shape;
     record.groupFlags = m_role == GroupRole::Selection ? xt::kSelectionGroupBit : 0;
@@ -53,20 +68,44 @@ xt::BoxRecord Item::record() const
         record.geometry.shapeData = m_shapeData->handle();
     else
         record.geometry.rect = m_rect;
-    return record;
 }
 
 void Item::apply(const xt::BoxRecord& record)
 {
-    const auto host = m_fields;
-    m_fields = record;
-    m_fields.kind = host.kind;
-    m_fields.shape = host.shape;
-    m_fields.groupFlags = host.groupFlags;
-    m_fields.geometry = host.geometry;
+    m_angle = record.angle;
+    m_flags = record.flags;
+    m_weight = record.weight;
+    for (size_t side = 0; side < m_outsets.size(); ++side)
+        m_outsets[side] = record.outsets[side];
+    m_corner = record.corner;
     m_content.picture = record.content.picture;
     if (!m_shapeData && !isKindTwo())
         m_rect = record.geometry.rect;
+    keepUnmodelled(record);
+}
+
+void Item::keepUnmodelled(const xt::BoxRecord& record)
+{
+    static const xt::BoxRecord kNothing{};
+    xt::BoxRecord rest = record;
+    rest.angle = 0;
+    rest.flags = 0;
+    rest.kind = 0;
+    rest.shape = 0;
+    rest.weight = 0;
+    for (size_t side = 0; side < m_outsets.size(); ++side)
+        rest.outsets[side] = 0;
+    rest.geometry = {};
+    rest.corner = 0;
+    rest.groupFlags = 0;
+    rest.content = {};
+    if (std::memcmp(&rest, &kNothing, sizeof rest) == 0) {
+        m_unmodelled.reset();
+        return;
+    }
+    if (!m_unmodelled)
+        m_unmodelled = std::make_unique<xt::BoxRecord>();
+    *m_unmodelled = rest;
 }
 
 void Item::moveBy(xt::Fixed dv, xt::Fixed dh)

@@ -2,7 +2,9 @@
 // stands for several selected items.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -34,16 +36,16 @@ public:
     const xt::FixedRect& rect() const { return m_rect; }
     void setRect(const xt::FixedRect& rect) { m_rect = rect; }
 
-    xt::Fixed angle() const { return m_fields.angle; }
-    void setAngle(xt::Fixed angle) { m_fields.angle = angle; }
-    xt::Fixed weight() const { return m_fields.weight; }
-    void setWeight(xt::Fixed weight) { m_fields.weight = weight; }
-    xt::Fixed outset(size_t side) const { return m_fields.outsets[side]; }
+    xt::Fixed angle() const { return m_angle; }
+    void setAngle(xt::Fixed angle) { m_angle = angle; }
+    xt::Fixed weight() const { return m_weight; }
+    void setWeight(xt::Fixed weight) { m_weight = weight; }
+    xt::Fixed outset(size_t side) const { return m_outsets[side]; }
     void setOutsets(xt::Fixed top, xt::Fixed left, xt::Fixed bottom, xt::Fixed right);
-    xt::Fixed corner() const { return m_fields.corner; }
-    void setCorner(xt::Fixed corner) { m_fields.corner = corner; }
-    uint16_t flags() const { return m_fields.flags; }
-    void setFlags(uint16_t flags) { m_fields.flags = flags; }
+    xt::Fixed corner() const { return m_corner; }
+    void setCorner(xt::Fixed corner) { m_corner = corner; }
+    uint16_t flags() const { return m_flags; }
+    void setFlags(uint16_t flags) { m_flags = flags; }
     const xt::PictureFields& picture() const { return m_content.picture; }
     void setPicture(const xt::PictureFields& picture) { m_content.picture = picture; }
     const xt::TextFields& text() const { return m_content.text; }
@@ -80,6 +82,8 @@ public:
     /// The record as the item would hand it out, less what only the store knows (a group's
     /// rectangle); every byte the model does not hold comes back as it was last applied.
     xt::BoxRecord record() const;
+    /// The same, written over `record`.
+    void writeRecord(xt::BoxRecord& record) const;
     /// Takes the fields of `record` that a plug-in may change; kind, shape, byte 388 and the
     /// shape-data handle stay the host's. The rectangle is taken only by framed items and lines.
     void apply(const xt::BoxRecord& record);
@@ -87,21 +91,30 @@ public:
     void moveBy(xt::Fixed dv, xt::Fixed dh);
 
 private:
+    void keepUnmodelled(const xt::BoxRecord& record);
+
     int32_t m_ref;
     int32_t m_pageRef;
     xt::BoxKind m_kind;
     uint8_t m_shape;
     GroupRole m_role = GroupRole::None;
     xt::FixedRect m_rect{};
-    // The record's bytes the model keeps as given: angle, weight, outsets, corner, flags, the
-    // picture and text fields and every byte whose meaning the host does not model.
-    xt::BoxRecord m_fields{};
-    // The picture or text fields (record bytes 390 to 433) kept apart from the record, on a 4-byte
-    // boundary, so that references to them are aligned; the copy in m_fields is not used.
+    // The record's fields the model keeps as given.
+    xt::Fixed m_angle = 0;
+    xt::Fixed m_weight = 0;
+    std::array<xt::Fixed, 4> m_outsets{};
+    xt::Fixed m_corner = 0;
+    uint16_t m_flags = 0;
+    // The picture or text fields (record bytes 390 to 433), on a 4-byte boundary so that
+    // references to them are aligned.
     union alignas(4) Content {
         xt::PictureFields picture;
         xt::TextFields text;
     } m_content{};
+    // Every record byte whose meaning the host does not model, as last applied; null while they
+    // are all zero, as they nearly always are. Commands walk layouts of many thousands of items
+    // one by one, so a small item is one that stays in the cache.
+    std::unique_ptr<xt::BoxRecord> m_unmodelled;
     std::optional<ShapeData> m_shapeData;
     std::optional<xt::DropShadowRecord> m_shadow;
     int32_t m_parent = 0;

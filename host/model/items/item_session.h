@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -20,18 +19,26 @@ namespace host::model {
 /// Item records handed out by GetBoxRecord: independent copies, each remembering its item.
 class RecordPool {
 public:
+    /// A record for `item` to be filled in by the caller; its bytes are left from earlier use.
+    xt::BoxRecord* add(int32_t item);
     xt::BoxRecord* add(int32_t item, const xt::BoxRecord& record);
     /// The item a record was read from, or nullopt for a pointer the pool never gave out.
     std::optional<int32_t> sourceOf(const void* record) const;
     bool release(const void* record);
-    size_t size() const { return m_records.size(); }
+    size_t size() const { return m_live; }
 
 private:
-    struct Entry {
-        std::unique_ptr<xt::BoxRecord> record;
-        int32_t item;
+    struct Slot {
+        xt::BoxRecord record;
+        int32_t item = 0;
+        bool live = false;
     };
-    std::unordered_map<const void*, Entry> m_records;
+    // A command reads and releases records by the thousand, so a released record's storage stays
+    // known by its address and waits for the next GetBoxRecord; past a few spares it is freed.
+    static constexpr size_t kSpareKept = 8;
+    std::unordered_map<const void*, std::unique_ptr<Slot>> m_slots;
+    std::vector<Slot*> m_spare;
+    size_t m_live = 0;
 };
 
 /// A transform promised by XgfOp661 or XgfOp662: applied once by XgfOp672 to write `destination`.
@@ -44,13 +51,16 @@ struct PendingTransform {
 /// The few transforms that are waiting for XgfOp672; the oldest is dropped when too many wait.
 class PendingTransforms {
 public:
+    PendingTransforms() { m_waiting.reserve(kKept); }
     int32_t add(const PendingTransform& pending);
     /// Takes the transform out; nullopt for an unknown or used context.
     std::optional<PendingTransform> take(int32_t context);
 
 private:
+    // Oldest first. Every line change promises and takes a transform or two, so the few waiting
+    // ones live in storage reserved once.
     static constexpr size_t kKept = 16;
-    std::deque<std::pair<int32_t, PendingTransform>> m_waiting;
+    std::vector<std::pair<int32_t, PendingTransform>> m_waiting;
     int32_t m_next = 1;
 };
 
@@ -76,10 +86,12 @@ public:
     void setTool(int32_t tool) { m_tool = tool; }
 
 private:
+    bool isBuilding(int32_t item);
+
     int32_t m_current = 0;
     int32_t m_multi = 0;
     std::vector<int32_t> m_building;
-    std::unordered_set<int32_t> m_buildingSet;
+    std::unordered_set<int32_t> m_buildingSet; // filled only once the selection grows long
     int32_t m_tool = 0;
 };
 

@@ -32,7 +32,7 @@ Item& ItemStore::insert(std::unique_ptr<Item> item)
 {
     const int32_t ref = item->ref();
     m_order.push_back(ref);
-    return *m_items.emplace(ref, std::move(item)).first->second;
+    return m_items.insert(std::move(item));
 }
 
 Item& ItemStore::addItem(int32_t pageRef, xt::BoxKind kind, uint8_t shape, const xt::FixedRect& rect)
@@ -129,18 +129,6 @@ void ItemStore::forget(int32_t ref)
     m_items.erase(ref);
 }
 
-Item* ItemStore::find(int32_t ref)
-{
-    auto found = m_items.find(ref);
-    return found == m_items.end() ? nullptr : found->second.get();
-}
-
-const Item* ItemStore::find(int32_t ref) const
-{
-    auto found = m_items.find(ref);
-    return found == m_items.end() ? nullptr : found->second.get();
-}
-
 Table* ItemStore::table(int32_t ref)
 {
     auto found = m_tables.find(ref);
@@ -176,10 +164,16 @@ xt::FixedRect ItemStore::bounds(const Item& item) const
 
 xt::BoxRecord ItemStore::recordOf(const Item& item) const
 {
-    xt::BoxRecord record = item.record();
+    xt::BoxRecord record;
+    writeRecordOf(item, record);
+    return record;
+}
+
+void ItemStore::writeRecordOf(const Item& item, xt::BoxRecord& record) const
+{
+    item.writeRecord(record);
     if (item.isKindTwo())
         record.geometry.rect = bounds(item);
-    return record;
 }
 
 void ItemStore::moveBy(Item& item, xt::Fixed dv, xt::Fixed dh)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/model/items/item.h"
+#include "host/model/items/item_index.h"
 #include "host/model/items/item_session.h"
 #include "host/model/items/table.h"
 #include "host/model/reference_allocator.h"
@@ -34,8 +35,8 @@ public:
     /// Removes the item; a group or table takes its members with it. False for an unknown reference.
     bool remove(int32_t ref);
 
-    Item* find(int32_t ref);
-    const Item* find(int32_t ref) const;
+    Item* find(int32_t ref) { return m_items.find(ref); }
+    const Item* find(int32_t ref) const { return m_items.find(ref); }
     Table* table(int32_t ref);
     /// The item whose shape data lives in `handle`, or null.
     Item* ownerOfShapeData(xt::Handle handle);
@@ -47,6 +48,8 @@ public:
     xt::FixedRect bounds(const Item& item) const;
     /// The record of an item, a group's rectangle included.
     xt::BoxRecord recordOf(const Item& item) const;
+    /// The same, written over `record`.
+    void writeRecordOf(const Item& item, xt::BoxRecord& record) const;
     /// Moves the item, a group's and a table's members with it.
     void moveBy(Item& item, xt::Fixed dv, xt::Fixed dh);
 
@@ -89,7 +92,7 @@ private:
     Item& newPseudoGroup(const std::vector<int32_t>& members);
 
     ReferenceAllocator* m_references;
-    std::unordered_map<int32_t, std::unique_ptr<Item>> m_items;
+    ItemIndex m_items;
     std::vector<int32_t> m_order;
     std::unordered_map<xt::Handle, int32_t> m_shapeOwners;
     std::map<int32_t, Table> m_tables;

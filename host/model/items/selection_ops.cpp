@@ -1,6 +1,7 @@
 // The current item, selections of several items (a pseudo-group), and grouping a selection.
 #include "host/model/items/item_store.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace host::model {
@@ -9,6 +10,18 @@ namespace {
 bool isRealGroup(const Item* item)
 {
     return item && item->role() == GroupRole::Group;
+}
+
+/// Whether `ref` is among the members gathered so far. Selections are mostly short and made one
+/// after another, so a short list is searched and only a long one builds a set.
+bool gatheredAlready(const std::vector<int32_t>& members, std::unordered_set<int32_t>& seen, int32_t ref)
+{
+    constexpr size_t kSearched = 16;
+    if (members.size() < kSearched)
+        return std::find(members.begin(), members.end(), ref) != members.end();
+    if (seen.empty())
+        seen.insert(members.begin(), members.end());
+    return !seen.insert(ref).second;
 }
 
 } // namespace
@@ -33,7 +46,7 @@ Item& ItemStore::newPseudoGroup(const std::vector<int32_t>& members)
         forget(m_selection.multi());
     auto multi = std::make_unique<Item>(m_references->next(), find(members[0])->pageRef(), xt::BoxKind::Group, xt::shape::kRectangle);
     multi->makeKindTwo(GroupRole::Selection, members);
-    Item& added = *m_items.emplace(multi->ref(), std::move(multi)).first->second;
+    Item& added = m_items.insert(std::move(multi));
     m_selection.setMulti(added.ref());
     return added;
 }
@@ -41,10 +54,11 @@ Item& ItemStore::newPseudoGroup(const std::vector<int32_t>& members)
 int32_t ItemStore::selectItems(const std::vector<int32_t>& items)
 {
     std::vector<int32_t> members;
+    members.reserve(items.size());
     std::unordered_set<int32_t> seen;
     for (int32_t ref : items) {
         const Item* item = find(ref);
-        if (!item || item->role() == GroupRole::Selection || !seen.insert(ref).second)
+        if (!item || item->role() == GroupRole::Selection || gatheredAlready(members, seen, ref))
             continue;
         members.push_back(ref);
     }

@@ -125,6 +125,8 @@ struct HostRun {
 HostRun runSession(const fs::path& folder, const fs::path& script, const std::string& plugins, const std::string& failCall)
 {
     fs::remove_all(folder / "work");
+    fs::create_directories(folder / "work");
+    fs::copy_file(fs::path(XT_EXAMPLES) / "example-document.json", folder / "work" / "example-document.json");
     std::vector<std::string> arguments{XT_LAYOUT_HOST, "--plugins", plugins, "--script", script.string(),
         "--work-dir", (folder / "work").string(), "--sweep-report", (folder / "report.json").string()};
     if (!failCall.empty()) {
@@ -167,27 +169,50 @@ TEST(LayoutHostSweepReport, CountsCallsSnapshotsDocumentsAndPlacesTheFailure)
     fs::remove_all(folder);
 }
 
-// Failures the sweep found in Amplex's menu session, each once a crash or a silent change of the document.
-TEST(AmplexSweepFindings, EachFailedCallEndsSoundly)
+void expectSoundRuns(const std::string& name, const fs::path& script, const std::vector<const char*>& calls)
 {
-    const fs::path folder = freshFolder("amplex");
-    const fs::path script = fs::path(XT_SWEEP_SESSIONS) / "amplex-menus.txt";
+    const fs::path folder = freshFolder(name);
     const HostRun clean = runSession(folder / "clean", script, XT_PLUGINS, "");
     ASSERT_EQ(clean.end.code, 0);
     ASSERT_FALSE(clean.report.is_discarded());
-    const char* calls[] = {
-        "GetTextObjectLength:1", // a failed length became a huge string size: the dialog aborted the host
-        "XpgOp982:1",            // a failed read of the grid start wrote a start of zero back
-        "XdgOp512:4",            // a failed read of the margins wrote margins of zero back
-    };
     for (const char* call : calls) {
         const HostRun run = runSession(folder / call, script, XT_PLUGINS, call);
         const std::optional<nlohmann::json> report =
             run.report.is_discarded() ? std::nullopt : std::optional<nlohmann::json>(run.report);
         const Verdict verdict = judgeRun(run.end, report, clean.report);
-        EXPECT_TRUE(verdict.sound) << call << ": " << verdict.reason;
+        EXPECT_TRUE(verdict.sound) << script.filename().string() << " " << call << ": " << verdict.reason;
     }
     fs::remove_all(folder);
+}
+
+// Failures the sweep found in Amplex's sessions, each once a crash or a silent change of the document.
+TEST(AmplexSweepFindings, EachFailedCallEndsSoundly)
+{
+    expectSoundRuns("amplex-menus", fs::path(XT_SWEEP_SESSIONS) / "amplex-menus.txt",
+        {
+            "GetTextObjectLength:1", // a failed length became a huge string size: the dialog aborted the host
+            "XpgOp982:1",            // a failed read of the grid start wrote a start of zero back
+            "XdgOp512:4",            // a failed read of the margins wrote margins of zero back
+        });
+    expectSoundRuns("amplex-document", fs::path(XT_SWEEP_SESSIONS) / "amplex-scale-document.txt",
+        {
+            "XdnOp519:4",           // the page width unread: margins scaled, pages not
+            "DocumentOp5216:1",     // a master page's margins left as they were
+            "GetDocumentWindow:12", // no window: the master pages were passed over
+            "SetFieldNumber:5",     // a value field not made numeric read the typed value as nothing
+        });
+    expectSoundRuns("amplex-scale", fs::path(XT_EXAMPLES) / "amplex" / "scale-session.txt",
+        {
+            "BoxRecordOp3010:1", // an item not scaled while the others were
+            "XgfOp672:1",        // a line's end left untransformed
+            "TabOp1685:1",       // the Scale page missing: the old settings scaled
+            "GetHandleSize:15",  // redo with no readable undo entry crashed
+        });
+    expectSoundRuns("amplex-palette", fs::path(XT_EXAMPLES) / "amplex" / "palette-session.txt",
+        {
+            "GetCurrentBox:7", // the palette's button found no selection and scaled the page instead
+            "ItemOp224:3",     // redo measured no selection and scaled about the wrong point
+        });
 }
 
 } // namespace
