@@ -1,9 +1,12 @@
 // Relocatable memory blocks behind host handles and GlobalAlloc: blocks really move when they grow.
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
-#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "win32/internal.h"
 #include "win32/standin.h"
@@ -17,12 +20,87 @@ struct Block {
     char* data = nullptr;
     int32_t size = 0;
     uint8_t state = 0;
+    bool live = false;
     ~Block() { std::free(data); }
 };
 static_assert(offsetof(Block, data) == 0);
 
+/// The block records, in chunks that never move. A handle is known when it is the address of a
+/// record in use, which a search among the few chunks tells, however many blocks a session holds
+/// (an undo list holds one per item it recorded). A freed record is reused first.
+class BlockTable {
+public:
+    Block* make()
+    {
+        if (m_free.empty())
+            addChunk();
+        Block* block = m_free.back();
+        m_free.pop_back();
+        block->live = true;
+        ++m_live;
+        return block;
+    }
+
+    void dispose(Block* block)
+    {
+        std::free(block->data);
+        *block = Block{};
+        m_free.push_back(block);
+        --m_live;
+    }
+
+    Block* find(xt::Handle handle) const
+    {
+        const auto address = reinterpret_cast<uintptr_t>(handle);
+        // Handles are mostly used near the one used last, so its chunk is tried before the search.
+        if (m_lastChunk >= m_chunks.size() || !within(m_chunks[m_lastChunk], address)) {
+            auto after = std::upper_bound(m_chunks.begin(), m_chunks.end(), address,
+                [](uintptr_t a, const Chunk& chunk) { return a < chunk.start; });
+            if (after == m_chunks.begin())
+                return nullptr;
+            m_lastChunk = static_cast<size_t>(std::prev(after) - m_chunks.begin());
+        }
+        const Chunk& chunk = m_chunks[m_lastChunk];
+        const uintptr_t offset = address - chunk.start;
+        if (!within(chunk, address) || offset % sizeof(Block) != 0)
+            return nullptr;
+        Block* block = chunk.blocks.get() + offset / sizeof(Block);
+        return block->live ? block : nullptr;
+    }
+
+    size_t size() const { return m_live; }
+
+private:
+    static constexpr size_t kChunkSize = 1024;
+    struct Chunk {
+        uintptr_t start;
+        std::unique_ptr<Block[]> blocks;
+    };
+
+    static bool within(const Chunk& chunk, uintptr_t address)
+    {
+        return address >= chunk.start && address - chunk.start < kChunkSize * sizeof(Block);
+    }
+
+    void addChunk()
+    {
+        Chunk chunk{0, std::make_unique<Block[]>(kChunkSize)};
+        chunk.start = reinterpret_cast<uintptr_t>(chunk.blocks.get());
+        for (size_t i = kChunkSize; i-- > 0;)
+            m_free.push_back(chunk.blocks.get() + i);
+        auto place = std::upper_bound(m_chunks.begin(), m_chunks.end(), chunk.start,
+            [](uintptr_t a, const Chunk& c) { return a < c.start; });
+        m_chunks.insert(place, std::move(chunk));
+    }
+
+    std::vector<Chunk> m_chunks;  // by address
+    std::vector<Block*> m_free;
+    size_t m_live = 0;
+    mutable size_t m_lastChunk = 0;
+};
+
 struct MemoryState {
-    std::unordered_map<xt::Handle, std::unique_ptr<Block>> blocks;
+    BlockTable blocks;
     std::unordered_set<void*> pointers;
     int16_t error = kMemoryOk;
     int32_t failCountdown = 0;
@@ -65,12 +143,10 @@ Block* findBlock(xt::Handle handle)
         state.error = kNilHandle;
         return nullptr;
     }
-    auto found = state.blocks.find(handle);
-    if (found == state.blocks.end()) {
+    Block* block = state.blocks.find(handle);
+    if (!block)
         state.error = kBadHandle;
-        return nullptr;
-    }
-    return found->second.get();
+    return block;
 }
 
 bool moveBlock(Block& block, int32_t size)
@@ -101,20 +177,19 @@ xt::Handle newHandle(int32_t size)
         state.error = kMemoryFull;
         return nullptr;
     }
-    auto block = std::make_unique<Block>();
+    Block* block = state.blocks.make();
     block->data = data;
     block->size = size;
-    xt::Handle handle = &block->data;
-    state.blocks.emplace(handle, std::move(block));
     state.error = kMemoryOk;
-    return handle;
+    return &block->data;
 }
 
 void disposeHandle(xt::Handle handle)
 {
-    if (!findBlock(handle))
+    Block* block = findBlock(handle);
+    if (!block)
         return;
-    memory().blocks.erase(handle);
+    memory().blocks.dispose(block);
     memory().error = kMemoryOk;
 }
 
@@ -189,7 +264,7 @@ void setHandleState(xt::Handle handle, uint8_t state)
 
 bool isHandle(xt::Handle handle)
 {
-    return handle && memory().blocks.count(handle) != 0;
+    return handle && memory().blocks.find(handle) != nullptr;
 }
 
 xt::Handle copyHandle(xt::Handle handle)

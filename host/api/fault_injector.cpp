@@ -1,6 +1,8 @@
 // Planned failures of host operations, and call counts.
 #include "host/api/fault_injector.h"
 
+#include <unordered_map>
+
 namespace host::api {
 
 void FaultInjector::failNth(std::string_view name, int32_t n)
@@ -24,27 +26,48 @@ int32_t FaultInjector::callCount(std::string_view name) const
     return found == calls().end() ? 0 : found->second;
 }
 
+namespace {
+
+/// The literals numbered so far, by number, and the numbers by the literals' addresses.
+struct NameTable {
+    std::vector<std::string_view> names;
+    std::unordered_map<const char*, uint32_t> ids;
+};
+
+NameTable& nameTable()
+{
+    static NameTable table;
+    return table;
+}
+
+} // namespace
+
+uint32_t FaultInjector::nameId(std::string_view name)
+{
+    NameTable& table = nameTable();
+    const auto [found, added] = table.ids.emplace(name.data(), static_cast<uint32_t>(table.names.size()));
+    if (added)
+        table.names.push_back(name);
+    return found->second;
+}
+
 const std::map<std::string, int32_t, std::less<>>& FaultInjector::calls() const
 {
     if (!m_callsStale)
         return m_calls;
     m_calls.clear();
-    for (const auto& [text, count] : m_counts)
-        m_calls[std::string(text, count.length)] += count.calls;
+    const auto& names = nameTable().names;
+    for (size_t id = 0; id < m_counts.size(); ++id) {
+        if (m_counts[id] != 0)
+            m_calls[std::string(names[id])] += m_counts[id];
+    }
     m_callsStale = false;
     return m_calls;
 }
 
-bool FaultInjector::shouldFail(std::string_view name)
+bool FaultInjector::plannedFailure(uint32_t nameId)
 {
-    Count& count = m_counts[name.data()];
-    count.length = name.size();
-    ++count.calls;
-    m_callsStale = true;
-    if (m_plans.empty())
-        return false;
-
-    auto found = m_plans.find(name);
+    auto found = m_plans.find(nameTable().names[nameId]);
     if (found == m_plans.end())
         return false;
     Plan& plan = found->second;

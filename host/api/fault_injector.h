@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace host::api {
 
@@ -23,23 +23,34 @@ public:
     /// Every operation called so far, with its count (the fault sweep plans one failure per call).
     const std::map<std::string, int32_t, std::less<>>& calls() const;
 
-    /// Counts the call and says whether it is to fail. Called by the host's operation entries;
-    /// `name` must be a literal, since its address keys the count.
-    bool shouldFail(std::string_view name);
+    /// Counts the call and says whether it is to fail. `name` must be a literal, since its address
+    /// keys the count.
+    bool shouldFail(std::string_view name) { return shouldFail(nameId(name)); }
+    /// The same for a name already numbered: the host's operation entries number theirs once.
+    bool shouldFail(uint32_t nameId)
+    {
+        // Every host call passes here: counting is one increment, and a failure is looked for only
+        // while one is planned.
+        if (nameId >= m_counts.size())
+            m_counts.resize(nameId + 1);
+        ++m_counts[nameId];
+        m_callsStale = true;
+        return !m_plans.empty() && plannedFailure(nameId);
+    }
+    /// A small number for the literal `name`, the same in every host of the process.
+    static uint32_t nameId(std::string_view name);
 
 private:
+    bool plannedFailure(uint32_t nameId);
+
     struct Plan {
         int32_t countdown = 0; // calls until the failing one; 0: no failure planned
         bool sticky = false;   // keep failing after the first failure
         bool failing = false;
     };
-    /// Every host call passes here, so calls are counted by the address of the name's text (the
-    /// names are literals) and gathered by name only when someone asks.
-    struct Count {
-        size_t length = 0;
-        int32_t calls = 0;
-    };
-    std::unordered_map<const char*, Count> m_counts;
+    /// Every host call passes here, so its count is a slot in an array indexed by the name's number;
+    /// counts are gathered by name only when someone asks.
+    std::vector<int32_t> m_counts;
     mutable std::map<std::string, int32_t, std::less<>> m_calls;
     mutable bool m_callsStale = false;
     std::map<std::string, Plan, std::less<>> m_plans;

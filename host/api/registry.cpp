@@ -11,9 +11,14 @@ namespace host::api {
 
 namespace detail {
 
-bool operationFails(std::string_view name)
+bool operationFails(uint32_t nameId)
 {
-    return context().faults().shouldFail(name);
+    return context().faults().shouldFail(nameId);
+}
+
+uint32_t operationNameId(std::string_view name)
+{
+    return FaultInjector::nameId(name);
 }
 
 } // namespace detail

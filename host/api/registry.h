@@ -15,8 +15,10 @@ namespace host::api {
 
 namespace detail {
 
-/// Counts the call with the current host's fault injector and says whether it is to fail.
-bool operationFails(std::string_view name);
+/// Counts the call with the current host's fault injector and says whether it is to fail; the
+/// name is known by the number the injector gave it.
+bool operationFails(uint32_t nameId);
+uint32_t operationNameId(std::string_view name);
 
 template <class T>
 T failureValue()
@@ -36,7 +38,8 @@ template <class Op, class Ret, class... Args, auto Function, auto Failure>
 struct Entry<Op, Ret(Args...), Function, Failure> {
     static Ret call(Args... args)
     {
-        if (!operationFails(Op::name))
+        static const uint32_t nameId = operationNameId(Op::name);
+        if (!operationFails(nameId))
             return Function(args...);
         if constexpr (!std::is_same_v<std::remove_cvref_t<decltype(Failure)>, NoFailure>)
             return Failure(args...);
