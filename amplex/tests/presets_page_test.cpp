@@ -180,5 +180,33 @@ TEST_F(PresetsPageTest, ThePalettesPresetButtonScalesTheSelectionWithCurrent)
     EXPECT_EQ(scaled.right - scaled.left, testdoc::pt(50));
 }
 
+TEST_F(PresetsPageTest, APresetChosenOnThePaletteScalesTheSelectionToItsSize)
+{
+    auto& box = testdoc::addBox(*m_layout, 0, testdoc::rect(72, 72, 172, 172));
+    testdoc::select(*m_layout, {box.ref()});
+    const xt::WindowRef palette = m_api->openPalette();
+    const xt::WindowRef page = openPage(PresetsPageWindow);
+    settings().ScaleWhat = ScaleSelectionOnly;
+    settings().ScaleByPercent = 0;
+    settings().Constrain = 0;
+    settings().HorizontalEntry = settings().TargetWidth = testdoc::pt(300);
+    settings().VerticalEntry = settings().TargetHeight = testdoc::pt(200);
+    saveAs(page, "Card");
+    act(page, DialogAction::choose(PresetList, 0));
+    act(page, DialogAction::click(AddToFitTo));
+    // The live settings move on; the palette scales with the preset's.
+    settings().ScaleByPercent = 1;
+    settings().HorizontalFactor = settings().VerticalFactor = testdoc::pt(1);
+    host::ui::notifySelectionChanged();
+
+    ASSERT_FALSE(host::ui::actOnPalette(palette, DialogAction::choose(3, 1)));
+    const auto problem = host::ui::actOnPalette(palette, DialogAction::click(4));
+    EXPECT_FALSE(problem) << *problem;
+
+    const xt::FixedRect scaled = m_layout->items().find(box.ref())->rect();
+    EXPECT_EQ(scaled.right - scaled.left, testdoc::pt(300));
+    EXPECT_EQ(scaled.bottom - scaled.top, testdoc::pt(200));
+}
+
 } // namespace
 } // namespace amplex::testing

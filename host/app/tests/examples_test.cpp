@@ -33,7 +33,7 @@ TEST(Examples, TheExampleDocumentOpensAndSavesBackUnchanged)
 
 TEST(Examples, TheExampleSessionsParse)
 {
-    for (const char* name : {"session.txt", "amplex/scale-session.txt"}) {
+    for (const char* name : {"session.txt", "amplex/scale-session.txt", "amplex/palette-session.txt"}) {
         const ParseResult parsed = parseScript(readFile(kExamples / name));
         ASSERT_TRUE(parsed.script) << formatScriptError(name, parsed.errors.front());
         EXPECT_FALSE(parsed.script->commands.empty()) << name;
