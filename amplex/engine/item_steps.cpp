@@ -1,6 +1,7 @@
 // Steps the scalers share.
 #include "amplex/engine/item_steps.h"
 
+#include "amplex/engine/box_record_lease.h"
 #include "amplex/engine/drop_shadow.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/host_failures.h"
@@ -60,12 +61,6 @@ int32_t currentItem()
     watched(xt::calls::GetCurrentBox(&item));
     return item;
 }
-
-} // namespace amplex
-
-#include "amplex/engine/box_record_lease.h"
-
-namespace amplex {
 
 void scaleOutsets(BoxRecordLease& record, const Factors& factors)
 {
