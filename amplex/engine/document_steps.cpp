@@ -47,7 +47,7 @@ PageRange pagesToScale()
     const DocumentRun& run = documentRun();
     PageRange range = run.pageRange();
     xt::PageInfo info{};
-    xt::calls::GetPageInfo(run.documentRef(), &info);
+    watched(xt::calls::GetPageInfo(run.documentRef(), &info));
     int32_t available = info.pageCount;
     if (!scalesWholeDocument() && run.onMasterPage())
         available = info.facing != 0 ? 2 : 1;

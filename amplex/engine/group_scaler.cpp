@@ -10,6 +10,7 @@
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/group_members.h"
 #include "amplex/engine/group_stories.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/item_bounds.h"
 #include "amplex/engine/item_routes.h"
 #include "amplex/engine/item_steps.h"
@@ -128,8 +129,11 @@ int32_t rejoin(int32_t group, const Members& members, bool regroup)
 {
     int32_t gathered = currentItem();
     for (size_t i = 0; i < members.size(); ++i) {
-        if (members[i] > 0)
-            gathered = xt::calls::GetGroupItem(gathered, members[i], i + 1 == members.size() ? 1 : 0);
+        if (members[i] <= 0)
+            continue;
+        gathered = xt::calls::GetGroupItem(gathered, members[i], i + 1 == members.size() ? 1 : 0);
+        if (gathered < 0)
+            noteHostFailure();
     }
     // The selection of several items is whole again as soon as its members are gathered; a group
     // inside it may have made the host forget the pseudo-group that stood for it before.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {
@@ -17,8 +18,8 @@ enum HostCommand : int32_t {
 /// True when the host ran the command.
 inline bool runHostCommand(HostCommand command)
 {
-    xt::calls::XmoOp832(1);
-    return xt::calls::XaqOp2966(command) == 0;
+    watched(xt::calls::XmoOp832(1));
+    return watched(xt::calls::XaqOp2966(command)) == 0;
 }
 
 } // namespace amplex

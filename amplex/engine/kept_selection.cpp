@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "amplex/engine/engine_state.h"
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {
@@ -12,14 +13,19 @@ namespace {
 /// Several selected items: a kind-2 item that is no real group.
 bool standsForSeveral(int32_t item)
 {
-    return item != 0 && xt::calls::ItemTypeOp764(item) != 0 && xt::calls::IsGroup(item) == 0;
+    if (item == 0 || xt::calls::ItemTypeOp764(item) == 0)
+        return false;
+    const int32_t group = xt::calls::IsGroup(item);
+    if (group < 0)
+        noteHostFailure();
+    return group == 0;
 }
 
 std::vector<int32_t> membersOf(int32_t item)
 {
     xt::Handle list = nullptr;
     int16_t count = 0;
-    if (xt::calls::GroupOp720(item, &list, &count) != 0 || !list)
+    if (watched(xt::calls::GroupOp720(item, &list, &count)) != 0 || !list)
         return {};
     std::vector<int32_t> members;
     const auto bytes = static_cast<size_t>(xt::calls::GetHandleSize(list));
@@ -52,16 +58,18 @@ void KeptSelection::select() const
         return;
     }
     xt::calls::SetCurrentBox(0);
-    for (size_t i = 0; i < m_members.size(); ++i)
-        xt::calls::GetGroupItem(0, m_members[i], i + 1 == m_members.size() ? 1 : 0);
+    for (size_t i = 0; i < m_members.size(); ++i) {
+        if (xt::calls::GetGroupItem(0, m_members[i], i + 1 == m_members.size() ? 1 : 0) < 0)
+            noteHostFailure();
+    }
 }
 
 void measureCurrentSelection()
 {
     int32_t item = 0;
-    xt::calls::GetCurrentBox(&item);
+    watched(xt::calls::GetCurrentBox(&item));
     xt::Fixed bounds[4] = {};
-    if (item != 0 && xt::calls::ItemOp224(item, bounds, 0, 0) == 0)
+    if (item != 0 && watched(xt::calls::ItemOp224(item, bounds, 0, 0)) == 0)
         engineState().setSelectionBounds({bounds[0], bounds[1], bounds[2], bounds[3]});
 }
 

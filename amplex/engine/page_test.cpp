@@ -29,7 +29,7 @@ bool IsOnScaledPage()
     int32_t item = 0;
     reportHostResult(xt::calls::GetCurrentBox(&item));
     ItemPlace place{};
-    if (item == 0 || xt::calls::GetBoxBounds(item, 0, &place) != 0)
+    if (item == 0 || watched(xt::calls::GetBoxBounds(item, 0, &place)) != 0)
         return false;
     return place.pageKey == g_currentScalePage;
 }

@@ -10,6 +10,7 @@
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/fixed_math.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/engine/host_command.h"
 #include "amplex/engine/kept_selection.h"
 #include "amplex/engine/page_label.h"
@@ -60,6 +61,8 @@ void stepFactors(Fixed step)
 int32_t toolForRun(int32_t box)
 {
     const int32_t tool = xt::calls::GetCurrentTool();
+    if (tool < 0)
+        noteHostFailure();
     if (tool != 1)
         return tool;
     const int32_t container = xt::calls::ItemTypeOp773(box);
@@ -94,7 +97,7 @@ void scaleOnce(const RunStart& start)
 int16_t pageCount()
 {
     xt::PageInfo info{};
-    xt::calls::GetPageInfo(documentRun().documentRef(), &info);
+    watched(xt::calls::GetPageInfo(documentRun().documentRef(), &info));
     return info.pageCount;
 }
 
@@ -130,7 +133,7 @@ void copiesByOffsets(const RunStart& start, int32_t copies)
             break;
         stepFactors(currentSettings().StepFactor);
         xt::calls::SetCurrentTool(0);
-        xt::calls::SetStepRepeatOffsets(*horizontal, *vertical);
+        watched(xt::calls::SetStepRepeatOffsets(*horizontal, *vertical));
         original.select();
         if (!runHostCommand(CommandStepAndRepeat))
             continue;
@@ -168,9 +171,9 @@ void StepAndRepeatScaled()
     run.setDocumentRef(xt::calls::GetDocumentRef(id));
     xt::calls::GetDocumentValue464();
     RunStart start;
-    xt::calls::GetStepRepeatOffsets(&start.offsets.horizontal, &start.offsets.vertical);
+    watched(xt::calls::GetStepRepeatOffsets(&start.offsets.horizontal, &start.offsets.vertical));
     xt::calls::UndoOp2951(0, kAmplexCreator, 8);
-    xt::calls::GetCurrentBox(&start.box);
+    watched(xt::calls::GetCurrentBox(&start.box));
     start.tool = toolForRun(start.box);
     start.page = placePage(start.box);
     start.factors = settingsFactors();
@@ -187,7 +190,7 @@ void StepAndRepeatScaled()
     xt::calls::UndoOp2952();
     currentSettings().VerticalFactor = start.factors.v;
     currentSettings().HorizontalFactor = start.factors.h;
-    xt::calls::SetStepRepeatOffsets(start.offsets.horizontal, start.offsets.vertical);
+    watched(xt::calls::SetStepRepeatOffsets(start.offsets.horizontal, start.offsets.vertical));
     xt::calls::SetCurrentTool(start.tool);
     xt::calls::DocumentOp459(run.documentRef(), 1);
     xt::calls::DocumentOp870(run.documentRef(), shownPage);

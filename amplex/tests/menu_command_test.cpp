@@ -86,6 +86,7 @@ TEST_F(MenuCommandTest, ADialogTheHostFailsScalesNothingAndSaysSo)
         {"SetFieldNumber", 2},     // the vertical value field is not made a percentage field
         {"TabOp1685", 1},          // the Scale page is not added
         {"BeginWindowDrawing", 1}, // the Scale page cannot be read at OK
+        {"GetFieldNumber", 1},     // a field cannot be read at OK (text that is no number keeps its entry)
     };
     const int32_t box = addBox(layout(), 0, rect(100, 100, 200, 300)).ref();
     for (const auto& [call, nth] : failures) {

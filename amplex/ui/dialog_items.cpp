@@ -77,7 +77,12 @@ std::optional<xt::Fixed> fieldNumber(int32_t item)
 {
     xt::Fixed value = 0;
     uint8_t ok = 0;
-    if (GetFieldNumber(item, nullptr, &value, &ok) != 0 || ok == 0)
+    // A failed call leaves the field unread; text that is no number is the user's, and keeps the entry.
+    if (GetFieldNumber(item, nullptr, &value, &ok) != 0) {
+        dialogState().setHostFailed();
+        return std::nullopt;
+    }
+    if (ok == 0)
         return std::nullopt;
     return value;
 }

@@ -52,7 +52,8 @@ int32_t SetFieldText(int32_t item, int32_t, xt::Fixed value)
 }
 
 /// With a text pointer: a new text object of the field's text. Otherwise the text read in the field's unit;
-/// text that is no measurement, or a value outside the field's range, gives ok 0 and leaves `value` alone.
+/// text that is no measurement, or a value outside the field's range, gives ok 0 and leaves `value`
+/// alone: the call worked, the user's text is what is wrong, so the status stays 0.
 int32_t GetFieldNumber(int32_t item, xt::TextObject* text, xt::Fixed* value, uint8_t* ok)
 {
     ui::WindowItem* field = fieldItem(item);
@@ -66,7 +67,7 @@ int32_t GetFieldNumber(int32_t item, xt::TextObject* text, xt::Fixed* value, uin
     }
     const auto read = ui::parseMeasurement(field->text(), unitOf(*field));
     if (!read || !admits(*field, *read))
-        return -1;
+        return 0;
     if (value)
         *value = *read;
     setFlag(ok, true);

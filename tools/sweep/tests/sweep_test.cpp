@@ -213,6 +213,13 @@ TEST(AmplexSweepFindings, EachFailedCallEndsSoundly)
             "GetCurrentBox:7", // the palette's button found no selection and scaled the page instead
             "ItemOp224:3",     // redo measured no selection and scaled about the wrong point
         });
+    expectSoundRuns("amplex-step", fs::path(XT_SWEEP_SESSIONS) / "amplex-step-and-pages.txt",
+        {
+            "GetFieldNumber:8", // the repeat count unread: one scale instead of two copies
+            "XaqOp2966:1",      // the host's step and repeat refused: no copy, no word
+            "GetGroupItem:5",   // a group's members not gathered again after their scale
+            "GetBoxBounds:18",  // "From page": an item whose page is unknown was passed over
+        });
 }
 
 } // namespace
