@@ -2,9 +2,9 @@
 #include "amplex/commands/fit_commands.h"
 
 #include "amplex/commands/command_state.h"
-#include "amplex/engine/document_run.h"
 #include "amplex/commands/engine_calls.h"
 #include "amplex/commands/selection_measure.h"
+#include "amplex/engine/document_run.h"
 #include "amplex/engine/host_failures.h"
 #include "amplex/engine/scale_warning.h"
 #include "amplex/settings.h"

@@ -2,9 +2,8 @@
 #include "amplex/commands/recorded_selection.h"
 
 #include <algorithm>
-#include <cstring>
 
-#include "amplex/engine/host_failures.h"
+#include "amplex/engine/group_members.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 
@@ -13,36 +12,12 @@ namespace {
 
 std::vector<int32_t> membersOf(int32_t group)
 {
-    xt::Handle list = nullptr;
-    int16_t count = 0;
-    if (xt::calls::GroupOp720(group, &list, &count) != 0 || !list)
-        return {};
-    std::vector<int32_t> members(static_cast<size_t>(std::max<int16_t>(count, 0)));
-    if (!members.empty() && xt::calls::GetHandleSize(list) >= static_cast<int32_t>(members.size() * sizeof(int32_t)))
-        std::memcpy(members.data(), *list, members.size() * sizeof(int32_t));
-    xt::calls::DisposeHandle(list);
-    return members;
-}
-
-/// Gathers the items into one selection; a single item is simply made current.
-void gather(const std::vector<int32_t>& items)
-{
-    xt::calls::SetCurrentBox(0);
-    if (items.size() == 1) {
-        xt::calls::SetCurrentBox(items.front());
-        return;
-    }
-    int32_t current = 0;
-    for (size_t i = 0; i < items.size(); ++i) {
-        current = xt::calls::GetGroupItem(current, items[i], i + 1 == items.size() ? 1 : 0);
-        if (current < 0)
-            noteHostFailure();
-    }
+    return groupMembers(group).value_or(std::vector<int32_t>{});
 }
 
 int32_t formGroup(const OpenedGroup& opened)
 {
-    gather(opened.members);
+    selectTogether(opened.members);
     if (int32_t* slot = xt::calls::ItemOp207())
         *slot = opened.group;
     const int32_t formed = xt::calls::XgsOp3970(opened.group, 1);
@@ -100,7 +75,7 @@ void selectRecordedItems(const std::vector<UndoEntry>& entries)
             items.push_back(item);
     }
     if (!items.empty())
-        gather(items);
+        selectTogether(items);
 }
 
 } // namespace amplex

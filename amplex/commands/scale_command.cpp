@@ -6,7 +6,6 @@
 
 #include "amplex/commands/command_state.h"
 #include "amplex/commands/dialog_bridge.h"
-#include "amplex/engine/document_run.h"
 #include "amplex/commands/engine_calls.h"
 #include "amplex/commands/fit_commands.h"
 #include "amplex/commands/fit_to.h"
@@ -14,6 +13,7 @@
 #include "amplex/commands/scale_checks.h"
 #include "amplex/commands/selection_measure.h"
 #include "amplex/description.h"
+#include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/fixed_math.h"
 #include "amplex/engine/host_failures.h"

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "amplex/commands/command_state.h"
-#include "amplex/engine/document_run.h"
 #include "amplex/commands/engine_calls.h"
 #include "amplex/commands/recorded_selection.h"
 #include "amplex/commands/replay_items.h"
 #include "amplex/commands/restore_item.h"
 #include "amplex/commands/restore_text_box.h"
 #include "amplex/commands/selection_measure.h"
+#include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/host_failures.h"
 #include "amplex/engine/scale_warning.h"

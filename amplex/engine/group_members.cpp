@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "amplex/engine/box_record_lease.h"
+#include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 #include "foundation/component_calls.h"
 
@@ -23,6 +24,21 @@ std::optional<std::vector<int32_t>> groupMembers(int32_t group)
     }
     xt::calls::DisposeHandle(list);
     return members;
+}
+
+void selectTogether(const std::vector<int32_t>& items)
+{
+    xt::calls::SetCurrentBox(0);
+    if (items.size() == 1) {
+        xt::calls::SetCurrentBox(items.front());
+        return;
+    }
+    int32_t gathered = 0;
+    for (size_t i = 0; i < items.size(); ++i) {
+        gathered = xt::calls::GetGroupItem(gathered, items[i], i + 1 == items.size() ? 1 : 0);
+        if (gathered < 0)
+            noteHostFailure();
+    }
 }
 
 bool isTableItem(int32_t item)

@@ -11,6 +11,10 @@ namespace amplex {
 /// the host cannot give the list.
 std::optional<std::vector<int32_t>> groupMembers(int32_t group);
 
+/// Makes the items the selection: a single item becomes current, several are gathered into the
+/// pseudo-group that stands for them.
+void selectTogether(const std::vector<int32_t>& items);
+
 /// Whether the table component reports the item as a table.
 bool isTableItem(int32_t item);
 

@@ -1,9 +1,8 @@
 // The selection step and repeat copies from, and the selection rectangle copies scale about.
 #include "amplex/engine/kept_selection.h"
 
-#include <cstring>
-
 #include "amplex/engine/engine_state.h"
+#include "amplex/engine/group_members.h"
 #include "amplex/engine/host_failures.h"
 #include "foundation/binding.h"
 
@@ -21,20 +20,14 @@ bool standsForSeveral(int32_t item)
     return group == 0;
 }
 
+/// The members of the selection; a list the host cannot give leaves the copies made from the
+/// current item alone, and is noted.
 std::vector<int32_t> membersOf(int32_t item)
 {
-    xt::Handle list = nullptr;
-    int16_t count = 0;
-    if (watched(xt::calls::GroupOp720(item, &list, &count)) != 0 || !list)
-        return {};
-    std::vector<int32_t> members;
-    const auto bytes = static_cast<size_t>(xt::calls::GetHandleSize(list));
-    if (count > 0 && *list && bytes >= sizeof(int32_t) * static_cast<size_t>(count)) {
-        members.resize(static_cast<size_t>(count));
-        std::memcpy(members.data(), *list, sizeof(int32_t) * members.size());
-    }
-    xt::calls::DisposeHandle(list);
-    return members;
+    auto members = groupMembers(item);
+    if (!members)
+        noteHostFailure();
+    return members.value_or(std::vector<int32_t>{});
 }
 
 } // namespace
@@ -57,11 +50,7 @@ void KeptSelection::select() const
         xt::calls::SetCurrentBox(m_current);
         return;
     }
-    xt::calls::SetCurrentBox(0);
-    for (size_t i = 0; i < m_members.size(); ++i) {
-        if (xt::calls::GetGroupItem(0, m_members[i], i + 1 == m_members.size() ? 1 : 0) < 0)
-            noteHostFailure();
-    }
+    selectTogether(m_members);
 }
 
 void measureCurrentSelection()

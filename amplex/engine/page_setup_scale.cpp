@@ -1,11 +1,11 @@
 // Page set-up for a document scale: read, scale the margins, and apply a new page size through
 // the host's page set-up records.
 #include "amplex/engine/page_setup_scale.h"
-#include "amplex/engine/host_failures.h"
 
 #include <iterator>
 
 #include "amplex/engine/document_run.h"
+#include "amplex/engine/host_failures.h"
 #include "amplex/settings.h"
 #include "foundation/binding.h"
 #include "xtapi/page_records.h"

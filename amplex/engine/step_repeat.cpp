@@ -10,8 +10,9 @@
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/fixed_math.h"
-#include "amplex/engine/host_failures.h"
 #include "amplex/engine/host_command.h"
+#include "amplex/engine/host_failures.h"
+#include "amplex/engine/item_steps.h"
 #include "amplex/engine/kept_selection.h"
 #include "amplex/engine/page_label.h"
 #include "amplex/engine/page_test.h"
@@ -173,7 +174,7 @@ void StepAndRepeatScaled()
     RunStart start;
     watched(xt::calls::GetStepRepeatOffsets(&start.offsets.horizontal, &start.offsets.vertical));
     xt::calls::UndoOp2951(0, kAmplexCreator, 8);
-    watched(xt::calls::GetCurrentBox(&start.box));
+    start.box = currentItem();
     start.tool = toolForRun(start.box);
     start.page = placePage(start.box);
     start.factors = settingsFactors();

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "amplex/tests/ui_probe/ui_probe_api.h"
 #include "amplex/tests/probe_host.h"
+#include "amplex/tests/ui_probe/ui_probe_api.h"
 #include "host/model/items/test_document.h"
 #include "host/ui/dialog_runner.h"
 #include "host/ui/item_actions.h"

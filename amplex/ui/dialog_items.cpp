@@ -11,6 +11,23 @@ namespace amplex::ui {
 
 using namespace xt::calls;
 
+namespace {
+
+/// The characters of a host text, which is disposed of; "" for none.
+std::string takeText(xt::TextObject text)
+{
+    if (!text)
+        return {};
+    const char* chars = GetTextObjectChars(text);
+    // A failed length comes back negative; it must not become a huge size.
+    const int32_t length = GetTextObjectLength(text);
+    std::string result = chars && length > 0 ? std::string(chars, static_cast<size_t>(length)) : std::string();
+    DisposeTextObject(text);
+    return result;
+}
+
+} // namespace
+
 DrawingScope::DrawingScope(xt::WindowRef window)
 {
     m_active = window != 0 && BeginWindowDrawing(window) == 0;
@@ -91,13 +108,9 @@ std::string fieldText(int32_t item)
 {
     xt::TextObject text = nullptr;
     uint8_t ok = 0;
-    if (GetFieldNumber(item, &text, nullptr, &ok) != 0 || text == nullptr)
+    if (GetFieldNumber(item, &text, nullptr, &ok) != 0)
         return {};
-    const char* chars = GetTextObjectChars(text);
-    const int32_t length = GetTextObjectLength(text);
-    std::string result = chars && length > 0 ? std::string(chars, static_cast<size_t>(length)) : std::string();
-    DisposeTextObject(text);
-    return result;
+    return takeText(text);
 }
 
 void setStaticString(int32_t item, const std::string& text)
@@ -142,14 +155,7 @@ std::string formatMeasurement(xt::Fixed value, int32_t unit)
     xt::TextObject text = nullptr;
     uint8_t ok = 0;
     FormatMeasurement(value, &text, unit, 0, &ok);
-    if (!text)
-        return {};
-    const char* chars = GetTextObjectChars(text);
-    // A failed length comes back negative; it must not become a huge size.
-    const int32_t length = GetTextObjectLength(text);
-    std::string result = chars && length > 0 ? std::string(chars, static_cast<size_t>(length)) : std::string();
-    DisposeTextObject(text);
-    return result;
+    return takeText(text);
 }
 
 } // namespace amplex::ui

@@ -1,8 +1,8 @@
 // The Amplex palette (22000): the dialog, fit and preset buttons, the preset list, and its place on screen.
 #include <cstdint>
 
-#include "amplex/commands/fit_commands.h"
 #include "amplex/commands/command_state.h"
+#include "amplex/commands/fit_commands.h"
 #include "amplex/commands/scale_command.h"
 #include "amplex/later_handlers.h"
 #include "amplex/palette_state.h"

@@ -7,10 +7,10 @@
 #include "amplex/palette_state.h"
 #include "amplex/settings.h"
 #include "amplex/settings_file.h"
+#include "foundation/binding.h"
 #include "foundation/handle_array.h"
 #include "foundation/preset_entry.h"
 #include "foundation/presets.h"
-#include "foundation/binding.h"
 
 namespace amplex::ui {
 namespace {

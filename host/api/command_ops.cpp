@@ -69,23 +69,10 @@ int32_t GetDocumentWindow(xt::DocumentRef document, xt::WindowRef* window)
     return 0;
 }
 
-model::Layout* layoutOfWindow(xt::WindowRef window)
-{
-    auto& documents = context().documents();
-    for (size_t p = 0; p < documents.projectCount(); ++p) {
-        model::Project& project = documents.project(p);
-        for (size_t l = 0; l < project.layoutCount(); ++l) {
-            if (project.layout(l).items().showsWindow(window))
-                return &project.layout(l);
-        }
-    }
-    return nullptr;
-}
-
 /// The place of page `page` (from 1, or a master page from 4 in master view) of the layout the window shows.
 int32_t PageOp3594(xt::WindowRef window, int32_t page, int32_t, void* record)
 {
-    const model::Layout* layout = layoutOfWindow(window);
+    const model::Layout* layout = layoutShowing(window);
     const auto slot = layout ? model::slotOfNumber(*layout, page) : std::nullopt;
     if (!slot || !record)
         return -1;

@@ -2,6 +2,7 @@
 // level 2 goes through.
 #include <cstring>
 
+#include "host/api/page_ops.h"
 #include "host/api/story_access.h"
 #include "host/api/story_ops.h"
 #include "host/host_context.h"
@@ -52,23 +53,10 @@ int32_t GetXtDataRefKind6(int32_t object)
     return object == kGlobalObject ? context().documents().globalData().holderRef(HolderKind::Global, object) : 0;
 }
 
-model::Layout* layoutOfWindow(xt::WindowRef window)
-{
-    model::DocumentModel& documents = context().documents();
-    for (size_t p = 0; p < documents.projectCount(); ++p) {
-        model::Project& project = documents.project(p);
-        for (size_t l = 0; l < project.layoutCount(); ++l) {
-            if (window != 0 && project.layout(l).items().windowRef() == window)
-                return &project.layout(l);
-        }
-    }
-    return nullptr;
-}
-
 /// 1 while the layout window shows master pages.
 int32_t GetWindowPageFlag(xt::WindowRef window, uint8_t* flag)
 {
-    const model::Layout* layout = layoutOfWindow(window);
+    const model::Layout* layout = layoutShowing(window);
     if (!flag || !layout)
         return -1;
     *flag = layout->view().showsMasters() ? 1 : 0;

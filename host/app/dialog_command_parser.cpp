@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "host/app/script_words.h"
+
 namespace host::app {
 namespace {
 
@@ -25,26 +27,6 @@ constexpr VerbSyntax kVerbs[] = {
     {"ok", Verb::Ok, false, "ok"},
     {"cancel", Verb::Cancel, false, "cancel"},
 };
-
-std::string_view trim(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string_view nextWord(std::string_view& rest)
-{
-    rest = trim(rest);
-    size_t end = 0;
-    while (end < rest.size() && rest[end] != ' ' && rest[end] != '\t')
-        ++end;
-    const std::string_view word = rest.substr(0, end);
-    rest = trim(rest.substr(end));
-    return word;
-}
 
 std::optional<int> number(std::string_view word)
 {

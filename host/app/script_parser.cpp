@@ -2,6 +2,7 @@
 #include "host/app/script_parser.h"
 
 #include "host/app/dialog_command_parser.h"
+#include "host/app/script_words.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,38 +27,6 @@ LineResult refuse(std::string why)
     return {std::nullopt, std::move(why)};
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view trim(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-/// Splits off the first word; `rest` keeps what follows, trimmed.
-std::string_view firstWord(std::string_view text, std::string_view& rest)
-{
-    size_t end = 0;
-    while (end < text.size() && !isBlank(text[end]))
-        ++end;
-    rest = trim(text.substr(end));
-    return text.substr(0, end);
-}
-
-std::vector<std::string_view> words(std::string_view text)
-{
-    std::vector<std::string_view> result;
-    std::string_view rest = trim(text);
-    while (!rest.empty())
-        result.push_back(firstWord(rest, rest));
-    return result;
-}
 
 std::string quoted(std::string_view text)
 {
@@ -91,8 +60,8 @@ bool parseSize(std::string_view text, NewDocumentCommand& command)
     const size_t cross = text.find('x');
     if (cross == std::string_view::npos)
         return false;
-    command.width = parseLength(trim(text.substr(0, cross)));
-    command.height = parseLength(trim(text.substr(cross + 1)));
+    command.width = parseLength(trimBlanks(text.substr(0, cross)));
+    command.height = parseLength(trimBlanks(text.substr(cross + 1)));
     return command.width && command.height;
 }
 
@@ -150,8 +119,8 @@ LineResult parseMenu(std::string_view arguments)
     const size_t arrow = arguments.find('>');
     if (arrow == std::string_view::npos)
         return refuse("menu: expected a menu title and an item, like \"VORNE > Cellora...\"");
-    const std::string_view title = trim(arguments.substr(0, arrow));
-    const std::string_view item = trim(arguments.substr(arrow + 1));
+    const std::string_view title = trimBlanks(arguments.substr(0, arrow));
+    const std::string_view item = trimBlanks(arguments.substr(arrow + 1));
     if (title.empty() || item.empty() || item.find('>') != std::string_view::npos)
         return refuse("menu: expected a menu title and an item, like \"VORNE > Cellora...\"");
     return {ChooseMenuCommand{std::string(title), std::string(item)}, {}};
@@ -205,8 +174,8 @@ LineResult parsePalette(std::string_view arguments)
 /// `draw PAGE FILE`: the file name is the rest of the line, so it may hold spaces.
 LineResult parseDraw(std::string_view arguments)
 {
-    std::string_view file;
-    const std::string_view page = firstWord(arguments, file);
+    std::string_view file = arguments;
+    const std::string_view page = nextWord(file);
     if (page.empty() || file.empty())
         return refuse("draw: expected a page number and a file name, like \"draw 1 page-1.svg\"");
     const std::optional<int> number = parseCount(page);
@@ -268,8 +237,8 @@ constexpr CommandSyntax kCommands[] = {
 
 LineResult parseLine(std::string_view line)
 {
-    std::string_view arguments;
-    const std::string_view name = firstWord(line, arguments);
+    std::string_view arguments = line;
+    const std::string_view name = nextWord(arguments);
     for (const auto& syntax : kCommands) {
         if (syntax.name == name)
             return syntax.parse(arguments);
@@ -291,7 +260,7 @@ ParseResult parseScript(std::string_view text)
     int lineNumber = 0;
     while (!text.empty()) {
         const size_t end = text.find('\n');
-        const std::string_view line = trim(text.substr(0, end));
+        const std::string_view line = trimBlanks(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         ++lineNumber;
         if (isComment(line))

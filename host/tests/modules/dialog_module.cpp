@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/tests/modules/raw_calls.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/messages.h"
 #include "xtapi/operations.h"
@@ -19,8 +20,6 @@ namespace {
 // Window ids, counted from the reserved base.
 enum ProbeWindow : int32_t { MainDialog, PageA, PageB, Palette, MissingDialog, DamagedDialog, WindowCount };
 
-void** g_tables[xt::kRequestRowCount] = {};
-void** g_services[xt::kServiceCount] = {};
 int32_t g_base = 0;
 int32_t g_menu = 0;
 uint16_t g_openItem = 0;
@@ -28,15 +27,6 @@ std::string g_log;
 int32_t g_tab = 0;
 int32_t g_mainPicture = 0;
 xt::WindowRef g_pageA = 0;
-
-template <class Op, class... Args>
-auto call(Args... args)
-{
-    constexpr xt::OperationPlace place = xt::placeOf(Op::number);
-    static_assert(place.kind != xt::OperationPlace::None);
-    void** table = place.kind == xt::OperationPlace::Service ? g_services[place.index] : g_tables[place.index];
-    return reinterpret_cast<typename Op::Signature*>(table[place.slot])(args...);
-}
 
 void log(const char* window, const std::string& what)
 {
@@ -261,22 +251,6 @@ int32_t onMenuCommand(void* block)
     int32_t result = -1;
     const int32_t status = call<xt::op::OpenDialog>(g_base + MainDialog, 0, &result);
     log("menu", "dialog status " + std::to_string(status) + " result " + std::to_string(result));
-    return 0;
-}
-
-int32_t acquireEverything(xt::RegistrationRecord* record)
-{
-    for (size_t row = 0; row < xt::kRequestRowCount; ++row) {
-        const auto& entry = xt::kRequestTable.rows[row];
-        const uint32_t* list = &xt::kRequestTable.words[entry.offset];
-        if (record->acquireHostInterface(entry.code, reinterpret_cast<void**>(&g_tables[row]), list, entry.length) != 0)
-            return xt::kStatusRefused;
-    }
-    for (size_t index = 0; index < xt::kServiceCount; ++index) {
-        const uint32_t code = xt::kServiceTable.rows[index].code;
-        if (record->acquireHostInterface(code, reinterpret_cast<void**>(&g_services[index]), nullptr, 0) != 0)
-            return xt::kStatusRefused;
-    }
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/tests/modules/raw_calls.h"
 #include "win32/windows.h"
 #include "xtapi/messages.h"
 #include "xtapi/operations.h"
@@ -28,22 +29,11 @@ constexpr xt::XTensionId kSibling = RAW_SIBLING;
 
 HINSTANCE g_instance = nullptr;
 xt::RegistrationRecord* g_record = nullptr;
-void** g_tables[xt::kRequestRowCount] = {};
-void** g_services[xt::kServiceCount] = {};
 int32_t g_windowBase = 0;
 uint32_t g_serviceId = 0;
 int32_t g_menuId = 0;
 uint16_t g_itemId = 0;
 uint16_t g_language = 0;
-
-template <class Op, class... Args>
-auto call(Args... args)
-{
-    constexpr xt::OperationPlace place = xt::placeOf(Op::number);
-    static_assert(place.kind != xt::OperationPlace::None);
-    void** table = place.kind == xt::OperationPlace::Service ? g_services[place.index] : g_tables[place.index];
-    return reinterpret_cast<typename Op::Signature*>(table[place.slot])(args...);
-}
 
 int32_t menuIdOfService()
 {
@@ -111,22 +101,6 @@ int32_t onWindow(void* block)
     std::snprintf(message, sizeof message, "window %d: %.*s", call<xt::op::GetCallbackWindow>(), length, text);
     MessageBoxA(nullptr, message, RAW_NAME, MB_OK);
     record->handled = 1;
-    return 0;
-}
-
-int32_t acquireEverything(xt::RegistrationRecord* record)
-{
-    for (size_t row = 0; row < xt::kRequestRowCount; ++row) {
-        const auto& entry = xt::kRequestTable.rows[row];
-        const uint32_t* list = &xt::kRequestTable.words[entry.offset];
-        if (record->acquireHostInterface(entry.code, reinterpret_cast<void**>(&g_tables[row]), list, entry.length) != 0)
-            return xt::kStatusRefused;
-    }
-    for (size_t index = 0; index < xt::kServiceCount; ++index) {
-        const uint32_t code = xt::kServiceTable.rows[index].code;
-        if (record->acquireHostInterface(code, reinterpret_cast<void**>(&g_services[index]), nullptr, 0) != 0)
-            return xt::kStatusRefused;
-    }
     return 0;
 }
 

@@ -1,0 +1,43 @@
+// Splitting the lines of a session script into words.
+#include "host/app/script_words.h"
+
+namespace host::app {
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view nextWord(std::string_view& rest)
+{
+    rest = trimBlanks(rest);
+    size_t end = 0;
+    while (end < rest.size() && !isBlank(rest[end]))
+        ++end;
+    const std::string_view word = rest.substr(0, end);
+    rest = trimBlanks(rest.substr(end));
+    return word;
+}
+
+std::vector<std::string_view> words(std::string_view text)
+{
+    std::vector<std::string_view> result;
+    std::string_view rest = trimBlanks(text);
+    while (!rest.empty())
+        result.push_back(nextWord(rest));
+    return result;
+}
+
+} // namespace host::app
