@@ -15,9 +15,9 @@
 #include "amplex/tests/fit_probe/fit_probe_api.h"
 #include "host/host.h"
 #include "host/model/composer/font_metrics.h"
-#include "host/model/items/test_document.h"
-#include "host/model/text/test_text.h"
 #include "host/model/text/text_boxes.h"
+#include "testing/test_document.h"
+#include "testing/test_text.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ std::string storyText(int length)
 
 using ScaleSwitch = uint8_t amplex::ScaleSettings::*;
 
-/// A host with the fitting probe and one text box whose story overflows it.
+/// A host with the Amplex probe and one text box whose story overflows it.
 class OversetStory {
 public:
     explicit OversetStory(int length)
@@ -51,12 +51,12 @@ public:
         host::HostOptions options;
         options.systemDirectory = m_folder;
         m_host = std::make_unique<host::Host>(options);
-        const auto results = m_host->loadModules({AMPLEX_FIT_PROBE_FILE});
+        const auto results = m_host->loadModules({AMPLEX_PROBE_FILE});
         if (results.empty() || !results[0].loaded) {
-            std::fprintf(stderr, "cannot load the fitting probe\n");
+            std::fprintf(stderr, "cannot load the Amplex probe\n");
             std::abort();
         }
-        void* library = dlopen(AMPLEX_FIT_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
+        void* library = dlopen(AMPLEX_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
         m_fit = static_cast<const amplex::probe::FitProbeApi*>(dlsym(library, amplex::probe::kFitProbeSymbol));
         dlclose(library);
         m_layout = &m_host->newDocument({.pageCount = 1});

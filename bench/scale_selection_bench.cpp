@@ -14,13 +14,13 @@
 #include "amplex/tests/engine_probe/engine_probe_api.h"
 #include "host/host.h"
 #include "host/model/items/item_store.h"
-#include "host/model/items/test_document.h"
+#include "testing/test_document.h"
 
 namespace {
 
 namespace testdoc = host::model::testdoc;
 
-/// A host with the engine probe loaded and one page of `count` top-level items in rows: a plain box,
+/// A host with the Amplex probe loaded and one page of `count` top-level items in rows: a plain box,
 /// a line, and a group of two boxes, over and over.
 class Layout {
 public:
@@ -31,13 +31,13 @@ public:
         host::HostOptions options;
         options.systemDirectory = m_folder;
         m_host = std::make_unique<host::Host>(options);
-        const auto results = m_host->loadModules({AMPLEX_ENGINE_PROBE_FILE});
+        const auto results = m_host->loadModules({AMPLEX_PROBE_FILE});
         if (results.empty() || !results[0].loaded) {
             const char* why = results.empty() ? "" : results[0].message.c_str();
-            std::fprintf(stderr, "cannot load the engine probe: %s\n", why);
+            std::fprintf(stderr, "cannot load the Amplex probe: %s\n", why);
             std::abort();
         }
-        void* library = dlopen(AMPLEX_ENGINE_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
+        void* library = dlopen(AMPLEX_PROBE_FILE, RTLD_NOW | RTLD_NOLOAD);
         m_engine = static_cast<const amplex::probe::EngineProbeApi*>(dlsym(library, amplex::probe::kEngineProbeSymbol));
         dlclose(library);
         m_layout = &m_host->newDocument();

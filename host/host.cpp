@@ -278,9 +278,9 @@ api::FaultInjector& Host::faults()
     return m_context->faults();
 }
 
-model::Layout& Host::newDocument(const model::DocumentSpec& spec)
+model::Layout& Host::newDocument(const model::NewDocumentOptions& options)
 {
-    return m_context->documents().newDocument(spec);
+    return m_context->documents().newDocument(options);
 }
 
 model::Layout* Host::currentDocument()

@@ -132,7 +132,7 @@ public:
     api::FaultInjector& faults();
 
     /// A new document (a project with one layout), made current.
-    model::Layout& newDocument(const model::DocumentSpec& spec = {});
+    model::Layout& newDocument(const model::NewDocumentOptions& options = {});
     model::Layout* currentDocument();
     model::DocumentModel& documents();
 

@@ -3,7 +3,7 @@
 
 #include <cassert>
 
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 
 namespace host {
 

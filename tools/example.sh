@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the plug-ins and the host, then runs the example session on the example document.
+# Builds the plug-ins and the host, then runs the example session and each plug-in's example sessions
+# (examples/<plug-in>/*.txt) on the example document.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
@@ -8,11 +9,12 @@ cmake --build --preset default
 out="${XT_EXAMPLE_OUT:-build/example}"
 mkdir -p "$out"
 cp examples/example-document.json "$out/"
-build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out/system" \
-  --work-dir "$out" --script examples/session.txt
-build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out/system" \
-  --work-dir "$out" --script examples/amplex/scale-session.txt
-# The palette session saves a preset named "Card"; it starts from an empty preset folder.
-rm -rf "$out/system/VORNE Amplex Presets"
-build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out/system" \
-  --work-dir "$out" --script examples/amplex/palette-session.txt
+host=(build/default/bin/layout-host --plugins build/default/plugins --system-dir "$out/system" --work-dir "$out")
+"${host[@]}" --script examples/session.txt
+# Each plug-in session opens a fresh copy of the example document and starts on an empty system folder,
+# as on a fresh machine (a session that saves a preset finds none there before).
+for session in examples/*/*.txt; do
+  rm -rf "$out/system"
+  cp examples/example-document.json "$out/"
+  "${host[@]}" --script "$session"
+done

@@ -1,38 +1,46 @@
-// A host with a system folder of its own and Amplex loaded, for the tests that go through the host.
+// A host with a system folder of its own and Amplex's probe loaded (Amplex with its calls exported), for
+// the tests that go through the host: each table of the probe is at hand, and the live settings.
 #pragma once
 
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
+#include <string_view>
 
+#include "amplex/tests/commands_probe/commands_probe_api.h"
+#include "amplex/tests/docscale_probe/docscale_probe_api.h"
+#include "amplex/tests/engine_probe/engine_probe_api.h"
+#include "amplex/tests/fit_probe/fit_probe_api.h"
 #include "amplex/tests/probe/probe_api.h"
-#include "amplex/tests/probe_host.h"
+#include "amplex/tests/probe/text_probe_api.h"
+#include "amplex/tests/ui_probe/ui_probe_api.h"
+#include "testing/probe_host.h"
+#include "testing/temporary_folder.h"
+#include "testing/test_document.h"
 
 namespace amplex::testing {
 
-inline std::vector<char> fileBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+namespace fs = std::filesystem;
+
+using host::model::testdoc::describe;
+using host::model::testdoc::point;
+using host::model::testdoc::pt;
+using host::model::testdoc::rect;
+using host::model::testdoc::sameRect;
+using xt_testing::readFile;
 
 inline void writeBytes(const fs::path& path, const void* bytes, size_t size)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+    xt_testing::writeFile(path, std::string_view(static_cast<const char*>(bytes), size));
 }
 
-/// Loads the Amplex probe (Amplex with its calls exported) into a host whose system directory is
-/// a fresh folder; Windows paths "C:\WINDOWS\system32\x" name files in that folder.
-class AmplexHostTest : public ProbeHostTest {
+/// Windows paths "C:\WINDOWS\system32\x" name files in the host's system folder (`realPath`). A fixture
+/// for a part of Amplex adds the document and the switches its tests start from.
+class AmplexHostTest : public xt_testing::ProbeHostTest {
 protected:
-    AmplexHostTest() : ProbeHostTest(AMPLEX_PROBE_FILE) {}
+    AmplexHostTest() : ProbeHostTest(XT_PROBE_FILE) {}
 
     void SetUp() override
     {
         ProbeHostTest::SetUp();
-        startHost();
+        ASSERT_NO_FATAL_FAILURE(startHost());
     }
 
     /// Starts a new host on the same system folder; `beforeLoad` may prepare it (faults, say).
@@ -40,12 +48,29 @@ protected:
     {
         ASSERT_NO_FATAL_FAILURE(ProbeHostTest::startHost(languageCode, beforeLoad));
         ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kProbeSymbol, m_probe));
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kTextProbeSymbol, m_text));
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kEngineProbeSymbol, m_engine));
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kFitProbeSymbol, m_fit));
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kCommandsProbeSymbol, m_commands));
+        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kDocScaleProbeSymbol, m_docscale));
+        ASSERT_NO_FATAL_FAILURE(resolveTable(uiprobe::kUiProbeSymbol, m_ui));
     }
 
-    static std::string windowsPath(const std::string& name) { return "C:\\WINDOWS\\system32\\" + name; }
-    fs::path realPath(const std::string& name) const { return m_folder / name; }
+    /// The live settings, as the module holds them.
+    ScaleSettings& settings() { return *m_probe->currentSettings(); }
+    void setFactors(double horizontal, double vertical)
+    {
+        settings().HorizontalFactor = pt(horizontal);
+        settings().VerticalFactor = pt(vertical);
+    }
 
     const probe::ProbeApi* m_probe = nullptr;
+    const probe::TextProbeApi* m_text = nullptr;
+    const probe::EngineProbeApi* m_engine = nullptr;
+    const probe::FitProbeApi* m_fit = nullptr;
+    const probe::CommandsProbeApi* m_commands = nullptr;
+    const probe::DocScaleProbeApi* m_docscale = nullptr;
+    const uiprobe::UiProbeApi* m_ui = nullptr;
 };
 
 } // namespace amplex::testing

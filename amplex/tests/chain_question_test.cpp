@@ -1,7 +1,7 @@
 // The linked-chain question of a Selection scale: asked for a chained text box and for a group whose
 // chain leaves it, never for a chain that stays inside the group; "No" leaves the item alone.
 #include "amplex/tests/engine_fixture.h"
-#include "host/model/text/test_text.h"
+#include "testing/test_text.h"
 #include "win32/windows.h"
 
 namespace amplex::testing {

@@ -1,5 +1,5 @@
-// A host with Amplex's commands probe loaded and a two-page document: tests set the live settings,
-// select items and run a command as the palette would, then look at the document and the messages.
+// A host with Amplex's probe loaded and a two-page document: tests set the live settings, select items
+// and run a command as the palette would, then look at the document and the messages.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,45 +8,26 @@
 #include <string>
 #include <vector>
 
-#include "amplex/tests/commands_probe/commands_probe_api.h"
-#include "amplex/tests/probe_host.h"
+#include <nlohmann/json.hpp>
+
+#include "amplex/tests/amplex_host_fixture.h"
 #include "host/model/document_json.h"
 #include "host/model/items/item_store.h"
-#include "host/model/items/test_document.h"
+#include "testing/test_document.h"
 
 namespace amplex::testing {
 
-using host::model::testdoc::point;
-using host::model::testdoc::pt;
-using host::model::testdoc::rect;
-
-class CommandTest : public ProbeHostTest {
+class CommandTest : public AmplexHostTest {
 protected:
-    CommandTest() : ProbeHostTest(AMPLEX_COMMANDS_PROBE_FILE) {}
-
     void SetUp() override
     {
-        ProbeHostTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(startHost());
-        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kCommandsProbeSymbol, m_commands));
-
-        host::model::DocumentSpec spec;
-        spec.pageCount = 2;
-        m_layout = &m_host->newDocument(spec);
+        ASSERT_NO_FATAL_FAILURE(AmplexHostTest::SetUp());
+        newDocument(2);
         // A plain percentage scale of the selection unless a test says otherwise.
         settings().Constrain = 0;
         settings().ScaleWhat = ScaleSelectionOnly;
         settings().ScaleByPercent = 1;
     }
-
-    ScaleSettings& settings() { return *m_commands->currentSettings(); }
-    void setFactors(double horizontal, double vertical)
-    {
-        settings().HorizontalFactor = pt(horizontal);
-        settings().VerticalFactor = pt(vertical);
-    }
-
-    void select(const std::vector<int32_t>& refs) { host::model::testdoc::select(layout(), refs); }
 
     /// The document as it would be saved, followed by every item's host record (a shaped item's
     /// points in place of its handle), so that a comparison sees every field a scale may change.
@@ -88,13 +69,6 @@ protected:
         for (const int32_t member : item->members())
             describeItem(member, text);
     }
-
-    const probe::CommandsProbeApi* m_commands = nullptr;
 };
-
-inline bool sameRect(const xt::FixedRect& a, const xt::FixedRect& b)
-{
-    return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
-}
 
 } // namespace amplex::testing

@@ -1,5 +1,5 @@
-// A host with Amplex's document-scaling probe loaded and a small document, for the document,
-// guide and step-and-repeat tests: pages, items, guides and style sheets built in a few lines.
+// A host with Amplex's probe loaded, for the document, guide and step-and-repeat tests: pages, items,
+// guides and style sheets built in a few lines (each test makes its document with `newDocument`).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,51 +7,26 @@
 #include <string>
 #include <vector>
 
-#include "amplex/tests/docscale_probe/docscale_probe_api.h"
-#include "amplex/tests/probe_host.h"
+#include "amplex/tests/amplex_host_fixture.h"
 #include "host/model/items/item_store.h"
-#include "host/model/items/test_document.h"
 #include "host/model/spread_layout.h"
+#include "testing/test_document.h"
 
 namespace amplex::testing {
 
-using host::model::testdoc::pt;
-using host::model::testdoc::rect;
-
-inline std::string describe(const xt::FixedRect& r)
-{
-    auto p = [](xt::Fixed v) { return std::to_string(v / 65536.0); };
-    return "(" + p(r.top) + ", " + p(r.left) + ", " + p(r.bottom) + ", " + p(r.right) + ")";
-}
-
-inline bool sameRect(const xt::FixedRect& a, const xt::FixedRect& b)
-{
-    return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
-}
-
-class DocScaleTest : public ProbeHostTest {
+class DocScaleTest : public AmplexHostTest {
 protected:
-    DocScaleTest() : ProbeHostTest(AMPLEX_DOCSCALE_PROBE_FILE) {}
-
     void SetUp() override
     {
-        ProbeHostTest::SetUp();
-        startHost(0);
+        ASSERT_NO_FATAL_FAILURE(AmplexHostTest::SetUp());
+        plainSwitches();
     }
 
     /// A fresh host in the test's folder, with the probe loaded and the plain switches set.
     void startHost(int16_t languageCode)
     {
-        ASSERT_NO_FATAL_FAILURE(ProbeHostTest::startHost(languageCode));
-        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kDocScaleProbeSymbol, m_probe));
+        ASSERT_NO_FATAL_FAILURE(AmplexHostTest::startHost(languageCode));
         plainSwitches();
-    }
-
-    void newDocument(int32_t pages)
-    {
-        host::model::DocumentSpec spec;
-        spec.pageCount = pages;
-        m_layout = &m_host->newDocument(spec);
     }
 
     /// Every switch that would keep proportions or round off: the factors act exactly as given.
@@ -65,13 +40,6 @@ protected:
         s.KeepLinesProportional = s.KeepPictureBoxesProportional = s.KeepGraphicsProportional = 0;
         s.KeepAllProportional = s.KeepBezierProportional = s.KeepTextPathsProportional = 0;
         s.ScaleFrom = FromUpperLeftOfSelection;
-    }
-
-    ScaleSettings& settings() { return *m_probe->currentSettings(); }
-    void setFactors(double horizontal, double vertical)
-    {
-        settings().HorizontalFactor = pt(horizontal);
-        settings().VerticalFactor = pt(vertical);
     }
 
     int32_t pageRef(size_t index) { return layout().page(index).ref(); }
@@ -90,7 +58,7 @@ protected:
         xt::GuideEntry entry{};
         entry.position = pt(position);
         entry.colour = 0x47524E20;
-        layout().guides().put(key, kind, layout().guides().count(key, kind), entry);
+        layout().guides().add(key, kind, entry);
     }
     std::vector<xt::Fixed> guidePositions(int32_t page, host::model::GuideKind kind)
     {
@@ -99,8 +67,6 @@ protected:
             positions.push_back(guide.position());
         return positions;
     }
-
-    const probe::DocScaleProbeApi* m_probe = nullptr;
 };
 
 } // namespace amplex::testing

@@ -1,6 +1,8 @@
 // Document and page-range scaling: pages, items, margins, masters, guides, style sheets, page size.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "amplex/strings.h"
 #include "amplex/tests/docscale_fixture.h"
 #include "host/model/style_sheets.h"
@@ -48,7 +50,7 @@ protected:
         s.ScaleGuides = s.ScaleStyleSheets = s.ScaleLeading = s.ScaleTabs = 1;
         s.ScaleDocumentSize = s.ScaleAnchoredBoxes = 1;
         s.ScalePictureBoxes = 0;
-        m_probe->setPageRange(1, static_cast<int32_t>(layout().pageCount()));
+        m_docscale->setPageRange(1, static_cast<int32_t>(layout().pageCount()));
     }
 
     int32_t m_first = 0;
@@ -62,7 +64,7 @@ TEST_F(DocumentScaleTest, DocumentScalesEveryPartOfATwoPageDocument)
     documentSwitches();
     setFactors(2.0, 0.5);
 
-    m_probe->scaleDocument();
+    m_docscale->scaleDocument();
 
     // Pages: the width grew before the items scaled, the height shrank after them.
     for (size_t page = 0; page < 2; ++page) {
@@ -114,7 +116,7 @@ TEST_F(DocumentScaleTest, KeepTextProportionalScalesStyleSheetsByTheSmallerFacto
     settings().KeepTextProportional = 1;
     setFactors(2.0, 0.5);
 
-    m_probe->scaleDocument();
+    m_docscale->scaleDocument();
 
     const xt::ParagraphStyleRecord& paragraph = layout().styleSheets().paragraphStyles().at(0).record();
     EXPECT_EQ(xt::Fixed{paragraph.leftIndent}, pt(5));
@@ -128,7 +130,7 @@ TEST_F(DocumentScaleTest, FactorsOfOneLeaveThePagesAsTheyWere)
     documentSwitches();
     setFactors(1.0, 1.0);
 
-    m_probe->scaleDocument();
+    m_docscale->scaleDocument();
 
     EXPECT_EQ(layout().page(0).size(), host::model::PageSize{});
     EXPECT_PRED2(sameRect, boundsOf(m_first), rect(100, 100, 200, 300));
@@ -144,7 +146,7 @@ TEST_F(DocumentScaleTest, FacingRightPageScalesAboutItsSpreadsCorner)
     documentSwitches();
     setFactors(2.0, 1.0);
 
-    m_probe->scaleDocument();
+    m_docscale->scaleDocument();
 
     EXPECT_EQ(layout().page(2).size().width, pt(1224));
     // 100 pt into the right page before; 200 pt into the (now 1224 pt wide) right page after.
@@ -156,10 +158,10 @@ TEST_F(DocumentScaleTest, ReductionToAPaperSizeAfterTheItems)
     buildTwoPageDocument();
     documentSwitches();
     settings().FitToChoice = 3; // "A4 Letter"
-    m_probe->setFitTo(true, true);
+    m_docscale->setFitTo(true, true);
     setFactors(0.5, 0.5);
 
-    m_probe->scaleDocument();
+    m_docscale->scaleDocument();
 
     EXPECT_EQ(layout().page(0).size().width, 0x2534BC6);
     EXPECT_EQ(layout().page(0).size().height, 0x349E560);
@@ -169,14 +171,14 @@ TEST_F(DocumentScaleTest, ReductionToAPaperSizeAfterTheItems)
 TEST_F(DocumentScaleTest, DocumentModeOnMasterPagesIsRefusedInEveryLanguage)
 {
     // Only the first language has strings of its own; the others fall back to it.
-    for (const int16_t language : {0, 1, 3, 8}) {
+    for (const int16_t language : std::array<int16_t, 4>{0, 1, 3, 8}) {
         startHost(language);
         buildTwoPageDocument();
         documentSwitches();
-        m_probe->setOnMasterPage(true);
+        m_docscale->setOnMasterPage(true);
         setFactors(2.0, 2.0);
 
-        m_probe->scaleDocument();
+        m_docscale->scaleDocument();
 
         EXPECT_EQ(messageTexts(), std::vector<std::string>{"Can not scale the document while on a Master Page."})
             << "language " << language;
@@ -196,7 +198,7 @@ TEST_F(DocumentScaleTest, AStyleSheetTheHostCannotReadIsLeftAsItWas)
     setFactors(2.0, 0.5);
     m_host->faults().failNth("StyleSheetOp5138", 2);
 
-    m_probe->scaleDocument();
+    m_docscale->scaleDocument();
 
     const auto& paragraphs = layout().styleSheets().paragraphStyles();
     EXPECT_EQ(xt::Fixed{paragraphs.at(0).record().leftIndent}, pt(20));
@@ -236,7 +238,7 @@ TEST_F(DocumentScaleTest, AFailedHostCallIsReportedAndAFailedReadChangesNothing)
         setFactors(2.0, 0.5);
         m_host->faults().failNth(c.call, c.nth);
 
-        m_probe->scaleDocument();
+        m_docscale->scaleDocument();
 
         EXPECT_EQ(messageTexts(), std::vector<std::string>{c.message}) << c.call;
         const bool pageChanged = layout().page(0).size().width != host::model::PageSize{}.width;
@@ -271,9 +273,9 @@ TEST_F(PageRangeTest, FromPageScalesOnlyItsPages)
 {
     buildThreePages();
     setFactors(0.5, 0.5);
-    m_probe->setPageRange(2, 2);
+    m_docscale->setPageRange(2, 2);
 
-    m_probe->scaleDocument();
+    m_docscale->scaleDocument();
 
     EXPECT_PRED2(sameRect, boundsOf(m_boxes[0]), rect(100, 100, 200, 300));
     EXPECT_PRED2(sameRect, boundsOf(m_boxes[1]), rect(50, 50, 100, 150));
@@ -299,9 +301,9 @@ TEST_F(PageRangeTest, RangesAreHeldToThePagesThatExist)
     for (const Case& c : cases) {
         buildThreePages();
         setFactors(0.5, 0.5);
-        m_probe->setPageRange(c.first, c.last);
+        m_docscale->setPageRange(c.first, c.last);
 
-        m_probe->scaleDocument();
+        m_docscale->scaleDocument();
 
         for (size_t page = 0; page < 3; ++page) {
             const xt::FixedRect expected = c.scaled[page] ? rect(50, 50, 100, 150) : rect(100, 100, 200, 300);
@@ -323,11 +325,11 @@ TEST_F(PageRangeTest, OnFacingMasterPagesAtMostTheTwoMastersShownScale)
     settings().ScaleWhat = ScalePageRange;
     settings().ScaleDocumentSize = 0;
     setFactors(0.5, 0.5);
-    m_probe->setOnMasterPage(true);
-    m_probe->setPageOffset(static_cast<int16_t>(xt::kFirstMasterIndex - 1));
-    m_probe->setPageRange(1, 5);
+    m_docscale->setOnMasterPage(true);
+    m_docscale->setPageOffset(static_cast<int16_t>(xt::kFirstMasterIndex - 1));
+    m_docscale->setPageRange(1, 5);
 
-    m_probe->scaleDocument();
+    m_docscale->scaleDocument();
 
     // Each master page about its own corner; the right one's lies at 612 pt across.
     EXPECT_PRED2(sameRect, boundsOf(left), rect(50, 50, 100, 150)) << describe(boundsOf(left));

@@ -1,5 +1,5 @@
-// A host with Amplex's engine probe loaded and a two-page document, for the engine tests: items are
-// built with the host's test-document helpers and scaled through the plug-in's own calls.
+// A host with Amplex's probe loaded and a two-page document, for the engine tests: items are built
+// with the test-document helpers and scaled through the plug-in's own calls.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,60 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "amplex/tests/engine_probe/engine_probe_api.h"
-#include "amplex/tests/probe_host.h"
+#include "amplex/tests/amplex_host_fixture.h"
 #include "host/model/items/item_store.h"
-#include "host/model/items/test_document.h"
 #include "host/model/spread_layout.h"
+#include "testing/test_document.h"
 
 namespace amplex::testing {
 
-using host::model::testdoc::pt;
-using host::model::testdoc::rect;
-using host::model::testdoc::point;
-
-inline bool sameRect(const xt::FixedRect& a, const xt::FixedRect& b)
-{
-    return a.top == b.top && a.left == b.left && a.bottom == b.bottom && a.right == b.right;
-}
-
-inline std::string describe(const xt::FixedRect& r)
-{
-    auto p = [](xt::Fixed v) { return std::to_string(v / 65536.0); };
-    return "(" + p(r.top) + ", " + p(r.left) + ", " + p(r.bottom) + ", " + p(r.right) + ")";
-}
-
-class EngineTest : public ProbeHostTest {
+class EngineTest : public AmplexHostTest {
 protected:
-    EngineTest() : ProbeHostTest(AMPLEX_ENGINE_PROBE_FILE) {}
-
     void SetUp() override
     {
-        ProbeHostTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(startHost());
-        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kEngineProbeSymbol, m_engine));
-
-        host::model::DocumentSpec spec;
-        spec.pageCount = 2;
-        m_layout = &m_host->newDocument(spec);
+        ASSERT_NO_FATAL_FAILURE(AmplexHostTest::SetUp());
+        newDocument(2);
         // Tests state the switches they rely on; the rest keep Amplex's defaults.
         settings().Constrain = 0;
     }
-
-    ScaleSettings& settings() { return *m_engine->currentSettings(); }
-    void setFactors(double horizontal, double vertical)
-    {
-        settings().HorizontalFactor = pt(horizontal);
-        settings().VerticalFactor = pt(vertical);
-    }
-
-    host::model::Item& item(int32_t ref)
-    {
-        host::model::Item* found = items().find(ref);
-        EXPECT_NE(found, nullptr) << "item " << ref;
-        return *found;
-    }
-    xt::FixedRect boundsOf(int32_t ref) { return items().bounds(item(ref)); }
 
     /// Facing pages: the second and third page form one spread, so that they differ only by their
     /// place in it, as the page test tells pages apart.
@@ -107,8 +69,6 @@ protected:
             entries.push_back(entry);
         return entries;
     }
-
-    const probe::EngineProbeApi* m_engine = nullptr;
 };
 
 } // namespace amplex::testing

@@ -1,7 +1,7 @@
 // The fit requests of the settings: a scale command runs the requested fit instead of a scale,
 // text before picture, and clears the requests so that the next command scales again.
 #include "amplex/tests/commands_fixture.h"
-#include "host/model/text/test_text.h"
+#include "testing/test_text.h"
 
 namespace amplex::testing {
 namespace {

@@ -1,6 +1,5 @@
-// A host with Amplex's fitting probe loaded and a one-page document, for the fitting tests: text
-// boxes set in the host's mono font (10 pt: 5 pt a character, 12 pt a line) and fitted through the
-// plug-in's own calls.
+// A host with Amplex's probe loaded and a one-page document, for the fitting tests: text boxes set in
+// the host's mono font (10 pt: 5 pt a character, 12 pt a line) and fitted through the plug-in's own calls.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,29 +7,21 @@
 #include <string>
 #include <string_view>
 
-#include "amplex/tests/fit_probe/fit_probe_api.h"
-#include "amplex/tests/probe_host.h"
+#include "amplex/tests/amplex_host_fixture.h"
 #include "host/model/composer/font_metrics.h"
 #include "host/model/items/item_store.h"
-#include "host/model/items/test_document.h"
-#include "host/model/text/test_text.h"
 #include "host/model/text/text_boxes.h"
+#include "testing/test_document.h"
+#include "testing/test_text.h"
 
 namespace amplex::testing {
 
-using host::model::testdoc::pt;
-using host::model::testdoc::rect;
-
-class FitTest : public ProbeHostTest {
+class FitTest : public AmplexHostTest {
 protected:
-    FitTest() : ProbeHostTest(AMPLEX_FIT_PROBE_FILE) {}
-
     void SetUp() override
     {
-        ProbeHostTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(startHost());
-        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kFitProbeSymbol, m_fit));
-        m_layout = &m_host->newDocument({.pageCount = 1});
+        ASSERT_NO_FATAL_FAILURE(AmplexHostTest::SetUp());
+        newDocument(1);
         // Text size alone takes part unless a test says otherwise; increments keep their defaults.
         ScaleSettings& s = settings();
         s.FitToBox = 1;
@@ -47,8 +38,6 @@ protected:
         &ScaleSettings::FineTuneSpaceAfter, &ScaleSettings::FineTuneTracking,
         &ScaleSettings::FineTuneHorizontalScale, &ScaleSettings::FineTuneIndents};
 
-    ScaleSettings& settings() { return *m_fit->currentSettings(); }
-    host::model::Item& item(int32_t ref) { return *layout().items().find(ref); }
     host::model::Story& story(int32_t box) { return *host::model::storyOfTextBox(layout(), box); }
 
     /// A current text box holding `text` ("\r" ends a paragraph) in 10 pt mono type, 1 pt insets.
@@ -81,8 +70,6 @@ protected:
 
     int32_t openUndoSteps() { return m_host->documents().undoSteps().depth(); }
     int32_t probes() { return m_host->faults().callCount("CopyTextToHandle2828"); }
-
-    const probe::FitProbeApi* m_fit = nullptr;
 };
 
 } // namespace amplex::testing

@@ -24,7 +24,7 @@ TEST_F(GuideScaleTest, EachAxisFollowsItsOwnFactor)
     addGuide(pageRef(0), GuideKind::Horizontal, 200);
     setFactors(0.5, 3.0);
 
-    m_probe->scaleGuides(1);
+    m_docscale->scaleGuides(1);
 
     EXPECT_EQ(guidePositions(pageRef(0), GuideKind::Vertical), (std::vector<xt::Fixed>{pt(50), pt(153)}));
     EXPECT_EQ(guidePositions(pageRef(0), GuideKind::Horizontal), std::vector<xt::Fixed>{pt(600)});
@@ -38,7 +38,7 @@ TEST_F(GuideScaleTest, GuidesOfARightPageScaleFromThatPagesEdge)
     addGuide(pageRef(2), GuideKind::Horizontal, 100);
     setFactors(2.0, 0.5);
 
-    m_probe->scaleGuides(3);
+    m_docscale->scaleGuides(3);
 
     EXPECT_EQ(guidePositions(pageRef(2), GuideKind::Vertical), std::vector<xt::Fixed>{pt(812)});
     EXPECT_EQ(guidePositions(pageRef(2), GuideKind::Horizontal), std::vector<xt::Fixed>{pt(50)});
@@ -49,9 +49,9 @@ TEST_F(GuideScaleTest, CentreOfItemsPutsTheOriginAtThePagesCentreVerticalFirst)
     settings().ScaleFrom = FromCenterOfItems;
     setFactors(1.0, 1.0);
 
-    m_probe->scaleGuides(1);
+    m_docscale->scaleGuides(1);
 
-    const xt::FixedPoint origin = m_probe->origin();
+    const xt::FixedPoint origin = m_docscale->origin();
     EXPECT_EQ(origin.v, pt(396));
     EXPECT_EQ(origin.h, pt(306));
     // No guides, and still the page is refreshed and the window adjusted.
@@ -64,8 +64,8 @@ TEST_F(GuideScaleTest, CentreOfItemsPutsTheOriginAtThePagesCentreVerticalFirst)
 
 TEST_F(GuideScaleTest, AfterScaleSetsBothAxesOncePerCallWithoutDrift)
 {
-    m_probe->adjustAfterScale();
-    m_probe->adjustAfterScale();
+    m_docscale->adjustAfterScale();
+    m_docscale->adjustAfterScale();
 
     std::vector<host::model::ViewCall> adjustments;
     for (const auto& call : layout().view().calls())

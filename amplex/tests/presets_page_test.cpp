@@ -1,5 +1,6 @@
 // The Presets page and the palette: presets saved, renamed, deleted and offered in the palette's list,
 // and the palette's buttons following the current box.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -15,11 +16,11 @@ using host::ui::DialogAction;
 namespace testdoc = host::model::testdoc;
 
 enum : int32_t { PresetList = 1, NameField = 3, Replace = 4, Delete = 5, Save = 6, Rename = 7, UseSettings = 8,
-    MakeDefault = 10, AddToFitTo = 11 };
+    RevertAll = 9, MakeDefault = 10, AddToFitTo = 11 };
 
 class PresetsPageTest : public AmplexUiTest {
 protected:
-    std::filesystem::path presetFolder() const { return m_folder / "VORNE Amplex Presets"; }
+    std::filesystem::path presetFolder() const { return systemFolder() / "VORNE Amplex Presets"; }
 
     std::vector<std::string> paletteRows(xt::WindowRef palette)
     {
@@ -30,6 +31,13 @@ protected:
     {
         act(page, DialogAction::setText(NameField, name));
         act(page, DialogAction::click(Save));
+    }
+
+    /// A preset file written as Amplex writes one, before the page lists it.
+    void writePreset(const std::string& name, const ScaleSettings& record)
+    {
+        std::filesystem::create_directories(presetFolder());
+        ASSERT_EQ(m_probe->createSettingsFile(&record, windowsPath("VORNE Amplex Presets\\" + name).c_str()), 0) << name;
     }
 };
 
@@ -42,6 +50,59 @@ TEST_F(PresetsPageTest, AnEmptyFolderOffersOnlySaveAfterANameAndMakeDefault)
     EXPECT_TRUE(item(page, MakeDefault).enabled());
     act(page, DialogAction::setText(NameField, "Half"));
     EXPECT_TRUE(item(page, Save).enabled());
+}
+
+TEST_F(PresetsPageTest, EachButtonIsEnabledExactlyWhenItCanAct)
+{
+    // The folder holds a size preset and a percentage preset; the page backs them up when it opens,
+    // unless a copy left in the backup folder by an earlier run stands in the way.
+    enum Selected { None = -1, SizePreset = 0, PercentPreset = 1 }; // the rows: "Card.prf", "Percent.prf"
+    struct Case {
+        const char* what;
+        Selected selected;
+        const char* name; // typed after the choice; null keeps the name the choice put in
+        bool backupBlocked;
+        std::vector<int32_t> enabled; // of the buttons; Make Default is always enabled
+    } cases[] = {
+        {"nothing chosen, no name", None, nullptr, false, {RevertAll}},
+        {"nothing chosen, a name", None, "Half", false, {Save, RevertAll}},
+        {"a size preset", SizePreset, nullptr, false, {Replace, Delete, Save, Rename, UseSettings, RevertAll, AddToFitTo}},
+        {"a percentage preset", PercentPreset, nullptr, false, {Replace, Delete, Save, Rename, UseSettings, RevertAll}},
+        {"a size preset, its name cleared", SizePreset, "", false, {Replace, Delete, UseSettings, RevertAll}},
+        {"a size preset, another name", SizePreset, "Other", false,
+            {Replace, Delete, Save, Rename, UseSettings, RevertAll, AddToFitTo}},
+        {"no backup", SizePreset, nullptr, true, {Replace, Delete, Save, Rename, UseSettings, AddToFitTo}},
+        {"no backup, nothing chosen", None, nullptr, true, {}},
+    };
+    const int32_t buttons[] = {Replace, Delete, Save, Rename, UseSettings, RevertAll, MakeDefault, AddToFitTo};
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NO_FATAL_FAILURE(startHost());
+        newDocument(1);
+        std::filesystem::remove_all(presetFolder());
+        ScaleSettings size = settings();
+        size.ScaleByPercent = 0;
+        size.ScaleWhat = ScaleSelectionOnly;
+        ASSERT_NO_FATAL_FAILURE(writePreset("Card.prf", size));
+        ScaleSettings percent = settings();
+        percent.ScaleByPercent = 1;
+        ASSERT_NO_FATAL_FAILURE(writePreset("Percent.prf", percent));
+        if (c.backupBlocked)
+            xt_testing::writeFile(presetFolder() / "__tmpdata__" / "Card.prf", "left from an earlier run");
+
+        const xt::WindowRef page = openPage(PresetsPageWindow);
+        ASSERT_EQ(item(page, PresetList).rows(), (std::vector<std::string>{"Card.prf", "Percent.prf"}));
+        if (c.selected != None)
+            act(page, DialogAction::choose(PresetList, c.selected));
+        if (c.name)
+            act(page, DialogAction::setText(NameField, c.name));
+        for (const int32_t button : buttons) {
+            const bool wanted = button == MakeDefault
+                || std::find(c.enabled.begin(), c.enabled.end(), button) != c.enabled.end();
+            EXPECT_EQ(item(page, button).enabled(), wanted) << "button " << button;
+        }
+    }
 }
 
 TEST_F(PresetsPageTest, SavedPresetsAreListedAndWrittenAsFiles)
@@ -95,7 +156,7 @@ TEST_F(PresetsPageTest, UseSettingsLoadsThePresetIntoTheRecord)
 
 TEST_F(PresetsPageTest, SizePresetsOfferedForSelectionsAppearInThePalettesList)
 {
-    const xt::WindowRef palette = m_api->openPalette();
+    const xt::WindowRef palette = m_ui->openPalette();
     ASSERT_NE(palette, 0);
     EXPECT_EQ(paletteRows(palette), (std::vector<std::string>{"Current"}));
 
@@ -134,7 +195,7 @@ TEST_F(PresetsPageTest, ADamagedPresetIsListedButNeverRewritten)
 
 TEST_F(PresetsPageTest, ThePalettesButtonsFollowTheCurrentBox)
 {
-    const xt::WindowRef palette = m_api->openPalette();
+    const xt::WindowRef palette = m_ui->openPalette();
     EXPECT_TRUE(item(palette, 1).enabled());
     for (int32_t disabled : {2, 3, 4})
         EXPECT_FALSE(item(palette, disabled).enabled()) << disabled;
@@ -168,7 +229,7 @@ TEST_F(PresetsPageTest, ThePalettesPresetButtonScalesTheSelectionWithCurrent)
 {
     auto& box = testdoc::addBox(*m_layout, 0, testdoc::rect(72, 72, 172, 172));
     testdoc::select(*m_layout, {box.ref()});
-    const xt::WindowRef palette = m_api->openPalette();
+    const xt::WindowRef palette = m_ui->openPalette();
     settings().ScaleWhat = ScaleDocument; // "Current" always scales the selection
     settings().ScaleByPercent = 1;
     settings().HorizontalFactor = settings().VerticalFactor = 0x8000;
@@ -184,7 +245,7 @@ TEST_F(PresetsPageTest, APresetChosenOnThePaletteScalesTheSelectionToItsSize)
 {
     auto& box = testdoc::addBox(*m_layout, 0, testdoc::rect(72, 72, 172, 172));
     testdoc::select(*m_layout, {box.ref()});
-    const xt::WindowRef palette = m_api->openPalette();
+    const xt::WindowRef palette = m_ui->openPalette();
     const xt::WindowRef page = openPage(PresetsPageWindow);
     settings().ScaleWhat = ScaleSelectionOnly;
     settings().ScaleByPercent = 0;

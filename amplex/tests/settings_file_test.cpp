@@ -1,4 +1,5 @@
 // Amplex settings files through the host: the 192-byte layout, refusals and their messages.
+#include <array>
 #include <cstring>
 
 #include "amplex/settings_file.h"
@@ -30,7 +31,7 @@ TEST_F(SettingsFileTest, CreatedFileIsTheRecordByteForByteAndReadsBack)
     const ScaleSettings written = userSettings();
     ASSERT_EQ(m_probe->createSettingsFile(&written, windowsPath("a.prf").c_str()), 0);
 
-    const auto bytes = fileBytes(realPath("a.prf"));
+    const auto bytes = readFile(realPath("a.prf"));
     ASSERT_EQ(bytes.size(), kScaleSettingsSize);
     EXPECT_EQ(std::memcmp(bytes.data(), &written, kScaleSettingsSize), 0);
     // HorizontalFactor at offset 48, little-endian; FitCommand at 128.
@@ -123,7 +124,7 @@ TEST_F(SettingsFileTest, CreatingReplacesAnExistingFileWhole)
     writeBytes(realPath("old.prf"), old.data(), old.size());
     const ScaleSettings written = userSettings();
     ASSERT_EQ(m_probe->createSettingsFile(&written, windowsPath("old.prf").c_str()), 0);
-    const auto bytes = fileBytes(realPath("old.prf"));
+    const auto bytes = readFile(realPath("old.prf"));
     ASSERT_EQ(bytes.size(), kScaleSettingsSize);
     EXPECT_EQ(std::memcmp(bytes.data(), &written, kScaleSettingsSize), 0);
     EXPECT_FALSE(fs::exists(realPath("old.prf~")));
@@ -132,13 +133,13 @@ TEST_F(SettingsFileTest, CreatingReplacesAnExistingFileWhole)
 
 TEST_F(SettingsFileTest, AFileThatCannotBeReplacedIsReportedOnceAndKept)
 {
-    std::vector<char> old(kScaleSettingsSize, 0x11);
+    const std::string old(kScaleSettingsSize, 0x11);
     writeBytes(realPath("locked.prf"), old.data(), old.size());
     m_host->faults().failNth("DeleteFile", 1);
     const ScaleSettings written = userSettings();
     EXPECT_NE(m_probe->createSettingsFile(&written, windowsPath("locked.prf").c_str()), 0);
     EXPECT_EQ(messageTexts(), std::vector<std::string>{kCreateFailed});
-    EXPECT_EQ(fileBytes(realPath("locked.prf")), old);
+    EXPECT_EQ(readFile(realPath("locked.prf")), old);
     EXPECT_FALSE(fs::exists(realPath("locked.prf~")));
 }
 
@@ -148,7 +149,7 @@ TEST_F(SettingsFileTest, RewritingAnExistingFileLeavesExactlyTheRecord)
     writeBytes(realPath("long.prf"), old.data(), old.size());
     const ScaleSettings written = userSettings();
     ASSERT_EQ(m_probe->writeSettingsFile(&written, windowsPath("long.prf").c_str()), 0);
-    const auto bytes = fileBytes(realPath("long.prf"));
+    const auto bytes = readFile(realPath("long.prf"));
     ASSERT_EQ(bytes.size(), kScaleSettingsSize);
     EXPECT_EQ(std::memcmp(bytes.data(), &written, kScaleSettingsSize), 0);
 
@@ -188,7 +189,7 @@ TEST_F(SettingsFileTest, AFailedReadIsAFailureWithTheMessage)
 TEST_F(SettingsFileTest, MessagesStayInTheBaseLanguageForEveryCode)
 {
     // Code 1 would move 20037 onto 20047, another message of the table.
-    for (int16_t code : {1, 3, 8}) {
+    for (int16_t code : std::array<int16_t, 3>{1, 3, 8}) {
         startHost(code);
         m_host->startSession();
         ASSERT_EQ(m_probe->languageCode(), static_cast<uint16_t>(code));

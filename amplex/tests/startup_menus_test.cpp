@@ -5,7 +5,7 @@
 
 #include "amplex/palette_state.h"
 #include "amplex/tests/amplex_host_fixture.h"
-#include "host/model/items/test_document.h"
+#include "testing/test_document.h"
 #include "win32/standin.h"
 #include "xtapi/messages.h"
 
@@ -28,17 +28,12 @@ bool containsInOrder(const std::vector<std::string>& lines, const std::vector<st
 
 class AmplexMenusTest : public ::testing::Test {
 protected:
-    void SetUp() override { m_systemFolder = freshFolder("menus"); }
-    void TearDown() override
-    {
-        m_host.reset();
-        fs::remove_all(m_systemFolder);
-    }
+    void TearDown() override { m_host.reset(); }
 
     void load(const std::vector<fs::path>& modules)
     {
         host::HostOptions options;
-        options.systemDirectory = m_systemFolder;
+        options.systemDirectory = m_systemFolder.path();
         m_host = std::make_unique<host::Host>(options);
         for (const auto& result : m_host->loadModules(modules))
             ASSERT_TRUE(result.loaded) << result.message;
@@ -46,13 +41,13 @@ protected:
         m_host->updateMenus();
     }
 
-    fs::path m_systemFolder;
+    xt_testing::TemporaryFolder m_systemFolder{"amplex-menus"};
     std::unique_ptr<host::Host> m_host;
 };
 
 TEST_F(AmplexMenusTest, AmplexJoinsVorneAndEnablesOnlyWithADocument)
 {
-    load({kTestPlugins / "TestCellora.xnt", AMPLEX_MODULE_FILE});
+    load({kTestPlugins / "TestCellora.xnt", XT_MODULE_FILE});
     const auto lines = m_host->menuLines();
     EXPECT_TRUE(containsInOrder(lines, {"VORNE > Cellora...", "VORNE > ---", "VORNE > (Amplex...)"}));
     EXPECT_NE(std::find(lines.begin(), lines.end(), "View > Show Amplex Palette"), lines.end());
@@ -67,7 +62,7 @@ TEST_F(AmplexMenusTest, AmplexJoinsVorneAndEnablesOnlyWithADocument)
 
 TEST_F(AmplexMenusTest, AmplexFirstCreatesVorneAndOthersJoinIt)
 {
-    load({AMPLEX_MODULE_FILE, kTestPlugins / "TestCellora.xnt", kTestPlugins / "TestLowSibling.xnt"});
+    load({XT_MODULE_FILE, kTestPlugins / "TestCellora.xnt", kTestPlugins / "TestLowSibling.xnt"});
     const auto lines = m_host->menuLines();
     EXPECT_TRUE(containsInOrder(lines, {"VORNE > (Amplex...)", "VORNE > ---", "VORNE > Cellora...", "VORNE > ---",
         "VORNE > Low Sibling..."}));
@@ -78,7 +73,7 @@ TEST_F(AmplexMenusTest, AmplexFirstCreatesVorneAndOthersJoinIt)
 
 TEST_F(AmplexMenusTest, OneMouseHookWhateverTheMenuSetupsAndNoneAfterQuit)
 {
-    load({AMPLEX_MODULE_FILE});
+    load({XT_MODULE_FILE});
     xt::MenuSetupBlock block{};
     m_host->sendMessage(xt::MenuSetupMessage, &block);
     EXPECT_EQ(win32::hooks().size(), 1u);
@@ -92,7 +87,7 @@ TEST_F(AmplexMenusTest, OneMouseHookWhateverTheMenuSetupsAndNoneAfterQuit)
 
 TEST_F(AmplexMenusTest, AClickWithNoBoxPassesThroughTheHook)
 {
-    load({AMPLEX_MODULE_FILE});
+    load({XT_MODULE_FILE});
     m_host->newDocument();
     MOUSEHOOKSTRUCT mouse{};
     win32::callHooks(WH_MOUSE, HC_ACTION, WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(&mouse));
@@ -136,7 +131,7 @@ TEST_F(AmplexStartTest, AHiddenPaletteStartsAtItsDefaultPlaceAndQuitKeepsItsReco
     EXPECT_EQ(m_host->faults().callCount("OpenPalette"), 0);
 
     m_host->sendMessage(xt::QuitMessage);
-    const auto kept = fileBytes(realPath("Amplex9.palette"));
+    const auto kept = readFile(realPath("Amplex9.palette"));
     ASSERT_EQ(kept.size(), sizeof(PalettePreferences));
     PalettePreferences saved{};
     std::memcpy(&saved, kept.data(), sizeof saved);
@@ -164,7 +159,7 @@ TEST_F(AmplexStartTest, APaletteShownAtQuitKeepsItsPlaceAndReopens)
 
     m_host->sendMessage(xt::QuitMessage);
     PalettePreferences saved{};
-    const auto kept = fileBytes(realPath("Amplex9.palette"));
+    const auto kept = readFile(realPath("Amplex9.palette"));
     ASSERT_EQ(kept.size(), sizeof saved);
     std::memcpy(&saved, kept.data(), sizeof saved);
     EXPECT_EQ(saved.flags, 0x03);  // the host's bit stays, the shown flag is stored above it

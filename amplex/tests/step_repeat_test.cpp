@@ -25,7 +25,7 @@ protected:
         offsets.horizontal = pt(20);
         offsets.vertical = pt(30);
         host::model::testdoc::select(layout(), {m_box});
-        m_probe->measureSelection();
+        m_docscale->measureSelection();
     }
 
     /// The items of a page other than `except`, in the order they were made.
@@ -57,9 +57,9 @@ xt::FixedRect copyOf(double dv, double dh, double factor)
 
 TEST_F(StepRepeatTest, ThreeCopiesStepByTheOffsetsAndTheStepFactor)
 {
-    m_probe->setRepeatCount(pt(3));
+    m_docscale->setRepeatCount(pt(3));
 
-    m_probe->stepAndRepeat();
+    m_docscale->stepAndRepeat();
 
     const std::vector<int32_t> copies = itemsOn(pageRef(0), m_box);
     ASSERT_EQ(copies.size(), 3u);
@@ -87,9 +87,9 @@ TEST_F(StepRepeatTest, ThreeCopiesStepByTheOffsetsAndTheStepFactor)
 
 TEST_F(StepRepeatTest, MinusTwoAddsTwoLabelledPages)
 {
-    m_probe->setRepeatCount(-pt(2));
+    m_docscale->setRepeatCount(-pt(2));
 
-    m_probe->stepAndRepeat();
+    m_docscale->stepAndRepeat();
 
     ASSERT_EQ(layout().pageCount(), 3u);
     EXPECT_PRED2(sameRect, boundsOf(m_box), rect(100, 100, 150, 200));
@@ -117,9 +117,9 @@ TEST_F(StepRepeatTest, CountsOfOneScaleTheSelectionOnce)
     for (const xt::Fixed count : {pt(1), -pt(1)}) {
         setFactors(0.5, 2.0);
         host::model::testdoc::select(layout(), {m_box});
-        m_probe->setRepeatCount(count);
+        m_docscale->setRepeatCount(count);
 
-        m_probe->stepAndRepeat();
+        m_docscale->stepAndRepeat();
 
         EXPECT_EQ(layout().pageCount(), 1u);
         EXPECT_EQ(itemsOn(pageRef(0), m_box).size(), 0u);
@@ -130,9 +130,9 @@ TEST_F(StepRepeatTest, CountsOfOneScaleTheSelectionOnce)
 
 TEST_F(StepRepeatTest, CountZeroChangesNothing)
 {
-    m_probe->setRepeatCount(0);
+    m_docscale->setRepeatCount(0);
 
-    m_probe->stepAndRepeat();
+    m_docscale->stepAndRepeat();
 
     EXPECT_EQ(itemsOn(pageRef(0), m_box).size(), 0u);
     EXPECT_PRED2(sameRect, boundsOf(m_box), rect(100, 100, 150, 200));
@@ -143,9 +143,9 @@ TEST_F(StepRepeatTest, CountZeroChangesNothing)
 TEST_F(StepRepeatTest, OffsetsPastTheFixedRangeMakeNoFurtherCopies)
 {
     m_host->documents().stepRepeatOffsets().horizontal = pt(20000);
-    m_probe->setRepeatCount(pt(3));
+    m_docscale->setRepeatCount(pt(3));
 
-    m_probe->stepAndRepeat();
+    m_docscale->stepAndRepeat();
 
     // 20000 pt is a Fixed; 40000 pt is not.
     EXPECT_EQ(itemsOn(pageRef(0), m_box).size(), 1u);
@@ -156,12 +156,12 @@ TEST_F(StepRepeatTest, ASelectionOfSeveralItemsIsCopiedWholeAndScaledAboutTheCop
 {
     const int32_t other = addBoxOn(pageRef(0), rect(100, 300, 150, 400));
     host::model::testdoc::select(layout(), {m_box, other});
-    m_probe->measureSelection();
+    m_docscale->measureSelection();
     settings().StepFactor = 0;
     setFactors(0.5, 0.5);
-    m_probe->setRepeatCount(pt(2));
+    m_docscale->setRepeatCount(pt(2));
 
-    m_probe->stepAndRepeat();
+    m_docscale->stepAndRepeat();
 
     // Each copy is made from the first selection at k times the offsets, then halved about its
     // own upper left: (130, 120) for the first copy, (160, 140) for the second.

@@ -5,14 +5,10 @@
 #include <string_view>
 
 #include "amplex/tests/amplex_host_fixture.h"
-#include "amplex/tests/probe/text_probe_api.h"
-#include "host/model/items/test_document.h"
 #include "host/model/text/text_boxes.h"
+#include "testing/test_document.h"
 
 namespace amplex::testing {
-
-using host::model::testdoc::pt;
-using host::model::testdoc::rect;
 
 inline std::u16string text16(std::string_view ascii)
 {
@@ -24,8 +20,7 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(AmplexHostTest::SetUp());
-        ASSERT_NO_FATAL_FAILURE(resolveTable(probe::kTextProbeSymbol, m_text));
-        m_layout = &m_host->newDocument({.pageCount = 3});
+        newDocument(3);
         // Every switch that a test does not name is off, so each test shows what its own switch does.
         ScaleSettings& s = settings();
         const ScaleSettings kept = s;
@@ -36,16 +31,6 @@ protected:
         setFactors(1.0, 1.0);
         m_text->setOrigin({0, 0});
     }
-
-    ScaleSettings& settings() { return *m_probe->currentSettings(); }
-
-    void setFactors(double horizontal, double vertical)
-    {
-        settings().HorizontalFactor = pt(horizontal);
-        settings().VerticalFactor = pt(vertical);
-    }
-
-    host::model::Item& item(int32_t ref) { return *layout().items().find(ref); }
 
     /// A text box on `page` (from 0) holding `text` ("\r" ends a paragraph) in 12 pt type.
     int32_t textBox(const xt::FixedRect& bounds, std::string_view text = {}, size_t page = 0)
@@ -78,8 +63,6 @@ protected:
         const auto* holder = layout().dataBlocks().holder(host::model::HolderKind::Box, box);
         return holder && holder->has(xt::fourCC("VRN1"));
     }
-
-    const probe::TextProbeApi* m_text = nullptr;
 };
 
 } // namespace amplex::testing

@@ -1,4 +1,4 @@
-// A host with the Amplex UI probe loaded and one document open: opens Amplex's pages as windows of their
+// A host with Amplex's probe loaded and one document open: opens Amplex's pages as windows of their
 // own, acts on their items as a user does, and runs the Scale dialog with a scripted user.
 #pragma once
 
@@ -6,9 +6,7 @@
 
 #include <string>
 
-#include "amplex/tests/probe_host.h"
-#include "amplex/tests/ui_probe/ui_probe_api.h"
-#include "host/model/items/test_document.h"
+#include "amplex/tests/amplex_host_fixture.h"
 #include "host/ui/dialog_runner.h"
 #include "host/ui/item_actions.h"
 #include "host/ui/window_events.h"
@@ -21,16 +19,12 @@ inline constexpr xt::Fixed points(double value)
     return static_cast<xt::Fixed>(value * xt::kFixedOne);
 }
 
-class AmplexUiTest : public ProbeHostTest {
+class AmplexUiTest : public AmplexHostTest {
 protected:
-    AmplexUiTest() : ProbeHostTest(AMPLEX_UI_PROBE_FILE) {}
-
     void SetUp() override
     {
-        ProbeHostTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(startHost());
-        ASSERT_NO_FATAL_FAILURE(resolveTable(uiprobe::kUiProbeSymbol, m_api));
-        m_layout = &m_host->newDocument({});
+        ASSERT_NO_FATAL_FAILURE(AmplexHostTest::SetUp());
+        newDocument(1);
         // A 504 x 288 pt selection at the page's corner, and the settings as a fresh start has them.
         state().setSelectionBounds({0, 0, points(288), points(504)});
         state().setNoSelection(false);
@@ -39,14 +33,13 @@ protected:
         settings().Constrain = 0;
     }
 
-    ScaleSettings& settings() { return *m_api->currentSettings(); }
-    ui::DialogState& state() { return *m_api->dialogState(); }
+    ui::DialogState& state() { return *m_ui->dialogState(); }
 
     /// Opens the page at `offset` on its own, as the host opens a tab page: which, created, init, opened.
     xt::WindowRef openPage(int32_t offset)
     {
         const xt::WindowRef ref = host::ui::newWindowRef();
-        const auto problem = host::ui::createWindow(ref, m_api->windowId(offset), host::ui::WindowKind::TabPage, 0, nullptr);
+        const auto problem = host::ui::createWindow(ref, m_ui->windowId(offset), host::ui::WindowKind::TabPage, 0, nullptr);
         EXPECT_FALSE(problem) << *problem;
         return ref;
     }
@@ -69,11 +62,9 @@ protected:
 
     void send(xt::WindowRef window, int32_t event) { host::ui::sendEvent(window, event); }
 
-    int32_t runDialog() { return m_api->openScaleDialog(); }
+    int32_t runDialog() { return m_ui->openScaleDialog(); }
     host::ui::DialogUser& user() { return m_host->windows().dialogUser(); }
     const host::ui::DialogRecord* lastDialog() { return m_host->windows().dialogLog().last(); }
-
-    const uiprobe::UiProbeApi* m_api = nullptr;
 };
 
 } // namespace amplex::testing

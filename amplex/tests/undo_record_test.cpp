@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "amplex/tests/engine_fixture.h"
-#include "host/model/text/test_text.h"
+#include "testing/test_text.h"
 
 namespace amplex::testing {
 namespace {

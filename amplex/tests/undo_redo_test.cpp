@@ -1,7 +1,7 @@
 // The host's Undo and Redo of an Amplex scale: every recorded item back exactly as it was saved,
 // and the same scale again.
 #include "amplex/tests/commands_fixture.h"
-#include "host/model/text/test_text.h"
+#include "testing/test_text.h"
 #include "xtapi/messages.h"
 
 namespace amplex::testing {

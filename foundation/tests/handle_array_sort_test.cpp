@@ -50,7 +50,7 @@ std::vector<Element> randomElements(uint16_t size, int count, uint32_t seed)
         Element element(size);
         for (char& c : element)
             c = static_cast<char>(random());
-        const uint32_t key = random() % 50;
+        const auto key = static_cast<uint32_t>(random() % 50);
         std::memcpy(element.data(), &key, std::min<size_t>(sizeof key, size));
         elements.push_back(element);
     }

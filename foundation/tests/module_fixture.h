@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "foundation/tests/scratch_folder.h"
 #include "foundation/tests/test_paths.h"
 #include "host/host.h"
+#include "testing/temporary_folder.h"
 
 namespace foundation_test {
 
@@ -43,7 +43,7 @@ protected:
     void TearDown() override { m_host.reset(); }
 
 private:
-    ScratchFolder m_system;
+    xt_testing::TemporaryFolder m_system{"foundation"};
     std::unique_ptr<host::Host> m_host;
 };
 

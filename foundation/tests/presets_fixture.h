@@ -20,6 +20,8 @@ namespace foundation_test {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 using FileSet = std::set<std::string>;
+using xt_testing::readFile;
+using xt_testing::writeFile;
 
 inline constexpr xt::WindowRef kPresetsPage = 4711;
 inline constexpr int32_t kListItem = 1;
@@ -48,19 +50,7 @@ protected:
 
     void writePreset(const std::string& name, const probe::ProbeSettings& settings)
     {
-        writeBytes(presetFolder() / name, std::string(reinterpret_cast<const char*>(&settings), sizeof settings));
-    }
-
-    static void writeBytes(const fs::path& file, const std::string& bytes)
-    {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
-
-    static std::string readBytes(const fs::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        writeFile(presetFolder() / name, std::string(reinterpret_cast<const char*>(&settings), sizeof settings));
     }
 
     static FileSet filesIn(const fs::path& folder)

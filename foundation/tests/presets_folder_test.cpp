@@ -26,7 +26,7 @@ TEST_F(PresetsTest, TheScanListsOnlyPresetFiles)
 {
     writePreset("Real.prf", settingsWith(1));
     fs::create_directories(presetFolder() / "Folder.prf");
-    writeBytes(presetFolder() / "notes.txt", "not a preset");
+    writeFile(presetFolder() / "notes.txt", "not a preset");
     api().initPresetFolders(false);
     EXPECT_EQ(listNames(), (Names{"Real.prf"}));
 }
@@ -38,7 +38,7 @@ TEST_F(PresetsTest, BackupCopiesAreMadeAtStartUpAndRemovedByDiscard)
     api().initPresetFolders(true);
     ASSERT_TRUE(api().presetBackupValid());
     EXPECT_EQ(filesIn(backupFolder()), (FileSet{"A.prf", "B.prf"}));
-    EXPECT_EQ(readBytes(backupFolder() / "B.prf"), readBytes(presetFolder() / "B.prf"));
+    EXPECT_EQ(readFile(backupFolder() / "B.prf"), readFile(presetFolder() / "B.prf"));
 
     api().discardPresetList();
     EXPECT_EQ(api().presetList(), nullptr);
@@ -54,8 +54,8 @@ TEST_F(PresetsTest, AFileAlreadyInTheBackupFolderMakesTheBackupFail)
     writePreset("A.prf", settingsWith(1));
     writePreset("B.prf", settingsWith(2));
     writePreset("C.prf", settingsWith(3));
-    writeBytes(backupFolder() / "B.prf", "left from an earlier run");
-    writeBytes(backupFolder() / "notes.txt", "not named in the list");
+    writeFile(backupFolder() / "B.prf", "left from an earlier run");
+    writeFile(backupFolder() / "notes.txt", "not named in the list");
     api().initPresetFolders(true);
     EXPECT_FALSE(api().presetBackupValid());
     EXPECT_EQ(filesIn(backupFolder()), (FileSet{"notes.txt"}));
@@ -93,7 +93,7 @@ TEST_F(PresetsTest, RevertPutsTheFolderBackAsTheBackupFoundIt)
 
     ASSERT_TRUE(api().revertPresetFolder());
     EXPECT_EQ(filesIn(presetFolder()), (FileSet{"A.prf", "B.prf"}));
-    EXPECT_EQ(readBytes(presetFolder() / "B.prf"), std::string(reinterpret_cast<const char*>(&b), sizeof b));
+    EXPECT_EQ(readFile(presetFolder() / "B.prf"), std::string(reinterpret_cast<const char*>(&b), sizeof b));
     EXPECT_EQ(listNames(), (Names{"A.prf", "B.prf"}));
     EXPECT_TRUE(api().presetBackupValid()) << "the copies stay for another revert";
 }
@@ -128,7 +128,7 @@ TEST_F(PresetsTest, FolderNamesFollowTheLanguageCodeAndFallBackToCodeZero)
 
 TEST_F(PresetsTest, MissingFolderNamesNeverFallBackToTheSystemDirectoryItself)
 {
-    writeBytes(systemDirectory() / "kernel.prf", "a file of the system");
+    writeFile(systemDirectory() / "kernel.prf", "a file of the system");
     api().configurePresets(900, 901, 0);
     api().initPresetFolders(true);
     EXPECT_EQ(api().presetList(), nullptr);

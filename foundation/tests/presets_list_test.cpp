@@ -22,7 +22,7 @@ TEST_F(PresetsTest, SaveWritesTheRecordAndKeepsTheListSortedWithoutRegardToCase)
     EXPECT_EQ(index, 2);
     EXPECT_EQ(listNames(), (Names{"alpha.prf", "Beta.prf", "Gamma.prf"}));
     EXPECT_EQ(filesIn(presetFolder()), (FileSet{"alpha.prf", "Beta.prf", "Gamma.prf"}));
-    EXPECT_EQ(readBytes(presetFolder() / "Gamma.prf"), std::string(reinterpret_cast<const char*>(&gamma), sizeof gamma));
+    EXPECT_EQ(readFile(presetFolder() / "Gamma.prf"), std::string(reinterpret_cast<const char*>(&gamma), sizeof gamma));
     EXPECT_EQ(api().hookCounts()->afterSaveOrRename, 3);
 }
 
@@ -158,12 +158,12 @@ TEST_F(PresetsTest, UseRefusesAnIndexOutsideTheList)
 
 TEST_F(PresetsTest, ADamagedOrShortPresetIsRefusedWithAMessage)
 {
-    writeBytes(presetFolder() / "Empty.prf", "");
-    writeBytes(presetFolder() / "Short.prf", "PRB1");
+    writeFile(presetFolder() / "Empty.prf", "");
+    writeFile(presetFolder() / "Short.prf", "PRB1");
     probe::ProbeSettings foreign = settingsWith(5);
     std::memcpy(foreign.tag, "XXXX", 4);
     writePreset("Foreign.prf", foreign);
-    writeBytes(presetFolder() / "Long.prf", std::string(40, 'P'));
+    writeFile(presetFolder() / "Long.prf", std::string(40, 'P'));
     api().initPresetFolders(false);
     ASSERT_EQ(listNames().size(), 4u);
 

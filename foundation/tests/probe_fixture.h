@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "foundation/tests/modules/probe/probe_api.h"
-#include "foundation/tests/scratch_folder.h"
 #include "host/host.h"
+#include "testing/temporary_folder.h"
 
 namespace foundation_test {
 
@@ -30,7 +30,7 @@ protected:
     const std::filesystem::path& systemDirectory() const { return m_system.path(); }
 
 private:
-    ScratchFolder m_system;
+    xt_testing::TemporaryFolder m_system{"foundation"};
     std::unique_ptr<host::Host> m_host;
     void* m_probe = nullptr;
     void* m_shortProbe = nullptr;

@@ -1,9 +1,10 @@
 // The host commands copy (205), paste (206) and duplicate (506) on the current layout's selection.
 #include <vector>
 
-#include "host/api/page_ops.h"
+#include "host/api/clipboard_commands.h"
 #include "host/host_context.h"
 #include "host/model/clipboard.h"
+#include "host/model/spread_layout.h"
 
 namespace host::api {
 namespace {

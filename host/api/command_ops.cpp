@@ -2,10 +2,11 @@
 // a line change, and the layout window with its pages.
 #include <cstdio>
 
-#include "host/api/item_ops.h"
-#include "host/api/operations.h"
-#include "host/api/page_ops.h"
+#include "host/api/clipboard_commands.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
+#include "host/model/spread_layout.h"
 
 namespace host::api {
 namespace {

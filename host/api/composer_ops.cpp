@@ -2,8 +2,8 @@
 // set, the auto leading factor, and the batch mode that the host does not need (it composes on demand).
 #include <cstring>
 
+#include "host/api/operation_areas.h"
 #include "host/api/story_access.h"
-#include "host/api/story_ops.h"
 #include "host/host_context.h"
 #include "host/model/text/text_boxes.h"
 #include "win32/standin.h"

@@ -1,5 +1,5 @@
 // Item states and values: enabling, check boxes, radio groups, static texts, item objects and set-up values.
-#include "host/api/dialog_ops.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/ui/window_events.h"
 #include "xtapi/dialogs.h"

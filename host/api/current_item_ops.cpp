@@ -1,7 +1,7 @@
 // The current item, the tool, where an item lies (GetBoxBounds, ItemOp224) and the host's
 // current-item slot (ItemOp207).
-#include "host/api/amplex_ops.h"
-#include "host/api/item_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/model/spread_layout.h"
 
 namespace host::api {

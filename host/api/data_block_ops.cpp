@@ -2,13 +2,13 @@
 // level 2 goes through.
 #include <cstring>
 
-#include "host/api/page_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/api/story_access.h"
-#include "host/api/story_ops.h"
 #include "host/host_context.h"
 #include "host/model/spread_layout.h"
-#include "xtapi/page_records.h"
 #include "win32/standin.h"
+#include "xtapi/page_records.h"
 
 namespace host::api {
 namespace {

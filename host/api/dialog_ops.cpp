@@ -1,7 +1,7 @@
 // Modal dialogs, palettes, closing, window rectangles and redraws, tab controls, the quit flag and the mouse button.
 #include <cstring>
 
-#include "host/api/dialog_ops.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/ui/dialog_runner.h"
 #include "xtapi/dialogs.h"

@@ -1,5 +1,5 @@
 // The current document and document references.
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 
 namespace host::api {

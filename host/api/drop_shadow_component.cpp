@@ -1,5 +1,6 @@
 // The "QFAU" drop-shadow component: whether an item has a shadow, and its record.
-#include "host/api/item_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 
 namespace host::api {
 namespace {

@@ -1,5 +1,5 @@
 // The error frame operations and the cursor and result operations that only record.
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 
 namespace host::api {

@@ -1,5 +1,5 @@
 // Numeric fields with units and ranges, and reading measurements from text.
-#include "host/api/dialog_ops.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/ui/measurement.h"
 #include "xtapi/dialogs.h"

@@ -5,7 +5,7 @@
 
 #include "host/api/file_spec.h"
 #include "host/api/file_status.h"
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "win32/standin.h"
 

@@ -2,23 +2,23 @@
 // the selection, and building a selection item by item.
 #include <cstring>
 
-#include "host/api/item_ops.h"
-#include "host/api/operations.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "win32/standin.h"
 
 namespace host::api {
 namespace {
 
-const model::Item* findKindTwo(int32_t ref)
+const model::Item* findGroupKind(int32_t ref)
 {
     const model::Item* item = findItem(ref);
-    return item && item->isKindTwo() ? item : nullptr;
+    return item && item->isGroupKind() ? item : nullptr;
 }
 
 /// A new handle, the caller's to dispose, of the members' 32-bit references, back to front.
 int32_t GroupOp720(int32_t group, xt::Handle* list, int16_t* count)
 {
-    const model::Item* item = findKindTwo(group);
+    const model::Item* item = findGroupKind(group);
     if (!item || !list || !count)
         return -1;
     const auto& members = item->members();
@@ -33,13 +33,13 @@ int32_t GroupOp720(int32_t group, xt::Handle* list, int16_t* count)
     return 0;
 }
 
-/// Opens a real group so that its members can be changed one by one; other kind-2 items need nothing.
+/// Opens a real group so that its members can be changed one by one; other group-kind items need nothing.
 int32_t XgsOp711(int32_t group)
 {
     model::Item* item = findItem(group);
-    if (!item || !item->isKindTwo())
+    if (!item || !item->isGroupKind())
         return -1;
-    if (item->role() == model::GroupRole::Group)
+    if (item->groupRole() == model::GroupRole::Group)
         item->setOpen(true);
     return 0;
 }
@@ -74,14 +74,14 @@ int32_t GetGroupItem(int32_t, int32_t item, int32_t last)
 
 int32_t GetGroupItemCount(int32_t group)
 {
-    const model::Item* item = findKindTwo(group);
+    const model::Item* item = findGroupKind(group);
     return item ? static_cast<int32_t>(item->members().size()) : 0;
 }
 
 int32_t IsGroup(int32_t item)
 {
     const model::Item* found = findItem(item);
-    return found && found->role() == model::GroupRole::Group ? 1 : 0;
+    return found && found->groupRole() == model::GroupRole::Group ? 1 : 0;
 }
 
 } // namespace

@@ -1,27 +1,15 @@
-// Guide lists handed out in a caller's block (GuideOp2627) and guides replaced or added one at a time (GuideOp2630).
+// Guide lists handed out in a caller's block (GuideOp2627) and guides replaced one at a time (GuideOp2630).
 #include <cstring>
 #include <vector>
 
-#include "host/api/page_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
+#include "host/model/spread_layout.h"
 #include "win32/standin.h"
 #include "xtapi/page_records.h"
 
 namespace host::api {
 namespace {
-
-/// The list a page number and set name: the page's own (set 0) or its spread's (set 1), whose key is
-/// the reference of the spread's first page so that document and master spreads never share one.
-std::optional<model::GuideListKey> listOf(const model::Layout& layout, int32_t page, int32_t set)
-{
-    const std::optional<model::PageSlot> slot = model::slotOfNumber(layout, page);
-    if (!slot || (set != xt::kGuidePageSet && set != xt::kGuideSpreadSet))
-        return std::nullopt;
-    if (set == xt::kGuidePageSet)
-        return model::GuideListKey{xt::kGuidePageSet, model::refOf(layout, *slot)};
-    const auto place = model::placeOf(layout, *slot);
-    const model::PageSlot first{slot->list, slot->index - static_cast<size_t>(place.placeInSpread)};
-    return model::GuideListKey{xt::kGuideSpreadSet, model::refOf(layout, first)};
-}
 
 std::optional<model::GuideKind> kindOf(int32_t kind)
 {
@@ -35,7 +23,7 @@ std::optional<model::GuideKind> kindOf(int32_t kind)
 int32_t GuideOp2627(xt::DocumentRef document, int32_t page, uint8_t set, xt::Handle* handle)
 {
     const model::Layout* layout = layoutOfDocument(document);
-    const auto key = layout ? listOf(*layout, page, set) : std::nullopt;
+    const auto key = layout ? model::guideListOf(*layout, page, set) : std::nullopt;
     if (!key || !handle || !*handle || !win32::isHandle(*handle))
         return -1;
     const auto vertical = layout->guides().guides(*key, model::GuideKind::Vertical);
@@ -60,12 +48,12 @@ int32_t GuideOp2627(xt::DocumentRef document, int32_t page, uint8_t set, xt::Han
 int32_t GuideOp2630(xt::DocumentRef document, int32_t page, int32_t kind, int32_t index, const void* entry, int32_t set)
 {
     model::Layout* layout = layoutOfDocument(document);
-    const auto key = layout ? listOf(*layout, page, set) : std::nullopt;
+    const auto key = layout ? model::guideListOf(*layout, page, set) : std::nullopt;
     const auto guideKind = kindOf(kind);
     if (!key || !guideKind || !entry || index < 0)
         return -1;
     const auto guide = xt::readAt<xt::GuideEntry>(entry);
-    return layout->guides().put(*key, *guideKind, static_cast<size_t>(index), guide) ? 0 : -1;
+    return layout->guides().replace(*key, *guideKind, static_cast<size_t>(index), guide) ? 0 : -1;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // What kind of item a reference names, which group holds it, moving it, and the box services.
-#include "host/api/item_ops.h"
-#include "host/api/operations.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 
 namespace host::api {
@@ -19,7 +19,7 @@ int32_t GetBoxType(int32_t item, int16_t* type)
 bool hasKind(int32_t item, xt::BoxKind kind)
 {
     const model::Item* found = findItem(item);
-    return found && found->kind() == kind && !found->isKindTwo();
+    return found && found->kind() == kind && !found->isGroupKind();
 }
 
 int32_t IsTextBox(int32_t item)
@@ -45,11 +45,11 @@ int32_t XpuOp4302(int32_t item, int32_t* information, int16_t* kind)
     return 0;
 }
 
-/// Nonzero for a kind-2 item: a group, a table or the pseudo-group of a selection.
+/// Nonzero for an item of the group kind: a group, a table or the pseudo-group of a selection.
 int32_t ItemTypeOp764(int32_t item)
 {
     const model::Item* found = findItem(item);
-    return found && found->isKindTwo() ? 1 : 0;
+    return found && found->isGroupKind() ? 1 : 0;
 }
 
 /// The group or table that holds the item, or 0.

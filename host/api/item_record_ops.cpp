@@ -1,7 +1,7 @@
 // The host item record: GetBoxRecord hands out an independent copy, ReleaseBoxRecord frees it
 // without storing, BoxRecordOp3010 applies one to its item.
-#include "host/api/item_ops.h"
-#include "host/api/operations.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 
 namespace host::api {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 /// A framed item's rectangle must not be turned inside out; a line's may run either way.
 bool acceptable(const model::Item& item, const xt::BoxRecord& record)
 {
-    if (item.isKindTwo() || item.hasShapeData() || item.isLine())
+    if (item.isGroupKind() || item.hasShapeData() || item.isLine())
         return true;
     const xt::FixedRect rect = record.geometry.rect;
     return rect.bottom >= rect.top && rect.right >= rect.left;

@@ -1,6 +1,5 @@
 // FormatMeasurement: a value as the text a field of a unit shows, in a new host text object.
-#include "host/api/item_ops.h"
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/ui/measurement.h"
 

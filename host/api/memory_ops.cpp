@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "win32/standin.h"
 
 namespace host::api {

@@ -1,5 +1,5 @@
 // Menu operations on the host's menu bar; the host copies every text it is given.
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 
 namespace host::api {

@@ -1,6 +1,6 @@
 // NewBoxRecord and InsertBox: a plug-in makes a new item by filling a blank record and inserting it.
-#include "host/api/item_ops.h"
-#include "host/api/operations.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/model/spread_layout.h"
 
 namespace host::api {

@@ -2,8 +2,10 @@
 // added and deleted.
 #include <vector>
 
-#include "host/api/page_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
+#include "host/model/spread_layout.h"
 #include "xtapi/page_records.h"
 
 namespace host::api {
@@ -150,24 +152,6 @@ int32_t PageOp859(xt::DocumentRef document, int32_t first, int32_t last, int32_t
 }
 
 } // namespace
-
-model::Layout* layoutOfDocument(xt::DocumentRef document)
-{
-    return context().documents().findByRef(document);
-}
-
-model::Layout* layoutShowing(xt::WindowRef window)
-{
-    auto& documents = context().documents();
-    for (size_t p = 0; p < documents.projectCount(); ++p) {
-        model::Project& project = documents.project(p);
-        for (size_t l = 0; l < project.layoutCount(); ++l) {
-            if (project.layout(l).items().showsWindow(window))
-                return &project.layout(l);
-        }
-    }
-    return nullptr;
-}
 
 void registerPageOps(OperationRegistry& registry)
 {

@@ -4,8 +4,10 @@
 #include <map>
 #include <memory>
 
-#include "host/api/page_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
+#include "host/model/spread_layout.h"
 #include "xtapi/page_records.h"
 
 namespace host::api {

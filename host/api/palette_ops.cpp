@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "host/api/amplex_ops.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "win32/standin.h"
 

@@ -1,7 +1,7 @@
 // Lists and popups loaded from the plug-in's menu resources, values kept with rows, and picture objects.
 #include <cstring>
 
-#include "host/api/dialog_ops.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/ui/dialog_resource.h"
 #include "win32/standin.h"

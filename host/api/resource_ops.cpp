@@ -1,7 +1,7 @@
 // The calling plug-in's own resources, handed out as copies in new handles.
 #include <cstring>
 
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "win32/standin.h"
 

@@ -1,5 +1,5 @@
 // Two resource queries a plug-in makes at start-up without using their answers.
-#include "host/api/amplex_ops.h"
+#include "host/api/operation_areas.h"
 
 namespace host::api {
 namespace {

@@ -1,6 +1,6 @@
 // Shape data (XsiOp1289) and the end points of lines (XgfOp661, XgfOp662, XgfOp672).
-#include "host/api/item_ops.h"
-#include "host/api/operations.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/model/items/line_geometry.h"
 
 namespace host::api {

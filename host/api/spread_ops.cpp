@@ -1,6 +1,8 @@
 // Master pages, master view and the conversions between page and spread coordinates.
-#include "host/api/page_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/model/coordinates.h"
+#include "host/model/spread_layout.h"
 #include "xtapi/page_records.h"
 
 namespace host::api {

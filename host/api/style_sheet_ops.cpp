@@ -1,6 +1,8 @@
 // Style sheets: a layout's table, its character and paragraph styles, records read and written whole.
-#include "host/api/page_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
+#include "host/model/spread_layout.h"
 #include "xtapi/page_records.h"
 
 namespace host::api {

@@ -2,7 +2,8 @@
 #include <optional>
 #include <tuple>
 
-#include "host/api/item_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
 
 namespace host::api {
 namespace {

@@ -1,8 +1,8 @@
 // Character attributes of the selection, run lists, paragraph attributes by code, and tab lists.
 #include <cstring>
 
+#include "host/api/operation_areas.h"
 #include "host/api/story_access.h"
-#include "host/api/story_ops.h"
 #include "win32/standin.h"
 #include "xtapi/text_records.h"
 

@@ -1,7 +1,7 @@
 // Text objects (service "QSB") and the text encoding service ("LTA").
 #include <cstring>
 
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 
 namespace host::api {

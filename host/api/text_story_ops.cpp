@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/api/operation_areas.h"
 #include "host/api/story_access.h"
-#include "host/api/story_ops.h"
 #include "host/model/text/text_boxes.h"
 
 namespace host::api {
@@ -81,10 +81,12 @@ int32_t GetTextChars(int32_t story, int32_t position, int32_t count, uint16_t* o
     return 0;
 }
 
+/// A position from 0 to the story's length (which appends); one outside that is refused rather than
+/// moved, so that text never lands where the caller did not ask.
 int32_t InsertTextChars(int32_t story, int32_t position, int32_t count, const uint16_t* chars, int32_t)
 {
     StoryPlace place = findStory(story);
-    if (!place || count < 0 || (count > 0 && !chars))
+    if (!place || count < 0 || (count > 0 && !chars) || position < 0 || position > place.story->length())
         return -1;
     std::u16string inserted(static_cast<size_t>(count), u'\0');
     std::copy(chars, chars + count, inserted.begin());

@@ -1,6 +1,7 @@
 // Undo steps opened and closed by the plug-ins, and the host's step-and-repeat offsets.
-#include "host/api/page_ops.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
+#include "host/model/spread_layout.h"
 
 namespace host::api {
 namespace {

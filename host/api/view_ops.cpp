@@ -1,6 +1,8 @@
 // The layout window's view calls. They are recorded for tests and sessions; the view scale is the
 // host's own and no plug-in value feeds back into it, so repeated after-scale adjustments cannot drift it.
-#include "host/api/page_ops.h"
+#include "host/api/layout_access.h"
+#include "host/api/operation_areas.h"
+#include "host/model/spread_layout.h"
 
 namespace host::api {
 namespace {

@@ -1,5 +1,5 @@
 // Window drawing and list controls; item-only calls act on the drawing window or the callback's window.
-#include "host/api/operations.h"
+#include "host/api/operation_areas.h"
 #include "host/host_context.h"
 
 namespace host::api {

@@ -11,7 +11,7 @@ namespace host::app {
 
 ui::DialogAction toDialogAction(const DialogCommand& command);
 
-/// `[dialog] " VORNE Amplex" -> OK`, then one `[dialog problem] ...` line per problem; each line ends with a newline.
+/// `[dialog] "TITLE" -> OK` (the title as the dialog gives it), then one `[dialog problem] ...` line per problem; each line ends with a newline.
 std::string formatDialog(const ui::DialogRecord& dialog);
 
 /// Why a script fails over this dialog: it came unexpected, or an action could not be taken; nothing when it ran clean.

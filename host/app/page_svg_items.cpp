@@ -187,7 +187,7 @@ void drawBox(const PageCanvas& canvas, const Item& item)
 
 void drawNested(const PageCanvas& canvas, const Item& item, int depth)
 {
-    if (!item.isKindTwo()) {
+    if (!item.isGroupKind()) {
         if (item.isLine())
             drawLine(canvas, item);
         else
@@ -196,7 +196,7 @@ void drawNested(const PageCanvas& canvas, const Item& item, int depth)
     }
     if (depth >= kMaxNesting)
         return;
-    const bool table = item.role() == model::GroupRole::Table;
+    const bool table = item.groupRole() == model::GroupRole::Table;
     canvas.svg.openElement("g", {{"class", table ? "table" : "group"}, {"data-item", std::to_string(item.ref())}});
     for (int32_t member : item.members()) {
         if (const Item* inner = canvas.layout.items().find(member))

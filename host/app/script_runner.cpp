@@ -81,12 +81,12 @@ ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName
 
 ScriptRunner::Failure ScriptRunner::execute(const NewDocumentCommand& command)
 {
-    model::DocumentSpec spec;
+    model::NewDocumentOptions options;
     if (command.pages)
-        spec.pageCount = *command.pages;
+        options.pageCount = *command.pages;
     if (command.width && command.height)
-        spec.pageSize = {toFixed(*command.width), toFixed(*command.height)};
-    const model::Layout& layout = m_host.newDocument(spec);
+        options.pageSize = {toFixed(*command.width), toFixed(*command.height)};
+    const model::Layout& layout = m_host.newDocument(options);
     const model::Project* project = m_host.documents().projectOf(layout);
     m_out << "[document] new " << quoted(project ? project->name() : layout.name()) << ": "
           << describePages(layout) << "\n";

@@ -62,7 +62,7 @@ std::vector<int32_t> copiedItems(const ItemStore& items)
     const Item* current = items.find(items.current());
     if (!current)
         return {};
-    if (current->role() == GroupRole::Selection)
+    if (current->groupRole() == GroupRole::Selection)
         return current->members();
     return {current->ref()};
 }
@@ -70,12 +70,12 @@ std::vector<int32_t> copiedItems(const ItemStore& items)
 std::optional<ItemSnapshot> snapshotOf(const ItemStore& items, const StoryStore& stories, int32_t ref)
 {
     const Item* item = items.find(ref);
-    if (!item || item->role() == GroupRole::Table)
+    if (!item || item->groupRole() == GroupRole::Table)
         return std::nullopt;
     ItemSnapshot snapshot;
     snapshot.kind = item->kind();
     snapshot.shape = item->shape();
-    snapshot.role = item->role();
+    snapshot.role = item->groupRole();
     snapshot.record = item->record();
     if (const ShapeData* data = item->shapeData()) {
         snapshot.shaped = true;

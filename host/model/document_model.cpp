@@ -46,12 +46,12 @@ Layout& Project::addLayout(std::string name)
     return *m_layouts.back();
 }
 
-Layout& DocumentModel::newDocument(const DocumentSpec& spec)
+Layout& DocumentModel::newDocument(const NewDocumentOptions& options)
 {
-    Project& project = addProject(spec.name);
+    Project& project = addProject(options.name);
     Layout& layout = project.addLayout("Layout 1");
-    for (int32_t i = 0; i < spec.pageCount; ++i)
-        layout.appendPage(spec.pageSize);
+    for (int32_t i = 0; i < options.pageCount; ++i)
+        layout.appendPage(options.pageSize);
     m_current = &layout;
     return layout;
 }

@@ -24,7 +24,7 @@
 namespace host::model {
 
 /// What a new document looks like; the defaults are the host's own (one US Letter page).
-struct DocumentSpec {
+struct NewDocumentOptions {
     int32_t pageCount = 1;
     PageSize pageSize{};
     std::string name = "Project1";
@@ -120,8 +120,8 @@ public:
     DocumentModel(const DocumentModel&) = delete;
     DocumentModel& operator=(const DocumentModel&) = delete;
 
-    /// A new project with one layout of `spec.pageCount` pages, made current.
-    Layout& newDocument(const DocumentSpec& spec = {});
+    /// A new project with one layout of `options.pageCount` pages, made current.
+    Layout& newDocument(const NewDocumentOptions& options = {});
     /// An empty project, not current; callers (such as the JSON reader) fill it and then make it current.
     Project& addProject(std::string name);
     /// Closes the project; when it held the current layout, the last remaining layout becomes current.

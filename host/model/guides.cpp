@@ -1,4 +1,4 @@
-// Guide lists: read, replaced, added to and cleared.
+// Guide lists: read, added to, replaced and cleared.
 #include "host/model/guides.h"
 
 namespace host::model {
@@ -20,15 +20,20 @@ size_t GuideStore::count(GuideListKey key, GuideKind kind) const
     return found == m_lists.end() ? 0 : found->second[slot(kind)].size();
 }
 
-bool GuideStore::put(GuideListKey key, GuideKind kind, size_t index, const xt::GuideEntry& entry)
+void GuideStore::add(GuideListKey key, GuideKind kind, const xt::GuideEntry& entry)
 {
-    std::vector<xt::GuideEntry>& list = m_lists[key][slot(kind)];
-    if (index > list.size())
+    m_lists[key][slot(kind)].push_back(entry);
+}
+
+bool GuideStore::replace(GuideListKey key, GuideKind kind, size_t index, const xt::GuideEntry& entry)
+{
+    auto found = m_lists.find(key);
+    if (found == m_lists.end())
         return false;
-    if (index == list.size())
-        list.push_back(entry);
-    else
-        list[index] = entry;
+    std::vector<xt::GuideEntry>& list = found->second[slot(kind)];
+    if (index >= list.size())
+        return false;
+    list[index] = entry;
     return true;
 }
 

@@ -44,8 +44,10 @@ public:
     /// The guides of one kind in a list, in the order they were added.
     std::vector<Guide> guides(GuideListKey key, GuideKind kind) const;
     size_t count(GuideListKey key, GuideKind kind) const;
-    /// Replaces guide `index` of the kind; `index` == count adds one. False for an index beyond that.
-    bool put(GuideListKey key, GuideKind kind, size_t index, const xt::GuideEntry& entry);
+    /// Adds a guide of the kind after the others.
+    void add(GuideListKey key, GuideKind kind, const xt::GuideEntry& entry);
+    /// Replaces guide `index` of the kind; false, with nothing changed, when the list has no such guide.
+    bool replace(GuideListKey key, GuideKind kind, size_t index, const xt::GuideEntry& entry);
     /// False for an index with no guide; a locked guide is removed all the same.
     bool remove(GuideListKey key, GuideKind kind, size_t index);
     void clear(GuideListKey key);

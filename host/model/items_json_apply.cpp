@@ -17,7 +17,7 @@ int32_t pageRefOf(const Layout& layout, size_t page)
 void applyFields(const ItemData& data, Item& item, const Layout& layout)
 {
     item.apply(data.record);
-    if (!item.hasShapeData() && !item.isKindTwo())
+    if (!item.hasShapeData() && !item.isGroupKind())
         item.setRect(data.rect);
     item.setPageRef(pageRefOf(layout, data.page));
     item.setColour(data.colour, data.shade);

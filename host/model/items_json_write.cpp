@@ -47,7 +47,7 @@ size_t pageNumberOf(const Layout& layout, int32_t pageRef)
 
 void writeGeometry(const Item& item, Json& object)
 {
-    if (item.isKindTwo())
+    if (item.isGroupKind())
         return;
     if (const ShapeData* data = item.shapeData()) {
         object["rect"] = rectJson(data->rect());
@@ -100,9 +100,9 @@ Json itemJson(const Layout& layout, const Item& item)
     object["layer"] = item.layer();
     if (const auto& shadow = item.dropShadow())
         object["dropShadow"] = toHex(&*shadow, sizeof *shadow);
-    if (item.role() == GroupRole::Group)
+    if (item.groupRole() == GroupRole::Group)
         object["members"] = item.members();
-    if (item.role() == GroupRole::Table)
+    if (item.groupRole() == GroupRole::Table)
         object["table"] = tableJson(layout, item.ref());
     object["record"] = toHex(&record, sizeof record);
     return object;
@@ -111,7 +111,7 @@ Json itemJson(const Layout& layout, const Item& item)
 /// A group's members go first, so a reader makes them before the group that holds them.
 void appendItem(const Layout& layout, const Item& item, Json& items)
 {
-    if (item.role() == GroupRole::Group) {
+    if (item.groupRole() == GroupRole::Group) {
         for (int32_t member : item.members()) {
             if (const Item* found = layout.items().find(member))
                 appendItem(layout, *found, items);

@@ -296,7 +296,7 @@ void applyPageSetup(const PageSetupData& data, Layout& layout)
         const xt::PlaceRecord place = placeOf(layout, slot);
         const PageSlot owner = guide.set == xt::kGuidePageSet ? slot : PageSlot{slot.list, slot.index - static_cast<size_t>(place.placeInSpread)};
         const GuideListKey key{guide.set, refOf(layout, owner)};
-        layout.guides().put(key, guide.kind, layout.guides().count(key, guide.kind), guide.entry);
+        layout.guides().add(key, guide.kind, guide.entry);
     }
     for (const StyleData& style : data.styles) {
         if (style.kind == xt::kCharacterStyle) {

@@ -145,4 +145,16 @@ bool showMasterSpread(Layout& layout, int32_t spread)
     return true;
 }
 
+std::optional<GuideListKey> guideListOf(const Layout& layout, int32_t page, int32_t set)
+{
+    const std::optional<PageSlot> slot = slotOfNumber(layout, page);
+    if (!slot || (set != xt::kGuidePageSet && set != xt::kGuideSpreadSet))
+        return std::nullopt;
+    if (set == xt::kGuidePageSet)
+        return GuideListKey{xt::kGuidePageSet, refOf(layout, *slot)};
+    const auto place = placeOf(layout, *slot);
+    const PageSlot first{slot->list, slot->index - static_cast<size_t>(place.placeInSpread)};
+    return GuideListKey{xt::kGuideSpreadSet, refOf(layout, first)};
+}
+
 } // namespace host::model

@@ -48,4 +48,9 @@ void makeCurrent(Layout& layout, PageSlot slot);
 /// the page current before the masters were shown current again. False for a spread that does not exist.
 bool showMasterSpread(Layout& layout, int32_t spread);
 
+/// The guide list that a page number (as slotOfNumber reads it) and a set name: the page's own
+/// (xt::kGuidePageSet) or its spread's (xt::kGuideSpreadSet), whose key is the reference of the spread's
+/// first page so that document and master spreads never share one. Nullopt for no such page or set.
+std::optional<GuideListKey> guideListOf(const Layout& layout, int32_t page, int32_t set);
+
 } // namespace host::model

@@ -7,7 +7,7 @@
 
 #include "host/host.h"
 #include "host/host_context.h"
-#include "win32/tests/temp_folder.h"
+#include "testing/temporary_folder.h"
 #include "xtapi/operations.h"
 
 namespace host_tests {
@@ -38,7 +38,7 @@ protected:
     host::Host& host() { return *m_host; }
     std::filesystem::path sys(const std::string& relative) const { return m_folder.path() / relative; }
 
-    testing_support::TempFolder m_folder;
+    xt_testing::TemporaryFolder m_folder;
     std::unique_ptr<host::Host> m_host;
 };
 

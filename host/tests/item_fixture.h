@@ -1,8 +1,8 @@
 // A host with a two-page document for the item tests, and typed access to component operations.
 #pragma once
 
-#include "host/model/items/test_document.h"
 #include "host/tests/host_fixture.h"
+#include "testing/test_document.h"
 #include "xtapi/box_record.h"
 #include "xtapi/components.h"
 
@@ -28,9 +28,7 @@ protected:
     void SetUp() override
     {
         HostTest::SetUp();
-        host::model::DocumentSpec spec;
-        spec.pageCount = 2;
-        m_layout = &host().newDocument(spec);
+        m_layout = &host().newDocument({.pageCount = 2});
     }
 
     host::model::Layout& layout() { return *m_layout; }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/sweep/sweep_verdict.h"
+#include "tools/sweep/child_end.h"
 
 namespace sweep {
 

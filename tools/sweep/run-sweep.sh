@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The full fault sweep over every example script: tools/sweep/run-sweep.sh [preset] [fault-sweep options...]
-# (preset asan by default, so that a sanitizer finding counts; e.g. --sample 100 for a quick look).
+# The full fault sweep over every example and sweep session: tools/sweep/run-sweep.sh [preset] [fault-sweep options...]
+# (preset asan by default, so that a sanitizer finding counts; e.g. --sample 100 for a quick look). The build
+# lists the sessions of the host and of every plug-in in build/<preset>/sweep-scripts.txt.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 preset="${1:-asan}"
@@ -8,6 +9,6 @@ shift || true
 cmake --preset "$preset" ${XT_CMAKE_ARGS:-} >/dev/null
 cmake --build --preset "$preset"
 build="build/$preset"
+mapfile -t scripts < "$build/sweep-scripts.txt"
 exec "$build/bin/fault-sweep" --host "$build/bin/layout-host" --plugins "$build/plugins" \
-  --out "$build/sweep" --jobs "$(nproc)" --work-file examples/example-document.json "$@" \
-  examples/*.txt examples/*/*.txt tools/sweep/sessions/*.txt
+  --out "$build/sweep" --jobs "$(nproc)" --work-file examples/example-document.json "$@" "${scripts[@]}"

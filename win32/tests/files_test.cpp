@@ -4,21 +4,21 @@
 #include <set>
 #include <string>
 
+#include "testing/temporary_folder.h"
 #include "win32/standin.h"
-#include "win32/tests/temp_folder.h"
 #include "win32/windows.h"
 
 namespace {
 
-using testing_support::TempFolder;
-using testing_support::writeFile;
+using xt_testing::TemporaryFolder;
+using xt_testing::writeFile;
 
 class FilesTest : public ::testing::Test {
 protected:
     void SetUp() override { win32::setSystemDirectory(m_folder.path()); }
     std::filesystem::path sys(const std::string& relative) const { return m_folder.path() / relative; }
 
-    TempFolder m_folder;
+    TemporaryFolder m_folder;
 };
 
 TEST_F(FilesTest, SystemDirectoryIsTheWindowsNameWithoutTrailingBackslash)
@@ -85,12 +85,12 @@ TEST_F(FilesTest, CopyFileFailsWhenTheTargetExistsAndLeavesIt)
     writeFile(sys("B.prf"), "old");
     EXPECT_FALSE(CopyFileA("C:\\WINDOWS\\system32\\a.prf", "C:\\WINDOWS\\system32\\b.prf", TRUE));
     EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
-    EXPECT_EQ(testing_support::readFile(sys("B.prf")), "old");
+    EXPECT_EQ(xt_testing::readFile(sys("B.prf")), "old");
 
     EXPECT_TRUE(CopyFileA("C:\\WINDOWS\\system32\\a.prf", "C:\\WINDOWS\\system32\\c.prf", TRUE));
-    EXPECT_EQ(testing_support::readFile(sys("c.prf")), "new");
+    EXPECT_EQ(xt_testing::readFile(sys("c.prf")), "new");
     EXPECT_TRUE(CopyFileA("a.prf", "b.prf", FALSE)) << "overwriting when asked";
-    EXPECT_EQ(testing_support::readFile(sys("B.prf")), "new");
+    EXPECT_EQ(xt_testing::readFile(sys("B.prf")), "new");
 
     EXPECT_FALSE(CopyFileA("missing.prf", "d.prf", TRUE));
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);

@@ -1,5 +1,5 @@
-// The Amplex commands probe's extra export: the scale commands and the run state they leave, as
-// bound inside a loaded module, so that tests drive them as the palette would.
+// One table of Amplex's probe: the scale commands and the run state they leave, as bound inside the
+// loaded module, so that tests drive them as the palette would.
 #pragma once
 
 #include <cstdint>

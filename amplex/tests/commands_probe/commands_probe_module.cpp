@@ -1,18 +1,14 @@
-// A test module that is Amplex and also exports its scale commands (see commands_probe_api.h).
+// The probe's table of Amplex's scale commands (see commands_probe_api.h).
 #include "amplex/commands/command_state.h"
 #include "amplex/commands/fit_commands.h"
 #include "amplex/commands/scale_command.h"
-#include "amplex/description.h"
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/menus.h"
 #include "amplex/palette_state.h"
-#include "amplex/resources.h"
 #include "amplex/tests/commands_probe/commands_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/skeleton.h"
-
-XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
 
 extern "C" XT_PLUGIN_EXPORT const amplex::probe::CommandsProbeApi XTAmplexCommandsProbe{
     .currentSettings = [] { return &amplex::currentSettings(); },

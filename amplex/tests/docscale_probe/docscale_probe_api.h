@@ -1,5 +1,5 @@
-// The document-scaling probe's export: Amplex's document engines and the run state a command would
-// set for them, as bound inside the loaded module.
+// One table of Amplex's probe: the document engines and the run state a command would set for them,
+// as bound inside the loaded module.
 #pragma once
 
 #include <cstdint>

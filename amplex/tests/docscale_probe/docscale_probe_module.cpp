@@ -1,17 +1,13 @@
-// A test module that is Amplex and also exports its document engines (see docscale_probe_api.h).
-#include "amplex/description.h"
+// The probe's table of Amplex's document engines (see docscale_probe_api.h).
 #include "amplex/engine/after_scale.h"
 #include "amplex/engine/document_run.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/guide_scale.h"
 #include "amplex/engine/step_repeat.h"
-#include "amplex/resources.h"
 #include "amplex/tests/docscale_probe/docscale_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"
-
-XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
 
 namespace amplex::probe {
 /// In docscale_probe_entry.cpp, which leaves the settings out (see document_scale.h).

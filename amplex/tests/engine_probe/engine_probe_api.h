@@ -1,5 +1,5 @@
-// The Amplex engine probe's extra export: the scaling engine and its state as bound inside a loaded
-// module, so that engine tests and the benchmark reach the host exactly as the plug-in does.
+// One table of Amplex's probe: the scaling engine and its state as bound inside the loaded module, so
+// that engine tests and the benchmark reach the host exactly as the plug-in does.
 #pragma once
 
 #include <cstdint>

@@ -1,19 +1,15 @@
-// A test module that is Amplex and also exports its scaling engine (see engine_probe_api.h).
+// The probe's table of Amplex's scaling engine (see engine_probe_api.h).
 #include <algorithm>
 #include <vector>
 
-#include "amplex/description.h"
 #include "amplex/engine/box_record_lease.h"
 #include "amplex/engine/engine_state.h"
 #include "amplex/engine/page_test.h"
 #include "amplex/engine/scale_selection.h"
-#include "amplex/resources.h"
 #include "amplex/tests/engine_probe/engine_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"
-
-XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
 
 namespace amplex::probe {
 namespace {

@@ -1,5 +1,5 @@
-// The Amplex fitting probe's extra export: the fitters as bound inside a loaded module, so that the
-// fitting tests and the benchmark reach the host exactly as the plug-in does.
+// One table of Amplex's probe: the fitters as bound inside the loaded module, so that the fitting tests
+// and the benchmark reach the host exactly as the plug-in does.
 #pragma once
 
 #include <cstdint>

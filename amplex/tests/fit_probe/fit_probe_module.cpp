@@ -1,17 +1,13 @@
-// A test module that is Amplex and also exports its fitters (see fit_probe_api.h).
-#include "amplex/description.h"
+// The probe's table of Amplex's fitters (see fit_probe_api.h).
 #include "amplex/engine/box_record_lease.h"
 #include "amplex/engine/fit_box.h"
 #include "amplex/engine/fit_picture.h"
 #include "amplex/engine/fit_text.h"
 #include "amplex/engine/style_run_stepping.h"
-#include "amplex/resources.h"
 #include "amplex/tests/fit_probe/fit_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"
-
-XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
 
 namespace amplex::probe {
 namespace {

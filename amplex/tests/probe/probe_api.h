@@ -1,5 +1,5 @@
-// The Amplex probe module's extra export: Amplex's own calls as bound inside a loaded module, so
-// that tests reach the host exactly as the plug-in does.
+// One table of Amplex's probe: Amplex's own calls as bound inside the loaded module, so that tests
+// reach the host exactly as the plug-in does.
 #pragma once
 
 #include <cstdint>

@@ -1,19 +1,15 @@
-// A test module that is Amplex and also exports its calls for the tests (see probe_api.h).
+// The probe's table of Amplex's own calls: settings files, warnings, palette and menus (see probe_api.h).
 #include <cstring>
 
-#include "amplex/description.h"
 #include "amplex/engine/page_test.h"
 #include "amplex/engine/scale_warning.h"
 #include "amplex/menus.h"
 #include "amplex/mouse_hook.h"
 #include "amplex/palette_state.h"
-#include "amplex/resources.h"
 #include "amplex/settings_file.h"
 #include "amplex/tests/probe/probe_api.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"
-
-XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
 
 namespace amplex::probe {
 namespace {

@@ -1,4 +1,4 @@
-// The probe module's export of the text and picture-box scalers (see text_probe_api.h).
+// The probe's table of Amplex's text and picture-box scalers (see text_probe_api.h).
 #include "amplex/engine/box_content_scalers.h"
 #include "amplex/engine/data_blocks.h"
 #include "amplex/engine/engine_state.h"

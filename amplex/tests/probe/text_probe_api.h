@@ -1,5 +1,5 @@
-// The probe module's second export: the text, picture-box and data-block calls of Amplex's engine,
-// as bound inside the loaded module.
+// One table of Amplex's probe: the text, picture-box and data-block calls of Amplex's engine, as bound
+// inside the loaded module.
 #pragma once
 
 #include <cstdint>

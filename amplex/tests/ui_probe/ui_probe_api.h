@@ -1,4 +1,5 @@
-// The Amplex UI probe's extra export: the dialog state and the calls that open Amplex's windows from inside the module.
+// One table of Amplex's probe: the dialog state and the calls that open Amplex's windows from inside
+// the module.
 #pragma once
 
 #include <cstdint>

@@ -1,14 +1,10 @@
-// A test module that is Amplex and also exports its dialog state and a way to open the Scale dialog.
-#include "amplex/description.h"
+// The probe's table of Amplex's dialog state and the calls that open its windows (see ui_probe_api.h).
 #include "amplex/palette_state.h"
-#include "amplex/resources.h"
 #include "amplex/tests/ui_probe/ui_probe_api.h"
 #include "amplex/window_ids.h"
 #include "foundation/binding.h"
 #include "foundation/plugin_state.h"
 #include "foundation/skeleton.h"
-
-XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);
 
 namespace amplex::uiprobe {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "host/app/script_parser.h"
 #include "host/app/script_runner.h"
-#include "host/app/tests/temporary_folder.h"
 #include "host/host.h"
+#include "testing/temporary_folder.h"
 
 namespace host::app {
 namespace {
@@ -100,7 +100,7 @@ protected:
         return runner.run(*parsed.script, "session.txt");
     }
 
-    TemporaryFolder m_folder;
+    xt_testing::TemporaryFolder m_folder;
     std::unique_ptr<Host> m_host;
     std::ostringstream m_out;
     std::ostringstream m_err;

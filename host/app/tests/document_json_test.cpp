@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/app/tests/temporary_folder.h"
+#include "testing/temporary_folder.h"
 
 namespace host::model {
 namespace {
@@ -29,20 +29,12 @@ Project& buildBrochure(DocumentModel& model)
     return project;
 }
 
-std::string readFile(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::filesystem::path& file, const std::string& text)
-{
-    std::ofstream(file, std::ios::binary) << text;
-}
+using xt_testing::readFile;
+using xt_testing::writeFile;
 
 class DocumentFile : public ::testing::Test {
 protected:
-    app::TemporaryFolder m_folder;
+    xt_testing::TemporaryFolder m_folder;
 };
 
 TEST_F(DocumentFile, SavedFileNamesItsFormatAndHoldsPagesInPoints)

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/app/tests/temporary_folder.h"
+#include "testing/temporary_folder.h"
 
 namespace host::app {
 namespace {
@@ -41,7 +41,7 @@ protected:
         return result;
     }
 
-    TemporaryFolder m_folder;
+    xt_testing::TemporaryFolder m_folder;
     std::ostringstream m_out;
     std::ostringstream m_err;
 };
@@ -111,7 +111,7 @@ struct CommandLineCase {
 TEST(CommandLine, AcceptsOneTaskAndRefusesTheRest)
 {
     const std::string plugins = testPluginDirectory().string();
-    TemporaryFolder folder;
+    xt_testing::TemporaryFolder folder;
     const std::string script = (folder.path() / "s.txt").string();
     std::ofstream(script) << "echo hi\n";
     const CommandLineCase cases[] = {

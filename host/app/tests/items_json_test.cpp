@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "host/model/document_json.h"
-#include "host/model/items/test_document.h"
+#include "testing/test_document.h"
 
 namespace host::model {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 using namespace testdoc;
 
-constexpr xt::FourLetterCode kAmplexBlock = xt::fourCC("VRN1");
+constexpr xt::FourLetterCode kPluginBlock = xt::fourCC("VRN1");
 
 /// What the file holds of a record: every byte but the rectangle or shape-data handle, which the
 /// item keeps apart.
@@ -39,14 +39,14 @@ struct Brochure {
     int32_t headline = 0, sidebar = 0, rule = 0, star = 0, picture = 0, group = 0, table = 0;
 };
 
-/// The headline runs on into the sidebar; Amplex keeps its settings on the first box.
+/// The headline runs on into the sidebar; a plug-in keeps its settings on the first box.
 void addStoryAndBlock(Layout& layout, int32_t headline, int32_t sidebar)
 {
     layout.stories().addTextBox(headline);
     layout.stories().addTextBox(sidebar);
     ASSERT_TRUE(layout.stories().link(headline, sidebar));
     layout.stories().storyOfBox(headline)->insert(0, u"Spring sale");
-    layout.dataBlocks().holder(layout.dataBlocks().holderRef(HolderKind::Box, headline))->set(kAmplexBlock, {7, 0, 1, 255});
+    layout.dataBlocks().holder(layout.dataBlocks().holderRef(HolderKind::Box, headline))->set(kPluginBlock, {7, 0, 1, 255});
 }
 
 void buildBrochure(Brochure& doc)
@@ -92,7 +92,7 @@ void expectSameItem(const Layout& before, const Item& a, Layout& after, const It
     SCOPED_TRACE("item " + std::to_string(a.ref()));
     EXPECT_EQ(a.kind(), b.kind());
     EXPECT_EQ(a.shape(), b.shape());
-    EXPECT_EQ(a.role(), b.role());
+    EXPECT_EQ(a.groupRole(), b.groupRole());
     EXPECT_TRUE(sameRect(before.items().bounds(a), after.items().bounds(b)));
     EXPECT_TRUE(sameRect(a.rect(), b.rect()));
     EXPECT_EQ(a.hasShapeData(), b.hasShapeData());
@@ -213,8 +213,8 @@ TEST_F(ItemsRoundTrip, LinkedStoryAndBoxDataFollowTheNewReferences)
     EXPECT_EQ(m_after->stories().storyOfBox(sidebar), story);
     const DataBlockHolder* holder = m_after->dataBlocks().holder(HolderKind::Box, headline);
     ASSERT_NE(holder, nullptr);
-    ASSERT_NE(holder->find(kAmplexBlock), nullptr);
-    EXPECT_EQ(*holder->find(kAmplexBlock), (DataBlock{7, 0, 1, 255}));
+    ASSERT_NE(holder->find(kPluginBlock), nullptr);
+    EXPECT_EQ(*holder->find(kPluginBlock), (DataBlock{7, 0, 1, 255}));
 }
 
 TEST_F(ItemsRoundTrip, SavingTheOpenedDocumentWritesTheSameItems)

@@ -10,11 +10,11 @@
 #include "host/app/script_parser.h"
 #include "host/app/script_runner.h"
 #include "host/app/svg_writer.h"
-#include "host/app/tests/temporary_folder.h"
 #include "host/host.h"
-#include "host/model/items/test_document.h"
 #include "host/model/spread_layout.h"
-#include "host/model/text/test_text.h"
+#include "testing/temporary_folder.h"
+#include "testing/test_document.h"
+#include "testing/test_text.h"
 
 namespace host::app {
 namespace {
@@ -53,9 +53,9 @@ protected:
 TEST_F(PageDrawing, DrawsThePageItsMarginsColumnsAndGuides)
 {
     m_layout.setup().setColumns({2, pt(12)});
-    m_layout.guides().put({0, m_layout.page(0).ref()}, model::GuideKind::Vertical, 0, {pt(100), {}, 0, 0, 0, {}, 0});
-    m_layout.guides().put({0, m_layout.page(0).ref()}, model::GuideKind::Horizontal, 0, {pt(250.5), {}, 0, 0, 0, {}, 0});
-    m_layout.guides().put({0, m_layout.page(1).ref()}, model::GuideKind::Vertical, 0, {pt(400), {}, 0, 0, 0, {}, 0});
+    m_layout.guides().add({0, m_layout.page(0).ref()}, model::GuideKind::Vertical, {pt(100), {}, 0, 0, 0, {}, 0});
+    m_layout.guides().add({0, m_layout.page(0).ref()}, model::GuideKind::Horizontal, {pt(250.5), {}, 0, 0, 0, {}, 0});
+    m_layout.guides().add({0, m_layout.page(1).ref()}, model::GuideKind::Vertical, {pt(400), {}, 0, 0, 0, {}, 0});
 
     const std::string svg = drawPageSvg(m_layout, 0);
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
@@ -240,7 +240,7 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    TemporaryFolder m_folder;
+    xt_testing::TemporaryFolder m_folder;
     std::unique_ptr<Host> m_host;
     std::ostringstream m_out;
     std::ostringstream m_err;

@@ -29,7 +29,7 @@ const AcceptedLine kAcceptedLines[] = {
     {"open  my documents/a b.json  ", OpenDocumentCommand{"my documents/a b.json"}}, // spaces inside kept
     {"save out/doc.json", SaveDocumentCommand{"out/doc.json"}},
     {"menu VORNE > Cellora...", ChooseMenuCommand{"VORNE", "Cellora..."}},
-    {"menu VORNE>Amplex...", ChooseMenuCommand{"VORNE", "Amplex..."}},
+    {"menu VORNE>Cellora...", ChooseMenuCommand{"VORNE", "Cellora..."}},
     {"answer OK", AnswerCommand{Answer::Ok}},
     {"answer Cancel", AnswerCommand{Answer::Cancel}},
     {"answer Yes", AnswerCommand{Answer::Yes}},

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "host/app/script_parser.h"
-#include "host/app/tests/temporary_folder.h"
 #include "host/host.h"
-#include "host/model/items/test_document.h"
+#include "testing/temporary_folder.h"
+#include "testing/test_document.h"
 
 namespace host::app {
 namespace {
@@ -46,7 +46,7 @@ protected:
         return runner.run(*parsed.script, "session.txt");
     }
 
-    TemporaryFolder m_folder;
+    xt_testing::TemporaryFolder m_folder;
     std::unique_ptr<Host> m_host;
     std::ostringstream m_out;
     std::ostringstream m_err;
@@ -145,7 +145,7 @@ TEST_F(ScriptSession, ADamagedDocumentIsRefusedAndNothingIsOpened)
 
 TEST_F(ScriptSession, FilesResolveAgainstTheWorkDirectoryUnlessAbsolute)
 {
-    TemporaryFolder elsewhere;
+    xt_testing::TemporaryFolder elsewhere;
     const std::string absolute = (elsewhere.path() / "abs.json").string();
     const std::string script = "new\nsave rel.json\nsave " + absolute + "\n";
     EXPECT_EQ(run(script.c_str()), ExitStatus::Ok) << m_err.str();

@@ -24,9 +24,9 @@ void Item::setColour(int16_t colour, xt::Fixed shade)
     m_shade = shade;
 }
 
-void Item::makeKindTwo(GroupRole role, std::vector<int32_t> members)
+void Item::setGroupRole(GroupRole role, std::vector<int32_t> members)
 {
-    m_role = role;
+    m_groupRole = role;
     m_members = std::move(members);
 }
 
@@ -62,7 +62,7 @@ void Item::writeRecord(xt::BoxRecord& record) const
     record.corner = m_corner;
     record.kind = static_cast<uint8_t>(m_kind);
     record.shape = m_shape;
-    record.groupFlags = m_role == GroupRole::Selection ? xt::kSelectionGroupBit : 0;
+    record.groupFlags = m_groupRole == GroupRole::Selection ? xt::kSelectionGroupBit : 0;
     record.content.picture = m_content.picture;
     if (m_shapeData)
         record.geometry.shapeData = m_shapeData->handle();
@@ -79,7 +79,7 @@ void Item::apply(const xt::BoxRecord& record)
         m_outsets[side] = record.outsets[side];
     m_corner = record.corner;
     m_content.picture = record.content.picture;
-    if (!m_shapeData && !isKindTwo())
+    if (!m_shapeData && !isGroupKind())
         m_rect = record.geometry.rect;
     keepUnmodelled(record);
 }

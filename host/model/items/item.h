@@ -14,7 +14,8 @@
 
 namespace host::model {
 
-/// What a kind-2 item is.
+/// What an item of the group kind (xt::BoxKind::Group) is: a real group, the pseudo-group of a
+/// multiple selection, or a table.
 enum class GroupRole : uint8_t { None, Group, Selection, Table };
 
 class Item {
@@ -29,8 +30,8 @@ public:
 
     bool isLine() const { return xt::shape::isLine(m_shape); }
     bool hasShapeData() const { return m_shapeData.has_value(); }
-    bool isKindTwo() const { return m_role != GroupRole::None; }
-    GroupRole role() const { return m_role; }
+    bool isGroupKind() const { return m_groupRole != GroupRole::None; }
+    GroupRole groupRole() const { return m_groupRole; }
 
     /// The rectangle of a framed item or a line (for a line: the record's, see line_geometry.h).
     const xt::FixedRect& rect() const { return m_rect; }
@@ -62,9 +63,9 @@ public:
     /// The group or table that holds this item, or 0.
     int32_t parent() const { return m_parent; }
     void setParent(int32_t parent) { m_parent = parent; }
-    /// Members of a kind-2 item, back to front.
+    /// Members of a group-kind item, back to front.
     const std::vector<int32_t>& members() const { return m_members; }
-    void makeKindTwo(GroupRole role, std::vector<int32_t> members);
+    void setGroupRole(GroupRole role, std::vector<int32_t> members);
     void replaceMember(int32_t from, int32_t to);
     void removeMember(int32_t member);
     /// A real group that XgsOp711 or XgsOp3971 opened for member-by-member changes.
@@ -97,7 +98,7 @@ private:
     int32_t m_pageRef;
     xt::BoxKind m_kind;
     uint8_t m_shape;
-    GroupRole m_role = GroupRole::None;
+    GroupRole m_groupRole = GroupRole::None;
     xt::FixedRect m_rect{};
     // The record's fields the model keeps as given.
     xt::Fixed m_angle = 0;

@@ -59,11 +59,11 @@ Item* ItemStore::addGroup(const std::vector<int32_t>& members)
         return nullptr;
     for (int32_t member : members) {
         const Item* item = find(member);
-        if (!item || item->parent() != 0 || item->role() == GroupRole::Selection)
+        if (!item || item->parent() != 0 || item->groupRole() == GroupRole::Selection)
             return nullptr;
     }
     auto group = std::make_unique<Item>(m_references->next(), find(members[0])->pageRef(), xt::BoxKind::Group, xt::shape::kRectangle);
-    group->makeKindTwo(GroupRole::Group, members);
+    group->setGroupRole(GroupRole::Group, members);
     for (int32_t member : members)
         find(member)->setParent(group->ref());
     return &insert(std::move(group));
@@ -85,7 +85,7 @@ Item& ItemStore::addTable(int32_t pageRef, xt::FixedPoint topLeft, const std::ve
         }
         left += width;
     }
-    tableItem->makeKindTwo(GroupRole::Table, cells);
+    tableItem->setGroupRole(GroupRole::Table, cells);
     m_tables.emplace(tableItem->ref(), Table(widths, heights, cells, lineWeight));
     return insert(std::move(tableItem));
 }
@@ -95,7 +95,7 @@ bool ItemStore::remove(int32_t ref)
     Item* item = find(ref);
     if (!item)
         return false;
-    if (item->role() == GroupRole::Group || item->role() == GroupRole::Table) {
+    if (item->groupRole() == GroupRole::Group || item->groupRole() == GroupRole::Table) {
         for (int32_t member : std::vector<int32_t>(item->members()))
             remove(member);
     }
@@ -112,7 +112,7 @@ void ItemStore::forget(int32_t ref)
     const Item& item = *find(ref);
     // A pseudo-group is in no stacking order, group or selection: forgetting it costs nothing, which
     // keeps each new selection cheap.
-    if (item.role() == GroupRole::Selection) {
+    if (item.groupRole() == GroupRole::Selection) {
         if (m_selection.multi() == ref)
             m_selection.setMulti(0);
         m_items.erase(ref);
@@ -146,7 +146,7 @@ std::vector<int32_t> ItemStore::topLevelOnPage(int32_t pageRef) const
     std::vector<int32_t> onPage;
     for (int32_t ref : m_order) {
         const Item& item = *find(ref);
-        if (item.parent() == 0 && item.role() != GroupRole::Selection && item.pageRef() == pageRef)
+        if (item.parent() == 0 && item.groupRole() != GroupRole::Selection && item.pageRef() == pageRef)
             onPage.push_back(ref);
     }
     return onPage;
@@ -154,7 +154,7 @@ std::vector<int32_t> ItemStore::topLevelOnPage(int32_t pageRef) const
 
 xt::FixedRect ItemStore::bounds(const Item& item) const
 {
-    if (!item.isKindTwo() || item.members().empty())
+    if (!item.isGroupKind() || item.members().empty())
         return ownBounds(item);
     xt::FixedRect united = bounds(*find(item.members()[0]));
     for (int32_t member : item.members())
@@ -172,13 +172,13 @@ xt::BoxRecord ItemStore::recordOf(const Item& item) const
 void ItemStore::writeRecordOf(const Item& item, xt::BoxRecord& record) const
 {
     item.writeRecord(record);
-    if (item.isKindTwo())
+    if (item.isGroupKind())
         record.geometry.rect = bounds(item);
 }
 
 void ItemStore::moveBy(Item& item, xt::Fixed dv, xt::Fixed dh)
 {
-    if (!item.isKindTwo()) {
+    if (!item.isGroupKind()) {
         item.moveBy(dv, dh);
         return;
     }

@@ -9,7 +9,7 @@ namespace {
 
 bool isRealGroup(const Item* item)
 {
-    return item && item->role() == GroupRole::Group;
+    return item && item->groupRole() == GroupRole::Group;
 }
 
 /// Whether `ref` is among the members gathered so far. Selections are mostly short and made one
@@ -45,7 +45,7 @@ Item& ItemStore::newPseudoGroup(const std::vector<int32_t>& members)
     if (m_selection.multi() != 0)
         forget(m_selection.multi());
     auto multi = std::make_unique<Item>(m_references->next(), find(members[0])->pageRef(), xt::BoxKind::Group, xt::shape::kRectangle);
-    multi->makeKindTwo(GroupRole::Selection, members);
+    multi->setGroupRole(GroupRole::Selection, members);
     Item& added = m_items.insert(std::move(multi));
     m_selection.setMulti(added.ref());
     return added;
@@ -58,7 +58,7 @@ int32_t ItemStore::selectItems(const std::vector<int32_t>& items)
     std::unordered_set<int32_t> seen;
     for (int32_t ref : items) {
         const Item* item = find(ref);
-        if (!item || item->role() == GroupRole::Selection || gatheredAlready(members, seen, ref))
+        if (!item || item->groupRole() == GroupRole::Selection || gatheredAlready(members, seen, ref))
             continue;
         members.push_back(ref);
     }
@@ -90,7 +90,7 @@ int32_t ItemStore::groupSelection(int32_t requested)
         return requested;
     }
     const Item* multi = find(current());
-    if (!multi || multi->role() != GroupRole::Selection)
+    if (!multi || multi->groupRole() != GroupRole::Selection)
         return 0;
     const std::vector<int32_t> members = multi->members();
     Item* group = addGroup(members);
@@ -114,7 +114,7 @@ bool ItemStore::ungroupToSelection(int32_t group)
 bool ItemStore::closeAndSelect(int32_t group)
 {
     Item* item = find(group);
-    if (!item || !item->isKindTwo())
+    if (!item || !item->isGroupKind())
         return false;
     item->setOpen(false);
     m_selection.setCurrent(group);

@@ -57,18 +57,18 @@ void answer(xt::WindowCallbackRecord& record, int32_t resourceId)
 
 xt::TextObject text(const char* chars)
 {
-    return call<xt::op::NewTextObject>(chars, 0, static_cast<int32_t>(std::strlen(chars)));
+    return call<xt::op::NewTextObject>()(chars, 0, static_cast<int32_t>(std::strlen(chars)));
 }
 
 /// Reads page A's size field while the main dialog's callback runs, as a dialog reads its pages at OK.
 std::string pageASize()
 {
-    if (call<xt::op::BeginWindowDrawing>(g_pageA) != 0)
+    if (call<xt::op::BeginWindowDrawing>()(g_pageA) != 0)
         return "no page";
     xt::Fixed size = -1;
     uint8_t ok = 9;
-    call<xt::op::GetFieldNumber>(7, nullptr, &size, &ok);
-    call<xt::op::EndWindowDrawing>();
+    call<xt::op::GetFieldNumber>()(7, nullptr, &size, &ok);
+    call<xt::op::EndWindowDrawing>()();
     return std::to_string(size) + (ok ? "" : " (not read)");
 }
 
@@ -82,25 +82,25 @@ int32_t mainDialog(void* block)
         answer(record, 100);
         break;
     case xt::InitItemsEvent:
-        call<xt::op::SetItemStyle>(5, 0x44, 0, 0);
-        g_mainPicture = call<xt::op::NewPictureObject>();
-        call<xt::op::LoadBitmapResource>(g_mainPicture, 0x30000000, 2, 300, 0);
+        call<xt::op::SetItemStyle>()(5, 0x44, 0, 0);
+        g_mainPicture = call<xt::op::NewPictureObject>()();
+        call<xt::op::LoadBitmapResource>()(g_mainPicture, 0x30000000, 2, 300, 0);
         break;
     case xt::WindowOpened:
-        call<xt::op::SetItemPicture>(5, g_mainPicture);
-        call<xt::op::TabOp1685>(10, g_base + PageA, 0, 0);
-        call<xt::op::TabOp1685>(10, g_base + PageB, 0, 0);
-        call<xt::op::TabOp1681>(10, g_tab);
+        call<xt::op::SetItemPicture>()(5, g_mainPicture);
+        call<xt::op::TabOp1685>()(10, g_base + PageA, 0, 0);
+        call<xt::op::TabOp1685>()(10, g_base + PageB, 0, 0);
+        call<xt::op::TabOp1681>()(10, g_tab);
         break;
     case xt::ItemHit:
         if (record.item == 3)
-            call<xt::op::DrawWindowPart1506>(0, 0, 0);
+            call<xt::op::DrawWindowPart1506>()(0, 0, 0);
         break;
     case xt::OkEvent:
         log("main", "size " + pageASize());
         break;
     case xt::ClosingEvent:
-        call<xt::op::GetSelectedTab>(10, &g_tab, 0);
+        call<xt::op::GetSelectedTab>()(10, &g_tab, 0);
         log("main", "tab " + std::to_string(g_tab));
         g_pageA = 0;
         break;
@@ -112,18 +112,18 @@ int32_t mainDialog(void* block)
 
 void fillPageA()
 {
-    call<xt::op::DefineRadioGroup>(1, 2, 0);
-    call<xt::op::SetFieldNumber>(7, 0, 0, xt::UnitHorizontal, 0, 1000 * xt::kFixedOne, 26);
-    call<xt::op::SetFieldNumber>(8, 0, 0, xt::UnitPercent, 0, 10 * xt::kFixedOne, 26);
-    call<xt::op::SetPopupMenuResource>(9, 0, 200);
+    call<xt::op::DefineRadioGroup>()(1, 2, 0);
+    call<xt::op::SetFieldNumber>()(7, 0, 0, xt::UnitHorizontal, 0, 1000 * xt::kFixedOne, 26);
+    call<xt::op::SetFieldNumber>()(8, 0, 0, xt::UnitPercent, 0, 10 * xt::kFixedOne, 26);
+    call<xt::op::SetPopupMenuResource>()(9, 0, 200);
     const char* rows[] = {"alpha", "beta"};
     for (int32_t i = 0; i < 2; ++i) {
         int32_t row = -1;
-        call<xt::op::InsertListItem>(12, xt::kAppendListRow, &row);
+        call<xt::op::InsertListItem>()(12, xt::kAppendListRow, &row);
         xt::TextObject rowText = text(rows[i]);
-        call<xt::op::SetListEntryText>(12, row, rowText);
-        call<xt::op::DisposeTextObject>(rowText);
-        call<xt::op::SetListEntryValue>(12, row, 10 * (i + 1));
+        call<xt::op::SetListEntryText>()(12, row, rowText);
+        call<xt::op::DisposeTextObject>()(rowText);
+        call<xt::op::SetListEntryValue>()(12, row, 10 * (i + 1));
     }
 }
 
@@ -132,24 +132,24 @@ std::string pageAHit(int32_t item)
     if (item == 7 || item == 8) {
         xt::Fixed value = -1;
         uint8_t ok = 9;
-        call<xt::op::GetFieldNumber>(item, nullptr, &value, &ok);
+        call<xt::op::GetFieldNumber>()(item, nullptr, &value, &ok);
         return "value " + std::to_string(value) + " ok " + std::to_string(ok);
     }
     if (item == 1 || item == 2) {
         int32_t on = 0;
-        call<xt::op::GetRadioSelection>(1, &on);
+        call<xt::op::GetRadioSelection>()(1, &on);
         return "radio " + std::to_string(on);
     }
     if (item == 9 || item == 12) {
         int32_t row = -1;
         int32_t kept = 0;
         int32_t length = 0;
-        call<xt::op::GetListSelection>(item, &row);
-        call<xt::op::ListOp1615>(item, row, 4, &kept, &length);
+        call<xt::op::GetListSelection>()(item, &row);
+        call<xt::op::ListOp1615>()(item, row, 4, &kept, &length);
         return "row " + std::to_string(row) + " value " + std::to_string(kept);
     }
     int16_t value = -1;
-    call<xt::op::GetControlValue>(item, &value);
+    call<xt::op::GetControlValue>()(item, &value);
     return "value " + std::to_string(value);
 }
 
@@ -162,15 +162,15 @@ int32_t pageA(void* block)
         answer(record, 101);
         break;
     case xt::CreatedEvent:
-        g_pageA = call<xt::op::GetCallbackWindow>();
+        g_pageA = call<xt::op::GetCallbackWindow>()();
         break;
     case xt::InitItemsEvent:
         fillPageA();
         break;
     case xt::WindowOpened:
-        call<xt::op::DialogItemOp1568>(1);
-        call<xt::op::SetFieldText>(7, 0, 12 * xt::kFixedOne);
-        call<xt::op::SetControlValue>(4, 1);
+        call<xt::op::DialogItemOp1568>()(1);
+        call<xt::op::SetFieldText>()(7, 0, 12 * xt::kFixedOne);
+        call<xt::op::SetControlValue>()(4, 1);
         break;
     case xt::ItemHit:
         log("pageA", pageAHit(record.item));
@@ -196,24 +196,24 @@ int32_t palette(void* block)
     log("palette", eventName(record));
     if (record.event == xt::WhichResourceEvent) {
         const xt::Handle preferences = static_cast<xt::WhichResourceBlock*>(record.argument.answer)->value;
-        log("palette", "record " + std::to_string(preferences ? call<xt::op::GetHandleSize>(preferences) : -1));
+        log("palette", "record " + std::to_string(preferences ? call<xt::op::GetHandleSize>()(preferences) : -1));
         answer(record, 103);
     }
     if (record.event == xt::WindowOpened) {
         const xt::WindowRect place{40, 50, 220, 82};
-        call<xt::op::WindowOp1520>(&place);
+        call<xt::op::WindowOp1520>()(&place);
     }
     if (record.event == xt::ItemHit && record.item == 1) {
         int32_t reads = 0;
-        while (call<xt::op::ToolboxOp2071>() != 0)
+        while (call<xt::op::ToolboxOp2071>()() != 0)
             ++reads;
         log("palette", "button held for " + std::to_string(reads) + " reads");
     }
     if (record.event == xt::ClosingEvent) {
         xt::WindowRect place{};
-        call<xt::op::WindowOp1519>(&place);
+        call<xt::op::WindowOp1519>()(&place);
         int16_t quitting = 0;
-        call<xt::op::XaqOp142>(&quitting);
+        call<xt::op::XaqOp142>()(&quitting);
         log("palette", "at " + std::to_string(place.left) + "," + std::to_string(place.top) + " quitting "
             + std::to_string(quitting));
     }
@@ -234,13 +234,13 @@ int32_t onMenuSetup(void*)
 {
     int32_t scratch = 0;
     xt::TextObject title = text("Probe");
-    call<xt::op::NewMenu>(&g_menu, title);
-    call<xt::op::InsertMenu>(g_menu, title, -1, &scratch);
-    call<xt::op::DisposeTextObject>(title);
-    call<xt::op::NewMenuItemId>(&g_openItem);
+    call<xt::op::NewMenu>()(&g_menu, title);
+    call<xt::op::InsertMenu>()(g_menu, title, -1, &scratch);
+    call<xt::op::DisposeTextObject>()(title);
+    call<xt::op::NewMenuItemId>()(&g_openItem);
     xt::TextObject label = text("Dialog...");
-    call<xt::op::AppendMenuItem>(g_menu, g_openItem, label);
-    call<xt::op::DisposeTextObject>(label);
+    call<xt::op::AppendMenuItem>()(g_menu, g_openItem, label);
+    call<xt::op::DisposeTextObject>()(label);
     return 0;
 }
 
@@ -249,7 +249,7 @@ int32_t onMenuCommand(void* block)
     if (static_cast<xt::MenuCommandBlock*>(block)->itemId != g_openItem)
         return 0;
     int32_t result = -1;
-    const int32_t status = call<xt::op::OpenDialog>(g_base + MainDialog, 0, &result);
+    const int32_t status = call<xt::op::OpenDialog>()(g_base + MainDialog, 0, &result);
     log("menu", "dialog status " + std::to_string(status) + " result " + std::to_string(result));
     return 0;
 }

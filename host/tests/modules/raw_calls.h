@@ -14,13 +14,14 @@ namespace {
 void** g_tables[xt::kRequestRowCount] = {};
 void** g_services[xt::kServiceCount] = {};
 
-template <class Op, class... Args>
-auto call(Args... args)
+/// The host's entry for the operation, typed by the contract: `call<xt::op::NewHandle>()(16)`.
+template <class Op>
+auto call()
 {
     constexpr xt::OperationPlace place = xt::placeOf(Op::number);
     static_assert(place.kind != xt::OperationPlace::None);
     void** table = place.kind == xt::OperationPlace::Service ? g_services[place.index] : g_tables[place.index];
-    return reinterpret_cast<typename Op::Signature*>(table[place.slot])(args...);
+    return reinterpret_cast<typename Op::Signature*>(table[place.slot]);
 }
 
 /// Every request row and every service; refused when the host refuses any of them.

@@ -50,15 +50,15 @@ int32_t onMenuSetup(void*)
 {
     char label[64];
     std::snprintf(label, sizeof label, "%s item (language %u)", RAW_NAME, static_cast<unsigned>(g_language));
-    xt::TextObject title = call<xt::op::NewTextObject>(RAW_NAME, 0, static_cast<int32_t>(std::strlen(RAW_NAME)));
+    xt::TextObject title = call<xt::op::NewTextObject>()(RAW_NAME, 0, static_cast<int32_t>(std::strlen(RAW_NAME)));
     int32_t scratch = 0;
-    call<xt::op::NewMenu>(&g_menuId, title);
-    call<xt::op::InsertMenu>(g_menuId, title, -1, &scratch);
-    call<xt::op::DisposeTextObject>(title);
-    call<xt::op::NewMenuItemId>(&g_itemId);
-    xt::TextObject text = call<xt::op::NewTextObject>(label, 0, static_cast<int32_t>(std::strlen(label)));
-    call<xt::op::AppendMenuItem>(g_menuId, g_itemId, text);
-    call<xt::op::DisposeTextObject>(text);
+    call<xt::op::NewMenu>()(&g_menuId, title);
+    call<xt::op::InsertMenu>()(g_menuId, title, -1, &scratch);
+    call<xt::op::DisposeTextObject>()(title);
+    call<xt::op::NewMenuItemId>()(&g_itemId);
+    xt::TextObject text = call<xt::op::NewTextObject>()(label, 0, static_cast<int32_t>(std::strlen(label)));
+    call<xt::op::AppendMenuItem>()(g_menuId, g_itemId, text);
+    call<xt::op::DisposeTextObject>()(text);
     return 0;
 }
 
@@ -66,11 +66,11 @@ int32_t onMenuSetup(void*)
 int32_t onMenuUpdate(void*)
 {
     int16_t document = -1;
-    call<xt::op::GetCurrentDocument>(&document);
+    call<xt::op::GetCurrentDocument>()(&document);
     if (document < 0)
-        call<xt::op::DisableMenuItem>(g_menuId, g_itemId);
+        call<xt::op::DisableMenuItem>()(g_menuId, g_itemId);
     else
-        call<xt::op::EnableMenuItem>(g_menuId, g_itemId);
+        call<xt::op::EnableMenuItem>()(g_menuId, g_itemId);
     return 0;
 }
 
@@ -80,10 +80,10 @@ int32_t onMenuCommand(void* block)
     if (static_cast<xt::MenuCommandBlock*>(block)->itemId != g_itemId)
         return 0;
     char text[32] = "no version";
-    if (xt::Handle version = call<xt::op::GetResource>(xt::kResourceVersion, 1)) {
-        const int32_t size = call<xt::op::GetHandleSize>(version);
+    if (xt::Handle version = call<xt::op::GetResource>()(xt::kResourceVersion, 1)) {
+        const int32_t size = call<xt::op::GetHandleSize>()(version);
         std::snprintf(text, sizeof text, "%.*s", static_cast<int>(size), *version);
-        call<xt::op::ReleaseResource>(version);
+        call<xt::op::ReleaseResource>()(version);
     }
     MessageBoxA(nullptr, text, RAW_NAME, MB_OKCANCEL);
     return 0;
@@ -98,7 +98,7 @@ int32_t onWindow(void* block)
     char text[64];
     const int length = LoadStringA(g_instance, 1, text, sizeof text);
     char message[128];
-    std::snprintf(message, sizeof message, "window %d: %.*s", call<xt::op::GetCallbackWindow>(), length, text);
+    std::snprintf(message, sizeof message, "window %d: %.*s", call<xt::op::GetCallbackWindow>()(), length, text);
     MessageBoxA(nullptr, message, RAW_NAME, MB_OK);
     record->handled = 1;
     return 0;
