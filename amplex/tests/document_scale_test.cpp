@@ -1,7 +1,7 @@
 // Document and page-range scaling: pages, items, margins, masters, guides, style sheets, page size.
 #include <gtest/gtest.h>
 
-#include "amplex/strings.h"
+#include "amplex/resources/strings.h"
 #include "amplex/tests/docscale_fixture.h"
 #include "host/model/style_sheets.h"
 #include "xtapi/page_records.h"

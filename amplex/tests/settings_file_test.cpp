@@ -1,7 +1,7 @@
 // Amplex settings files through the host: the 192-byte layout, refusals and their messages.
 #include <cstring>
 
-#include "amplex/settings_file.h"
+#include "amplex/settings/settings_file.h"
 #include "amplex/tests/amplex_host_fixture.h"
 
 namespace amplex::testing {

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "amplex/engine/box_record_lease.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/engine/host_failures.h"
+#include "amplex/engine/common/box_record_lease.h"
+#include "amplex/engine/common/engine_state.h"
+#include "amplex/engine/common/host_failures.h"
 #include "amplex/undo/text_runs_record.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"

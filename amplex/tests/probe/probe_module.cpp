@@ -1,14 +1,14 @@
 // A test module that is Amplex and also exports its calls for the tests (see probe_api.h).
 #include <cstring>
 
-#include "amplex/description.h"
-#include "amplex/engine/page_test.h"
-#include "amplex/engine/scale_warning.h"
-#include "amplex/menus.h"
-#include "amplex/mouse_hook.h"
-#include "amplex/palette_state.h"
-#include "amplex/resources.h"
-#include "amplex/settings_file.h"
+#include "amplex/engine/common/scale_warning.h"
+#include "amplex/engine/common/scaled_page.h"
+#include "amplex/resources/resources.h"
+#include "amplex/settings/palette_state.h"
+#include "amplex/settings/settings_file.h"
+#include "amplex/startup/description.h"
+#include "amplex/startup/menus.h"
+#include "amplex/startup/mouse_hook.h"
 #include "amplex/tests/probe/probe_api.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"

@@ -1,9 +1,9 @@
 // A test module that is Amplex and also exports its dialog state and a way to open the Scale dialog.
-#include "amplex/description.h"
-#include "amplex/palette_state.h"
-#include "amplex/resources.h"
+#include "amplex/resources/resources.h"
+#include "amplex/resources/window_ids.h"
+#include "amplex/settings/palette_state.h"
+#include "amplex/startup/description.h"
 #include "amplex/tests/ui_probe/ui_probe_api.h"
-#include "amplex/window_ids.h"
 #include "foundation/binding.h"
 #include "foundation/plugin_state.h"
 #include "foundation/skeleton.h"
