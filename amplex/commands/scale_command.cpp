@@ -75,7 +75,7 @@ void makeFitToMove(int32_t box, xt::FixedPoint move)
         return;
     reportHostResult(xt::calls::BoxOp1804(box, move.h, move.v, 1));
     engineState().setSelectionBounds(movedBy(engineState().selectionBounds(), move));
-    engineState().setFitOffset(move);
+    undoList().setFitOffset(move);
 }
 
 /// Step 10: one engine, inside a host undo step when the palette's command runs it.
@@ -146,7 +146,7 @@ bool selectionUnknown(const HostFailureWatch& watch)
 
 void ScaleWithSettings()
 {
-    engineState().setFitOffset({});
+    undoList().setFitOffset({});
     const HostFailureWatch watch;
     const int32_t box = beginCommand();
     if (box != 0)
@@ -162,7 +162,7 @@ void ScaleWithSettings()
 
 void prepareForDialog(int32_t box, ServiceTest test)
 {
-    engineState().setFitOffset({});
+    undoList().setFitOffset({});
     ScaleSettings& s = currentSettings();
     const PageFacts facts = readPageFacts(documentRun().documentRef());
     if (box == 0) {

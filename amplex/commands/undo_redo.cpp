@@ -67,7 +67,7 @@ private:
 /// Moves the selection by the first entry's "Fit to" move again, so that the new entries keep it.
 void repeatFitMove(const UndoEntry& first)
 {
-    engineState().setFitOffset(first.fitOffset);
+    undoList().setFitOffset(first.fitOffset);
     if (first.fitOffset.v == 0 && first.fitOffset.h == 0)
         return;
     const int32_t box = currentItem();

@@ -52,15 +52,10 @@ public:
     FixedRect selectionBounds() const { return m_selectionBounds; }
     void setSelectionBounds(FixedRect bounds) { m_selectionBounds = bounds; }
 
-    /// `FitOffset` (dy, dx): how far a fitting command moved the selection; undo entries keep it.
-    FixedPoint fitOffset() const { return m_fitOffset; }
-    void setFitOffset(FixedPoint offset) { m_fitOffset = offset; }
-
 private:
     FixedPoint m_origin{};
     FixedPoint m_lineEnds[2]{};
     FixedRect m_selectionBounds{};
-    FixedPoint m_fitOffset{};
     int16_t m_scaledSpread = 0;
     int16_t m_scaledPageNumber = 0;
     bool m_scaleActive = false;

@@ -30,7 +30,7 @@ extern "C" XT_PLUGIN_EXPORT const amplex::probe::CommandsProbeApi XTAmplexComman
     .noSelection = [] { return amplex::commandState().noSelection(); },
     .currentIsTextBox = [] { return amplex::commandState().currentIsTextBox(); },
     .selectionBounds = [] { return amplex::engineState().selectionBounds(); },
-    .fitOffset = [] { return amplex::engineState().fitOffset(); },
+    .fitOffset = [] { return amplex::undoList().fitOffset(); },
     .scaledExtent = [] { return amplex::commandState().scaledExtent(); },
     .amplexItem = [] { return amplex::amplexMenus().amplexItem(); },
     .paletteItem = [] { return amplex::amplexMenus().paletteItem(); },
