@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "amplex/settings.h"
+#include "amplex/settings/settings.h"
 #include "xtapi/box_record.h"
 #include "xtapi/types.h"
 

@@ -2,11 +2,11 @@
 #include "amplex/commands/dialog_bridge.h"
 
 #include "amplex/commands/command_state.h"
-#include "amplex/engine/document_run.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/engine/scale_warning.h"
+#include "amplex/engine/common/engine_state.h"
+#include "amplex/engine/common/scale_warning.h"
+#include "amplex/engine/document/document_run.h"
+#include "amplex/resources/window_ids.h"
 #include "amplex/ui/dialog_state.h"
-#include "amplex/window_ids.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"
 

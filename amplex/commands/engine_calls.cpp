@@ -2,12 +2,12 @@
 // ScaleDocument bears the name of the document engine.
 #include "amplex/commands/engine_calls.h"
 
-#include "amplex/engine/after_scale.h"
-#include "amplex/engine/document_scale.h"
-#include "amplex/engine/fit_box.h"
-#include "amplex/engine/fit_picture.h"
-#include "amplex/engine/fit_text.h"
-#include "amplex/engine/step_repeat.h"
+#include "amplex/engine/common/after_scale.h"
+#include "amplex/engine/document/document_scale.h"
+#include "amplex/engine/fitting/fit_box.h"
+#include "amplex/engine/fitting/fit_picture.h"
+#include "amplex/engine/fitting/fit_text.h"
+#include "amplex/engine/selection/step_repeat.h"
 
 namespace amplex {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "amplex/engine/fixed_math.h"
+#include "amplex/engine/common/fixed_math.h"
 #include "foundation/binding.h"
 
 namespace amplex {

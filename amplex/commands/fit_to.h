@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "amplex/commands/page_facts.h"
-#include "amplex/engine/scale_factors.h"
+#include "amplex/engine/common/scale_factors.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {

@@ -3,9 +3,9 @@
 
 #include "amplex/commands/dialog_bridge.h"
 #include "amplex/commands/scale_command.h"
-#include "amplex/menus.h"
-#include "amplex/palette_state.h"
-#include "amplex/window_ids.h"
+#include "amplex/resources/window_ids.h"
+#include "amplex/settings/palette_state.h"
+#include "amplex/startup/menus.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"
 #include "xtapi/messages.h"

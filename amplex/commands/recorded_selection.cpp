@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "amplex/engine/group_members.h"
+#include "amplex/engine/scalers/group_members.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 

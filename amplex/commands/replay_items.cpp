@@ -1,10 +1,10 @@
 // Scaling a table's cells again one by one for redo.
 #include "amplex/commands/replay_items.h"
 
-#include "amplex/engine/box_content_scalers.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/engine/line_scaler.h"
-#include "amplex/engine/plain_box_scaler.h"
+#include "amplex/engine/common/engine_state.h"
+#include "amplex/engine/scalers/box_content_scalers.h"
+#include "amplex/engine/scalers/line_scaler.h"
+#include "amplex/engine/scalers/plain_box_scaler.h"
 #include "amplex/undo/record_item.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"

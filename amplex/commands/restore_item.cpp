@@ -5,8 +5,8 @@
 
 #include "amplex/commands/restore_fields.h"
 #include "amplex/commands/restore_text_box.h"
-#include "amplex/engine/box_record_lease.h"
-#include "amplex/engine/host_failures.h"
+#include "amplex/engine/common/box_record_lease.h"
+#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {

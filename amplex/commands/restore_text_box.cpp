@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "amplex/commands/restore_item.h"
-#include "amplex/engine/data_blocks.h"
-#include "amplex/engine/host_failures.h"
+#include "amplex/engine/common/host_failures.h"
+#include "amplex/engine/text/data_blocks.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "xtapi/text_records.h"

@@ -2,9 +2,9 @@
 #include "amplex/commands/scale_checks.h"
 
 #include "amplex/commands/command_state.h"
-#include "amplex/engine/document_run.h"
-#include "amplex/engine/scale_warning.h"
-#include "amplex/settings.h"
+#include "amplex/engine/common/scale_warning.h"
+#include "amplex/engine/document/document_run.h"
+#include "amplex/settings/settings.h"
 #include "foundation/binding.h"
 
 namespace amplex {

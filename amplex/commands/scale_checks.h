@@ -1,7 +1,7 @@
 // The checks a scale passes before it runs: usable factors and a result that stays on the pasteboard.
 #pragma once
 
-#include "amplex/engine/scale_factors.h"
+#include "amplex/engine/common/scale_factors.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {

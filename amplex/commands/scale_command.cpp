@@ -12,13 +12,13 @@
 #include "amplex/commands/page_facts.h"
 #include "amplex/commands/scale_checks.h"
 #include "amplex/commands/selection_measure.h"
-#include "amplex/description.h"
-#include "amplex/engine/document_run.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/engine/fixed_math.h"
-#include "amplex/engine/host_failures.h"
-#include "amplex/engine/scale_warning.h"
-#include "amplex/settings.h"
+#include "amplex/engine/common/engine_state.h"
+#include "amplex/engine/common/fixed_math.h"
+#include "amplex/engine/common/host_failures.h"
+#include "amplex/engine/common/scale_warning.h"
+#include "amplex/engine/document/document_run.h"
+#include "amplex/resources/amplex_id.h"
+#include "amplex/settings/settings.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 
@@ -75,7 +75,7 @@ void makeFitToMove(int32_t box, xt::FixedPoint move)
         return;
     reportHostResult(xt::calls::BoxOp1804(box, move.h, move.v, 1));
     engineState().setSelectionBounds(movedBy(engineState().selectionBounds(), move));
-    engineState().setFitOffset(move);
+    undoList().setFitOffset(move);
 }
 
 /// Step 10: one engine, inside a host undo step when the palette's command runs it.
@@ -146,7 +146,7 @@ bool selectionUnknown(const HostFailureWatch& watch)
 
 void ScaleWithSettings()
 {
-    engineState().setFitOffset({});
+    undoList().setFitOffset({});
     const HostFailureWatch watch;
     const int32_t box = beginCommand();
     if (box != 0)
@@ -162,7 +162,7 @@ void ScaleWithSettings()
 
 void prepareForDialog(int32_t box, ServiceTest test)
 {
-    engineState().setFitOffset({});
+    undoList().setFitOffset({});
     ScaleSettings& s = currentSettings();
     const PageFacts facts = readPageFacts(documentRun().documentRef());
     if (box == 0) {

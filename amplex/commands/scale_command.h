@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "amplex/commands/selection_measure.h"
-#include "amplex/engine/host_failures.h"
+#include "amplex/engine/common/host_failures.h"
 
 namespace amplex {
 

@@ -2,10 +2,10 @@
 #include "amplex/commands/selection_measure.h"
 
 #include "amplex/commands/command_state.h"
-#include "amplex/engine/document_run.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/engine/host_failures.h"
-#include "amplex/settings.h"
+#include "amplex/engine/common/engine_state.h"
+#include "amplex/engine/common/host_failures.h"
+#include "amplex/engine/document/document_run.h"
+#include "amplex/settings/settings.h"
 #include "foundation/binding.h"
 #include "xtapi/box_record.h"
 

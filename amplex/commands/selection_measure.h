@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "amplex/commands/page_facts.h"
-#include "amplex/engine/item_steps.h"
+#include "amplex/engine/common/item_steps.h"
 
 namespace amplex {
 

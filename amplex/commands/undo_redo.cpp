@@ -11,11 +11,11 @@
 #include "amplex/commands/restore_item.h"
 #include "amplex/commands/restore_text_box.h"
 #include "amplex/commands/selection_measure.h"
-#include "amplex/engine/document_run.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/engine/host_failures.h"
-#include "amplex/engine/scale_warning.h"
-#include "amplex/settings.h"
+#include "amplex/engine/common/engine_state.h"
+#include "amplex/engine/common/host_failures.h"
+#include "amplex/engine/common/scale_warning.h"
+#include "amplex/engine/document/document_run.h"
+#include "amplex/settings/settings.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 
@@ -67,7 +67,7 @@ private:
 /// Moves the selection by the first entry's "Fit to" move again, so that the new entries keep it.
 void repeatFitMove(const UndoEntry& first)
 {
-    engineState().setFitOffset(first.fitOffset);
+    undoList().setFitOffset(first.fitOffset);
     if (first.fitOffset.v == 0 && first.fitOffset.h == 0)
         return;
     const int32_t box = currentItem();

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "amplex/strings.h"
+#include "amplex/resources/strings.h"
 #include "amplex/tests/docscale_fixture.h"
 #include "host/model/style_sheets.h"
 #include "xtapi/page_records.h"

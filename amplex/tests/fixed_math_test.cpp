@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "amplex/engine/fixed_math.h"
-#include "amplex/settings.h"
+#include "amplex/engine/common/fixed_math.h"
+#include "amplex/settings/settings.h"
 
 namespace amplex {
 namespace {

@@ -1,8 +1,8 @@
 // The Options and Text Fit pages: their switches shown and written back, and their enabling rules.
 #include <string>
 
+#include "amplex/resources/window_ids.h"
 #include "amplex/tests/ui_fixture.h"
-#include "amplex/window_ids.h"
 
 namespace amplex::testing {
 namespace {

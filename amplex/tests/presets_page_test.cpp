@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "amplex/resources/window_ids.h"
 #include "amplex/tests/ui_fixture.h"
-#include "amplex/window_ids.h"
 
 namespace amplex::testing {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "amplex/resources/window_ids.h"
 #include "amplex/tests/ui_fixture.h"
 #include "amplex/ui/scale_page.h"
-#include "amplex/window_ids.h"
 
 namespace amplex::testing {
 namespace {

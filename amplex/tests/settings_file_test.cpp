@@ -2,7 +2,7 @@
 #include <array>
 #include <cstring>
 
-#include "amplex/settings_file.h"
+#include "amplex/settings/settings_file.h"
 #include "amplex/tests/amplex_host_fixture.h"
 
 namespace amplex::testing {

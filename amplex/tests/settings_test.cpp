@@ -1,7 +1,7 @@
 // ScaleSettings: the defaults a fresh load shows and the reset of fields out of their range.
 #include <gtest/gtest.h>
 
-#include "amplex/settings.h"
+#include "amplex/settings/settings.h"
 
 namespace amplex {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "amplex/palette_state.h"
+#include "amplex/settings/palette_state.h"
 #include "amplex/tests/amplex_host_fixture.h"
 #include "testing/test_document.h"
 #include "win32/standin.h"

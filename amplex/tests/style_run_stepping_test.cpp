@@ -1,7 +1,7 @@
 // One step of text fitting on a selection: which attributes move, by how much, and what 0 does.
 #include "amplex/tests/fit_fixture.h"
 
-#include "amplex/engine/style_run_walk.h"
+#include "amplex/engine/fitting/style_run_walk.h"
 
 namespace amplex::testing {
 namespace {

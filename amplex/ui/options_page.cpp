@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "amplex/later_handlers.h"
-#include "amplex/settings.h"
+#include "amplex/settings/settings.h"
+#include "amplex/startup/handlers.h"
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/dialog_state.h"
 #include "amplex/ui/scale_page.h"

@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "amplex/palette_state.h"
-#include "amplex/settings.h"
-#include "amplex/settings_file.h"
+#include "amplex/settings/palette_state.h"
+#include "amplex/settings/settings.h"
+#include "amplex/settings/settings_file.h"
 #include "foundation/binding.h"
 #include "foundation/handle_array.h"
 #include "foundation/preset_entry.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "amplex/later_handlers.h"
-#include "amplex/settings.h"
+#include "amplex/settings/settings.h"
+#include "amplex/startup/handlers.h"
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/dialog_state.h"
 #include "amplex/ui/options_page.h"

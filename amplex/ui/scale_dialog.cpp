@@ -1,10 +1,10 @@
 // The Scale dialog (20001): the four tab pages, the logos, and whether a scale follows.
-#include "amplex/later_handlers.h"
-#include "amplex/settings.h"
+#include "amplex/resources/window_ids.h"
+#include "amplex/settings/settings.h"
+#include "amplex/startup/handlers.h"
 #include "amplex/ui/dialog_state.h"
 #include "amplex/ui/options_page.h"
 #include "amplex/ui/scale_page.h"
-#include "amplex/window_ids.h"
 #include "foundation/binding.h"
 #include "foundation/plugin_state.h"
 #include "foundation/presets.h"

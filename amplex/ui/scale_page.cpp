@@ -4,8 +4,8 @@
 #include <climits>
 #include <string>
 
-#include "amplex/dialog_resources.h"
-#include "amplex/settings.h"
+#include "amplex/resources/dialog_resources.h"
+#include "amplex/settings/settings.h"
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/fit_targets.h"
 #include "foundation/binding.h"

@@ -1,8 +1,8 @@
 // The Scale page's window callback: set-up, tab events and the user's clicks and edits.
 #include <climits>
 
-#include "amplex/later_handlers.h"
-#include "amplex/settings.h"
+#include "amplex/settings/settings.h"
+#include "amplex/startup/handlers.h"
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/fit_targets.h"
 #include "amplex/ui/scale_page.h"

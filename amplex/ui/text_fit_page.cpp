@@ -2,9 +2,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "amplex/dialog_resources.h"
-#include "amplex/later_handlers.h"
-#include "amplex/settings.h"
+#include "amplex/resources/dialog_resources.h"
+#include "amplex/settings/settings.h"
+#include "amplex/startup/handlers.h"
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/dialog_state.h"
 #include "amplex/ui/options_page.h"

@@ -3,9 +3,8 @@
 
 #include <cstring>
 
-#include "amplex/engine/box_record_lease.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/engine/host_failures.h"
+#include "amplex/engine/common/box_record_lease.h"
+#include "amplex/engine/common/host_failures.h"
 #include "amplex/undo/text_runs_record.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
@@ -32,7 +31,7 @@ UndoEntry entryFor(int32_t item, const BoxRecord& record, Anchored anchored, Rep
     entry.AnchoredItem = static_cast<uint8_t>(anchored);
     entry.ReplayItem = static_cast<uint8_t>(replay);
     std::memcpy(&entry.boxRecord, &record, sizeof entry.boxRecord);
-    entry.fitOffset = engineState().fitOffset();
+    entry.fitOffset = undoList().fitOffset();
     if (xt::shape::hasShapeData(record.shape))
         copyShapeDataHead(record, entry);
     return entry;

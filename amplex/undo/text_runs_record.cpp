@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "amplex/engine/host_failures.h"
+#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {

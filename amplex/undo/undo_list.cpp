@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "amplex/engine/host_failures.h"
+#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
 
 namespace amplex {

@@ -29,6 +29,10 @@ public:
     void noteRegroupedGroup(int32_t item) { m_regrouped.push_back(item); }
     void clearGroups();
 
+    /// `FitOffset` (dy, dx): how far a fitting command moved the selection; each entry recorded keeps it.
+    xt::FixedPoint fitOffset() const { return m_fitOffset; }
+    void setFitOffset(xt::FixedPoint offset) { m_fitOffset = offset; }
+
     /// `UndoReplayActive`: set by undo, cleared by the redo that follows and by every scale command.
     bool replayActive() const { return m_replayActive; }
     void setReplayActive(bool on) { m_replayActive = on; }
@@ -38,6 +42,7 @@ private:
     xt::Handle m_tail = nullptr;
     std::vector<int32_t> m_ungrouped;
     std::vector<int32_t> m_regrouped;
+    xt::FixedPoint m_fitOffset{};
     bool m_replayActive = false;
 };
 

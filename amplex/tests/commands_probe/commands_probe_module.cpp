@@ -2,10 +2,10 @@
 #include "amplex/commands/command_state.h"
 #include "amplex/commands/fit_commands.h"
 #include "amplex/commands/scale_command.h"
-#include "amplex/engine/document_run.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/menus.h"
-#include "amplex/palette_state.h"
+#include "amplex/engine/common/engine_state.h"
+#include "amplex/engine/document/document_run.h"
+#include "amplex/settings/palette_state.h"
+#include "amplex/startup/menus.h"
 #include "amplex/tests/commands_probe/commands_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/skeleton.h"
@@ -26,7 +26,7 @@ extern "C" XT_PLUGIN_EXPORT const amplex::probe::CommandsProbeApi XTAmplexComman
     .noSelection = [] { return amplex::commandState().noSelection(); },
     .currentIsTextBox = [] { return amplex::commandState().currentIsTextBox(); },
     .selectionBounds = [] { return amplex::engineState().selectionBounds(); },
-    .fitOffset = [] { return amplex::engineState().fitOffset(); },
+    .fitOffset = [] { return amplex::undoList().fitOffset(); },
     .scaledExtent = [] { return amplex::commandState().scaledExtent(); },
     .amplexItem = [] { return amplex::amplexMenus().amplexItem(); },
     .paletteItem = [] { return amplex::amplexMenus().paletteItem(); },

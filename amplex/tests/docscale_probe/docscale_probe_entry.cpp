@@ -1,6 +1,6 @@
 // The document engine's entry for the probe, in a file without the settings record, whose `ScaleWhat`
 // value of the same name would hide it.
-#include "amplex/engine/document_scale.h"
+#include "amplex/engine/document/document_scale.h"
 
 namespace amplex::probe {
 

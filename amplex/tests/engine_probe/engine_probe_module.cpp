@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "amplex/engine/box_record_lease.h"
-#include "amplex/engine/engine_state.h"
-#include "amplex/engine/page_test.h"
-#include "amplex/engine/scale_selection.h"
+#include "amplex/engine/common/box_record_lease.h"
+#include "amplex/engine/common/engine_state.h"
+#include "amplex/engine/common/scaled_page.h"
+#include "amplex/engine/selection/scale_selection.h"
 #include "amplex/tests/engine_probe/engine_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"

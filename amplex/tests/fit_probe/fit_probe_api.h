@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "amplex/settings.h"
+#include "amplex/settings/settings.h"
 #include "xtapi/box_record.h"
 
 namespace amplex::probe {

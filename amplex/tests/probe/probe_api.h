@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "amplex/settings.h"
+#include "amplex/settings/settings.h"
 #include "xtapi/types.h"
 
 namespace amplex::probe {

@@ -1,12 +1,12 @@
 // The probe's table of Amplex's own calls: settings files, warnings, palette and menus (see probe_api.h).
 #include <cstring>
 
-#include "amplex/engine/page_test.h"
-#include "amplex/engine/scale_warning.h"
-#include "amplex/menus.h"
-#include "amplex/mouse_hook.h"
-#include "amplex/palette_state.h"
-#include "amplex/settings_file.h"
+#include "amplex/engine/common/scale_warning.h"
+#include "amplex/engine/common/scaled_page.h"
+#include "amplex/settings/palette_state.h"
+#include "amplex/settings/settings_file.h"
+#include "amplex/startup/menus.h"
+#include "amplex/startup/mouse_hook.h"
 #include "amplex/tests/probe/probe_api.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"

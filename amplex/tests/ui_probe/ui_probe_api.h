@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "amplex/settings.h"
+#include "amplex/settings/settings.h"
 #include "amplex/ui/dialog_state.h"
 
 namespace amplex::uiprobe {

@@ -1,0 +1,110 @@
+// Finding the holder of a block by its level, and the linked-text marker.
+#include "amplex/engine/text/data_blocks.h"
+
+#include <cstring>
+
+#include "amplex/engine/common/host_failures.h"
+#include "foundation/binding.h"
+
+namespace amplex {
+namespace {
+
+/// A page's holder. Page numbers below 1 name no page, and without a layout window there is no
+/// page to ask for.
+int32_t pageHolder(xt::DocumentRef document, int32_t object)
+{
+    int16_t page = static_cast<int16_t>(object & 0xFFFF);
+    xt::WindowRef window = 0;
+    xt::calls::GetDocumentWindow(document, &window);
+    if (window == 0 || page < 1)
+        return 0;
+    uint8_t masterFlag = 0;
+    xt::calls::GetWindowPageFlag(window, &masterFlag);
+    if (masterFlag == 0) {
+        int16_t indexOffset = 0;
+        xt::calls::GetPageIndexOffset(document, &indexOffset);
+        page = static_cast<int16_t>(page + indexOffset);
+    }
+    return xt::calls::GetPageRef(document, page);
+}
+
+int32_t holderOf(int32_t object, int16_t level)
+{
+    // Only a box level takes 0 for the current box: at the page level 0 is a page number, and one
+    // that names no page.
+    if (object == 0 && (level == XtDataBox || level == XtDataBoxSecond))
+        xt::calls::GetCurrentBox(&object);
+    int32_t global = 0;
+    xt::calls::GetGlobalObject3081(&global);
+    int16_t documentId = 0;
+    xt::calls::GetCurrentDocument(&documentId);
+    const xt::DocumentRef document = xt::calls::GetDocumentRef(documentId);
+
+    switch (level) {
+    case XtDataBox:
+        return object == 0 ? 0 : xt::calls::GetBoxXtDataRef(object);
+    case XtDataBoxSecond:
+        return object == 0 ? 0 : xt::calls::GetXtDataRefKind1(object);
+    case XtDataPage:
+        return pageHolder(document, object);
+    case XtDataDocument:
+        return xt::calls::GetDocumentXtDataRef(document);
+    case XtDataGlobal:
+        return xt::calls::GetXtDataRefKind6(global);
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+xt::Handle GetXtData(int32_t object, int16_t level, xt::FourLetterCode id)
+{
+    const int32_t holder = holderOf(object, level);
+    if (holder == 0)
+        return nullptr;
+    uint8_t present = 0;
+    xt::calls::HasXtDataBlock(holder, id, &present);
+    if (present != 1)
+        return nullptr;
+    xt::Handle block = nullptr;
+    if (xt::calls::GetXtDataBlock(holder, id, &block) != 0)
+        return nullptr;
+    return block;
+}
+
+int32_t SetXtData(int32_t object, int16_t level, xt::FourLetterCode id, xt::Handle data)
+{
+    const int32_t holder = holderOf(object, level);
+    if (holder != 0)
+        watched(xt::calls::SetXtDataBlock(holder, id, data));
+    return 0;
+}
+
+void markTextDone(int32_t box)
+{
+    xt::Handle block = xt::calls::NewHandle(sizeof(TextDoneMarker));
+    if (!block || !*block)
+        return;
+    TextDoneMarker marker{};
+    std::memcpy(marker.text, "textdone", sizeof marker.text);
+    std::memcpy(*block, &marker, sizeof marker);
+    SetXtData(box, XtDataBox, kTextDoneId, block);
+    xt::calls::DisposeHandle(block);
+}
+
+bool currentBoxIsTextDone()
+{
+    xt::Handle block = GetXtData(0, XtDataBox, kTextDoneId);
+    if (!block)
+        return false;
+    xt::calls::DisposeHandle(block);
+    return true;
+}
+
+void clearTextDoneOnCurrentBox()
+{
+    SetXtData(0, XtDataBox, kTextDoneId, nullptr);
+}
+
+} // namespace amplex
