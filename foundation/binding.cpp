@@ -1,11 +1,37 @@
 // The plug-in's binding to the host: the record check and the acquisition of every table and service.
 #include "foundation/binding.h"
 
+#include <array>
 #include <cstring>
 
+#include "xtapi/operation_tables.h"
 #include "xtapi/status.h"
 
 namespace foundation {
+namespace {
+
+/// Where each operation sits, by its ordinal; every one sits somewhere (xtapi/operation_tables.h checks it).
+constexpr std::array<xt::OperationPlace, xt::kOperationCount> placesByOrdinal()
+{
+    std::array<xt::OperationPlace, xt::kOperationCount> places{};
+    for (size_t i = 0; i < places.size(); ++i)
+        places[i] = xt::placeOf(xt::kOperations[i].number);
+    return places;
+}
+
+constexpr auto kPlaces = placesByOrdinal();
+
+/// Points each operation of request row or service `index` (by `kind`) at its slot in `table`, as soon
+/// as that table is acquired.
+void bindSlots(xt::OperationPlace::Kind kind, size_t index, void* const* table)
+{
+    for (size_t i = 0; i < kPlaces.size(); ++i) {
+        if (kPlaces[i].kind == kind && kPlaces[i].index == index)
+            binding().slots[i] = &table[kPlaces[i].slot];
+    }
+}
+
+} // namespace
 
 Binding& binding()
 {
@@ -38,7 +64,7 @@ int32_t acquireRequestTables()
         // A table the host answered with success but no storage would crash the first call through it.
         if (!table)
             return xt::kStatusRefused;
-        bound.tables[r] = static_cast<void* const*>(table);
+        bindSlots(xt::OperationPlace::Request, r, static_cast<void* const*>(table));
     }
     return xt::kStatusOk;
 }
@@ -55,7 +81,7 @@ int32_t acquireServices()
             return status;
         if (!service)
             return xt::kStatusRefused;
-        bound.services[s] = static_cast<void* const*>(service);
+        bindSlots(xt::OperationPlace::Service, s, static_cast<void* const*>(service));
     }
     return xt::kStatusOk;
 }

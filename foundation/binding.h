@@ -9,12 +9,13 @@
 
 namespace foundation {
 
-/// The tables and services this plug-in acquired at set-up. Each plug-in links its own copy.
+/// What this plug-in acquired at set-up. Each plug-in links its own copy.
 struct Binding {
     xt::RegistrationRecord* record = nullptr;     // the host's record, for registrations and searches
     xt::RegistrationRecord recordCopy{};          // the 52-byte copy the table requests go through
-    void* const* tables[xt::kRequestRowCount] = {};
-    void* const* services[xt::kServiceCount] = {};
+    /// Each operation's slot in the table of its row or service, by the operation's ordinal; null
+    /// until that table is acquired.
+    void* const* slots[xt::kOperationCount] = {};
 };
 
 Binding& binding();
@@ -29,23 +30,16 @@ int32_t acquireRequestTables();
 int32_t acquireServices();
 
 namespace detail {
-template <uint32_t Number, class Signature>
+template <uint32_t Ordinal, class Signature>
 struct HostCall;
 
-template <uint32_t Number, class Ret, class... Args>
-struct HostCall<Number, Ret(Args...)> {
-    static constexpr xt::OperationPlace place = xt::placeOf(Number);
-
+template <uint32_t Ordinal, class Ret, class... Args>
+struct HostCall<Ordinal, Ret(Args...)> {
     Ret operator()(Args... args) const
     {
-        static_assert(place.kind != xt::OperationPlace::None, "the operation sits in no row or service");
-        void* const* table = nullptr;
-        if constexpr (place.kind == xt::OperationPlace::Service)
-            table = binding().services[place.index];
-        else
-            table = binding().tables[place.index];
-        assert(table && "host operation called before the plug-in acquired its tables");
-        auto* function = reinterpret_cast<Ret (*)(Args...)>(table[place.slot]);
+        void* const* slot = binding().slots[Ordinal];
+        assert(slot && "host operation called before the plug-in acquired its tables");
+        auto* function = reinterpret_cast<Ret (*)(Args...)>(*slot);
         return function(args...);
     }
 };
@@ -54,8 +48,8 @@ struct HostCall<Number, Ret(Args...)> {
 } // namespace foundation
 
 /// Plug-in code calls host operations by their names: NewHandle(12), GetBoxRecord(0, 0, 0).
-#define XT_OP(num, Name, Ret, Params) \
-    inline constexpr foundation::detail::HostCall<num, xt::op::Name::Signature> Name{};
+#define XT_OP(num, Name, Ret, Params, ...) \
+    inline constexpr foundation::detail::HostCall<xt::op::Name::ordinal, xt::op::Name::Signature> Name{};
 namespace xt::calls {
 #include "xtapi/operations.def"
 } // namespace xt::calls

@@ -2,6 +2,7 @@
 #include "host/api/interface_tables.h"
 
 #include "host/loader/components.h"
+#include "xtapi/operation_tables.h"
 
 namespace host::api {
 namespace {
@@ -91,6 +92,15 @@ bool InterfaceTables::listMatchesRow(size_t row, const uint32_t* list, int32_t l
             return false;
     }
     return true;
+}
+
+void* InterfaceTables::entryOf(uint32_t number) const
+{
+    const xt::OperationPlace place = xt::placeOf(number);
+    if (place.kind == xt::OperationPlace::None)
+        return nullptr;
+    void* const* table = place.kind == xt::OperationPlace::Service ? serviceTable(place.index) : requestTable(place.index);
+    return table[place.slot];
 }
 
 } // namespace host::api

@@ -27,6 +27,9 @@ public:
 
     void* const* requestTable(size_t row) const { return m_requests.at(row).data(); }
     void* const* serviceTable(size_t index) const { return m_services.at(index).data(); }
+    /// What a plug-in finds for operation `number` in the table of its row or service; null for a
+    /// number that no row or service holds.
+    void* entryOf(uint32_t number) const;
     /// The table of a component's reference (0 for its first): index k holds the operation at byte
     /// offset 4k, a trap for one the host lacks, null where the component has none. Null for an
     /// unknown component.

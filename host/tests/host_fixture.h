@@ -16,12 +16,7 @@ namespace host_tests {
 template <class Op>
 auto hostOp()
 {
-    constexpr xt::OperationPlace place = xt::placeOf(Op::number);
-    static_assert(place.kind != xt::OperationPlace::None);
-    const auto& tables = host::context().tables();
-    void* const* table = place.kind == xt::OperationPlace::Service ? tables.serviceTable(place.index)
-                                                                   : tables.requestTable(place.index);
-    return reinterpret_cast<typename Op::Signature*>(table[place.slot]);
+    return reinterpret_cast<typename Op::Signature*>(host::context().tables().entryOf(Op::number));
 }
 
 class HostTest : public ::testing::Test {

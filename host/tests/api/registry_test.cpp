@@ -3,6 +3,7 @@
 #include "host/api/operation_areas.h"
 #include "host/loader/host_records.h"
 #include "host/tests/host_fixture.h"
+#include "xtapi/operation_tables.h"
 
 namespace host_tests {
 namespace {

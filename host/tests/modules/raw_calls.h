@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "xtapi/operations.h"
+#include "xtapi/operation_tables.h"
 #include "xtapi/records.h"
 #include "xtapi/status.h"
 
