@@ -1,6 +1,9 @@
 // The fit requests of the settings: a scale command runs the requested fit instead of a scale,
 // text before picture, and clears the requests so that the next command scales again.
+#include <nlohmann/json.hpp>
+
 #include "amplex/tests/commands_fixture.h"
+#include "host/model/document_json.h"
 #include "testing/test_text.h"
 
 namespace amplex::testing {

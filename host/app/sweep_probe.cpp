@@ -4,6 +4,8 @@
 #include <charconv>
 #include <fstream>
 
+#include <nlohmann/json.hpp>
+
 #include "host/host.h"
 #include "host/model/document_json.h"
 

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <unistd.h>
 
+#include <nlohmann/json.hpp>
+
 #include "host/model/document_json.h"
 
 namespace host::model {
