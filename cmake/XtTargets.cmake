@@ -3,8 +3,7 @@
 set(XT_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 # xt_add_test(<name> SOURCES ... LIBS ... [DEFINITIONS ...] [DEPENDS ...])
-# One gtest binary per component; ctest lists its cases one by one (<name>.<Suite>.<Case>). Test
-# binaries share one precompiled header of gtest, gmock and nlohmann-json.
+# One gtest binary per component; ctest lists its cases one by one (<name>.<Suite>.<Case>).
 function(xt_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DEFINITIONS;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -14,26 +13,12 @@ function(xt_add_test name)
   if(ARG_DEPENDS)
     add_dependencies(${name} ${ARG_DEPENDS})
   endif()
-  if(XT_TEST_PCH)
-    target_precompile_headers(${name} REUSE_FROM xt_test_pch)
-  endif()
   gtest_discover_tests(${name}
     TEST_PREFIX "${name}."
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     NO_PRETTY_VALUES NO_PRETTY_TYPES
     PROPERTIES ENVIRONMENT "XT_TEST_PLUGIN_DIR=${XT_TEST_PLUGIN_DIR}")
-endfunction()
-
-# The target that owns the test binaries' precompiled header: an executable, so that the header is
-# built with the same position-independence flags as the test binaries that reuse it.
-function(xt_add_test_pch)
-  if(NOT XT_TEST_PCH)
-    return()
-  endif()
-  add_executable(xt_test_pch EXCLUDE_FROM_ALL ${XT_CMAKE_DIR}/test_pch_main.cpp)
-  target_link_libraries(xt_test_pch PRIVATE GTest::gtest GTest::gmock nlohmann_json::nlohmann_json)
-  target_precompile_headers(xt_test_pch PRIVATE <gtest/gtest.h> <gmock/gmock.h> <nlohmann/json.hpp>)
 endfunction()
 
 # xt_add_module(<target> OUTPUT <file name> FOLDER <output folder> SOURCES ... LIBS ... [EXPORTS <map>])

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "testing/temporary_folder.h"
 
