@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "amplex/tests/fit_probe/fit_probe_api.h"
+#include "amplex/tests/probe/fit_probe_api.h"
 #include "host/host.h"
 #include "host/model/composer/font_metrics.h"
 #include "host/model/text/text_boxes.h"

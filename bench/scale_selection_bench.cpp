@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "amplex/tests/engine_probe/engine_probe_api.h"
+#include "amplex/tests/probe/engine_probe_api.h"
 #include "host/host.h"
 #include "host/model/items/item_store.h"
 #include "testing/test_document.h"

@@ -4,13 +4,13 @@
 
 #include <string_view>
 
-#include "amplex/tests/commands_probe/commands_probe_api.h"
-#include "amplex/tests/docscale_probe/docscale_probe_api.h"
-#include "amplex/tests/engine_probe/engine_probe_api.h"
-#include "amplex/tests/fit_probe/fit_probe_api.h"
+#include "amplex/tests/probe/commands_probe_api.h"
+#include "amplex/tests/probe/docscale_probe_api.h"
+#include "amplex/tests/probe/engine_probe_api.h"
+#include "amplex/tests/probe/fit_probe_api.h"
 #include "amplex/tests/probe/probe_api.h"
 #include "amplex/tests/probe/text_probe_api.h"
-#include "amplex/tests/ui_probe/ui_probe_api.h"
+#include "amplex/tests/probe/ui_probe_api.h"
 #include "testing/probe_host.h"
 #include "testing/temporary_folder.h"
 #include "testing/test_document.h"

@@ -1,7 +1,7 @@
 // The probe's table of Amplex's dialog state and the calls that open its windows (see ui_probe_api.h).
 #include "amplex/resources/window_ids.h"
 #include "amplex/settings/palette_state.h"
-#include "amplex/tests/ui_probe/ui_probe_api.h"
+#include "amplex/tests/probe/ui_probe_api.h"
 #include "foundation/binding.h"
 #include "foundation/plugin_state.h"
 #include "foundation/skeleton.h"

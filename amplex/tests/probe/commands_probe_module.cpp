@@ -6,7 +6,7 @@
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/palette_state.h"
 #include "amplex/startup/menus.h"
-#include "amplex/tests/commands_probe/commands_probe_api.h"
+#include "amplex/tests/probe/commands_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/skeleton.h"
 

@@ -6,7 +6,7 @@
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/scaled_page.h"
 #include "amplex/engine/selection/scale_selection.h"
-#include "amplex/tests/engine_probe/engine_probe_api.h"
+#include "amplex/tests/probe/engine_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"

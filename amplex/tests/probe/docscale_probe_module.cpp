@@ -4,7 +4,7 @@
 #include "amplex/engine/document/document_run.h"
 #include "amplex/engine/document/guide_scale.h"
 #include "amplex/engine/selection/step_repeat.h"
-#include "amplex/tests/docscale_probe/docscale_probe_api.h"
+#include "amplex/tests/probe/docscale_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"

@@ -4,7 +4,7 @@
 #include "amplex/engine/fitting/fit_picture.h"
 #include "amplex/engine/fitting/fit_text.h"
 #include "amplex/engine/fitting/style_run_stepping.h"
-#include "amplex/tests/fit_probe/fit_probe_api.h"
+#include "amplex/tests/probe/fit_probe_api.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "foundation/skeleton.h"
