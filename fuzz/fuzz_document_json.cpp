@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include <nlohmann/json.hpp>
+
 #include "host/model/document_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
