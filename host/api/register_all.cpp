@@ -1,5 +1,6 @@
 // The list of the host's operation areas; a new area adds one line.
 #include "host/api/amplex_ops.h"
+#include "host/api/colours/colour_lists.h"
 #include "host/api/dialog_ops.h"
 #include "host/api/item_ops.h"
 #include "host/api/operations.h"
@@ -46,6 +47,10 @@ void registerAllOperations(OperationRegistry& registry)
     registerTextAttributeOps(registry);
     registerComposerOps(registry);
     registerDataBlockOps(registry);
+    registerColourListOps(registry);
+    registerColourEditOps(registry);
+    registerColourConversionOps(registry);
+    registerFontOps(registry);
 }
 
 } // namespace host::api

@@ -20,7 +20,6 @@ void applyFields(const ItemData& data, Item& item, const Layout& layout)
     if (!item.hasShapeData() && !item.isKindTwo())
         item.setRect(data.rect);
     item.setPageRef(pageRefOf(layout, data.page));
-    item.setColour(data.colour, data.shade);
     item.setLocked(data.locked);
     item.setLayer(data.layer);
     if (data.shadow)

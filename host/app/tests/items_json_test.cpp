@@ -55,7 +55,8 @@ void buildBrochure(Brochure& doc)
     doc.layout = &layout;
     Item& headline = addTextBox(layout, 0, rect(36, 36, 136, 300));
     headline.setOutsets(pt(1), pt(2), pt(3), pt(4.5));
-    headline.setColour(3, pt(0.25));
+    headline.setFrame({xt::kMagentaColour, pt(0.25)});
+    headline.setBackground({xt::kYellowColour, pt(0.1)});
     xt::TextFields text = headline.text();
     text.columns = 2;
     text.gutter = pt(12);
@@ -107,8 +108,9 @@ void expectSameItem(const Layout& before, const Item& a, Layout& after, const It
     const xt::BoxRecord ra = recordBytes(a);
     const xt::BoxRecord rb = recordBytes(b);
     EXPECT_EQ(std::memcmp(&ra, &rb, sizeof ra), 0) << "record bytes differ";
-    EXPECT_EQ(a.colour(), b.colour());
-    EXPECT_EQ(a.shade(), b.shade());
+    EXPECT_EQ(a.frame(), b.frame());
+    EXPECT_EQ(a.background(), b.background());
+    EXPECT_EQ(a.pictureColour(), b.pictureColour());
     EXPECT_EQ(a.isLocked(), b.isLocked());
     EXPECT_EQ(a.layer(), b.layer());
     EXPECT_EQ(a.dropShadow().has_value(), b.dropShadow().has_value());
