@@ -14,6 +14,8 @@ void registerMenuOperations(OperationRegistry& registry);
 void registerDocumentOperations(OperationRegistry& registry);
 void registerWindowOperations(OperationRegistry& registry);
 void registerTextOperations(OperationRegistry& registry);
+/// XfuOp4952 and the font-name service.
+void registerFontOperations(OperationRegistry& registry);
 
 /// Every area's registration; a new area adds its one line here.
 void registerAllOperations(OperationRegistry& registry);

@@ -20,6 +20,7 @@ void registerAllOperations(OperationRegistry& registry)
     registerDocumentOperations(registry);
     registerWindowOperations(registry);
     registerTextOperations(registry);
+    registerFontOperations(registry);
     registerPaletteOps(registry);
     registerCurrentItemOps(registry);
     registerItemRecordOps(registry);
@@ -50,7 +51,6 @@ void registerAllOperations(OperationRegistry& registry)
     registerColourListOps(registry);
     registerColourEditOps(registry);
     registerColourConversionOps(registry);
-    registerFontOps(registry);
 }
 
 } // namespace host::api

@@ -30,7 +30,5 @@ void registerColourListOps(OperationRegistry& registry);
 void registerColourEditOps(OperationRegistry& registry);
 /// RgbToHsb, HsbToRgb, RgbToCmyk and CmykToRgb.
 void registerColourConversionOps(OperationRegistry& registry);
-/// XfuOp4952 and the font-name service.
-void registerFontOps(OperationRegistry& registry);
 
 } // namespace host::api

@@ -33,27 +33,6 @@ const DefaultColour kDefaults[] = {
 
 } // namespace
 
-const char* describe(ColourProblem problem)
-{
-    switch (problem) {
-    case ColourProblem::NoName:
-        return "has no name";
-    case ColourProblem::NameTooLong:
-        return "has a name longer than 255 characters";
-    case ColourProblem::ReservedName:
-        return "is named \"None\", which stands for no colour";
-    case ColourProblem::NameTaken:
-        return "has the name of another colour";
-    case ColourProblem::Fixed:
-        return "is one of the host's own colours, which never change";
-    case ColourProblem::NoSuchColour:
-        return "is no colour of the table";
-    case ColourProblem::TableFull:
-        return "does not fit: the table has no colour number left";
-    }
-    return "is refused";
-}
-
 ColourTable::ColourTable(int32_t ref, ColourChanges& changes) : m_ref(ref), m_changes(&changes)
 {
     for (const DefaultColour& colour : kDefaults)

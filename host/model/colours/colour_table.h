@@ -27,9 +27,6 @@ private:
 /// Why a table refused a change.
 enum class ColourProblem : uint8_t { NoName, NameTooLong, ReservedName, NameTaken, Fixed, NoSuchColour, TableFull };
 
-/// The words for a problem, e.g. "is the name of another colour".
-const char* describe(ColourProblem problem);
-
 /// The longest colour name, in bytes (the plug-ins read names into 256-byte buffers).
 inline constexpr size_t kMaxColourNameLength = 255;
 /// The name that stands for "no colour" in documents; no colour may take it.

@@ -1,9 +1,10 @@
 // Fonts by name: the font-name service's texts and XfuOp4952, which finds a family's id.
 #include <string>
 
-#include "host/api/colours/colour_lists.h"
+#include "host/api/operations.h"
 #include "host/host_context.h"
 #include "host/model/fonts/font_families.h"
+#include "xtapi/colour_records.h"
 
 namespace host::api {
 namespace {
@@ -48,7 +49,7 @@ int32_t lookUpFails(int16_t*, xt::TextObject, int32_t, int32_t, uint8_t* found)
 
 } // namespace
 
-void registerFontOps(OperationRegistry& registry)
+void registerFontOperations(OperationRegistry& registry)
 {
     registry.add<xt::op::NewFontNameText, &NewFontNameText>();
     registry.addInfallible<xt::op::DisposeFontNameText, &DisposeFontNameText>();
