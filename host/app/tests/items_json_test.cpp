@@ -184,6 +184,28 @@ TEST_F(ItemsRoundTrip, EveryItemComesBackFieldByField)
     EXPECT_EQ(m_after->items().find(m_refs.at(m_doc.sidebar))->pageRef(), m_after->page(1).ref());
 }
 
+TEST_F(ItemsRoundTrip, ItemsListedOutOfPageOrderKeepTheirReferencesFromTheFirstSaveOn)
+{
+    // Written by hand, the page-2 sidebar comes first; read and saved, the file lists it in its page's
+    // place, and reading that file again must give the same references.
+    Json shuffled = m_saved;
+    Json& items = shuffled["layouts"][0]["items"];
+    const auto sidebar = std::find_if(items.begin(), items.end(), [](const Json& item) { return item["page"] == 2; });
+    ASSERT_NE(sidebar, items.end());
+    const Json moved = *sidebar;
+    items.erase(sidebar);
+    items.insert(items.begin(), moved);
+
+    DocumentModel first;
+    const OpenResult once = documentFromJson(shuffled, first);
+    ASSERT_TRUE(once) << once.error;
+    const Json saved = documentToJson(*once.project);
+    DocumentModel second;
+    const OpenResult twice = documentFromJson(saved, second);
+    ASSERT_TRUE(twice) << twice.error;
+    EXPECT_EQ(documentToJson(*twice.project), saved);
+}
+
 TEST_F(ItemsRoundTrip, TableKeepsItsGridLinesAndTheGapOfARemovedCell)
 {
     Table& before = *m_doc.layout->items().table(m_doc.table);
