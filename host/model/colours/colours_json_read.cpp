@@ -91,6 +91,40 @@ Problem checkName(const Json& entry, const std::string& at, std::set<std::string
     return std::nullopt;
 }
 
+/// A colour as read, its number still open when the entry gives none.
+struct ReadColour {
+    std::optional<int16_t> id;
+    Colour colour;
+};
+
+Problem readEntry(const Json& entry, const std::string& at, std::set<std::string>& names, std::set<int64_t>& ids,
+    std::vector<ReadColour>& read)
+{
+    if (!entry.is_object())
+        return std::make_pair(at, std::string("must be a colour like {\"name\": \"Sky\", \"rgb\": [40, 70, 100]}"));
+    for (const auto& [key, value] : entry.items()) {
+        if (std::find(std::begin(kColourKeys), std::end(kColourKeys), key) == std::end(kColourKeys))
+            return std::make_pair(at + "." + key, std::string("is not part of a version-1 document"));
+    }
+    std::string name;
+    if (auto problem = checkName(entry, at, names, name))
+        return problem;
+    std::optional<int16_t> id;
+    if (entry.contains("id")) {
+        const Json& value = entry["id"];
+        if (!value.is_number_integer() || value.get<int64_t>() < 0 || value.get<int64_t>() > INT16_MAX
+            || isFixedId(value.get<int64_t>()) || !ids.insert(value.get<int64_t>()).second)
+            return std::make_pair(at + ".id", std::string("must be a whole number from 0 to 32767 that no other colour of the layout has"));
+        id = static_cast<int16_t>(value.get<int64_t>());
+    }
+    std::optional<ColourValue> value;
+    Ink ink = Ink::Process;
+    if (auto problem = readColour(entry, at, value, ink))
+        return problem;
+    read.push_back({id, Colour(id.value_or(0), name, *value, ink)});
+    return std::nullopt;
+}
+
 } // namespace
 
 Problem readLayoutColours(const Json& layout, const std::string& where, LayoutColoursData& data)
@@ -104,39 +138,18 @@ Problem readLayoutColours(const Json& layout, const std::string& where, LayoutCo
     data.listed = true;
     std::set<std::string> names;
     std::set<int64_t> ids;
-    std::vector<std::pair<std::optional<int16_t>, Colour>> read;
+    std::vector<ReadColour> read;
     for (size_t i = 0; i < list->size(); ++i) {
-        const Json& entry = (*list)[i];
-        const std::string entryAt = at + "[" + std::to_string(i) + "]";
-        if (!entry.is_object())
-            return std::make_pair(entryAt, std::string("must be a colour like {\"name\": \"Sky\", \"rgb\": [40, 70, 100]}"));
-        for (const auto& [key, value] : entry.items()) {
-            if (std::find(std::begin(kColourKeys), std::end(kColourKeys), key) == std::end(kColourKeys))
-                return std::make_pair(entryAt + "." + key, std::string("is not part of a version-1 document"));
-        }
-        std::string name;
-        if (auto problem = checkName(entry, entryAt, names, name))
+        if (auto problem = readEntry((*list)[i], at + "[" + std::to_string(i) + "]", names, ids, read))
             return problem;
-        std::optional<int16_t> id;
-        if (entry.contains("id")) {
-            const Json& value = entry["id"];
-            if (!value.is_number_integer() || value.get<int64_t>() < 0 || value.get<int64_t>() > INT16_MAX
-                || isFixedId(value.get<int64_t>()) || !ids.insert(value.get<int64_t>()).second)
-                return std::make_pair(entryAt + ".id", std::string("must be a whole number from 0 to 32767 that no other colour of the layout has"));
-            id = static_cast<int16_t>(value.get<int64_t>());
-        }
-        std::optional<ColourValue> value;
-        Ink ink = Ink::Process;
-        if (auto problem = readColour(entry, entryAt, value, ink))
-            return problem;
-        read.emplace_back(id, Colour(id.value_or(0), name, *value, ink));
     }
     // Colours written by hand without a number take the next ones after every number in use.
     int64_t next = std::max<int64_t>(ids.empty() ? 0 : *ids.rbegin(), fixedColours().colours().back().id()) + 1;
-    for (auto& [id, colour] : read) {
-        if (!id && next > INT16_MAX)
+    for (const ReadColour& entry : read) {
+        if (!entry.id && next > INT16_MAX)
             return std::make_pair(at, std::string("holds more colours than a layout can number"));
-        const auto number = id ? *id : static_cast<int16_t>(next++);
+        const auto number = entry.id ? *entry.id : static_cast<int16_t>(next++);
+        const Colour& colour = entry.colour;
         data.colours.emplace_back(number, colour.name(), colour.value(), colour.isSpot() ? Ink::Spot : Ink::Process);
     }
     return std::nullopt;
