@@ -9,6 +9,7 @@
 #include "host/api/undo_menu.h"
 #include "host/host_context.h"
 #include "host/loader/module_loader.h"
+#include "host/model/fonts/font_families.h"
 #include "host/ui/dialog_runner.h"
 #include "win32/standin.h"
 
@@ -32,6 +33,18 @@ int32_t answerMessageBox(HWND, const char* text, const char* caption, UINT type)
     return answer;
 }
 
+/// Marks the host as inside a message or window event while one is sent.
+class Dispatch {
+public:
+    explicit Dispatch(HostContext& host) : m_depth(host.dispatchDepth()) { ++m_depth; }
+    ~Dispatch() { --m_depth; }
+    Dispatch(const Dispatch&) = delete;
+    Dispatch& operator=(const Dispatch&) = delete;
+
+private:
+    int& m_depth;
+};
+
 } // namespace
 
 Host::Host(HostOptions options)
@@ -41,6 +54,11 @@ Host::Host(HostOptions options)
         options.systemDirectory = defaultSystemDirectory();
     win32::resetStandIn();
     win32::setSystemDirectory(options.systemDirectory);
+    std::vector<std::string> fonts;
+    for (const model::FontFamily& family : model::fontFamilies())
+        fonts.emplace_back(family.name);
+    // Windows reports the families the host offers, so a font a plug-in picks from a menu is one the host finds by name.
+    win32::setFontFamilies(std::move(fonts));
     m_context = std::make_unique<HostContext>(std::move(options));
     win32::setMessageBoxHandler(&answerMessageBox);
     g_current = this;
@@ -123,17 +141,32 @@ int32_t Host::sendMessage(int32_t message, void* block)
     auto& plugins = m_context->plugins();
     static_cast<xt::MessageBlock*>(block)->message = message;
     int32_t first = 0;
-    for (const auto& handler : plugins.handlersFor(message)) {
-        if (handler.module->state != PluginState::Active)
-            continue; // made inert by an earlier handler's failure in this round
-        const int32_t depth = api::openUndoDepth();
-        loader::PluginRegistry::Scope scope(plugins, handler.module);
-        const int32_t result = handler.handler(block);
-        api::closeStepsLeftOpen(depth, handler.module);
-        if (first == 0)
-            first = result;
+    {
+        Dispatch dispatch(*m_context);
+        for (const auto& handler : plugins.handlersFor(message)) {
+            if (handler.module->state != PluginState::Active)
+                continue; // made inert by an earlier handler's failure in this round
+            const int32_t depth = api::openUndoDepth();
+            loader::PluginRegistry::Scope scope(plugins, handler.module);
+            const int32_t result = handler.handler(block);
+            api::closeStepsLeftOpen(depth, handler.module);
+            if (first == 0)
+                first = result;
+        }
     }
+    // A notice does not bring another, and after quitting nobody is left to tell.
+    if (message != xt::ChangeNoticeMessage && message != xt::QuitMessage)
+        noticeColourChanges();
     return first;
+}
+
+void Host::noticeColourChanges()
+{
+    const uint32_t changes = m_context->documents().colours().changes().count();
+    if (m_context->dispatchDepth() != 0 || changes == m_context->toldColourChanges())
+        return;
+    m_context->toldColourChanges() = changes;
+    sendMessage(xt::ChangeNoticeMessage);
 }
 
 int32_t Host::sendMessage(int32_t message)
@@ -154,12 +187,17 @@ int32_t Host::sendWindowEvent(xt::WindowRef window, xt::WindowCallbackRecord& re
     if (!callback)
         return -1;
     auto& windows = m_context->windows();
-    windows.enterCallback(window);
-    const int32_t depth = api::openUndoDepth();
-    loader::PluginRegistry::Scope scope(plugins, callback->module);
-    const int32_t result = callback->handler(&record);
-    api::closeStepsLeftOpen(depth, callback->module);
-    windows.leaveCallback();
+    int32_t result = 0;
+    {
+        Dispatch dispatch(*m_context);
+        windows.enterCallback(window);
+        const int32_t depth = api::openUndoDepth();
+        loader::PluginRegistry::Scope scope(plugins, callback->module);
+        result = callback->handler(&record);
+        api::closeStepsLeftOpen(depth, callback->module);
+        windows.leaveCallback();
+    }
+    noticeColourChanges();
     return result;
 }
 

@@ -85,6 +85,10 @@ public:
     int32_t sendMessage(int32_t message, void* block);
     /// A message without a payload (QuitMessage, IdleMessage, MenuUpdateMessage ...).
     int32_t sendMessage(int32_t message);
+    /// Sends ChangeNoticeMessage when colours changed since the plug-ins were last told, unless the
+    /// host is inside a message or window event. The host calls it as each message and window event
+    /// ends, so a plug-in never hears of a change in the middle of its own call.
+    void noticeColourChanges();
     /// How many handlers are registered for a message number (window callbacks not counted).
     size_t handlerCount(int32_t message) const;
 

@@ -48,6 +48,11 @@ public:
 
     loader::PluginRegistry& plugins() { return m_plugins; }
 
+    /// How deep the host is in the messages and window events it sends to plug-ins.
+    int& dispatchDepth() { return m_dispatchDepth; }
+    /// The colour change count the plug-ins were last told of (ChangeNoticeMessage).
+    uint32_t& toldColourChanges() { return m_toldColourChanges; }
+
     /// Called after each message box, e.g. so a session can print it as it happens.
     std::function<void(const ui::MessageBoxRecord&)>& messageBoxObserver() { return m_messageBoxObserver; }
 
@@ -67,6 +72,8 @@ private:
     std::set<xt::Handle> m_resourceCopies;
     std::unique_ptr<api::InterfaceTables> m_tables;
     loader::PluginRegistry m_plugins;
+    int m_dispatchDepth = 0;
+    uint32_t m_toldColourChanges = 0;
     std::function<void(const ui::MessageBoxRecord&)> m_messageBoxObserver;
 };
 

@@ -136,6 +136,9 @@ struct ShellExecution {
 /// The ShellExecuteA calls, in order; nothing is opened.
 const std::vector<ShellExecution>& shellExecutions();
 
+/// The font families EnumFontFamiliesA reports, in this order; the host gives its own at start.
+void setFontFamilies(std::vector<std::string> names);
+
 /// Forgets every handler, beep, key state, hook, search and module (the memory blocks stay).
 void resetStandIn();
 

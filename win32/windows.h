@@ -176,6 +176,56 @@ inline constexpr UINT MF_DISABLED = 0x0002;
 inline constexpr UINT MF_CHECKED = 0x0008;
 inline constexpr UINT MF_SEPARATOR = 0x0800;
 
+// Fonts: what EnumFontFamiliesA reports of each family.
+inline constexpr DWORD RASTER_FONTTYPE = 0x0001;
+inline constexpr DWORD DEVICE_FONTTYPE = 0x0002;
+inline constexpr DWORD TRUETYPE_FONTTYPE = 0x0004;
+inline constexpr int LF_FACESIZE = 32;
+inline constexpr BYTE ANSI_CHARSET = 0;
+inline constexpr BYTE DEFAULT_PITCH = 0;
+
+struct LOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+};
+
+struct TEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+
+using FONTENUMPROCA = int (*)(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM data);
+
 // Shell: ShellExecuteA's show command, and its answers above 32 meaning success.
 inline constexpr INT SW_SHOWNORMAL = 1;
 
@@ -219,6 +269,11 @@ HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text);
 int GetMenuItemCount(HMENU menu);
+// gdi32
+/// Calls `procedure` once per font family the host offers (TrueType fonts), or once for the family
+/// named (without regard to case) when `family` is not null, until it returns 0; returns its last answer
+/// (1 when it was not called).
+int EnumFontFamiliesA(HDC dc, LPCSTR family, FONTENUMPROCA procedure, LPARAM data);
 
 // shell32
 HINSTANCE ShellExecuteA(HWND window, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);

@@ -82,7 +82,9 @@ static_assert(sizeof(RecordRect) == 16 && alignof(RecordRect) == 1);
 /// Bytes 390 to 433 of a picture box (also a Bezier picture box).
 struct PictureFields {
     int16_t bounds[4];        // 390: b0..b3 of the picture
-    uint8_t reserved398[12];  // 398
+    uint8_t reserved398[2];   // 398
+    int16_t colour;           // 400: the colour a one-colour picture is printed in
+    uint8_t reserved402[8];   // 402
     Fixed held[2];            // 410, 414: cleared while the picture is scaled, then put back
     Fixed offsets[2];         // 418, 422: offset across, down
     Fixed scales[2];          // 426, 430: scale across, down; 1.0 is 100 %
@@ -122,7 +124,11 @@ struct BoxRecord {
     uint8_t kind;             // 40: BoxKind
     uint8_t shape;            // 41: shape::k*
     Fixed weight;             // 42: frame or line weight
-    uint8_t reserved46[64];   // 46
+    uint8_t reserved46[4];    // 46
+    Fixed frameShade;         // 50: shade of the frame or line, 1.0 the full colour
+    uint8_t reserved54[4];    // 54
+    int16_t frameColour;      // 58: colour of the frame or line, a number of the layout's colour table
+    uint8_t reserved60[50];   // 60
     Fixed outsets[4];         // 110, 114, 118, 122: top, left, bottom, right
     uint8_t reserved126[20];  // 126
     union {
@@ -130,7 +136,11 @@ struct BoxRecord {
         Handle shapeData;     // 146: shapes 3, 4, 10, 11
     } geometry;
     Fixed corner;             // 162: corner radius or shape length of shapes 6 to 9
-    uint8_t reserved166[222]; // 166
+    uint8_t reserved166[16];  // 166
+    Fixed backgroundShade;    // 182
+    uint8_t reserved186[4];   // 186
+    int16_t backgroundColour; // 190: kNoColour (-3) for none
+    uint8_t reserved192[196]; // 192
     uint8_t groupFlags;       // 388: kSelectionGroupBit
     uint8_t reserved389;      // 389
     union {
@@ -148,12 +158,17 @@ static_assert(offsetof(BoxRecord, flags) == 38);
 static_assert(offsetof(BoxRecord, kind) == 40);
 static_assert(offsetof(BoxRecord, shape) == 41);
 static_assert(offsetof(BoxRecord, weight) == 42);
+static_assert(offsetof(BoxRecord, frameShade) == 50);
+static_assert(offsetof(BoxRecord, frameColour) == 58);
+static_assert(offsetof(BoxRecord, backgroundShade) == 182);
+static_assert(offsetof(BoxRecord, backgroundColour) == 190);
 static_assert(offsetof(BoxRecord, outsets) == 110);
 static_assert(offsetof(BoxRecord, geometry) == 146);
 static_assert(offsetof(BoxRecord, corner) == 162);
 static_assert(offsetof(BoxRecord, groupFlags) == 388);
 static_assert(offsetof(BoxRecord, content) == 390);
 static_assert(offsetof(BoxRecord, content.picture.bounds) == 390);
+static_assert(offsetof(BoxRecord, content.picture.colour) == 400);
 static_assert(offsetof(BoxRecord, content.picture.held) == 410);
 static_assert(offsetof(BoxRecord, content.picture.offsets) == 418);
 static_assert(offsetof(BoxRecord, content.picture.scales) == 426);

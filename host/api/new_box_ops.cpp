@@ -19,6 +19,10 @@ int32_t NewBoxRecord(int32_t, int32_t kind, int32_t shape, void** record)
     xt::BoxRecord blank{};
     blank.kind = static_cast<uint8_t>(kind);
     blank.shape = static_cast<uint8_t>(shape);
+    // The host's own defaults for a new item: a black frame and no background.
+    blank.frameColour = xt::kBlackColour;
+    blank.frameShade = xt::kFixedOne;
+    blank.backgroundColour = xt::kNoColour;
     *record = items->records().add(0, blank);
     return 0;
 }

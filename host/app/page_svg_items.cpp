@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "host/app/page_svg_colours.h"
 #include "host/model/composer/chain_layout.h"
 #include "host/model/document_model.h"
 #include "host/model/items/line_geometry.h"
@@ -18,7 +19,6 @@ using model::Item;
 constexpr int kMaxNesting = 64;
 /// A frame of no weight still shows where the box is, as the layout window shows it.
 constexpr double kHairline = 0.25;
-constexpr const char* kItemColour = "#000000";
 constexpr const char* kHairlineColour = "#999999";
 constexpr const char* kPictureCrossColour = "#808080";
 
@@ -32,13 +32,27 @@ std::string number(double value)
     return svgNumber(value);
 }
 
-/// The stroke of the item's frame or line.
-SvgAttributes strokeOf(const Item& item)
+/// Bit 0 of the item record's byte 4: the item shows no background whatever its colour.
+constexpr uint8_t kNoBackgroundBit = 0x01;
+
+/// The background's fill: none without a colour, at a shade of 0 or with the no-background bit.
+std::string fillOf(const PageCanvas& canvas, const Item& item)
+{
+    const model::ColourUse& background = item.background();
+    if (background.shade <= 0 || (item.record().reserved0[4] & kNoBackgroundBit) != 0)
+        return "none";
+    return svgColour(canvas.layout.colours(), background.colour, background.shade).value_or("none");
+}
+
+/// The background and the stroke of the item's frame; a frame of no weight or no colour still shows
+/// where the item is, as a hairline.
+SvgAttributes paintOf(const PageCanvas& canvas, const Item& item)
 {
     const double weight = points(item.weight());
-    if (weight > 0)
-        return {{"fill", "none"}, {"stroke", kItemColour}, {"stroke-width", number(weight)}};
-    return {{"fill", "none"}, {"stroke", kHairlineColour}, {"stroke-width", number(kHairline)}};
+    const auto stroke = svgColour(canvas.layout.colours(), item.frame().colour, item.frame().shade);
+    if (weight > 0 && stroke)
+        return {{"fill", fillOf(canvas, item)}, {"stroke", *stroke}, {"stroke-width", number(weight)}};
+    return {{"fill", fillOf(canvas, item)}, {"stroke", kHairlineColour}, {"stroke-width", number(kHairline)}};
 }
 
 SvgAttributes with(SvgAttributes attributes, const SvgAttributes& more)
@@ -71,8 +85,9 @@ void drawLine(const PageCanvas& canvas, const Item& item)
     SvgAttributes attributes = identity(item);
     attributes.insert(attributes.end(), {{"x1", number(canvas.x(ends.first.h))}, {"y1", number(canvas.y(ends.first.v))},
                                             {"x2", number(canvas.x(ends.second.h))}, {"y2", number(canvas.y(ends.second.v))}});
-    const double weight = std::max(points(item.weight()), kHairline);
-    canvas.svg.element("line", with(attributes, {{"stroke", kItemColour}, {"stroke-width", number(weight)}}));
+    const auto stroke = svgColour(canvas.layout.colours(), item.frame().colour, item.frame().shade);
+    const double weight = stroke ? std::max(points(item.weight()), kHairline) : kHairline;
+    canvas.svg.element("line", with(attributes, {{"stroke", stroke.value_or(kHairlineColour)}, {"stroke-width", number(weight)}}));
 }
 
 std::string pointList(const PageCanvas& canvas, const std::vector<xt::FixedPoint>& outline)
@@ -91,7 +106,10 @@ void drawShaped(const PageCanvas& canvas, const Item& item)
     // An open outline (a polyline or an open Bezier line) is drawn through its points as they stand.
     const bool closed = item.shape() == xt::shape::kPolygon || item.shape() == xt::shape::kBezier;
     const SvgAttributes outline{{"points", pointList(canvas, item.shapeData()->points())}};
-    canvas.svg.element(closed ? "polygon" : "polyline", with(with(identity(item), outline), strokeOf(item)));
+    SvgAttributes paint = paintOf(canvas, item);
+    if (!closed)
+        paint.front().second = "none"; // an open outline encloses nothing to fill
+    canvas.svg.element(closed ? "polygon" : "polyline", with(with(identity(item), outline), paint));
 }
 
 void drawFramed(const PageCanvas& canvas, const Item& item)
@@ -102,13 +120,13 @@ void drawFramed(const PageCanvas& canvas, const Item& item)
     if (item.shape() == xt::shape::kOval) {
         const SvgAttributes ellipse{{"cx", number(left + width / 2)}, {"cy", number(top + height / 2)},
             {"rx", number(width / 2)}, {"ry", number(height / 2)}};
-        canvas.svg.element("ellipse", with(with(identity(item), ellipse), strokeOf(item)));
+        canvas.svg.element("ellipse", with(with(identity(item), ellipse), paintOf(canvas, item)));
         return;
     }
     SvgAttributes rect{{"x", number(left)}, {"y", number(top)}, {"width", number(width)}, {"height", number(height)}};
     if (item.shape() == xt::shape::kRoundedCorner && item.corner() > 0)
         rect.insert(rect.end(), {{"rx", number(points(item.corner()))}, {"ry", number(points(item.corner()))}});
-    canvas.svg.element("rect", with(with(identity(item), rect), strokeOf(item)));
+    canvas.svg.element("rect", with(with(identity(item), rect), paintOf(canvas, item)));
 }
 
 void drawPictureCross(const PageCanvas& canvas, const xt::FixedRect& r)
@@ -120,17 +138,38 @@ void drawPictureCross(const PageCanvas& canvas, const xt::FixedRect& r)
     canvas.svg.element("line", with({{"class", "picture-cross"}, {"x1", left}, {"y1", bottom}, {"x2", right}, {"y2", top}}, stroke));
 }
 
-/// The characters of a composed line as they read: paragraph ends dropped, tabs and other controls as spaces.
-std::string lineText(const model::Story& story, const model::ComposedLine& line)
+/// A piece of a composed line in one colour.
+struct ColouredText {
+    std::string fill;
+    std::string text;
+};
+
+/// The characters of a composed line as they read (paragraph ends dropped, tabs and other controls as
+/// spaces), cut where the colour changes.
+std::vector<ColouredText> lineText(const model::ColourTable& colours, const model::Story& story, const model::ComposedLine& line)
 {
     const std::u16string& text = story.text();
-    const size_t start = static_cast<size_t>(std::clamp<int32_t>(line.start, 0, static_cast<int32_t>(text.size())));
-    const size_t end = static_cast<size_t>(std::clamp<int32_t>(line.end, static_cast<int32_t>(start), static_cast<int32_t>(text.size())));
-    std::u16string shown = text.substr(start, end - start);
-    while (!shown.empty() && (shown.back() == 11 || shown.back() == 12 || shown.back() == 13))
-        shown.pop_back();
-    std::replace_if(shown.begin(), shown.end(), [](char16_t c) { return c < 0x20; }, u' ');
-    return utf8FromUtf16(shown);
+    const auto size = static_cast<int32_t>(text.size());
+    const int32_t start = std::clamp<int32_t>(line.start, 0, size);
+    int32_t end = std::clamp<int32_t>(line.end, start, size);
+    while (end > start && xt::isParagraphEnd(text[static_cast<size_t>(end - 1)]))
+        --end;
+    std::vector<ColouredText> pieces;
+    std::u16string piece;
+    std::string fill;
+    for (int32_t offset = start; offset < end; ++offset) {
+        const model::CharacterAttributes& attributes = story.characterRuns().valueAt(offset);
+        const std::string colour = svgColour(colours, attributes.colour, attributes.shade).value_or("none");
+        if (colour != fill && !piece.empty()) {
+            pieces.push_back({fill, utf8FromUtf16(piece)});
+            piece.clear();
+        }
+        fill = colour;
+        const char16_t c = text[static_cast<size_t>(offset)];
+        piece += c < 0x20 ? u' ' : c;
+    }
+    pieces.push_back({fill.empty() ? "none" : fill, utf8FromUtf16(piece)});
+    return pieces;
 }
 
 void drawTextLines(const PageCanvas& canvas, const Item& item)
@@ -149,10 +188,19 @@ void drawTextLines(const PageCanvas& canvas, const Item& item)
         if (line.boxIndex != boxIndex || line.overset)
             continue;
         const xt::Fixed size = story.characterRuns().valueAt(line.start).size;
-        const SvgAttributes place{{"x", number(canvas.x(item.rect().left + line.left))},
+        SvgAttributes place{{"x", number(canvas.x(item.rect().left + line.left))},
             {"y", number(canvas.y(item.rect().top + line.baseline))}, {"font-size", number(points(size))},
-            {"font-family", "serif"}, {"fill", kItemColour}};
-        canvas.svg.textElement("text", place, lineText(story, line));
+            {"font-family", "serif"}};
+        const std::vector<ColouredText> pieces = lineText(canvas.layout.colours(), story, line);
+        if (pieces.size() == 1) {
+            place.emplace_back("fill", pieces.front().fill);
+            canvas.svg.textElement("text", place, pieces.front().text);
+            continue;
+        }
+        std::vector<std::pair<SvgAttributes, std::string>> spans;
+        for (const ColouredText& piece : pieces)
+            spans.push_back({{{"fill", piece.fill}}, piece.text});
+        canvas.svg.spansElement("text", place, spans);
     }
 }
 

@@ -114,6 +114,24 @@ void SvgWriter::textElement(std::string_view name, const SvgAttributes& attribut
     m_out += ">\n";
 }
 
+void SvgWriter::spansElement(std::string_view name, const SvgAttributes& attributes,
+    const std::vector<std::pair<SvgAttributes, std::string>>& spans)
+{
+    startTag(name, attributes);
+    m_out += '>';
+    for (const auto& [spanAttributes, text] : spans) {
+        m_out += "<tspan";
+        for (const auto& [key, value] : spanAttributes)
+            m_out += " " + std::string(key) + "=\"" + escapeXml(value) + "\"";
+        m_out += '>';
+        m_out += escapeXml(text);
+        m_out += "</tspan>";
+    }
+    m_out += "</";
+    m_out += name;
+    m_out += ">\n";
+}
+
 void SvgWriter::openElement(std::string_view name, const SvgAttributes& attributes)
 {
     startTag(name, attributes);

@@ -21,6 +21,10 @@ public:
     void element(std::string_view name, const SvgAttributes& attributes);
     /// An element holding text: <text x="1">a &amp; b</text>.
     void textElement(std::string_view name, const SvgAttributes& attributes, std::string_view text);
+    /// An element holding text in spans, all on one line so that no white space falls between them:
+    /// <text x="1"><tspan fill="red">a</tspan><tspan fill="blue">b</tspan></text>.
+    void spansElement(std::string_view name, const SvgAttributes& attributes,
+        const std::vector<std::pair<SvgAttributes, std::string>>& spans);
     /// Opens an element that holds others; closeElement ends the latest one still open.
     void openElement(std::string_view name, const SvgAttributes& attributes);
     void closeElement();

@@ -82,8 +82,6 @@ std::optional<ItemSnapshot> snapshotOf(const ItemStore& items, const StoryStore&
         snapshot.points = data->points();
     }
     snapshot.shadow = item->dropShadow();
-    snapshot.colour = item->colour();
-    snapshot.shade = item->shade();
     snapshot.locked = item->isLocked();
     snapshot.layer = item->layer();
     if (item->kind() == xt::BoxKind::Text)
@@ -106,7 +104,6 @@ int32_t rebuild(ItemStore& items, StoryStore& stories, const ItemSnapshot& snaps
     if (!item)
         return 0;
     item->apply(snapshot.record);
-    item->setColour(snapshot.colour, snapshot.shade);
     item->setLocked(snapshot.locked);
     item->setLayer(snapshot.layer);
     if (snapshot.shadow)

@@ -21,7 +21,7 @@ struct TextSnapshot {
     std::vector<std::pair<TextRange, ParagraphAttributes>> paragraphRuns;
 };
 
-/// Everything needed to build an item again. Tables are not copied.
+/// Everything needed to build an item again (its colours travel in the record). Tables are not copied.
 struct ItemSnapshot {
     xt::BoxKind kind = xt::BoxKind::Plain;
     uint8_t shape = 0;
@@ -30,8 +30,6 @@ struct ItemSnapshot {
     std::vector<xt::FixedPoint> points;
     bool shaped = false;
     std::optional<xt::DropShadowRecord> shadow;
-    int16_t colour = 0;
-    xt::Fixed shade = xt::kFixedOne;
     bool locked = false;
     int32_t layer = 0;
     std::optional<TextSnapshot> text;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/model/colours/colours_json.h"
 #include "host/model/document_json.h"
 #include "host/model/document_json_points.h"
 #include "host/model/items_json.h"
@@ -20,6 +21,7 @@ using Json = nlohmann::ordered_json;
 struct LayoutData {
     std::string name;
     std::vector<PageSize> pages;
+    LayoutColoursData colours;
     LayoutItemsData items;
     LayoutTextData text;
     PageSetupData setup;
@@ -134,7 +136,7 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(where, "must be a layout with a name and pages");
         return std::nullopt;
     }
-    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kItemsKey, kStoriesKey, kDataBlocksKey}))
+    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kColoursKey, kItemsKey, kStoriesKey, kDataBlocksKey}))
         return std::nullopt;
     LayoutData data;
     const auto name = check.text(layout, where, "name");
@@ -153,11 +155,16 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }
-    if (const auto problem = readLayoutItems(layout, where, data.pages.size(), data.items)) {
+    if (const auto problem = readLayoutColours(layout, where, data.colours)) {
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }
-    if (const auto problem = readLayoutText(layout, where, data.text)) {
+    const ColourNames colours(data.colours);
+    if (const auto problem = readLayoutItems(layout, where, data.pages.size(), colours, data.items)) {
+        check.fail(problem->first, problem->second);
+        return std::nullopt;
+    }
+    if (const auto problem = readLayoutText(layout, where, colours, data.text)) {
         check.fail(problem->where, problem->what);
         return std::nullopt;
     }
@@ -208,6 +215,7 @@ Project& addToModel(const ProjectData& data, DocumentModel& model)
         for (const PageSize& size : layoutData.pages)
             layout.appendPage(size);
         applyPageSetup(layoutData.setup, layout);
+        applyLayoutColours(layoutData.colours, layout);
         // Items come back under new references; stories and item holders follow them there.
         const std::map<int32_t, int32_t> items = applyLayoutItems(layoutData.items, layout);
         applyLayoutText(layoutData.text, layout, [&items](int32_t written) {

@@ -1,6 +1,7 @@
 // Writes a project as a JSON document: its format and version, layouts and pages.
 #include "host/model/document_json.h"
 
+#include "host/model/colours/colours_json.h"
 #include "host/model/document_json_points.h"
 #include "host/model/items_json.h"
 #include "host/model/page_setup_json.h"
@@ -21,6 +22,7 @@ nlohmann::ordered_json layoutToJson(const Layout& layout)
         pages.push_back(pageToJson(page));
     nlohmann::ordered_json object = {{"name", layout.name()}, {"pages", std::move(pages)}};
     writePageSetup(layout, object);
+    writeLayoutColours(layout, object);
     writeLayoutItems(layout, object);
     writeLayoutText(layout, object);
     return object;

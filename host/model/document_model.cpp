@@ -5,8 +5,10 @@
 
 namespace host::model {
 
-Layout::Layout(int16_t id, xt::DocumentRef ref, std::string name, ReferenceAllocator& references)
-    : m_id(id), m_ref(ref), m_name(std::move(name)), m_references(&references)
+Layout::Layout(int16_t id, xt::DocumentRef ref, std::string name, ReferenceAllocator& references,
+    ApplicationColours& colours)
+    : m_id(id), m_ref(ref), m_name(std::move(name)), m_references(&references),
+      m_colours(colours.nextListRef(), colours.changes())
 {
 }
 
@@ -42,7 +44,7 @@ Layout& Project::addLayout(std::string name)
 {
     const int16_t id = m_model->nextLayoutId();
     const xt::DocumentRef ref = m_model->references().next();
-    m_layouts.push_back(std::make_unique<Layout>(id, ref, std::move(name), m_model->references()));
+    m_layouts.push_back(std::make_unique<Layout>(id, ref, std::move(name), m_model->references(), m_model->colours()));
     return *m_layouts.back();
 }
 

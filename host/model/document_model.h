@@ -9,6 +9,8 @@
 
 #include "host/model/data_blocks.h"
 #include "host/model/clipboard.h"
+#include "host/model/colours/application_colours.h"
+#include "host/model/colours/colour_table.h"
 #include "host/model/guides.h"
 #include "host/model/items/item_store.h"
 #include "host/model/master_pages.h"
@@ -34,7 +36,7 @@ struct NewDocumentOptions {
 /// for the operations that take one.
 class Layout {
 public:
-    Layout(int16_t id, xt::DocumentRef ref, std::string name, ReferenceAllocator& references);
+    Layout(int16_t id, xt::DocumentRef ref, std::string name, ReferenceAllocator& references, ApplicationColours& colours);
 
     int16_t id() const { return m_id; }
     xt::DocumentRef ref() const { return m_ref; }
@@ -72,6 +74,9 @@ public:
     const GuideStore& guides() const { return m_guides; }
     StyleSheets& styleSheets() { return m_styleSheets; }
     const StyleSheets& styleSheets() const { return m_styleSheets; }
+    /// The layout's colours, which its items, text and rules name by number.
+    ColourTable& colours() { return m_colours; }
+    const ColourTable& colours() const { return m_colours; }
     /// The layout window: document pages or masters, view scale, recorded view calls.
     SpreadView& view() { return m_view; }
     const SpreadView& view() const { return m_view; }
@@ -89,6 +94,7 @@ private:
     MasterPages m_masters{*m_references};
     GuideStore m_guides;
     StyleSheets m_styleSheets{*m_references};
+    ColourTable m_colours;
     SpreadView m_view;
 };
 
@@ -146,6 +152,10 @@ public:
     DataBlockStore& globalData() { return m_globalData; }
     const DataBlockStore& globalData() const { return m_globalData; }
 
+    /// The change count of every colour table, the colours used with no document open, swatch lists.
+    ApplicationColours& colours() { return m_colours; }
+    const ApplicationColours& colours() const { return m_colours; }
+
     /// The host's undo steps, clipboard and step-and-repeat offsets, shared by every document.
     UndoSteps& undoSteps() { return m_undoSteps; }
     Clipboard& clipboard() { return m_clipboard; }
@@ -157,6 +167,7 @@ private:
     std::vector<std::unique_ptr<Project>> m_projects;
     Layout* m_current = nullptr;
     DataBlockStore m_globalData{m_references};
+    ApplicationColours m_colours;
     UndoSteps m_undoSteps;
     Clipboard m_clipboard;
     StepRepeatOffsets m_stepRepeat;

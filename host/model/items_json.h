@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/model/colours/colours_json.h"
 #include "host/model/document_model.h"
 
 namespace host::model {
@@ -29,9 +30,7 @@ struct ItemData {
     uint8_t shape = xt::shape::kRectangle;
     xt::FixedRect rect{};
     std::vector<xt::FixedPoint> points;
-    xt::BoxRecord record{};
-    int16_t colour = 0;
-    xt::Fixed shade = xt::kFixedOne;
+    xt::BoxRecord record{}; // the colours too, as numbers of the layout's table
     bool locked = false;
     int32_t layer = 0;
     std::optional<xt::DropShadowRecord> shadow;
@@ -49,9 +48,9 @@ struct LayoutItemsData {
 };
 
 /// Checks the layout object's "items" (may be absent) into `data`; says where the first problem sits
-/// and what it is.
+/// and what it is. Colours are named as `colours` knows them.
 std::optional<std::pair<std::string, std::string>> readLayoutItems(const nlohmann::ordered_json& layout,
-    const std::string& where, size_t pageCount, LayoutItemsData& data);
+    const std::string& where, size_t pageCount, const ColourNames& colours, LayoutItemsData& data);
 
 /// Makes the items in a layout whose pages are already there; answers each written reference's new one.
 std::map<int32_t, int32_t> applyLayoutItems(const LayoutItemsData& data, Layout& layout);

@@ -1,5 +1,8 @@
 // Makes the items read from a document in a layout, and answers where each written reference went.
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "host/model/items_json.h"
 
@@ -20,7 +23,6 @@ void applyFields(const ItemData& data, Item& item, const Layout& layout)
     if (!item.hasShapeData() && !item.isGroupKind())
         item.setRect(data.rect);
     item.setPageRef(pageRefOf(layout, data.page));
-    item.setColour(data.colour, data.shade);
     item.setLocked(data.locked);
     item.setLayer(data.layer);
     if (data.shadow)
@@ -81,12 +83,42 @@ Item* makeItem(const ItemData& data, Layout& layout, RefMap& refs)
     return shaped;
 }
 
+/// The items in the order a writer lists them: page by page (items on no page last), a group's members
+/// before it. Made in that order, items take their references in it, so a document read and written
+/// again lists the same references, whatever order its items came in.
+std::vector<const ItemData*> inWritingOrder(const std::vector<ItemData>& items)
+{
+    std::map<int32_t, size_t> groupOf; // member reference -> index of the group that holds it
+    for (size_t i = 0; i < items.size(); ++i) {
+        for (int32_t member : items[i].members)
+            groupOf[member] = i;
+    }
+    const auto pageKey = [&](size_t i) {
+        // A member goes where its outermost group goes; the reader saw to it that groups do not loop.
+        for (auto holder = groupOf.find(items[i].ref); holder != groupOf.end(); holder = groupOf.find(items[i].ref))
+            i = holder->second;
+        return items[i].page == 0 ? SIZE_MAX : items[i].page;
+    };
+    std::vector<size_t> order(items.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::vector<size_t> keys(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        keys[i] = pageKey(i);
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    std::vector<const ItemData*> sorted;
+    for (size_t i : order)
+        sorted.push_back(&items[i]);
+    return sorted;
+}
+
 } // namespace
 
 std::map<int32_t, int32_t> applyLayoutItems(const LayoutItemsData& data, Layout& layout)
 {
     RefMap refs;
-    for (const ItemData& itemData : data.items) {
+    for (const ItemData* sorted : inWritingOrder(data.items)) {
+        const ItemData& itemData = *sorted;
         // An item the host has no memory for is left out; what refers to it finds nothing.
         Item* item = makeItem(itemData, layout, refs);
         if (!item)

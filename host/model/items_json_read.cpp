@@ -16,7 +16,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kItemKeys[] = {"ref", "page", "kind", "shape", "rect", "points", "angle",
-    "weight", "outsets", "corner", "flags", "colour", "shade", "locked", "layer", "dropShadow", "members", "table", "record"};
+    "weight", "outsets", "corner", "flags", "colour", "shade", "background", "backgroundShade", "pictureColour", "locked", "layer", "dropShadow", "members", "table", "record"};
 constexpr std::string_view kTableKeys[] = {"widths", "heights", "columnLines", "rowLines", "cells"};
 
 std::optional<std::vector<uint8_t>> fromHex(const Json& value, size_t size)
@@ -42,7 +42,7 @@ std::optional<std::vector<uint8_t>> fromHex(const Json& value, size_t size)
 /// Walks the items and keeps the first problem, with the references seen so far.
 class ItemReader {
 public:
-    explicit ItemReader(size_t pageCount) : m_pageCount(pageCount) {}
+    ItemReader(size_t pageCount, const ColourNames& colours) : m_pageCount(pageCount), m_colours(&colours) {}
 
     const std::optional<std::pair<std::string, std::string>>& problem() const { return m_problem; }
 
@@ -60,6 +60,8 @@ private:
     bool readGeometry(const Json& item, const std::string& where, ItemData& data);
     bool readLengths(const Json& item, const std::string& where, ItemData& data);
     bool readFields(const Json& item, const std::string& where, ItemData& data);
+    bool readColours(const Json& item, const std::string& where, ItemData& data);
+    bool colour(const Json& item, const std::string& where, const char* key, int16_t& into);
     bool readMembers(const Json& item, const std::string& where, ItemData& data);
     bool readTable(const Json& item, const std::string& where, ItemData& data);
     std::optional<int64_t> whole(const Json& object, const std::string& where, const char* key, int64_t low, int64_t high);
@@ -68,6 +70,7 @@ private:
     bool rect(const Json& object, const std::string& where, xt::FixedRect& into);
 
     size_t m_pageCount;
+    const ColourNames* m_colours;
     std::set<int32_t> m_seen;
     std::set<int32_t> m_free; // items read so far that no group or table holds yet
     std::optional<std::pair<std::string, std::string>> m_problem;
@@ -176,11 +179,15 @@ bool ItemReader::readLengths(const Json& item, const std::string& where, ItemDat
             return fail(where + "." + key, "must be a number");
         xt::writeAt(&data.record, *value, offset);
     }
-    if (item.contains("shade")) {
-        const auto shade = fixedFromPoints(item["shade"]);
-        if (!shade)
-            return fail(where + ".shade", "must be a number");
-        data.shade = *shade;
+    static constexpr std::pair<const char*, size_t> kShades[] = {{"shade", offsetof(xt::BoxRecord, frameShade)},
+        {"backgroundShade", offsetof(xt::BoxRecord, backgroundShade)}};
+    for (const auto& [key, offset] : kShades) {
+        if (!item.contains(key))
+            continue;
+        const auto shade = fixedFromPoints(item[key]);
+        if (!shade || *shade < 0 || *shade > xt::kFixedOne)
+            return fail(where + "." + key, "must be a shade from 0 to 1");
+        xt::writeAt(&data.record, *shade, offset);
     }
     std::vector<xt::Fixed> outsets;
     if (item.contains("outsets") && !lengths(item, where, "outsets", 4, false, outsets))
@@ -197,12 +204,6 @@ bool ItemReader::readFields(const Json& item, const std::string& where, ItemData
         if (!flags)
             return false;
         data.record.flags = static_cast<uint16_t>(*flags);
-    }
-    if (item.contains("colour")) {
-        const auto colour = whole(item, where, "colour", INT16_MIN, INT16_MAX);
-        if (!colour)
-            return false;
-        data.colour = static_cast<int16_t>(*colour);
     }
     if (item.contains("layer")) {
         const auto layer = whole(item, where, "layer", INT32_MIN, INT32_MAX);
@@ -222,6 +223,37 @@ bool ItemReader::readFields(const Json& item, const std::string& where, ItemData
         data.shadow.emplace();
         std::memcpy(&*data.shadow, shadow->data(), sizeof *data.shadow);
     }
+    return true;
+}
+
+bool ItemReader::colour(const Json& item, const std::string& where, const char* key, int16_t& into)
+{
+    if (!item.contains(key))
+        return true;
+    std::string problem;
+    const auto number = m_colours->resolve(item[key], problem);
+    if (!number)
+        return fail(where + "." + key, problem);
+    into = *number;
+    return true;
+}
+
+/// The frame's (or line's) colour, the background and a picture box's picture colour, by name.
+bool ItemReader::readColours(const Json& item, const std::string& where, ItemData& data)
+{
+    int16_t frame = data.record.frameColour;
+    int16_t background = data.record.backgroundColour;
+    int16_t picture = data.record.content.picture.colour;
+    if (!colour(item, where, "colour", frame) || !colour(item, where, "background", background))
+        return false;
+    if (item.contains("pictureColour") && data.kind != xt::BoxKind::Picture)
+        return fail(where + ".pictureColour", "belongs only to a picture box (kind 4)");
+    if (!colour(item, where, "pictureColour", picture))
+        return false;
+    data.record.frameColour = frame;
+    data.record.backgroundColour = background;
+    if (data.kind == xt::BoxKind::Picture)
+        data.record.content.picture.colour = picture;
     return true;
 }
 
@@ -290,7 +322,8 @@ bool ItemReader::readItem(const Json& item, const std::string& where, ItemData& 
     // Checked before the geometry, so a cell cannot hold a table of its own.
     if (inTable && (data.kind != xt::BoxKind::Text || !xt::shape::isFramed(data.shape)))
         return fail(where, "must be a framed text box (kind 3)");
-    if (!readGeometry(item, where, data) || !readLengths(item, where, data) || !readFields(item, where, data))
+    if (!readGeometry(item, where, data) || !readLengths(item, where, data) || !readFields(item, where, data)
+        || !readColours(item, where, data))
         return false;
     m_free.insert(data.ref);
     return true;
@@ -299,7 +332,7 @@ bool ItemReader::readItem(const Json& item, const std::string& where, ItemData& 
 } // namespace
 
 std::optional<std::pair<std::string, std::string>> readLayoutItems(const Json& layout, const std::string& where,
-    size_t pageCount, LayoutItemsData& data)
+    size_t pageCount, const ColourNames& colours, LayoutItemsData& data)
 {
     const auto items = layout.find(kItemsKey);
     if (items == layout.end())
@@ -307,7 +340,7 @@ std::optional<std::pair<std::string, std::string>> readLayoutItems(const Json& l
     const std::string at = where + "." + kItemsKey;
     if (!items->is_array())
         return std::make_pair(at, std::string("must be a list of items"));
-    ItemReader reader(pageCount);
+    ItemReader reader(pageCount, colours);
     for (size_t i = 0; i < items->size(); ++i) {
         ItemData item;
         if (!reader.readItem((*items)[i], at + "[" + std::to_string(i) + "]", item, false))

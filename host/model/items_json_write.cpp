@@ -94,8 +94,12 @@ Json itemJson(const Layout& layout, const Item& item)
     object["outsets"] = lengthsJson({item.outset(0), item.outset(1), item.outset(2), item.outset(3)});
     object["corner"] = pointsFromFixed(item.corner());
     object["flags"] = item.flags();
-    object["colour"] = item.colour();
-    object["shade"] = pointsFromFixed(item.shade());
+    object["colour"] = colourReference(layout.colours(), item.frame().colour);
+    object["shade"] = pointsFromFixed(item.frame().shade);
+    object["background"] = colourReference(layout.colours(), item.background().colour);
+    object["backgroundShade"] = pointsFromFixed(item.background().shade);
+    if (const auto picture = item.pictureColour())
+        object["pictureColour"] = colourReference(layout.colours(), *picture);
     object["locked"] = item.isLocked();
     object["layer"] = item.layer();
     if (const auto& shadow = item.dropShadow())

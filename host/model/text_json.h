@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/model/colours/colours_json.h"
 #include "host/model/data_blocks.h"
 #include "host/model/document_model.h"
 #include "host/model/text/story.h"
@@ -51,8 +52,10 @@ struct TextJsonProblem {
 inline constexpr const char* kStoriesKey = "stories";
 inline constexpr const char* kDataBlocksKey = "dataBlocks";
 
-/// Checks the layout object's "stories" and "dataBlocks" (both may be absent) into `data`.
-std::optional<TextJsonProblem> readLayoutText(const nlohmann::ordered_json& layout, const std::string& where, LayoutTextData& data);
+/// Checks the layout object's "stories" and "dataBlocks" (both may be absent) into `data`; colours
+/// are named as `colours` knows them.
+std::optional<TextJsonProblem> readLayoutText(const nlohmann::ordered_json& layout, const std::string& where,
+    const ColourNames& colours, LayoutTextData& data);
 
 /// Maps an item reference written in the document to the item's reference once read; 0 when it is gone.
 using ItemRefMap = std::function<int32_t(int32_t written)>;

@@ -114,6 +114,15 @@ std::optional<int64_t> TextJsonChecker::optionalInteger(const Json& object, cons
     return found == object.end() ? std::optional<int64_t>(absent) : integer(*found, join(where, key), min, max);
 }
 
+std::optional<int16_t> TextJsonChecker::colour(const Json& value, const std::string& where)
+{
+    std::string problem;
+    const auto number = m_colours->resolve(value, problem);
+    if (!number)
+        fail(where, problem);
+    return number;
+}
+
 std::optional<xt::Fixed> TextJsonChecker::fixed(const Json& value, const std::string& where)
 {
     const auto converted = fixedFromPoints(value);

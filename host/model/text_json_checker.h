@@ -21,6 +21,8 @@ class TextJsonChecker {
 public:
     using Json = nlohmann::ordered_json;
 
+    explicit TextJsonChecker(const ColourNames& colours) : m_colours(&colours) {}
+
     TextJsonProblem problem() const { return m_problem.value_or(TextJsonProblem{}); }
     /// Keeps the first problem; always false, so a check can end with `return check.fail(...)`.
     bool fail(const std::string& where, const std::string& what);
@@ -37,6 +39,8 @@ public:
     std::optional<int64_t> integer(const Json& value, const std::string& where, int64_t min, int64_t max);
     std::optional<int64_t> optionalInteger(const Json& object, const std::string& where, const char* key, int64_t min, int64_t max, int64_t absent);
     std::optional<xt::Fixed> fixed(const Json& value, const std::string& where);
+    /// A colour by name (or number), as a colour number.
+    std::optional<int16_t> colour(const Json& value, const std::string& where);
     /// A list of at most `maxCount` whole numbers in [min, max]; an absent key is an empty list.
     std::optional<std::vector<int32_t>> integers(const Json& object, const std::string& where, const char* key, size_t maxCount, int64_t min, int64_t max);
     /// A non-empty list of item references, none twice.
@@ -50,6 +54,7 @@ public:
     static std::string index(const std::string& where, size_t i);
 
 private:
+    const ColourNames* m_colours;
     std::optional<TextJsonProblem> m_problem;
 };
 

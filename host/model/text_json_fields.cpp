@@ -9,39 +9,39 @@ namespace host::model {
 namespace {
 
 constexpr std::array kCharacterFields{
-    JsonField{"font", xt::kCharFont, false},
-    JsonField{"style", xt::kCharStyle, false},
-    JsonField{"size", xt::kCharSize, true},
-    JsonField{"horizontalScale", xt::kCharHorizontalScale, true},
-    JsonField{"verticalScale", xt::kCharVerticalScale, true},
-    JsonField{"colour", xt::kCharColour, false},
-    JsonField{"shade", xt::kCharShade, true},
-    JsonField{"baselineShift", xt::kCharBaselineShift, true},
-    JsonField{"tracking", xt::kCharTracking, true},
-    JsonField{"leading", xt::kCharLeading, true},
-    JsonField{"widthLocked", xt::kCharWidthLocked, false},
+    JsonField{"font", xt::kCharFont, JsonValue::Whole},
+    JsonField{"style", xt::kCharStyle, JsonValue::Whole},
+    JsonField{"size", xt::kCharSize, JsonValue::Fixed},
+    JsonField{"horizontalScale", xt::kCharHorizontalScale, JsonValue::Fixed},
+    JsonField{"verticalScale", xt::kCharVerticalScale, JsonValue::Fixed},
+    JsonField{"colour", xt::kCharColour, JsonValue::Colour},
+    JsonField{"shade", xt::kCharShade, JsonValue::Fixed},
+    JsonField{"baselineShift", xt::kCharBaselineShift, JsonValue::Fixed},
+    JsonField{"tracking", xt::kCharTracking, JsonValue::Fixed},
+    JsonField{"leading", xt::kCharLeading, JsonValue::Fixed},
+    JsonField{"widthLocked", xt::kCharWidthLocked, JsonValue::Whole},
 };
 
 constexpr std::array kParagraphFields{
-    JsonField{"leftIndent", xt::kParaLeftIndent, true},
-    JsonField{"firstLineIndent", xt::kParaFirstLineIndent, true},
-    JsonField{"rightIndent", xt::kParaRightIndent, true},
-    JsonField{"leading", xt::kParaLeading, true},
-    JsonField{"spaceBefore", xt::kParaSpaceBefore, true},
-    JsonField{"spaceAfter", xt::kParaSpaceAfter, true},
-    JsonField{"alignment", xt::kParaAlignment, false},
+    JsonField{"leftIndent", xt::kParaLeftIndent, JsonValue::Fixed},
+    JsonField{"firstLineIndent", xt::kParaFirstLineIndent, JsonValue::Fixed},
+    JsonField{"rightIndent", xt::kParaRightIndent, JsonValue::Fixed},
+    JsonField{"leading", xt::kParaLeading, JsonValue::Fixed},
+    JsonField{"spaceBefore", xt::kParaSpaceBefore, JsonValue::Fixed},
+    JsonField{"spaceAfter", xt::kParaSpaceAfter, JsonValue::Fixed},
+    JsonField{"alignment", xt::kParaAlignment, JsonValue::Whole},
 };
 
 constexpr std::array kRuleFields{
-    JsonField{"on", xt::kParaRuleAboveOn, false},
-    JsonField{"offsetIsPercent", xt::kParaRuleAboveOffsetIsPercent, false},
-    JsonField{"weight", xt::kParaRuleAboveWeight, true},
-    JsonField{"style", xt::kParaRuleAboveStyle, false},
-    JsonField{"colour", xt::kParaRuleAboveColour, false},
-    JsonField{"shade", xt::kParaRuleAboveShade, true},
-    JsonField{"leftIndent", xt::kParaRuleAboveLeftIndent, true},
-    JsonField{"rightIndent", xt::kParaRuleAboveRightIndent, true},
-    JsonField{"offset", xt::kParaRuleAboveOffset, true},
+    JsonField{"on", xt::kParaRuleAboveOn, JsonValue::Whole},
+    JsonField{"offsetIsPercent", xt::kParaRuleAboveOffsetIsPercent, JsonValue::Whole},
+    JsonField{"weight", xt::kParaRuleAboveWeight, JsonValue::Fixed},
+    JsonField{"style", xt::kParaRuleAboveStyle, JsonValue::Whole},
+    JsonField{"colour", xt::kParaRuleAboveColour, JsonValue::Colour},
+    JsonField{"shade", xt::kParaRuleAboveShade, JsonValue::Fixed},
+    JsonField{"leftIndent", xt::kParaRuleAboveLeftIndent, JsonValue::Fixed},
+    JsonField{"rightIndent", xt::kParaRuleAboveRightIndent, JsonValue::Fixed},
+    JsonField{"offset", xt::kParaRuleAboveOffset, JsonValue::Fixed},
 };
 
 } // namespace

@@ -6,10 +6,13 @@
 
 namespace host::model {
 
+/// How a field's value is written: a whole number, a 16.16 value as a number, or a colour by name.
+enum class JsonValue : uint8_t { Whole, Fixed, Colour };
+
 struct JsonField {
     const char* name;
     int32_t code;
-    bool fixed; // a 16.16 value written as a number; otherwise a whole number
+    JsonValue value;
 };
 
 std::span<const JsonField> characterJsonFields();

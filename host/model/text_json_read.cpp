@@ -20,8 +20,10 @@ bool readFields(TextJsonChecker& check, const Json& object, const std::string& w
             continue;
         const std::string at = TextJsonChecker::join(where, field.name);
         std::optional<int64_t> value;
-        if (field.fixed)
+        if (field.value == JsonValue::Fixed)
             value = check.fixed(*found, at);
+        else if (field.value == JsonValue::Colour)
+            value = check.colour(*found, at);
         else
             value = check.integer(*found, at, INT16_MIN, UINT16_MAX);
         if (!value)
@@ -233,9 +235,10 @@ std::optional<HolderData> readHolder(TextJsonChecker& check, const Json& holder,
 
 } // namespace
 
-std::optional<TextJsonProblem> readLayoutText(const Json& layout, const std::string& where, LayoutTextData& data)
+std::optional<TextJsonProblem> readLayoutText(const Json& layout, const std::string& where, const ColourNames& colours,
+    LayoutTextData& data)
 {
-    TextJsonChecker check;
+    TextJsonChecker check(colours);
     const auto pages = layout.find("pages");
     const size_t pageCount = pages != layout.end() && pages->is_array() ? pages->size() : 0;
     std::set<int64_t> boxesSeen;

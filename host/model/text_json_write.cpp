@@ -1,6 +1,7 @@
 // Writes a layout's stories (text, runs, anchors, selection, boxes) and its XtData blocks.
 #include <string>
 
+#include "host/model/colours/colours_json.h"
 #include "host/model/document_json_points.h"
 #include "host/model/text/text_boxes.h"
 #include "host/model/text_json.h"
@@ -11,16 +12,24 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json fieldValue(const JsonField& field, xt::Fixed value)
+Json fieldValue(const JsonField& field, xt::Fixed value, const ColourTable& colours)
 {
-    return field.fixed ? pointsFromFixed(value) : Json(value);
+    switch (field.value) {
+    case JsonValue::Fixed:
+        return pointsFromFixed(value);
+    case JsonValue::Colour:
+        return colourReference(colours, static_cast<int16_t>(value));
+    case JsonValue::Whole:
+        break;
+    }
+    return value;
 }
 
-Json characterRun(int32_t length, const CharacterAttributes& attributes)
+Json characterRun(int32_t length, const CharacterAttributes& attributes, const ColourTable& colours)
 {
     Json run = {{"length", length}};
     for (const JsonField& field : characterJsonFields())
-        run[field.name] = fieldValue(field, characterValue(attributes, static_cast<xt::CharacterCode>(field.code)));
+        run[field.name] = fieldValue(field, characterValue(attributes, static_cast<xt::CharacterCode>(field.code)), colours);
     return run;
 }
 
@@ -34,16 +43,16 @@ Json tabsJson(const TabStops& tabs)
     return list;
 }
 
-Json paragraphRun(int32_t length, const ParagraphAttributes& attributes)
+Json paragraphRun(int32_t length, const ParagraphAttributes& attributes, const ColourTable& colours)
 {
     Json run = {{"length", length}};
     for (const JsonField& field : paragraphJsonFields())
-        run[field.name] = fieldValue(field, paragraphValue(attributes, field.code));
+        run[field.name] = fieldValue(field, paragraphValue(attributes, field.code), colours);
     Json above = Json::object();
     Json below = Json::object();
     for (const JsonField& field : ruleAboveJsonFields()) {
-        above[field.name] = fieldValue(field, paragraphValue(attributes, field.code));
-        below[field.name] = fieldValue(field, paragraphValue(attributes, ruleBelowCode(field.code)));
+        above[field.name] = fieldValue(field, paragraphValue(attributes, field.code), colours);
+        below[field.name] = fieldValue(field, paragraphValue(attributes, ruleBelowCode(field.code)), colours);
     }
     run["ruleAbove"] = std::move(above);
     run["ruleBelow"] = std::move(below);
@@ -93,15 +102,17 @@ std::optional<std::string> utf8(const std::u16string& text)
     return out;
 }
 
-Json storyJson(const Story& story, const std::vector<int32_t>& boxes)
+Json storyJson(const Story& story, const std::vector<int32_t>& boxes, const ColourTable& colours)
 {
+    const auto characterRunOf = [&](int32_t length, const CharacterAttributes& a) { return characterRun(length, a, colours); };
+    const auto paragraphRunOf = [&](int32_t length, const ParagraphAttributes& a) { return paragraphRun(length, a, colours); };
     Json object = {{"boxes", boxes}};
     if (const auto text = utf8(story.text()))
         object["text"] = *text;
     else
         object["units"] = std::vector<uint16_t>(story.text().begin(), story.text().end());
-    object["characterRuns"] = runsJson(story.characterRuns(), characterRun);
-    object["paragraphRuns"] = runsJson(story.paragraphRuns(), paragraphRun);
+    object["characterRuns"] = runsJson(story.characterRuns(), characterRunOf);
+    object["paragraphRuns"] = runsJson(story.paragraphRuns(), paragraphRunOf);
     Json anchors = Json::array();
     for (const auto& [offset, item] : story.anchors())
         anchors.push_back({{"offset", offset}, {"item", item}});
@@ -168,7 +179,7 @@ void writeLayoutText(const Layout& layout, nlohmann::ordered_json& object)
                 boxes.push_back(box);
         }
         if (!boxes.empty())
-            stories.push_back(storyJson(story, boxes));
+            stories.push_back(storyJson(story, boxes, layout.colours()));
     }
     Json holders = Json::array();
     for (const auto& [owner, holder] : layout.dataBlocks().filledHolders()) {

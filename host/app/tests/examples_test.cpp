@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "host/app/page_svg.h"
+#include "host/app/page_svg_colours.h"
 #include "host/app/script_parser.h"
 #include "host/model/document_json.h"
 #include "testing/temporary_folder.h"
@@ -25,6 +27,24 @@ TEST(Examples, TheExampleDocumentOpensAndSavesBackUnchanged)
     xt_testing::TemporaryFolder folder;
     ASSERT_TRUE(model::saveDocument(*opened.project, folder.path() / "copy.json"));
     EXPECT_EQ(readFile(folder.path() / "copy.json"), readFile(kExamples / "example-document.json"));
+}
+
+TEST(Examples, TheExampleDocumentsColoursShowOnItsFirstPage)
+{
+    model::DocumentModel documents;
+    const model::OpenResult opened = model::openDocument(kExamples / "example-document.json", documents);
+    ASSERT_TRUE(opened) << opened.error;
+    const model::Layout& layout = opened.project->layout(0);
+    const auto shown = [&](const char* name, xt::Fixed shade) {
+        const model::Colour* colour = layout.colours().findByName(name);
+        EXPECT_NE(colour, nullptr) << name;
+        return colour ? *svgColour(layout.colours(), colour->id(), shade) : std::string();
+    };
+    const std::string svg = drawPageSvg(layout, 0);
+    EXPECT_NE(svg.find("stroke=\"" + shown("Harbour Blue", xt::kFixedOne) + "\" stroke-width=\"2\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("fill=\"" + shown("Sunflower", xt::kFixedOne / 2) + "\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("stroke=\"" + shown("Red", xt::kFixedOne) + "\" stroke-width=\"4\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("fill=\"" + shown("Harbour Blue", xt::kFixedOne) + "\">Scaled by Amplex.</text>"), std::string::npos) << svg;
 }
 
 TEST(Examples, EverySessionParses)

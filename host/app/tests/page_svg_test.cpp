@@ -161,6 +161,44 @@ TEST_F(PageDrawing, DrawsComposedTextLinesEscaped)
     EXPECT_GT(baseline(texts[1]), baseline(texts[0]));
 }
 
+TEST_F(PageDrawing, DrawsFramesBackgroundsLinesAndTextInTheirColours)
+{
+    const int16_t sky = m_layout.colours().add("Sky", model::ColourValue::rgb({0x6666, 0xB333, 0xFFFF}), model::Ink::Spot).id;
+    Item& box = addBox(m_layout, 0, rect(100, 50, 200, 150));
+    box.setWeight(pt(2));
+    box.setFrame({xt::kRedColour, xt::kFixedOne});
+    box.setBackground({sky, pt(0.5)});
+    Item& noFrameColour = addBox(m_layout, 0, rect(300, 50, 400, 150));
+    noFrameColour.setWeight(pt(2));
+    noFrameColour.setFrame({xt::kNoColour, xt::kFixedOne});
+    noFrameColour.setBackground({xt::kYellowColour, 0});
+    Item& noBackground = addBox(m_layout, 0, rect(500, 50, 600, 150));
+    noBackground.setBackground({xt::kYellowColour, xt::kFixedOne});
+    xt::BoxRecord record = noBackground.record();
+    record.reserved0[4] = 0x01; // the no-background bit
+    noBackground.apply(record);
+    Item& line = addLine(m_layout, 0, point(10, 20), point(30, 60));
+    line.setFrame({xt::kCyanColour, pt(0.5)});
+    Item& text = addTextBox(m_layout, 0, rect(650, 50, 750, 550));
+    model::Story& story = setText(m_layout, text.ref(), "Blue sky\rall black");
+    model::CharacterAttributes blue = story.characterRuns().valueAt(0);
+    blue.colour = sky;
+    story.setCharacterAttributes({5, 8}, blue);
+
+    const std::string svg = drawPageSvg(m_layout, 0);
+    EXPECT_NE(itemLine(svg, box).find("fill=\"#b3d9ff\" stroke=\"#ff0000\" stroke-width=\"2\""), std::string::npos)
+        << itemLine(svg, box) << " (Sky at 50 % and Red)";
+    EXPECT_NE(itemLine(svg, noFrameColour).find("fill=\"none\" stroke=\"#999999\" stroke-width=\"0.25\""), std::string::npos)
+        << "a frame of no colour shows as a hairline, a background at 0 % not at all: " << itemLine(svg, noFrameColour);
+    EXPECT_NE(itemLine(svg, noBackground).find("fill=\"none\""), std::string::npos) << itemLine(svg, noBackground);
+    EXPECT_NE(itemLine(svg, line).find("stroke=\"#7fffff\""), std::string::npos) << itemLine(svg, line);
+    const auto texts = linesWith(svg, {"<text "});
+    ASSERT_EQ(texts.size(), 2u) << svg;
+    EXPECT_NE(texts[0].find("><tspan fill=\"#000000\">Blue </tspan><tspan fill=\"#66b3ff\">sky</tspan></text>"), std::string::npos)
+        << texts[0];
+    EXPECT_NE(texts[1].find("fill=\"#000000\">all black</text>"), std::string::npos) << texts[1];
+}
+
 TEST_F(PageDrawing, DrawsARightPageInItsOwnCoordinates)
 {
     model::setFacingPages(m_layout, true);

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "host/model/fonts/font_families.h"
 #include "xtapi/text_records.h"
 
 namespace host::model {
@@ -27,6 +28,7 @@ constexpr int16_t kSansWidths[95] = {
     556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,      // p to ~
 };
 
+/// By MetricSet.
 const std::array<FontMetrics, 3> kFonts{{
     {"Serif", 700, 220, kSerifWidths, 500},
     {"Sans", 720, 210, kSansWidths, 556},
@@ -37,9 +39,8 @@ const std::array<FontMetrics, 3> kFonts{{
 
 const FontMetrics& fontMetrics(int16_t font)
 {
-    if (font < kSerifFont || font > static_cast<int16_t>(kFonts.size()))
-        return kFonts[0];
-    return kFonts[static_cast<size_t>(font - 1)];
+    const FontFamily* family = findFontFamily(font);
+    return kFonts[static_cast<size_t>(family ? family->metrics : MetricSet::Serif)];
 }
 
 int32_t characterWidth(const FontMetrics& metrics, char16_t c)

@@ -11,6 +11,8 @@ namespace host::model {
 Item::Item(int32_t ref, int32_t pageRef, xt::BoxKind kind, uint8_t shape)
     : m_ref(ref), m_pageRef(pageRef), m_kind(kind), m_shape(shape)
 {
+    if (kind == xt::BoxKind::Picture)
+        m_content.picture.colour = xt::kBlackColour;
 }
 
 void Item::setOutsets(xt::Fixed top, xt::Fixed left, xt::Fixed bottom, xt::Fixed right)
@@ -18,10 +20,17 @@ void Item::setOutsets(xt::Fixed top, xt::Fixed left, xt::Fixed bottom, xt::Fixed
     m_outsets = {top, left, bottom, right};
 }
 
-void Item::setColour(int16_t colour, xt::Fixed shade)
+std::optional<int16_t> Item::pictureColour() const
 {
-    m_colour = colour;
-    m_shade = shade;
+    if (m_kind != xt::BoxKind::Picture)
+        return std::nullopt;
+    return m_content.picture.colour;
+}
+
+void Item::setPictureColour(int16_t colour)
+{
+    if (m_kind == xt::BoxKind::Picture)
+        m_content.picture.colour = colour;
 }
 
 void Item::setGroupRole(GroupRole role, std::vector<int32_t> members)
@@ -56,6 +65,10 @@ void Item::writeRecord(xt::BoxRecord& record) const
     record.angle = m_angle;
     record.flags = m_flags;
     record.weight = m_weight;
+    record.frameColour = m_frame.colour;
+    record.frameShade = m_frame.shade;
+    record.backgroundColour = m_background.colour;
+    record.backgroundShade = m_background.shade;
     // The record's fields are unaligned, so they are written one by one, never through a reference.
     for (size_t side = 0; side < m_outsets.size(); ++side)
         record.outsets[side] = m_outsets[side];
@@ -75,6 +88,8 @@ void Item::apply(const xt::BoxRecord& record)
     m_angle = record.angle;
     m_flags = record.flags;
     m_weight = record.weight;
+    m_frame = {record.frameColour, record.frameShade};
+    m_background = {record.backgroundColour, record.backgroundShade};
     for (size_t side = 0; side < m_outsets.size(); ++side)
         m_outsets[side] = record.outsets[side];
     m_corner = record.corner;
@@ -93,6 +108,10 @@ void Item::keepUnmodelled(const xt::BoxRecord& record)
     rest.kind = 0;
     rest.shape = 0;
     rest.weight = 0;
+    rest.frameColour = 0;
+    rest.frameShade = 0;
+    rest.backgroundColour = 0;
+    rest.backgroundShade = 0;
     for (size_t side = 0; side < m_outsets.size(); ++side)
         rest.outsets[side] = 0;
     rest.geometry = {};

@@ -10,9 +10,17 @@
 
 #include "host/model/items/shape_data.h"
 #include "xtapi/box_record.h"
+#include "xtapi/colour_records.h"
 #include "xtapi/drop_shadow.h"
 
 namespace host::model {
+
+/// A colour as an item uses it: a number of its layout's colour table and a shade (1.0 the full colour).
+struct ColourUse {
+    int16_t colour;
+    xt::Fixed shade;
+    bool operator==(const ColourUse&) const = default;
+};
 
 /// What an item of the group kind (xt::BoxKind::Group) is: a real group, the pseudo-group of a
 /// multiple selection, or a table.
@@ -72,9 +80,15 @@ public:
     bool isOpen() const { return m_open; }
     void setOpen(bool open) { m_open = open; }
 
-    int16_t colour() const { return m_colour; }
-    xt::Fixed shade() const { return m_shade; }
-    void setColour(int16_t colour, xt::Fixed shade);
+    /// The colour of the frame (of a line: the line's own), record bytes 58 and 50.
+    const ColourUse& frame() const { return m_frame; }
+    void setFrame(const ColourUse& frame) { m_frame = frame; }
+    /// The background, record bytes 190 and 182; colour xt::kNoColour for none.
+    const ColourUse& background() const { return m_background; }
+    void setBackground(const ColourUse& background) { m_background = background; }
+    /// The colour a picture box prints a one-colour picture in (record byte 400); other kinds have none.
+    std::optional<int16_t> pictureColour() const;
+    void setPictureColour(int16_t colour);
     bool isLocked() const { return m_locked; }
     void setLocked(bool locked) { m_locked = locked; }
     int32_t layer() const { return m_layer; }
@@ -121,8 +135,8 @@ private:
     int32_t m_parent = 0;
     std::vector<int32_t> m_members;
     bool m_open = false;
-    int16_t m_colour = 0;
-    xt::Fixed m_shade = xt::kFixedOne;
+    ColourUse m_frame{xt::kBlackColour, xt::kFixedOne};
+    ColourUse m_background{xt::kNoColour, 0};
     bool m_locked = false;
     int32_t m_layer = 0;
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "xtapi/colour_records.h"
 #include "xtapi/text_records.h"
 #include "xtapi/types.h"
 
@@ -15,7 +16,7 @@ struct CharacterAttributes {
     xt::Fixed size = 12 * xt::kFixedOne;
     xt::Fixed horizontalScale = xt::kFixedOne;
     xt::Fixed verticalScale = xt::kFixedOne;
-    int16_t colour = 0;
+    int16_t colour = xt::kBlackColour; // a number of the layout's colour table
     xt::Fixed shade = xt::kFixedOne;
     xt::Fixed baselineShift = 0;
     xt::Fixed tracking = 0;

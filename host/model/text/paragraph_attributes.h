@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "host/model/text/tab_stops.h"
+#include "xtapi/colour_records.h"
 #include "xtapi/text_records.h"
 #include "xtapi/types.h"
 
@@ -16,7 +17,7 @@ struct ParagraphRule {
     bool offsetIsPercent = false;
     xt::Fixed weight = xt::kFixedOne;
     int16_t style = 0;
-    int16_t colour = 0;
+    int16_t colour = xt::kBlackColour; // a number of the layout's colour table
     xt::Fixed shade = xt::kFixedOne;
     xt::Fixed leftIndent = 0;
     xt::Fixed rightIndent = 0;

@@ -67,7 +67,7 @@ TEST_F(ItemRecordTest, BytesTheHostDoesNotModelComeBackAsTheyWereApplied)
     auto& box = addBox(layout(), 0, rect(10, 20, 30, 60));
     xt::BoxRecord* record = recordOf(box.ref());
     record->reserved0[3] = 0x5A;
-    record->reserved166[100] = 0xA5;
+    record->reserved192[74] = 0xA5;
     record->reserved434[103] = 0x77; // the record's last byte
     ASSERT_EQ(apply(record), 0);
     release(record);
@@ -80,14 +80,14 @@ TEST_F(ItemRecordTest, BytesTheHostDoesNotModelComeBackAsTheyWereApplied)
 
     // Cleared again, they stay cleared, and the modelled fields beside them keep their values.
     again->reserved0[3] = 0;
-    again->reserved166[100] = 0;
+    again->reserved192[74] = 0;
     again->reserved434[103] = 0;
     again->weight = pt(2);
     ASSERT_EQ(apply(again), 0);
     release(again);
     xt::BoxRecord* cleared = recordOf(box.ref());
     const xt::BoxRecord nothing{};
-    EXPECT_EQ(std::memcmp(cleared->reserved166, nothing.reserved166, sizeof nothing.reserved166), 0);
+    EXPECT_EQ(std::memcmp(cleared->reserved192, nothing.reserved192, sizeof nothing.reserved192), 0);
     EXPECT_EQ(fieldAt<uint8_t>(cleared, 3), 0);
     EXPECT_EQ(fieldAt<uint8_t>(cleared, 537), 0);
     EXPECT_EQ(xt::Fixed{cleared->weight}, pt(2));
