@@ -65,8 +65,10 @@ TEST_F(ItemWalkTest, ACallerMayDeleteTheItemItStandsOn)
         // Every other item goes, two at a time where they stand side by side, before the walk moves on.
         if (visited.size() % 2 == 1) {
             EXPECT_EQ(hostOp<xt::op::ItemOp198>()(item, 1), 0);
-            if (const int32_t behind = hostOp<xt::op::GetNextItem>()(item, 1); behind != 0 && visited.size() == 3)
+            const int32_t behind = hostOp<xt::op::GetNextItem>()(item, 1);
+            if (behind != 0 && visited.size() == 3) {
                 EXPECT_EQ(hostOp<xt::op::ItemOp198>()(behind, 1), 0);
+            }
         }
         item = hostOp<xt::op::GetNextItem>()(item, 1);
     }
