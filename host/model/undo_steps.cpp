@@ -11,6 +11,12 @@ void UndoSteps::open(xt::XTensionId creator)
         m_opening = UndoStep{creator};
 }
 
+void UndoSteps::openKeepingText(xt::XTensionId creator, std::shared_ptr<KeptText> text)
+{
+    if (m_depth++ == 0)
+        m_opening = UndoStep{creator, std::move(text)};
+}
+
 bool UndoSteps::close()
 {
     if (m_depth == 0)
