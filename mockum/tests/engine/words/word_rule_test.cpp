@@ -27,7 +27,7 @@ TEST(WordRuleTest, GreeksTheExamples)
         {"a b c", "a b c"},             // one-character words never change
         {"x@y_z", "xz_y@"},             // '@' and '_' are letters of the rule
         {"caf\xE9", "cfa\xE9"},         // 0xE9 is in no word and splits it
-        {"don't stop", "dno't sotp"},   // the quote ends "don"; "t" alone
+        {"don't stop", "dno't spot"},   // the quote ends "don"; "t" alone
         {"", ""},
     };
     for (const Case& c : cases) {
