@@ -90,7 +90,7 @@ void registerComposerOps(OperationRegistry& registry)
     registry.add<xt::op::TextOp687, &TextOp687>();
     registry.add<xt::op::TextOffsetPosition404, &TextOffsetPosition404>();
     registry.add<xt::op::StoryMode1375, &StoryMode1375>();
-    registry.addInfallible<xt::op::StoryOp1376, &StoryOp1376>();
+    registry.add<xt::op::StoryOp1376, &StoryOp1376>();
     registry.add<xt::op::GetAutoLeadingFactor, &GetAutoLeadingFactor>();
 }
 
