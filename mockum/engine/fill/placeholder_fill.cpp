@@ -3,7 +3,6 @@
 #include "mockum/engine/fill/placeholder_fill.h"
 
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -22,8 +21,6 @@ namespace {
 /// Enough copies of the text for any box a page holds; a host that never reports the box full
 /// cannot keep the fill going for ever.
 constexpr int32_t kMaxPasses = 200;
-/// Longest chain walked for the boxes after the filled one.
-constexpr int32_t kMaxChainBoxes = 10000;
 constexpr int32_t kUndoKindText = 24;
 constexpr int32_t kRecompose = 2;
 constexpr int32_t kComposeDone = 1;
@@ -33,30 +30,32 @@ bool mouseButtonDown()
     return GetAsyncKeyState(VK_LBUTTON) < 0;
 }
 
-/// The boxes after `box` in its chain.
-std::set<int32_t> boxesAfter(int32_t box)
-{
-    std::set<int32_t> later;
-    for (int32_t next = xt::calls::GetNextLinkedBox(box); next > 0 && later.size() < kMaxChainBoxes;
-         next = xt::calls::GetNextLinkedBox(next)) {
-        if (!later.insert(next).second)
-            break;
-    }
-    return later;
-}
-
-/// Whether the text at `position` lies past the filled box: in a later box of its chain, or in no box.
+/// Whether the text at a position lies past the filled box: after the text the box shows (in a later
+/// box of its chain, or in no box). The box's text is one run of the story, so this changes once along
+/// the story, which lets a search halve the positions.
 class PastTheBox {
 public:
-    explicit PastTheBox(int32_t box) : m_box(box), m_later(boxesAfter(box)) {}
+    explicit PastTheBox(int32_t box) : m_box(box) {}
+
+    /// Takes where the box's text begins now; false when the host cannot say.
+    bool refresh()
+    {
+        const std::optional<int32_t> first = firstOffsetOf(m_box);
+        m_first = first.value_or(0);
+        return first.has_value();
+    }
 
     bool operator()(int32_t position) const
     {
+        if (position < m_first)
+            return false;
         const int32_t holder = xt::calls::TextOp687(m_box, position, 1);
-        return holder <= 0 || m_later.count(holder) != 0;
+        if (holder < 0)
+            noteHostFailure();
+        return holder != m_box;
     }
 
-    /// The first position of [0, length) past the box, or length when all of it is in the box or before it.
+    /// The first position of [0, length) past the box, or length when none is.
     int32_t firstPosition(int32_t length) const
     {
         int32_t low = 0;
@@ -73,7 +72,7 @@ public:
 
 private:
     int32_t m_box;
-    std::set<int32_t> m_later;
+    int32_t m_first = 0;
 };
 
 std::optional<FillOutcome> refusalBeforeFilling(int32_t box)
@@ -92,7 +91,7 @@ std::optional<FillOutcome> refusalBeforeFilling(int32_t box)
 
 /// Inserts the text at the start until the box is full, the text passes it, the user holds the mouse
 /// button down, or the passes run out. False when the host refused an insertion.
-bool insertUntilFull(int32_t box, int32_t story, const std::u16string& filler, const PastTheBox& pastTheBox)
+bool insertUntilFull(int32_t box, int32_t story, const std::u16string& filler, PastTheBox& pastTheBox)
 {
     const std::vector<uint16_t> chars(filler.begin(), filler.end());
     for (int32_t pass = 0; pass < kMaxPasses; ++pass) {
@@ -100,7 +99,7 @@ bool insertUntilFull(int32_t box, int32_t story, const std::u16string& filler, c
             return false;
         const std::optional<std::vector<LineFacts>> lines = readLineRecords(box);
         const std::optional<BoxText> text = boxText(box);
-        if (!lines || !text)
+        if (!lines || !text || !pastTheBox.refresh())
             return false;
         if (mouseButtonDown())
             return true;
@@ -119,11 +118,11 @@ FillOutcome fill(int32_t box, int16_t ownResourceFile, const DocumentView& view)
     const std::optional<BoxText> empty = boxText(box);
     if (!empty)
         return FillOutcome::Failed;
-    const PastTheBox pastTheBox(box);
+    PastTheBox pastTheBox(box);
     const bool inserted = insertUntilFull(box, empty->story, *filler, pastTheBox);
     xt::calls::StoryMode1375(kComposeDone);
     const std::optional<BoxText> full = boxText(box);
-    if (!full)
+    if (!full || !pastTheBox.refresh())
         return FillOutcome::Failed;
     // Cut back whatever was inserted, even after a refused insertion, so that no text overflows.
     const int32_t cut = pastTheBox.firstPosition(full->length);
@@ -163,6 +162,7 @@ const char* fillRefusalText(FillOutcome outcome)
 
 FillOutcome FillPlaceholderText(int32_t box, int16_t ownResourceFile)
 {
+    const HostFailureWatch watch;
     FillOutcome outcome = refusalBeforeFilling(box).value_or(FillOutcome::Filled);
     if (outcome == FillOutcome::Filled) {
         const DocumentView view = readDocumentView();
@@ -170,6 +170,8 @@ FillOutcome FillPlaceholderText(int32_t box, int16_t ownResourceFile)
         xt::calls::UndoOp2953(kUndoKindText, 0);
         outcome = fill(box, ownResourceFile, view);
         xt::calls::UndoOp2954();
+        if (outcome == FillOutcome::Filled && watch.failed())
+            outcome = FillOutcome::Failed;
     }
     if (const char* refusal = fillRefusalText(outcome))
         foundation::WarningBox(refusal);
