@@ -9,6 +9,8 @@ void setLastError(DWORD error);
 void resetFiles();
 void resetResources();
 void resetUser();
+void resetInput();
+void resetClock();
 void resetScreen();
 
 } // namespace win32::detail

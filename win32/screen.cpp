@@ -1,4 +1,5 @@
 // The screen's resolution, pop-up menus and the shell, as the plug-ins and the host call them.
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -18,6 +19,7 @@ struct ScreenState {
     std::map<HMENU, std::vector<MenuEntry>> menus;
     uintptr_t lastMenu = 0;
     std::vector<ShellExecution> executions;
+    std::function<COLORREF(int, int)> pixels;
 };
 
 ScreenState& screen()
@@ -49,6 +51,11 @@ void setScreenResolution(int pixelsPerInch)
 int screenResolution()
 {
     return screen().resolution;
+}
+
+void setScreenPixels(std::function<COLORREF(int x, int y)> pixels)
+{
+    screen().pixels = std::move(pixels);
 }
 
 std::vector<MenuEntry> menuEntries(HMENU menu)
@@ -88,6 +95,15 @@ extern "C" int GetDeviceCaps(HDC dc, int index)
     if (dc != win32::screenDc())
         return 0;
     return index == LOGPIXELSX || index == LOGPIXELSY ? win32::screen().resolution : 0;
+}
+
+extern "C" COLORREF GetPixel(HDC dc, int x, int y)
+{
+    if (dc != win32::screenDc())
+        return CLR_INVALID;
+    // Copy the source: the host may replace it while it answers.
+    auto pixels = win32::screen().pixels;
+    return pixels ? pixels(x, y) : RGB(255, 255, 255);
 }
 
 extern "C" HMENU CreatePopupMenu()

@@ -165,6 +165,17 @@ struct MOUSEHOOKSTRUCT {
 
 using HOOKPROC = LRESULT (*)(int code, WPARAM wParam, LPARAM lParam);
 
+// Colours: 0x00bbggrr.
+using COLORREF = DWORD;
+inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue)
+{
+    return static_cast<COLORREF>(red) | static_cast<COLORREF>(green) << 8 | static_cast<COLORREF>(blue) << 16;
+}
+constexpr BYTE GetRValue(COLORREF colour) { return static_cast<BYTE>(colour & 0xFF); }
+constexpr BYTE GetGValue(COLORREF colour) { return static_cast<BYTE>((colour >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF colour) { return static_cast<BYTE>((colour >> 16) & 0xFF); }
+
 // The screen's device context.
 inline constexpr int LOGPIXELSX = 88;
 inline constexpr int LOGPIXELSY = 90;
@@ -226,6 +237,26 @@ struct TEXTMETRICA {
 
 using FONTENUMPROCA = int (*)(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM data);
 
+// Time: the local time, and the formats of dates and times.
+struct SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek; // 0 Sunday
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+};
+using LCID = DWORD;
+inline constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
+inline constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
+inline constexpr DWORD DATE_SHORTDATE = 0x0001;
+inline constexpr DWORD DATE_LONGDATE = 0x0002;
+inline constexpr DWORD TIME_NOMINUTESORSECONDS = 0x0001;
+inline constexpr DWORD TIME_NOSECONDS = 0x0002;
+inline constexpr DWORD TIME_FORCE24HOURFORMAT = 0x0008;
+
 // Shell: ShellExecuteA's show command, and its answers above 32 meaning success.
 inline constexpr INT SW_SHOWNORMAL = 1;
 
@@ -245,6 +276,16 @@ BOOL FindClose(HANDLE search);
 DWORD GetLastError();
 void SetLastError(DWORD error);
 DWORD GetCurrentThreadId();
+/// The host's clock (set by the session), not the machine's.
+void GetLocalTime(SYSTEMTIME* time);
+/// Milliseconds of the host's clock since the session began; each call moves the clock on by one, so a
+/// loop that waits on it ends.
+DWORD GetTickCount();
+/// The date or time (null: the host's clock now) in the format given, or in the user's short or long
+/// form (US English); the characters written with the final zero, or the room needed when `size` is 0,
+/// or 0 when the buffer is too small (ERROR_INSUFFICIENT_BUFFER) or the date is not a day of the calendar.
+int GetDateFormatA(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCSTR format, LPSTR buffer, int size);
+int GetTimeFormatA(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCSTR format, LPSTR buffer, int size);
 int lstrcmpA(LPCSTR a, LPCSTR b);
 int lstrcmpiA(LPCSTR a, LPCSTR b);
 int lstrlenA(LPCSTR text);
@@ -257,7 +298,10 @@ int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int size);
 HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name);
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 BOOL MessageBeep(UINT type);
+/// The key's state now (the high bit set while it is down), as the host's input timeline has it at this poll.
 SHORT GetAsyncKeyState(int key);
+BOOL GetCursorPos(POINT* point);
+BOOL SetCursorPos(int x, int y);
 HHOOK SetWindowsHookExA(int kind, HOOKPROC procedure, HINSTANCE instance, DWORD threadId);
 BOOL UnhookWindowsHookEx(HHOOK hook);
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
@@ -270,6 +314,8 @@ BOOL DestroyMenu(HMENU menu);
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text);
 int GetMenuItemCount(HMENU menu);
 // gdi32
+/// The colour of the screen's pixel (the screen's device context only); CLR_INVALID elsewhere.
+COLORREF GetPixel(HDC dc, int x, int y);
 /// Calls `procedure` once per font family the host offers (TrueType fonts), or once for the family
 /// named (without regard to case) when `family` is not null, until it returns 0; returns its last answer
 /// (1 when it was not called).
