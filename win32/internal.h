@@ -11,6 +11,9 @@ void resetResources();
 void resetUser();
 void resetInput();
 void resetClock();
+void resetGdi();
+/// The one screen device context (GetDC of no window).
+HDC screenDeviceContext();
 void resetScreen();
 
 } // namespace win32::detail

@@ -28,13 +28,6 @@ ScreenState& screen()
     return state;
 }
 
-/// The one device context the stand-in has: the screen's.
-HDC screenDc()
-{
-    static char screenMark;
-    return reinterpret_cast<HDC>(&screenMark);
-}
-
 std::vector<MenuEntry>* menuOf(HMENU menu)
 {
     auto found = screen().menus.find(menu);
@@ -76,30 +69,16 @@ void detail::resetScreen()
 
 } // namespace win32
 
-extern "C" HDC GetDC(HWND window)
-{
-    if (window) {
-        win32::detail::setLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
-    return win32::screenDc();
-}
-
-extern "C" int ReleaseDC(HWND, HDC dc)
-{
-    return dc == win32::screenDc() ? 1 : 0;
-}
-
 extern "C" int GetDeviceCaps(HDC dc, int index)
 {
-    if (dc != win32::screenDc())
+    if (dc != win32::detail::screenDeviceContext())
         return 0;
     return index == LOGPIXELSX || index == LOGPIXELSY ? win32::screen().resolution : 0;
 }
 
 extern "C" COLORREF GetPixel(HDC dc, int x, int y)
 {
-    if (dc != win32::screenDc())
+    if (dc != win32::detail::screenDeviceContext())
         return CLR_INVALID;
     // Copy the source: the host may replace it while it answers.
     auto pixels = win32::screen().pixels;

@@ -94,6 +94,8 @@ void setMessageBoxHandler(MessageBoxHandler handler);
 /// The buttons of a message box style (IDOK, IDCANCEL ...), left to right, and the one it defaults to.
 std::vector<int> messageBoxButtons(UINT type);
 int defaultMessageBoxAnswer(UINT type);
+/// What Beep (the speaker) leaves among the beeps: MessageBeep's "simple beep".
+inline constexpr UINT kSpeakerBeep = 0xFFFFFFFF;
 /// The sound types of MessageBeep calls, in order.
 const std::vector<UINT>& beeps();
 void clearBeeps();
@@ -134,6 +136,29 @@ std::vector<Hook> hooks();
 /// Calls the newest hook of this kind, which passes the event on with CallNextHookEx; 0 with none.
 LRESULT callHooks(int kind, int code, WPARAM wParam, LPARAM lParam);
 void removeAllHooks();
+
+// ---- Drawing.
+
+/// One drawing operation as a window received it, in the window's coordinates.
+struct DrawnShape {
+    enum class Kind { Fill, Frame, Text, Blit };
+    Kind kind = Kind::Fill;
+    RECT rect{};          // cut to the clipping; for text, the box the text covers
+    COLORREF colour = 0;  // the brush's, or the text's
+    int hatch = -1;       // the hatch style of the brush, -1 solid
+    std::string text;
+    std::string fontFace;
+    int fontHeight = 0;
+    LONG fontWeight = 0;
+    bool transparent = false;  // text drawn without its background
+    COLORREF background = 0;   // the background behind opaque text
+    int32_t bitmap = 0;        // a blit: the resource id of the bitmap copied, 0 for none
+};
+/// What was drawn into the window's device contexts (GetDC, BeginPaint), in order; null is the screen.
+const std::vector<DrawnShape>& windowDrawing(HWND window);
+void clearWindowDrawing(HWND window);
+/// The cursor SetCursor showed last (null at first).
+HCURSOR shownCursor();
 
 // ---- The clock.
 

@@ -114,6 +114,7 @@ void resetStandIn()
     detail::resetUser();
     detail::resetInput();
     detail::resetClock();
+    detail::resetGdi();
     detail::resetScreen();
     detail::resetFiles();
     detail::resetResources();
@@ -134,6 +135,13 @@ extern "C" int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 extern "C" BOOL MessageBeep(UINT type)
 {
     win32::user().beeps.push_back(type);
+    return TRUE;
+}
+
+/// The speaker's beep is a beep like any other to whoever listens.
+extern "C" BOOL Beep(DWORD, DWORD)
+{
+    win32::user().beeps.push_back(win32::kSpeakerBeep);
     return TRUE;
 }
 

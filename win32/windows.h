@@ -156,6 +156,13 @@ struct POINT {
     LONG y;
 };
 
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+using LPRECT = RECT*;
 struct MOUSEHOOKSTRUCT {
     POINT pt;
     HWND hwnd;
@@ -175,6 +182,54 @@ constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue)
 constexpr BYTE GetRValue(COLORREF colour) { return static_cast<BYTE>(colour & 0xFF); }
 constexpr BYTE GetGValue(COLORREF colour) { return static_cast<BYTE>((colour >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF colour) { return static_cast<BYTE>((colour >> 16) & 0xFF); }
+
+// Drawing (GDI): objects a device context selects, recorded as they are drawn.
+struct HGDIOBJ__;
+using HGDIOBJ = HGDIOBJ__*;
+using HBRUSH = HGDIOBJ;
+using HFONT = HGDIOBJ;
+using HRGN = HGDIOBJ;
+using HPEN = HGDIOBJ;
+struct HICON__;
+using HCURSOR = HICON__*;
+inline const HGDIOBJ HGDI_ERROR = reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(-1));
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+inline constexpr int ERROR = 0;
+inline constexpr int NULLREGION = 1;
+inline constexpr int SIMPLEREGION = 2;
+inline constexpr int HS_HORIZONTAL = 0;
+inline constexpr int HS_DIAGCROSS = 5;
+inline constexpr DWORD SRCCOPY = 0x00CC0020;
+inline constexpr LONG FW_NORMAL = 400;
+inline constexpr LONG FW_BOLD = 700;
+inline constexpr WORD IDC_ARROW = 32512;
+inline constexpr WORD IDC_CROSS = 32515;
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+
+/// What GetObjectA writes for a bitmap; its first 24 bytes are what a 32-bit caller asks for.
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;
+};
 
 // The screen's device context.
 inline constexpr int LOGPIXELSX = 88;
@@ -305,7 +360,7 @@ BOOL SetCursorPos(int x, int y);
 HHOOK SetWindowsHookExA(int kind, HOOKPROC procedure, HINSTANCE instance, DWORD threadId);
 BOOL UnhookWindowsHookEx(HHOOK hook);
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
-/// The screen's device context for a null window; null for any other window.
+/// The screen's device context for a null window, else the window's own, whose drawing is recorded.
 HDC GetDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
 int GetDeviceCaps(HDC dc, int index);
@@ -313,7 +368,40 @@ HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text);
 int GetMenuItemCount(HMENU menu);
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
+/// A system cursor (a null instance and an IDC_ number) or the module's cursor resource; null when none.
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
+/// Shows the cursor; returns the one shown before.
+HCURSOR SetCursor(HCURSOR cursor);
+// kernel32, the speaker
+BOOL Beep(DWORD frequency, DWORD duration);
 // gdi32
+HBRUSH CreateSolidBrush(COLORREF colour);
+HBRUSH CreateHatchBrush(int style, COLORREF colour);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
+    DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
+    LPCSTR face);
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+/// The object the context held before of the same kind; for a region, the region's kind (SIMPLEREGION).
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+/// A null region takes the clipping away (NULLREGION); ERROR for something that is not a region.
+int SelectClipRgn(HDC dc, HRGN region);
+BOOL DeleteObject(HGDIOBJ object);
+int SetBkMode(HDC dc, int mode);
+COLORREF SetBkColor(HDC dc, COLORREF colour);
+COLORREF SetTextColor(HDC dc, COLORREF colour);
+BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
+/// The text's width and height in the selected font: every character as wide as GetCharWidth32A says.
+BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE* size);
+BOOL GetCharWidth32A(HDC dc, UINT first, UINT last, INT* widths);
+HDC CreateCompatibleDC(HDC dc);
+BOOL DeleteDC(HDC dc);
+/// A bitmap's BITMAP (at least 24 bytes), a font's LOGFONTA; the bytes written, 0 for an unknown object.
+int GetObjectA(HGDIOBJ object, int size, LPVOID buffer);
+BOOL BitBlt(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD operation);
 /// The colour of the screen's pixel (the screen's device context only); CLR_INVALID elsewhere.
 COLORREF GetPixel(HDC dc, int x, int y);
 /// Calls `procedure` once per font family the host offers (TrueType fonts), or once for the family

@@ -98,6 +98,14 @@ std::vector<model::Layout*> layoutsMeant(model::DocumentModel& documents, const 
     return found;
 }
 
+/// A click on an item shows its page: the page becomes the window's current one.
+void showPageOf(model::Layout& layout, const model::Item& item)
+{
+    const auto slot = model::slotOfRef(layout, item.pageRef());
+    if (slot && slot->list == model::PageList::Document && !layout.view().showsMasters())
+        model::makeCurrent(layout, *slot);
+}
+
 /// The user's mouse passes the tool palette or the page: the plug-ins' mouse hooks see it first.
 void tellMouseHooks(POINT at)
 {
@@ -130,6 +138,7 @@ ScriptRunner::Failure ScriptRunner::execute(const SelectItemsCommand& command)
             return "select: the layout has no item " + quoted(word);
         chosen.push_back(item->ref());
     }
+    showPageOf(*layout, *layout->items().find(chosen.front()));
     layout->items().selectItems(chosen);
     ui::notifySelectionChanged();
     m_out << "[document] selected " << (chosen.size() == 1 ? "item " : "items ") << joined(chosen) << "\n";
@@ -150,6 +159,7 @@ ScriptRunner::Failure ScriptRunner::execute(const SelectTextCommand& command)
     if (command.to > story->length())
         return "select text: the text of item " + quoted(command.item) + " has " + std::to_string(story->length())
             + " characters; it ends before " + std::to_string(command.to);
+    showPageOf(*layout, *item);
     layout->items().select(item->ref());
     story->select(command.from, command.to);
     ui::notifySelectionChanged();

@@ -119,6 +119,14 @@ TEST_F(UserSession, SelectingAnItemTheLayoutLacksFailsAndKeepsTheSelection)
     EXPECT_EQ(doc.items().current(), a);
 }
 
+TEST_F(UserSession, SelectingAnItemShowsItsPage)
+{
+    model::Layout& doc = m_host->newDocument({3});
+    const int32_t onThird = addBox(doc, 2, rect(10, 10, 50, 50)).ref();
+    ASSERT_EQ(run(("select " + std::to_string(onThird) + "\n").c_str()), ExitStatus::Ok) << m_err.str();
+    EXPECT_EQ(model::currentSlot(doc), (model::PageSlot{model::PageList::Document, 2}));
+}
+
 /// A text range is what GetBoxTextInfo then reports, with the box current; a range past the text fails.
 TEST_F(UserSession, TextIsSelectedInTheBoxStory)
 {
