@@ -58,7 +58,7 @@ void registerResourceQueryOps(OperationRegistry& registry)
     registry.add<xt::op::ResourceFileOp1843, &resourceFileOp1843>();
     registry.add<xt::op::ToolboxOp1981, &toolboxOp1981>();
     registry.add<xt::op::ToolboxOp2165, &toolboxOp2165>();
-    registry.addInfallible<xt::op::ToolboxOp2062, &toolboxOp2062>();
+    registry.add<xt::op::ToolboxOp2062, &toolboxOp2062>();
 }
 
 } // namespace host::api
