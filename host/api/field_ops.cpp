@@ -1,8 +1,4 @@
 // Numeric fields with units and ranges, and reading measurements from text.
-#include <charconv>
-#include <optional>
-#include <string_view>
-
 #include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/ui/measurement.h"
@@ -91,31 +87,6 @@ int32_t ParseMeasurement(xt::TextObject text, xt::Fixed* value, int32_t unit, in
     return 0;
 }
 
-/// A whole decimal number, optionally signed and surrounded by spaces, that an int32_t holds.
-std::optional<int32_t> wholeNumber(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
-int32_t ToolboxOp5034(xt::TextObject text, int32_t* value)
-{
-    const std::string* chars = context().texts().find(text);
-    const std::optional<int32_t> read = chars ? wholeNumber(*chars) : std::nullopt;
-    if (!read || !value)
-        return -1;
-    *value = *read;
-    return 0;
-}
-
 int32_t MeasureOp839(char*, const char* text)
 {
     return text ? 0 : -1;
@@ -140,7 +111,6 @@ void registerFieldOps(OperationRegistry& registry)
     registry.add<xt::op::GetFieldNumber, &GetFieldNumber>();
     registry.add<xt::op::ParseMeasurement, &ParseMeasurement>();
     registry.add<xt::op::FieldOp1577, &FieldOp1577>();
-    registry.add<xt::op::ToolboxOp5034, &ToolboxOp5034>();
     registry.add<xt::op::MeasureOp839, &MeasureOp839>();
 }
 

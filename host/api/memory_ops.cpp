@@ -65,11 +65,6 @@ char* NewPointer(int32_t size)
     return win32::newPointer(size);
 }
 
-char* ToolboxOp1871(int32_t size)
-{
-    return win32::newPointer(size);
-}
-
 void DisposePointer(void* pointer)
 {
     win32::disposePointer(pointer);
@@ -150,7 +145,6 @@ void registerMemoryOperations(OperationRegistry& registry)
     registry.add<xt::op::SetHandleState, &SetHandleState>();
     registry.add<xt::op::GetMemoryError, &GetMemoryError>();
     registry.add<xt::op::NewPointer, &NewPointer, &failNewPointer>();
-    registry.add<xt::op::ToolboxOp1871, &ToolboxOp1871, &failNewPointer>();
     registry.add<xt::op::DisposePointer, &DisposePointer>();
     registry.add<xt::op::FixedMultiply, &FixedMultiply>();
     registry.add<xt::op::FixedDivide, &FixedDivide>();

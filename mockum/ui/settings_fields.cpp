@@ -24,11 +24,10 @@ int32_t readPageField(int32_t item, int32_t previous)
     xt::TextObject text = fieldText(item);
     if (!text)
         return previous;
-    int32_t page = previous;
-    if (xt::calls::ToolboxOp5034(text, &page) != 0)
-        page = previous;
+    // The host reads 0 from a text that holds no number, and no page has that number.
+    const int32_t page = xt::calls::ToolboxOp5034(text);
     xt::calls::DisposeTextObject(text);
-    return page;
+    return page != 0 ? page : previous;
 }
 
 xt::Fixed readThresholdField(int32_t item, xt::Fixed previous)
