@@ -7,6 +7,8 @@
 #include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/model/items/page_items.h"
+#include "host/model/limits.h"
+#include "host/ui/host_alert.h"
 #include "host/model/spread_layout.h"
 
 namespace host::api {
@@ -22,7 +24,13 @@ int32_t selectAllOnPage(model::Layout& layout)
     if (layout.pageCount() == 0)
         return -1;
     model::ItemStore& items = layout.items();
-    items.selectItems(model::pageItems(layout, model::refOf(layout, model::currentSlot(layout))));
+    const std::vector<int32_t> chosen = model::pageItems(layout, model::refOf(layout, model::currentSlot(layout)));
+    if (chosen.size() > model::kMostSelectedItems) {
+        items.selectItems({});
+        ui::alertUser(model::kSelectionLimitMessage);
+        return -1;
+    }
+    items.selectItems(chosen);
     return 0;
 }
 

@@ -2,6 +2,8 @@
 // added and deleted.
 #include <vector>
 
+#include "host/model/limits.h"
+#include "host/ui/host_alert.h"
 #include "host/api/layout_access.h"
 #include "host/api/operation_areas.h"
 #include "host/host_context.h"
@@ -128,6 +130,10 @@ int32_t PageOp2213(xt::DocumentRef document, int32_t after, int32_t count, int32
         return -1;
     if (static_cast<size_t>(after) > layout->pageCount() || master < 0)
         return -1;
+    if (layout->pageCount() + static_cast<size_t>(count) > model::kMostLayoutPages) {
+        ui::alertUser(model::kPageLimitMessage);
+        return -1;
+    }
     const model::PageSize size = layout->page(0).size();
     for (int32_t i = 0; i < count; ++i)
         layout->insertPage(static_cast<size_t>(after + i), size);

@@ -1,4 +1,5 @@
 // Reads the text of a session script into commands, one command a line.
+#include "host/model/limits.h"
 #include "host/app/script_parser.h"
 
 #include "host/app/dialog_command_parser.h"
@@ -12,7 +13,7 @@ namespace host::app {
 namespace {
 
 /// A bound on one command, so that a slip of the keyboard cannot ask the model for millions of pages.
-constexpr int kMaxPages = 2000;
+constexpr int kMaxPages = static_cast<int>(model::kMostLayoutPages);
 /// Page sides become 16.16 fixed values of points: at least one step of 1/65536, and below 32768.
 constexpr double kFixedSteps = 65536.0;
 constexpr double kLargestFixed = 2147483647.0;

@@ -10,6 +10,8 @@
 #include "host/host.h"
 #include "host/model/document_json.h"
 #include "host/model/items/page_items.h"
+#include "host/model/limits.h"
+#include "host/ui/host_alert.h"
 #include "host/model/spread_layout.h"
 #include "host/ui/dialog_runner.h"
 
@@ -264,7 +266,11 @@ ScriptRunner::Failure ScriptRunner::execute(const SelectAllCommand& command)
         model::makeCurrent(*layout, {model::PageList::Document, static_cast<size_t>(*command.page - 1)});
     const model::PageSlot slot = model::currentSlot(*layout);
     model::ItemStore& items = layout->items();
-    const std::vector<int32_t> chosen = model::pageItems(*layout, model::refOf(*layout, slot));
+    std::vector<int32_t> chosen = model::pageItems(*layout, model::refOf(*layout, slot));
+    if (chosen.size() > model::kMostSelectedItems) {
+        ui::alertUser(model::kSelectionLimitMessage);
+        chosen.clear();
+    }
     items.selectItems(chosen);
     ui::notifySelectionChanged();
     m_out << "[document] selected " << chosen.size() << (chosen.size() == 1 ? " item" : " items") << " on page "

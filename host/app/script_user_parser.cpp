@@ -1,5 +1,6 @@
 // The script commands for what a user does in the layout window: choosing items, text, pages,
 // layouts and tools, and clicking.
+#include "host/model/limits.h"
 #include "host/app/script_user_parser.h"
 
 #include <charconv>
@@ -12,7 +13,7 @@ namespace host::app {
 namespace {
 
 /// Pages are bounded as `new` bounds them; text offsets by what a story can hold.
-constexpr int kMaxPages = 2000;
+constexpr int kMaxPages = static_cast<int>(model::kMostLayoutPages);
 /// Points on a page lie within the largest page side (below 32768 points) and a pasteboard around it.
 constexpr double kLargestPoint = 65536.0;
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/model/limits.h"
 #include "host/model/colours/colours_json.h"
 #include "host/model/document_json.h"
 #include "host/model/document_json_points.h"
@@ -143,6 +144,10 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
     const Json* pages = check.nonEmptyArray(layout, where, "pages", "page");
     if (!name || !pages)
         return std::nullopt;
+    if (pages->size() > kMostLayoutPages) {
+        check.fail(DocumentChecker::join(where, "pages"), "must hold at most " + std::to_string(kMostLayoutPages) + " pages");
+        return std::nullopt;
+    }
     data.name = *name;
     for (size_t i = 0; i < pages->size(); ++i) {
         const std::string pageWhere = DocumentChecker::index(DocumentChecker::join(where, "pages"), i);

@@ -89,5 +89,19 @@ TEST_P(FitToSession, TheSelectionCoversThePlaceItFitsAndUndoPutsItBack)
 INSTANTIATE_TEST_SUITE_P(Entries, FitToSession, ::testing::ValuesIn(kFitCases),
     [](const ::testing::TestParamInfo<FitCase>& param) { return std::string(param.param.name); });
 
+class PageLimitSession : public AmplexSessionTest {};
+
+TEST_F(PageLimitSession, CopiesOntoNewPagesStopAtTheLayoutLimitWithTheHostsMessage)
+{
+    addBox(newDocument(1999), 0, rect(100, 100, 150, 200));
+    const SessionOutcome outcome = run("page-limit",
+        {"select all", "dialog click 1", "dialog click 4", "dialog set 19 \"75%\"", "dialog set 20 \"75%\"",
+            "dialog set 21 \"-3\"", "dialog set 22 \"10%\"", "dialog ok", "menu VORNE > Amplex...",
+            "expect-message A layout holds at most 2000 pages: no page was added.", "save scaled.json"});
+
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.printed;
+    EXPECT_EQ(outcome.document("scaled.json")["layouts"][0]["pages"].size(), 2000u);
+}
+
 } // namespace
 } // namespace amplex::testing

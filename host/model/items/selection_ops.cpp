@@ -1,4 +1,5 @@
 // The current item, selections of several items (a pseudo-group), and grouping a selection.
+#include "host/model/limits.h"
 #include "host/model/items/item_store.h"
 
 #include <algorithm>
@@ -62,6 +63,9 @@ int32_t ItemStore::selectItems(const std::vector<int32_t>& items)
             continue;
         members.push_back(ref);
     }
+    // A selection the plug-ins could not count is not made; the host's commands say so first.
+    if (members.size() > kMostSelectedItems)
+        members.clear();
     if (members.size() < 2) {
         m_selection.setCurrent(members.empty() ? 0 : members[0]);
         return current();

@@ -1,5 +1,7 @@
 // Host commands run by number (select all on the page), the edit bracket, the layout window and its
 // pages, item kinds, and the "QFAU" drop-shadow component.
+#include "host/model/limits.h"
+#include "host/model/text/text_boxes.h"
 #include "host/tests/item_fixture.h"
 
 namespace host_tests {
@@ -50,6 +52,29 @@ TEST_F(ItemCommandTest, SelectAllOnAPageOfOneOrNoItems)
     items().setCurrentPage(layout().page(0).ref());
     EXPECT_EQ(runCommand(210), 0);
     EXPECT_EQ(currentBox(), 0);
+}
+
+TEST_F(ItemCommandTest, SelectAllPassesByItemsAnchoredInText)
+{
+    const int32_t text = addTextBox(layout(), 0, rect(0, 0, 100, 100)).ref();
+    const int32_t anchored = addBox(layout(), 0, rect(0, 200, 20, 240)).ref();
+    host::model::Story* story = host::model::storyOfTextBox(layout(), text);
+    ASSERT_NE(story, nullptr);
+    story->insertAnchor(0, anchored);
+
+    EXPECT_EQ(runCommand(210), 0);
+    EXPECT_EQ(currentBox(), text) << "the anchored box rides in the text, not on the page";
+}
+
+TEST_F(ItemCommandTest, SelectAllRefusesMoreItemsThanASelectionCanCount)
+{
+    for (size_t i = 0; i <= host::model::kMostSelectedItems; ++i)
+        addBox(layout(), 0, rect(0, 0, 10, 10));
+
+    EXPECT_NE(runCommand(210), 0);
+    EXPECT_EQ(currentBox(), 0);
+    ASSERT_FALSE(host().messageBoxes().empty());
+    EXPECT_EQ(host().messageBoxes().back().text, host::model::kSelectionLimitMessage);
 }
 
 TEST_F(ItemCommandTest, UnknownAndUnarmedCommandsFailCleanly)

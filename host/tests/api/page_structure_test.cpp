@@ -1,5 +1,6 @@
 // Pages and spreads: page information, page places in facing spreads, the current page, master
 // pages and master view, pages added and deleted, and page <-> spread conversions.
+#include "host/model/limits.h"
 #include "host/tests/pages_fixture.h"
 
 namespace host_tests {
@@ -136,6 +137,18 @@ TEST_F(PagesTest, AddedPagesComeAfterTheGivenPageAndDeletedPagesTakeTheirItems)
     EXPECT_TRUE(items().topLevelOnPage(secondPage).empty()) << "the page's items went with it";
     EXPECT_NE(hostOp<xt::op::PageOp859>()(ref(), 1, 2, 0x80), 0) << "the last page stays";
     EXPECT_NE(hostOp<xt::op::PageOp2213>()(ref(), 5, 1, 0x88, 0, 1), 0) << "after a page that does not exist";
+}
+
+TEST_F(PagesTest, NoPageIsAddedPastTheLayoutLimit)
+{
+    while (layout().pageCount() < host::model::kMostLayoutPages - 1)
+        layout().appendPage({});
+    const auto count = static_cast<int32_t>(layout().pageCount());
+    EXPECT_NE(hostOp<xt::op::PageOp2213>()(ref(), count, 2, 0x88, 0, 1), 0) << "two would pass the limit";
+    EXPECT_EQ(layout().pageCount(), host::model::kMostLayoutPages - 1);
+    ASSERT_FALSE(host().messageBoxes().empty());
+    EXPECT_EQ(host().messageBoxes().back().text, host::model::kPageLimitMessage);
+    EXPECT_EQ(hostOp<xt::op::PageOp2213>()(ref(), count, 1, 0x88, 0, 1), 0) << "the last one fits";
 }
 
 TEST_F(PagesTest, PageAndSpreadCoordinatesConvertBothWays)
