@@ -12,12 +12,12 @@
 #include "amplex/commands/restore_text_box.h"
 #include "amplex/commands/selection_measure.h"
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -72,7 +72,7 @@ void repeatFitMove(const UndoEntry& first)
         return;
     const int32_t box = currentItem();
     if (box != 0)
-        reportHostResult(xt::calls::BoxOp1804(box, first.fitOffset.h, first.fitOffset.v, 1));
+        foundation::reportHostResult(xt::calls::BoxOp1804(box, first.fitOffset.h, first.fitOffset.v, 1));
 }
 
 /// The same engine the recorded scale ran; returns whether it was a scale of the selection.
@@ -142,7 +142,7 @@ int32_t OnUndoScale(void*)
     takeCurrentDocument();
     engineState().beginScale();
     if (!undoList().empty()) {
-        const HostFailureWatch watch;
+        const foundation::HostFailureWatch watch;
         UndoScale();
         adjustAfterScale();
         if (watch.failed())
@@ -159,7 +159,7 @@ int32_t OnRedoScale(void*)
     engineState().beginScale();
     if (undoList().replayActive()) {
         if (!undoList().empty()) {
-            const HostFailureWatch watch;
+            const foundation::HostFailureWatch watch;
             RedoScale();
             adjustAfterScale();
             if (watch.failed())
