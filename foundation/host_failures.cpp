@@ -15,6 +15,13 @@ void reportHostResult(int32_t status)
     xt::calls::HostResult3184(status);
 }
 
+int32_t watched(int32_t status)
+{
+    if (status != 0)
+        noteHostFailure();
+    return status;
+}
+
 void noteHostFailure()
 {
     ++g_failures;

@@ -13,6 +13,10 @@ namespace foundation {
 /// Hands `status` to HostResult3184, as the host expects of a status its operations return.
 void reportHostResult(int32_t status);
 
+/// Notes `status` when it is a failure and returns it: for a status the binding does not see, such as
+/// a host component's answer or one a helper passes on.
+int32_t watched(int32_t status);
+
 /// Notes a failure the caller found itself (a record or a block the host gave short, say).
 void noteHostFailure();
 

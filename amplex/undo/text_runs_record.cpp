@@ -23,7 +23,7 @@ std::vector<xt::RunEntry> runsOf(int32_t story, ListRuns listRuns)
     if (!list)
         return runs;
     int32_t count = 0;
-    const bool given = listRuns(story, &count, &list) == 0 && count > 0 && *list;
+    const bool given = foundation::watched(listRuns(story, &count, &list)) == 0 && count > 0 && *list;
     const int32_t size = given ? xt::calls::GetHandleSize(list) : 0;
     if (size < 0)
         foundation::noteHostFailure();
@@ -56,12 +56,8 @@ bool readCharacterRun(int32_t story, CharRunNode& node)
     // Unselected, the read would give the attributes of the run selected before.
     if (xt::calls::SetTextSelection(story, node.start, node.end, 0) != 0)
         return false;
-    // With a record the read answers a status; the operation's other answers are values, so it notes none itself.
-    if (xt::calls::GetTextValue691(story, xt::kCharAttributes, &node.attributes, 0) != 0) {
-        foundation::noteHostFailure();
-        return false;
-    }
-    return true;
+    // With a record the read answers a status; its other answers are values, so the binding notes none.
+    return foundation::watched(xt::calls::GetTextValue691(story, xt::kCharAttributes, &node.attributes, 0)) == 0;
 }
 
 bool readParagraphRun(int32_t story, ParaRunNode& node)
@@ -73,11 +69,9 @@ bool readParagraphRun(int32_t story, ParaRunNode& node)
     int32_t context = 0;
     if (tabReference != 0 && xt::calls::GetStoryTabContext(story, &context) == 0) {
         xt::TabList tabs{};
-        if (xt::calls::GetTabList(context, tabReference, &tabs) == 0) {
+        if (foundation::watched(xt::calls::GetTabList(context, tabReference, &tabs)) == 0) {
             node.tabs = tabs;
             node.hasTabs = 1;
-        } else {
-            foundation::noteHostFailure();
         }
     }
     return true;
@@ -129,6 +123,8 @@ void recordTextRuns(int32_t box, UndoEntry& entry)
         entry.paraRuns = buildList<ParaRunNode>(story, paragraphRuns, readParagraphRun, entry.paraRunCount);
         // Reading a run's attributes selects it; the user's selection comes back.
         xt::calls::SetTextSelection(story, selectionStart, selectionEnd, 0);
+        entry.selectionStart = selectionStart;
+        entry.selectionEnd = selectionEnd;
     }
 
     xt::calls::SetCurrentBox(rememberedBox);
