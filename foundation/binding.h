@@ -3,7 +3,9 @@
 
 #include <cassert>
 #include <cstdint>
+#include <type_traits>
 
+#include "foundation/host_failures.h"
 #include "xtapi/operations.h"
 #include "xtapi/records.h"
 
@@ -30,17 +32,24 @@ int32_t acquireRequestTables();
 int32_t acquireServices();
 
 namespace detail {
-template <uint32_t Ordinal, class Signature>
+template <uint32_t Ordinal, class Signature, xt::Fails Failure>
 struct HostCall;
 
-template <uint32_t Ordinal, class Ret, class... Args>
-struct HostCall<Ordinal, Ret(Args...)> {
+/// A failed call is noted for the caller's HostFailureWatch, by the operation's column in operations.def.
+template <uint32_t Ordinal, class Ret, class... Args, xt::Fails Failure>
+struct HostCall<Ordinal, Ret(Args...), Failure> {
     Ret operator()(Args... args) const
     {
         void* const* slot = binding().slots[Ordinal];
         assert(slot && "host operation called before the plug-in acquired its tables");
         auto* function = reinterpret_cast<Ret (*)(Args...)>(*slot);
-        return function(args...);
+        if constexpr (std::is_void_v<Ret>) {
+            function(args...);
+        } else {
+            Ret result = function(args...);
+            noteIfFailed<Failure>(result);
+            return result;
+        }
     }
 };
 } // namespace detail
@@ -49,7 +58,7 @@ struct HostCall<Ordinal, Ret(Args...)> {
 
 /// Plug-in code calls host operations by their names: NewHandle(12), GetBoxRecord(0, 0, 0).
 #define XT_OP(num, Name, Ret, Params, Failure) \
-    inline constexpr foundation::detail::HostCall<xt::op::Name::ordinal, xt::op::Name::Signature> Name{};
+    inline constexpr foundation::detail::HostCall<xt::op::Name::ordinal, xt::op::Name::Signature, xt::op::Name::fails> Name{};
 namespace xt::calls {
 #include "xtapi/operations.def"
 } // namespace xt::calls

@@ -4,12 +4,12 @@
 #include "amplex/commands/command_state.h"
 #include "amplex/commands/engine_calls.h"
 #include "amplex/commands/selection_measure.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -24,7 +24,7 @@ void runFit(FitKind kind, int32_t box)
 {
     ScaleSettings& s = currentSettings();
     ClearUndo();
-    const HostFailureWatch watch;
+    const foundation::HostFailureWatch watch;
     if (kind == FitKind::Text)
         runTextFit(box, textFitOf(s.FitCommand));
     else

@@ -34,7 +34,7 @@ int32_t OnMenuCommand(void* block)
 {
     const auto* command = static_cast<const xt::MenuCommandBlock*>(block);
     // The document and the selection are read for every item, before the item is known.
-    const HostFailureWatch watch;
+    const foundation::HostFailureWatch watch;
     const int32_t box = beginCommand();
     if (!command)
         return 0;

@@ -6,8 +6,8 @@
 #include "amplex/commands/restore_fields.h"
 #include "amplex/commands/restore_text_box.h"
 #include "amplex/engine/common/box_record_lease.h"
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -39,7 +39,7 @@ void moveBack(const UndoEntry& entry)
 {
     if (entry.fitOffset.v == 0 && entry.fitOffset.h == 0)
         return;
-    reportHostResult(xt::calls::BoxOp1804(entry.item, -entry.fitOffset.h, -entry.fitOffset.v, 0));
+    foundation::reportHostResult(xt::calls::BoxOp1804(entry.item, -entry.fitOffset.h, -entry.fitOffset.v, 0));
 }
 
 } // namespace

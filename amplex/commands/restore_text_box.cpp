@@ -5,10 +5,10 @@
 #include <cstring>
 
 #include "amplex/commands/restore_item.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/text/data_blocks.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/text_records.h"
 
 namespace amplex {
@@ -74,11 +74,11 @@ void restoreAnchoredItems(int32_t story, int32_t box, int32_t length)
     int32_t position = 0;
     uint8_t found = 0;
     while (position >= 0 && position < length) {
-        if (watched(xt::calls::FindNextAnchor(story, &position, length, 1, 0, 1, 0, &found)) != 0 || !found || position < 0)
+        if (xt::calls::FindNextAnchor(story, &position, length, 1, 0, 1, 0, &found) != 0 || !found || position < 0)
             return;
         const int32_t item = xt::calls::GetAnchoredItem(story, position, box);
         if (item < 0)
-            noteHostFailure();  // 0 is an anchor whose item is gone; -1 the host failing
+            foundation::noteHostFailure();  // 0 is an anchor whose item is gone; -1 the host failing
         const auto entry = std::find_if(entries.begin(), entries.end(),
             [item](const UndoEntry& e) { return e.item == item && e.AnchoredItem != 0; });
         if (item != 0 && entry != entries.end())
@@ -91,11 +91,11 @@ void restoreCharacterRuns(int32_t story, const CharRunNode* node)
 {
     for (; node; node = node->next) {
         // Unselected, the run's values would land on the run selected before.
-        if (watched(xt::calls::SetTextSelection(story, node->start, node->end, 0)) != 0)
+        if (xt::calls::SetTextSelection(story, node->start, node->end, 0) != 0)
             continue;
-        watched(xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharSize), node->attributes.size));
-        watched(xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharTracking), node->attributes.tracking));
-        watched(xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharHorizontalScale), node->attributes.horizontalScale));
+        xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharSize), node->attributes.size);
+        xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharTracking), node->attributes.tracking);
+        xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharHorizontalScale), node->attributes.horizontalScale);
     }
 }
 
@@ -103,10 +103,10 @@ void restoreParagraphRuns(int32_t story, const ParaRunNode* node)
 {
     for (; node; node = node->next) {
         if (node->hasTabs)
-            watched(xt::calls::SetTextRunAttribute(story, node->start, node->end, xt::kParaTabs,
-                reinterpret_cast<intptr_t>(node->tabs.entries), 0));
+            xt::calls::SetTextRunAttribute(story, node->start, node->end, xt::kParaTabs,
+                reinterpret_cast<intptr_t>(node->tabs.entries), 0);
         for (const ParagraphField& field : kParagraphFields)
-            watched(xt::calls::SetTextRunAttribute(story, node->start, node->end, field.code, field.value(node->attributes), 0));
+            xt::calls::SetTextRunAttribute(story, node->start, node->end, field.code, field.value(node->attributes), 0);
     }
 }
 
@@ -123,14 +123,14 @@ void RestoreTextBox(const UndoEntry& entry)
     int32_t story = 0, selStart = 0, selEnd = 0, length = 0;
     xt::calls::SetCurrentBox(entry.item);
     // The entry holds runs, so the item had a story when it was recorded.
-    if (watched(xt::calls::GetBoxTextInfo(entry.item, &story, &selStart, &selEnd, &length)) != 0 || story == 0)
+    if (xt::calls::GetBoxTextInfo(entry.item, &story, &selStart, &selEnd, &length) != 0 || story == 0)
         return;
     restoreAnchoredItems(story, entry.item, length);
     xt::calls::StoryMode1375(0);
     restoreCharacterRuns(story, entry.charRuns);
     restoreParagraphRuns(story, entry.paraRuns);
     // The selection goes back to where the entry saw it, as the runs do.
-    watched(xt::calls::SetTextSelection(story, entry.selectionStart, entry.selectionEnd, 0));
+    xt::calls::SetTextSelection(story, entry.selectionStart, entry.selectionEnd, 0);
 }
 
 void clearUndoneMarkers()

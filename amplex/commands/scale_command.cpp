@@ -14,13 +14,13 @@
 #include "amplex/commands/selection_measure.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/fixed_math.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/resources/amplex_id.h"
 #include "amplex/settings/settings.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -73,7 +73,7 @@ void makeFitToMove(int32_t box, xt::FixedPoint move)
 {
     if (box == 0 || (move.v == 0 && move.h == 0))
         return;
-    reportHostResult(xt::calls::BoxOp1804(box, move.h, move.v, 1));
+    foundation::reportHostResult(xt::calls::BoxOp1804(box, move.h, move.v, 1));
     engineState().setSelectionBounds(movedBy(engineState().selectionBounds(), move));
     undoList().setFitOffset(move);
 }
@@ -86,7 +86,7 @@ void runEngine(CommandKind kind, int16_t pageCount)
     if (kind == CommandKind::Palette)
         xt::calls::UndoOp2951(0, kAmplexId, kUndoStepKind);
     if (s.ScaleWhat == ScaleSelectionOnly) {
-        const HostFailureWatch watch;
+        const foundation::HostFailureWatch watch;
         runSelectionScale();
         recordStateAfterScale();
         if (watch.failed())
@@ -136,7 +136,7 @@ void runScaleSteps(CommandKind kind, int32_t box)
     adjustAfterScale();
 }
 
-bool selectionUnknown(const HostFailureWatch& watch)
+bool selectionUnknown(const foundation::HostFailureWatch& watch)
 {
     if (!watch.failed())
         return false;
@@ -147,7 +147,7 @@ bool selectionUnknown(const HostFailureWatch& watch)
 void ScaleWithSettings()
 {
     undoList().setFitOffset({});
-    const HostFailureWatch watch;
+    const foundation::HostFailureWatch watch;
     const int32_t box = beginCommand();
     if (box != 0)
         measureSelection(box);
@@ -185,7 +185,7 @@ void ScaleWithDialog()
 {
     if (commandState().dialogOpen())
         return;
-    const HostFailureWatch watch;
+    const foundation::HostFailureWatch watch;
     const int32_t box = beginCommand();
     prepareForDialog(box, ServiceTest::Apply);
     if (selectionUnknown(watch))

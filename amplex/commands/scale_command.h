@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "amplex/commands/selection_measure.h"
-#include "amplex/engine/common/host_failures.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 
@@ -22,7 +22,7 @@ void ScaleWithDialog();
 /// Takes the current document and its page count; returns the current item (0 for none).
 int32_t beginCommand();
 /// Shows that the selection could not be read when a host call failed since `watch` began.
-bool selectionUnknown(const HostFailureWatch& watch);
+bool selectionUnknown(const foundation::HostFailureWatch& watch);
 
 /// Measures the selection, or with no current item the first page, before the dialog opens; the
 /// dialog starts on "Selection" or "Document" accordingly.

@@ -3,10 +3,10 @@
 
 #include "amplex/commands/command_state.h"
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {
@@ -44,7 +44,7 @@ bool companionKeepsBox(int32_t box)
 void measureSelection(int32_t box, ServiceTest test)
 {
     Fixed bounds[4] = {};
-    watched(xt::calls::ItemOp224(box, bounds, 0, 0));
+    xt::calls::ItemOp224(box, bounds, 0, 0);
     engineState().setSelectionBounds({bounds[0], bounds[1], bounds[2], bounds[3]});
     commandState().setNoSelection(false);
     const bool itemTool = xt::calls::GetCurrentTool() == kItemTool;

@@ -9,12 +9,12 @@
 #include "amplex/commands/restore_text_box.h"
 #include "amplex/commands/selection_measure.h"
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/undo/outside_state.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -94,7 +94,7 @@ int32_t OnUndoScale(void*)
     takeCurrentDocument();
     engineState().beginScale();
     if (!undoList().empty()) {
-        const HostFailureWatch watch;
+        const foundation::HostFailureWatch watch;
         UndoScale();
         adjustAfterScale();
         if (watch.failed())
@@ -111,7 +111,7 @@ int32_t OnRedoScale(void*)
     engineState().beginScale();
     if (undoList().replayActive()) {
         if (!undoList().empty()) {
-            const HostFailureWatch watch;
+            const foundation::HostFailureWatch watch;
             RedoScale();
             adjustAfterScale();
             if (watch.failed())

@@ -1,8 +1,8 @@
 // Reading and restoring the drop shadow and table grid of an item through the host's components.
 #include "amplex/undo/outside_state.h"
 
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/component_calls.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -15,7 +15,7 @@ std::optional<xt::DropShadowRecord> readShadow(int32_t item)
     if (xt::calls::DropShadowOp8(item, &hasShadow, 0) != 0 || hasShadow == 0)
         return std::nullopt;
     xt::DropShadowRecord shadow{};
-    if (watched(xt::calls::GetDropShadow(item, &shadow)) != 0)
+    if (foundation::watched(xt::calls::GetDropShadow(item, &shadow)) != 0)
         return std::nullopt;
     return shadow;
 }
@@ -27,7 +27,7 @@ std::optional<xt::Fixed> lineWeight(int32_t table, int32_t k, bool row)
     xt::Fixed weight = 0;
     const int32_t status = row ? xt::calls::GetTableLineWeight(table, kLineWidth, &k, &none, 1, 0, &weight)
                                : xt::calls::GetTableLineWeight(table, kLineWidth, &none, &k, 0, 1, &weight);
-    if (watched(status) != 0)
+    if (foundation::watched(status) != 0)
         return std::nullopt;
     return weight;
 }
@@ -44,11 +44,11 @@ std::optional<TableGrid> readGrid(int32_t item)
 {
     int32_t table = 0;
     int16_t columns = 0, rows = 0;
-    if (watched(xt::calls::GetTableOfItem(item, &table)) != 0 || watched(xt::calls::GetTableGridSize(table, &columns, &rows)) != 0)
+    if (foundation::watched(xt::calls::GetTableOfItem(item, &table)) != 0 || foundation::watched(xt::calls::GetTableGridSize(table, &columns, &rows)) != 0)
         return std::nullopt;
     xt::Fixed* widths = nullptr;
     xt::Fixed* heights = nullptr;
-    if (watched(xt::calls::GetTableTrackSizes(table, &widths, &heights)) != 0 || !widths || !heights || columns < 0 || rows < 0)
+    if (foundation::watched(xt::calls::GetTableTrackSizes(table, &widths, &heights)) != 0 || !widths || !heights || columns < 0 || rows < 0)
         return std::nullopt;
     // Copied out at once: the host's arrays last only until the next table call.
     TableGrid grid{{widths, widths + columns}, {heights, heights + rows}, {}, {}};
@@ -66,21 +66,21 @@ void restoreLines(int32_t table, const std::vector<xt::Fixed>& weights, bool row
             continue;
         const int32_t status = rows ? xt::calls::SetTableLineWeight(table, kLineWidth, weights[k], &k, &none, 1, 0)
                                     : xt::calls::SetTableLineWeight(table, kLineWidth, weights[k], &none, &k, 0, 1);
-        watched(status);
+        foundation::watched(status);
     }
 }
 
 void restoreGrid(int32_t item, const TableGrid& grid)
 {
     int32_t table = 0;
-    if (watched(xt::calls::GetTableOfItem(item, &table)) != 0)
+    if (foundation::watched(xt::calls::GetTableOfItem(item, &table)) != 0)
         return;
     int16_t columns = 0, rows = 0;
     // A table whose grid changed shape since is not the one recorded.
-    if (watched(xt::calls::GetTableGridSize(table, &columns, &rows)) != 0
+    if (foundation::watched(xt::calls::GetTableGridSize(table, &columns, &rows)) != 0
         || static_cast<size_t>(columns) != grid.widths.size() || static_cast<size_t>(rows) != grid.heights.size())
         return;
-    watched(xt::calls::SetTableTrackSizes(table, grid.widths.data(), grid.heights.data(), 0));
+    foundation::watched(xt::calls::SetTableTrackSizes(table, grid.widths.data(), grid.heights.data(), 0));
     restoreLines(table, grid.columnLines, false);
     restoreLines(table, grid.rowLines, true);
 }
@@ -100,7 +100,7 @@ std::optional<OutsideState> readOutsideState(int32_t item, TableItem table)
 void restoreOutsideState(const OutsideState& state)
 {
     if (state.shadow)
-        watched(xt::calls::SetDropShadow(state.item, &*state.shadow));
+        foundation::watched(xt::calls::SetDropShadow(state.item, &*state.shadow));
     if (state.table)
         restoreGrid(state.item, *state.table);
 }

@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "amplex/engine/common/box_record_lease.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/undo/text_runs_record.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -55,7 +55,7 @@ void recordItemFromRecord(int32_t item, const BoxRecord& record, Anchored anchor
         recordTextRuns(item, entry);
 
     // An item without an entry stays as the scale leaves it when the user undoes it.
-    xt::Handle handle = watchedAnswer(xt::calls::NewHandle(static_cast<int32_t>(sizeof entry)));
+    xt::Handle handle = xt::calls::NewHandle(static_cast<int32_t>(sizeof entry));
     if (!handle) {
         freeRunNodes(entry);
         return;

@@ -6,8 +6,8 @@
 #include <limits>
 #include <vector>
 
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -19,14 +19,14 @@ template <class ListRuns>
 std::vector<xt::RunEntry> runsOf(int32_t story, ListRuns listRuns)
 {
     std::vector<xt::RunEntry> runs;
-    xt::Handle list = watchedAnswer(xt::calls::NewHandle(0));
+    xt::Handle list = xt::calls::NewHandle(0);
     if (!list)
         return runs;
     int32_t count = 0;
-    const bool given = watched(listRuns(story, &count, &list)) == 0 && count > 0 && *list;
+    const bool given = foundation::watched(listRuns(story, &count, &list)) == 0 && count > 0 && *list;
     const int32_t size = given ? xt::calls::GetHandleSize(list) : 0;
     if (size < 0)
-        noteHostFailure();
+        foundation::noteHostFailure();
     const bool listed = given && size >= count * static_cast<int32_t>(sizeof(xt::RunEntry));
     if (listed) {
         count = std::min<int32_t>(count, std::numeric_limits<int16_t>::max());
@@ -40,7 +40,7 @@ std::vector<xt::RunEntry> runsOf(int32_t story, ListRuns listRuns)
 template <class Node>
 Node* newNode(int32_t start, int32_t end)
 {
-    auto* node = reinterpret_cast<Node*>(watchedAnswer(xt::calls::NewPointer(static_cast<int32_t>(sizeof(Node)))));
+    auto* node = reinterpret_cast<Node*>(xt::calls::NewPointer(static_cast<int32_t>(sizeof(Node))));
     if (!node)
         return nullptr;
     std::memset(static_cast<void*>(node), 0, sizeof(Node));
@@ -54,21 +54,22 @@ Node* newNode(int32_t start, int32_t end)
 bool readCharacterRun(int32_t story, CharRunNode& node)
 {
     // Unselected, the read would give the attributes of the run selected before.
-    if (watched(xt::calls::SetTextSelection(story, node.start, node.end, 0)) != 0)
+    if (xt::calls::SetTextSelection(story, node.start, node.end, 0) != 0)
         return false;
-    return watched(xt::calls::GetTextValue691(story, xt::kCharAttributes, &node.attributes, 0)) == 0;
+    // With a record the read answers a status; its other answers are values, so the binding notes none.
+    return foundation::watched(xt::calls::GetTextValue691(story, xt::kCharAttributes, &node.attributes, 0)) == 0;
 }
 
 bool readParagraphRun(int32_t story, ParaRunNode& node)
 {
     xt::Fixed value = 0;
-    if (watched(xt::calls::GetTextRunAttribute(story, node.start, node.end, xt::kParaAttributes, &node.attributes, &value)) != 0)
+    if (xt::calls::GetTextRunAttribute(story, node.start, node.end, xt::kParaAttributes, &node.attributes, &value) != 0)
         return false;
     const int32_t tabReference = node.attributes.tabReference;
     int32_t context = 0;
-    if (tabReference != 0 && watched(xt::calls::GetStoryTabContext(story, &context)) == 0) {
+    if (tabReference != 0 && xt::calls::GetStoryTabContext(story, &context) == 0) {
         xt::TabList tabs{};
-        if (watched(xt::calls::GetTabList(context, tabReference, &tabs)) == 0) {
+        if (foundation::watched(xt::calls::GetTabList(context, tabReference, &tabs)) == 0) {
             node.tabs = tabs;
             node.hasTabs = 1;
         }
@@ -115,13 +116,13 @@ void recordTextRuns(int32_t box, UndoEntry& entry)
     int32_t selectionStart = 0;
     int32_t selectionEnd = 0;
     // The caller records text items only, so a box without a story is the host failing.
-    if (watched(xt::calls::GetBoxTextInfo(box, &story, &selectionStart, &selectionEnd, nullptr)) == 0 && story != 0) {
+    if (xt::calls::GetBoxTextInfo(box, &story, &selectionStart, &selectionEnd, nullptr) == 0 && story != 0) {
         const auto characterRuns = runsOf(story, xt::calls::TextOp3095);
         const auto paragraphRuns = runsOf(story, xt::calls::TextOp3096);
         entry.charRuns = buildList<CharRunNode>(story, characterRuns, readCharacterRun, entry.charRunCount);
         entry.paraRuns = buildList<ParaRunNode>(story, paragraphRuns, readParagraphRun, entry.paraRunCount);
         // Reading a run's attributes selects it; the user's selection comes back.
-        watched(xt::calls::SetTextSelection(story, selectionStart, selectionEnd, 0));
+        xt::calls::SetTextSelection(story, selectionStart, selectionEnd, 0);
         entry.selectionStart = selectionStart;
         entry.selectionEnd = selectionEnd;
     }

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/undo/record_item.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -79,7 +79,7 @@ std::optional<UndoEntry> readUndoEntry(xt::Handle entry)
     const int32_t size = xt::calls::GetHandleSize(entry);
     // An entry the host cannot measure ends the walk early, and the items after it are not restored.
     if (size < 0)
-        noteHostFailure();
+        foundation::noteHostFailure();
     if (size < static_cast<int32_t>(sizeof(UndoEntry)))
         return std::nullopt;
     UndoEntry copy;

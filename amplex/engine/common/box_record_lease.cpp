@@ -1,19 +1,19 @@
 // Holding a host item record for a scope.
 #include "amplex/engine/common/box_record_lease.h"
 
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 
 BoxRecordLease BoxRecordLease::ofCurrentItem()
 {
-    return BoxRecordLease(watchedAnswer(xt::calls::GetBoxRecord(nullptr, 0, 0)));
+    return BoxRecordLease(xt::calls::GetBoxRecord(nullptr, 0, 0));
 }
 
 BoxRecordLease BoxRecordLease::of(int32_t item)
 {
-    return BoxRecordLease(watchedAnswer(xt::calls::GetBoxRecord(nullptr, item, 0)));
+    return BoxRecordLease(xt::calls::GetBoxRecord(nullptr, item, 0));
 }
 
 BoxRecordLease::~BoxRecordLease()
@@ -28,18 +28,18 @@ BoxRecordLease::BoxRecordLease(BoxRecordLease&& other) noexcept : m_record(other
 
 bool BoxRecordLease::store(int32_t refresh)
 {
-    return m_record && watched(xt::calls::BoxRecordOp3010(m_record, 0, 0, refresh)) == 0;
+    return m_record && xt::calls::BoxRecordOp3010(m_record, 0, 0, refresh) == 0;
 }
 
 bool BoxRecordLease::storeTo(int32_t item, int32_t refresh)
 {
-    return m_record && watched(xt::calls::BoxRecordOp3010(m_record, item, 0, refresh)) == 0;
+    return m_record && xt::calls::BoxRecordOp3010(m_record, item, 0, refresh) == 0;
 }
 
 void BoxRecordLease::reread()
 {
     if (m_record)
-        watchedAnswer(xt::calls::GetBoxRecord(m_record, 0, 0));
+        xt::calls::GetBoxRecord(m_record, 0, 0);
 }
 
 void BoxRecordLease::release()

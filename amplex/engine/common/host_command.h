@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 
@@ -18,8 +18,8 @@ enum HostCommand : int32_t {
 /// True when the host ran the command.
 inline bool runHostCommand(HostCommand command)
 {
-    watched(xt::calls::XmoOp832(1));
-    return watched(xt::calls::XaqOp2966(command)) == 0;
+    xt::calls::XmoOp832(1);
+    return xt::calls::XaqOp2966(command) == 0;
 }
 
 } // namespace amplex

@@ -3,11 +3,11 @@
 
 #include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/scalers/drop_shadow.h"
 #include "foundation/binding.h"
 #include "foundation/component_calls.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 
@@ -58,7 +58,7 @@ CurrentItemKeeper::~CurrentItemKeeper()
 int32_t currentItem()
 {
     int32_t item = 0;
-    watched(xt::calls::GetCurrentBox(&item));
+    xt::calls::GetCurrentBox(&item);
     return item;
 }
 

@@ -1,9 +1,9 @@
 // The page test of the scalers.
 #include "amplex/engine/common/scaled_page.h"
 
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/settings/settings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -27,9 +27,9 @@ bool IsOnScaledPage()
     if (currentSettings().ScaleWhat != ScalePageRange)
         return true;
     int32_t item = 0;
-    reportHostResult(xt::calls::GetCurrentBox(&item));
+    foundation::reportHostResult(xt::calls::GetCurrentBox(&item));
     ItemPlace place{};
-    if (item == 0 || watched(xt::calls::GetBoxBounds(item, 0, &place)) != 0)
+    if (item == 0 || xt::calls::GetBoxBounds(item, 0, &place) != 0)
         return false;
     return place.pageKey == g_currentScalePage;
 }

@@ -2,7 +2,6 @@
 // items scale and the page size, masters and style sheets handled after them.
 #include "amplex/engine/document/document_scale.h"
 
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/engine/document/document_steps.h"
@@ -11,6 +10,7 @@
 #include "amplex/engine/document/page_walk.h"
 #include "amplex/engine/document/scale_page_range.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -33,7 +33,7 @@ void ScaleDocument()
     xt::calls::SetCurrentTool(0);
     if (refusedOnMasterPage())
         return;
-    const HostFailureWatch watch;
+    const foundation::HostFailureWatch watch;
     xt::calls::UndoOp2958(1);
     const PageSetupPlan plan = readPageSetup();
     if (watch.failed()) {
@@ -44,7 +44,7 @@ void ScaleDocument()
     enlargePages(plan);
     const xt::WindowRef window = runWindow();
     if (scalesWholeDocument())
-        reportHostResult(xt::calls::LayoutWindowOp3544(window, 0));
+        foundation::reportHostResult(xt::calls::LayoutWindowOp3544(window, 0));
     xt::calls::XgdOp674(window);
     int32_t currentPage = 1;
     xt::calls::GetWindowValue3563(window, &currentPage);

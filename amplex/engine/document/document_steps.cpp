@@ -6,7 +6,6 @@
 #include <string>
 
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/common/scaled_page.h"
 #include "amplex/engine/document/document_run.h"
@@ -16,6 +15,7 @@
 #include "amplex/resources/strings.h"
 #include "amplex/settings/settings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {
@@ -28,7 +28,7 @@ xt::FixedPoint originFor(int32_t page, const xt::PlaceRecord& place)
     if (!scalesWholeDocument() || place.placeInSpread == 0)
         return pageCorner(place);
     xt::PlaceRecord first = place;
-    watched(xt::calls::PageOp3594(runWindow(), page - place.placeInSpread, 0, &first));
+    xt::calls::PageOp3594(runWindow(), page - place.placeInSpread, 0, &first);
     return pageCorner(first);
 }
 
@@ -47,7 +47,7 @@ PageRange pagesToScale()
     const DocumentRun& run = documentRun();
     PageRange range = run.pageRange();
     xt::PageInfo info{};
-    watched(xt::calls::GetPageInfo(run.documentRef(), &info));
+    xt::calls::GetPageInfo(run.documentRef(), &info);
     int32_t available = info.pageCount;
     if (!scalesWholeDocument() && run.onMasterPage())
         available = info.facing != 0 ? 2 : 1;
@@ -62,12 +62,12 @@ void scalePage(int32_t page)
     const xt::WindowRef window = runWindow();
     const int32_t number = page + run.pageOffset();
     xt::PlaceRecord place{};
-    if (watched(xt::calls::PageOp3594(window, number, 0, &place)) != 0)
+    if (xt::calls::PageOp3594(window, number, 0, &place) != 0)
         return;
     setCurrentScalePage(place.pageKey);
     engineState().setDocumentScalingActive(run.onMasterPage());
     // A page the host does not make current is skipped rather than scaling the page left current.
-    if (watched(xt::calls::DocumentOp868(window, number)) == 0) {
+    if (xt::calls::DocumentOp868(window, number) == 0) {
         if (scalesWholeDocument()) {
             uint8_t ownGeometry = 0;
             xt::calls::DocumentOp2783(run.documentRef(), &ownGeometry);
@@ -91,13 +91,13 @@ void scaleGuidesAndGrid(PageRange range, const PageSetupPlan& plan)
         Fixed increment = 0;
         // A value the host could not give is left as it is, rather than written back as zero.
         const int32_t startStatus = xt::calls::XpgOp982(ref, &start);
-        reportHostResult(startStatus);
+        foundation::reportHostResult(startStatus);
         const int32_t incrementStatus = xt::calls::XpgOp978(ref, &increment);
-        reportHostResult(incrementStatus);
+        foundation::reportHostResult(incrementStatus);
         if (startStatus == 0)
-            reportHostResult(xt::calls::XpgOp983(ref, xt::calls::FixedMultiply(start, settings.VerticalFactor)));
+            foundation::reportHostResult(xt::calls::XpgOp983(ref, xt::calls::FixedMultiply(start, settings.VerticalFactor)));
         if (incrementStatus == 0)
-            reportHostResult(
+            foundation::reportHostResult(
                 xt::calls::XpgOp979(ref, xt::calls::FixedMultiply(increment, settings.VerticalFactor)));
     }
     writeScaledMargins(plan);
@@ -111,13 +111,13 @@ void finishPageSize(const PageSetupPlan& plan, int32_t currentPage)
     xt::calls::SetCurrentTool(0);
     xt::calls::DocumentOp459(ref, 1);
     if (scalesWholeDocument()) {
-        reportHostResult(xt::calls::LayoutWindowOp3544(window, 0));
+        foundation::reportHostResult(xt::calls::LayoutWindowOp3544(window, 0));
         xt::calls::XgdOp674(window);
-        watched(xt::calls::DocumentOp868(window, currentPage));
+        xt::calls::DocumentOp868(window, currentPage);
     }
     reducePages(plan);
     xt::calls::XgdOp674(window);
-    reportHostResult(xt::calls::XpgOp947(ref));
+    foundation::reportHostResult(xt::calls::XpgOp947(ref));
 }
 
 bool refusedOnMasterPage()

@@ -6,10 +6,10 @@
 
 #include "amplex/engine/common/after_scale.h"
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {
@@ -87,7 +87,7 @@ void scaleGuidesOfKind(const GuideList& list, const PageGeometry& page, int32_t 
     for (int32_t i = 0; i < count; ++i) {
         xt::GuideEntry entry = list.entry(first + i);
         entry.position = scaledPosition(page.place, kind, entry.position);
-        reportHostResult(
+        foundation::reportHostResult(
             xt::calls::GuideOp2630(documentRun().documentRef(), pageNumber, kind, i, &entry, 0));
     }
 }
@@ -97,10 +97,10 @@ PageGeometry pageGeometry(int32_t page)
     const xt::DocumentRef ref = documentRun().documentRef();
     PageGeometry geometry;
     xt::WindowRef window = 0;
-    watched(xt::calls::GetDocumentWindow(ref, &window));
-    watched(xt::calls::PageOp3594(window, page, 0, &geometry.place));
-    watched(xt::calls::XdnOp520(ref, &geometry.height));
-    watched(xt::calls::XdnOp519(ref, &geometry.width));
+    xt::calls::GetDocumentWindow(ref, &window);
+    xt::calls::PageOp3594(window, page, 0, &geometry.place);
+    xt::calls::XdnOp520(ref, &geometry.height);
+    xt::calls::XdnOp519(ref, &geometry.width);
     return geometry;
 }
 
@@ -115,7 +115,7 @@ void ScaleGuides(int32_t page, uint8_t flag)
     const int32_t tool = xt::calls::GetCurrentTool();
     const PageGeometry geometry = pageGeometry(page);
     if (handle)
-        reportHostResult(xt::calls::GuideOp2627(ref, page, flag, &handle));
+        foundation::reportHostResult(xt::calls::GuideOp2627(ref, page, flag, &handle));
     setOriginFromPage(geometry);
     const GuideList list(handle);
     scaleGuidesOfKind(list, geometry, page, xt::kGuideVertical);

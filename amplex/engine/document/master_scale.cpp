@@ -2,13 +2,13 @@
 #include "amplex/engine/document/master_scale.h"
 
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scaled_page.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/engine/document/guide_scale.h"
 #include "amplex/engine/document/page_walk.h"
 #include "amplex/settings/settings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {
@@ -17,7 +17,7 @@ namespace {
 int16_t lastMasterIndex()
 {
     int16_t count = 0;
-    watched(xt::calls::GetPageIndexOffset(documentRun().documentRef(), &count));
+    xt::calls::GetPageIndexOffset(documentRun().documentRef(), &count);
     return count;
 }
 
@@ -28,11 +28,11 @@ void scaleMasterMargins(int32_t master, const xt::PlaceRecord& place)
     const ScaleSettings& settings = currentSettings();
     Fixed vertical[2] = {};
     Fixed horizontal[2] = {};
-    if (watched(xt::calls::DocumentOp5216(ref, &place, vertical, horizontal)) != 0)
+    if (xt::calls::DocumentOp5216(ref, &place, vertical, horizontal) != 0)
         return;
     auto v = [&](Fixed value) { return xt::calls::FixedMultiply(value, settings.VerticalFactor); };
     auto h = [&](Fixed value) { return xt::calls::FixedMultiply(value, settings.HorizontalFactor); };
-    watched(xt::calls::DocumentOp5270(ref, master, v(vertical[0]), v(vertical[1]), h(horizontal[0]), h(horizontal[1])));
+    xt::calls::DocumentOp5270(ref, master, v(vertical[0]), v(vertical[1]), h(horizontal[0]), h(horizontal[1]));
 }
 
 /// The corner of the master's spread: the spread's pages change size together, so every page of it
@@ -40,7 +40,7 @@ void scaleMasterMargins(int32_t master, const xt::PlaceRecord& place)
 xt::FixedPoint spreadCorner(int32_t master, const xt::PlaceRecord& place)
 {
     xt::PlaceRecord first = place;
-    watched(xt::calls::PageOp4222(documentRun().documentRef(), master - place.placeInSpread, &first));
+    xt::calls::PageOp4222(documentRun().documentRef(), master - place.placeInSpread, &first);
     return pageCorner(first);
 }
 
@@ -48,7 +48,7 @@ void scaleMaster(int32_t master)
 {
     const xt::DocumentRef ref = documentRun().documentRef();
     xt::PlaceRecord place{};
-    if (watched(xt::calls::PageOp4222(ref, master, &place)) != 0)
+    if (xt::calls::PageOp4222(ref, master, &place) != 0)
         return;
     setCurrentScalePage(place.pageKey);
     scaleMasterMargins(master, place);
@@ -79,19 +79,19 @@ void scaleMasterPages()
     xt::calls::GetPageInfo(ref, &info);
     const bool facing = info.facing != 0;
     int32_t shown = 1;
-    watched(xt::calls::XmbOp3597(window, shown));
+    xt::calls::XmbOp3597(window, shown);
     for (int32_t master = xt::kFirstMasterIndex; master <= lastMasterIndex(); ++master) {
         const int32_t spread = spreadOfMaster(master, facing);
         if (spread != shown) {
             shown = spread;
-            watched(xt::calls::XmbOp3597(window, shown));
+            xt::calls::XmbOp3597(window, shown);
         }
-        if (watched(xt::calls::DocumentOp868(window, master)) != 0)
+        if (xt::calls::DocumentOp868(window, master) != 0)
             continue;
         scaleMaster(master);
     }
-    watched(xt::calls::XmbOp3597(window, 0));
-    watched(xt::calls::DocumentOp868(window, remembered));
+    xt::calls::XmbOp3597(window, 0);
+    xt::calls::DocumentOp868(window, remembered);
 }
 
 } // namespace amplex

@@ -4,10 +4,10 @@
 
 #include <iterator>
 
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {
@@ -27,13 +27,13 @@ void applyPageSize(const PageSetupPlan& plan, Fixed width, Fixed height)
 {
     const xt::DocumentRef ref = documentRun().documentRef();
     xt::TextObject name = nullptr;
-    watched(xt::calls::XpkOp3141(ref, &name));
+    xt::calls::XpkOp3141(ref, &name);
     void* setup = nullptr;
-    watched(xt::calls::XpkOp5070(height, width, plan.margins, plan.facing, plan.columns, plan.gutter, 0,
-        plan.pageCount, 0, &setup));
+    xt::calls::XpkOp5070(height, width, plan.margins, plan.facing, plan.columns, plan.gutter, 0,
+        plan.pageCount, 0, &setup);
     if (setup) {
         int32_t out = 0;
-        watched(xt::calls::XpkOp3146(ref, name, xt::kPageSetupDocument, setup, &out));
+        xt::calls::XpkOp3146(ref, name, xt::kPageSetupDocument, setup, &out);
         xt::calls::XpkOp3183(setup);
     }
     if (name)
@@ -58,15 +58,15 @@ PageSetupPlan readPageSetup()
     const ScaleSettings& settings = currentSettings();
     PageSetupPlan plan;
     Fixed* m = plan.margins;
-    reportHostResult(xt::calls::XdgOp512(ref, &m[0], &m[1], &m[2], &m[3]));
-    reportHostResult(xt::calls::XdgOp510(ref, &plan.columns));
+    foundation::reportHostResult(xt::calls::XdgOp512(ref, &m[0], &m[1], &m[2], &m[3]));
+    foundation::reportHostResult(xt::calls::XdgOp510(ref, &plan.columns));
     xt::PageInfo info{};
     xt::calls::GetPageInfo(ref, &info);
     plan.pageCount = info.pageCount;
-    watched(xt::calls::XdnOp519(ref, &plan.width));
-    watched(xt::calls::XdnOp520(ref, &plan.height));
-    watched(xt::calls::XdgOp509(ref, &plan.gutter));
-    reportHostResult(xt::calls::DocumentOp490(ref, &plan.facing));
+    xt::calls::XdnOp519(ref, &plan.width);
+    xt::calls::XdnOp520(ref, &plan.height);
+    xt::calls::XdgOp509(ref, &plan.gutter);
+    foundation::reportHostResult(xt::calls::DocumentOp490(ref, &plan.facing));
     xt::calls::ToolboxOp2844(xt::calls::GetDocumentValue464());
     // Top and bottom lie along the vertical axis, left and right along the horizontal one.
     for (int i = 0; i < 4; ++i)
@@ -103,7 +103,7 @@ void reducePages(const PageSetupPlan& plan)
 void writeScaledMargins(const PageSetupPlan& plan)
 {
     const Fixed* m = plan.margins;
-    reportHostResult(xt::calls::XpgOp2573(documentRun().documentRef(), m[0], m[1], m[2], m[3]));
+    foundation::reportHostResult(xt::calls::XpgOp2573(documentRun().documentRef(), m[0], m[1], m[2], m[3]));
 }
 
 bool paperSizeOf(int16_t choice, PaperSize& size)

@@ -23,7 +23,7 @@ struct PageSetupPlan {
 };
 
 /// Reads the current document's set-up and scales its margins (and, with "Anchored Boxes", the gutter).
-/// A read the host fails is noted for the caller's HostFailureWatch, which then changes nothing.
+/// A read the host fails is noted for the caller's foundation::HostFailureWatch, which then changes nothing.
 PageSetupPlan readPageSetup();
 
 /// Enlarges the pages before the items scale, along the axes whose factor is above 1.0, when

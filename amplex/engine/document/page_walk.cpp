@@ -3,9 +3,9 @@
 
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/host_command.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/engine/selection/scale_selection.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 
@@ -30,7 +30,7 @@ void scaleItemsOfCurrentPage(xt::FixedPoint origin)
 xt::WindowRef runWindow()
 {
     xt::WindowRef window = 0;
-    watched(xt::calls::GetDocumentWindow(documentRun().documentRef(), &window));
+    xt::calls::GetDocumentWindow(documentRun().documentRef(), &window);
     return window;
 }
 

@@ -7,11 +7,11 @@
 #include <optional>
 
 #include "amplex/engine/common/box_record_lease.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/fitting/fit_session.h"
 #include "amplex/engine/fitting/layout_probe.h"
 #include "amplex/settings/settings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -37,7 +37,7 @@ bool reshape(BoxRecord* record, int32_t box, const FixedRect& from, const FixedR
         return false;
     if (xt::calls::XsiOp1289(record->geometry.shapeData, &from, &to) != 0)
         return false;
-    return watched(xt::calls::BoxRecordOp3010(record, box, 0, 1)) == 0;
+    return xt::calls::BoxRecordOp3010(record, box, 0, 1) == 0;
 }
 
 /// The bottom of a box set to `top + depth`, for rectangles and shaped items alike.
@@ -180,7 +180,7 @@ bool GrowBoxBy(xt::BoxRecord* record, int32_t box, xt::Fixed delta)
         if (rect.bottom < rect.top)
             return false;
         record->geometry.rect = rect;
-        return watched(xt::calls::BoxRecordOp3010(record, box, 0, 1)) == 0;
+        return xt::calls::BoxRecordOp3010(record, box, 0, 1) == 0;
     }
     if (!xt::shape::hasShapeData(record->shape))
         return false;

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "amplex/engine/common/fixed_math.h"
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/text_records.h"
 
 namespace amplex {
@@ -79,7 +79,7 @@ Fixed autoLeading(int32_t story)
     int16_t id = -1;
     xt::calls::GetCurrentDocument(&id);
     Fixed fraction = 0;
-    reportHostResult(xt::calls::GetAutoLeadingFactor(xt::calls::GetDocumentRef(id), &fraction));
+    foundation::reportHostResult(xt::calls::GetAutoLeadingFactor(xt::calls::GetDocumentRef(id), &fraction));
     return size + xt::calls::FixedMultiply(size, fraction);
 }
 
@@ -125,9 +125,9 @@ void writeCharacterValue(int32_t code, Fixed value)
     if (xt::calls::IsTextBox(box) == 0)
         return;
     int32_t text = 0;
-    if (watched(xt::calls::GetBoxTextInfo(box, &text, nullptr, nullptr, nullptr)) != 0)
+    if (xt::calls::GetBoxTextInfo(box, &text, nullptr, nullptr, nullptr) != 0)
         return;
-    watched(xt::calls::SetStoryValue3094(text, code, value));
+    xt::calls::SetStoryValue3094(text, code, value);
 }
 
 void stepCharacters(int32_t story, StepDirection direction, StepSize size)
@@ -152,7 +152,7 @@ struct Selection {
 std::optional<Selection> paragraphSelection(int32_t story)
 {
     Selection selection;
-    if (watched(xt::calls::GetTextSelection(story, &selection.start, &selection.end, 0)) != 0)
+    if (xt::calls::GetTextSelection(story, &selection.start, &selection.end, 0) != 0)
         return std::nullopt;
     return selection;
 }
@@ -164,7 +164,7 @@ std::optional<Fixed> readParagraphValue(int32_t story, int32_t code)
     if (!selection)
         return std::nullopt;
     Fixed value = 0;
-    if (watched(xt::calls::GetTextRunAttribute(story, selection->start, selection->end, code, nullptr, &value)) != 0)
+    if (xt::calls::GetTextRunAttribute(story, selection->start, selection->end, code, nullptr, &value) != 0)
         return std::nullopt;
     return value;
 }
@@ -174,7 +174,7 @@ void writeParagraphValue(int32_t story, int32_t code, Fixed value)
     if (story == 0)
         return;
     if (const auto selection = paragraphSelection(story))
-        watched(xt::calls::SetTextRunAttribute(story, selection->start, selection->end, code, value, 0));
+        xt::calls::SetTextRunAttribute(story, selection->start, selection->end, code, value, 0);
 }
 
 void stepParagraphs(int32_t story, StepDirection direction, StepSize size)

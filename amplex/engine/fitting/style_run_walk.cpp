@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/box_record.h"
 #include "xtapi/text_records.h"
 
@@ -17,19 +17,19 @@ std::vector<int32_t> runLengths(int32_t box, AttributeLevel level)
     if (xt::calls::IsTextBox(box) == 0)
         return {};
     int32_t text = 0;
-    watched(xt::calls::GetBoxTextInfo(box, &text, nullptr, nullptr, nullptr));
-    xt::Handle list = watchedAnswer(xt::calls::NewHandle(0));
+    xt::calls::GetBoxTextInfo(box, &text, nullptr, nullptr, nullptr);
+    xt::Handle list = xt::calls::NewHandle(0);
     if (!list)
         return {};
     int32_t count = 0;
     if (level == AttributeLevel::Character)
-        watched(xt::calls::TextOp3095(text, &count, &list));
+        xt::calls::TextOp3095(text, &count, &list);
     else
-        watched(xt::calls::TextOp3096(text, &count, &list));
+        xt::calls::TextOp3096(text, &count, &list);
     // The host's count is trusted only as far as the block it filled reaches.
     const int32_t size = list && *list ? xt::calls::GetHandleSize(list) : 0;
     if (size < 0)
-        noteHostFailure();
+        foundation::noteHostFailure();
     const int32_t held = std::max(size, 0) / int32_t{sizeof(xt::RunEntry)};
     std::vector<int32_t> lengths;
     for (int32_t i = 0; i < std::min(count, held); ++i)
@@ -69,7 +69,7 @@ void stepRunsOfRange(int32_t box, int32_t story, TextPiece range, StepDirection 
         return;
     for (const TextPiece& piece : piecesOfRange(lengths, range.start, range.end)) {
         // Unselected, the step would go to the piece stepped before, a second time.
-        if (watched(xt::calls::SetTextSelection(story, piece.start, piece.end, 0)) != 0)
+        if (xt::calls::SetTextSelection(story, piece.start, piece.end, 0) != 0)
             continue;
         StepRunAttributes(story, direction, size, level);
         if (level == AttributeLevel::Paragraph && recompose == RecomposeEach::Yes)

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "amplex/engine/common/box_record_lease.h"
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
 #include "foundation/component_calls.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 
@@ -37,7 +37,7 @@ void selectTogether(const std::vector<int32_t>& items)
     for (size_t i = 0; i < items.size(); ++i) {
         gathered = xt::calls::GetGroupItem(gathered, items[i], i + 1 == items.size() ? 1 : 0);
         if (gathered < 0)
-            noteHostFailure();
+            foundation::noteHostFailure();
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/common/scale_warning.h"
@@ -22,6 +21,7 @@
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 #include "foundation/component_calls.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -133,7 +133,7 @@ int32_t rejoin(int32_t group, const Members& members, bool regroup)
             continue;
         gathered = xt::calls::GetGroupItem(gathered, members[i], i + 1 == members.size() ? 1 : 0);
         if (gathered < 0)
-            noteHostFailure();
+            foundation::noteHostFailure();
     }
     // The selection of several items is whole again as soon as its members are gathered; a group
     // inside it may have made the host forget the pseudo-group that stood for it before.

@@ -2,9 +2,9 @@
 #include "amplex/engine/scalers/item_bounds.h"
 
 #include "amplex/engine/common/box_record_lease.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -15,7 +15,7 @@ constexpr int16_t kLineDownType = 2;
 bool isLineItem(int32_t item)
 {
     int16_t type = 0;
-    if (watched(xt::calls::GetBoxType(item, &type)) != 0)
+    if (xt::calls::GetBoxType(item, &type) != 0)
         return false;
     return type == kLineType || type == kLineDownType;
 }
@@ -27,7 +27,7 @@ std::optional<FixedPoint> transformCorner(int32_t item, BoxRecordLease& record, 
 {
     FixedPoint end{};
     const int32_t context = xt::calls::XgfOp661(item, &end);
-    if (watched(xt::calls::XgfOp672(record.fieldAddress(cornerOffset), context)) != 0)
+    if (xt::calls::XgfOp672(record.fieldAddress(cornerOffset), context) != 0)
         return std::nullopt;
     return FixedPoint{difference(end.v, xt::kFixedOne), difference(end.h, xt::kFixedOne)};
 }

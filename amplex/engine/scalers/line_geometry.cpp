@@ -3,11 +3,11 @@
 
 #include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/fixed_math.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/scalers/item_bounds.h"
 #include "amplex/engine/scalers/line_scaler.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -52,7 +52,7 @@ bool placeCorner(int32_t item, BoxRecordLease& record, size_t cornerOffset, Fixe
 {
     const FixedPoint shifted{plusPoint(wanted.v), plusPoint(wanted.h)};
     const int32_t context = xt::calls::XgfOp662(item, record.fieldAddress(cornerOffset));
-    return watched(xt::calls::XgfOp672(&shifted, context)) == 0;
+    return xt::calls::XgfOp672(&shifted, context) == 0;
 }
 
 } // namespace
@@ -80,14 +80,14 @@ void SetLineLengthAndAngle(int32_t item, FixedPoint first, FixedPoint second)
     const auto ends = GetItemBounds(item);
     if (!ends)
         return;
-    reportHostResult(xt::calls::BoxOp1804(
+    foundation::reportHostResult(xt::calls::BoxOp1804(
         item, difference(first.h, ends->first.h), difference(first.v, ends->first.v), 0));
 }
 
 void MoveLineEnds(int32_t item, FixedPoint first, FixedPoint second)
 {
     int16_t type = 0;
-    if (watched(xt::calls::GetBoxType(item, &type)) != 0 || !xt::shape::isLine(static_cast<uint8_t>(type)))
+    if (xt::calls::GetBoxType(item, &type) != 0 || !xt::shape::isLine(static_cast<uint8_t>(type)))
         return;
     BoxRecordLease record = BoxRecordLease::of(item);
     if (!record)

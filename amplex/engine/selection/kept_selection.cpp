@@ -2,9 +2,9 @@
 #include "amplex/engine/selection/kept_selection.h"
 
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/scalers/group_members.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -16,7 +16,7 @@ bool standsForSeveral(int32_t item)
         return false;
     const int32_t group = xt::calls::IsGroup(item);
     if (group < 0)
-        noteHostFailure();
+        foundation::noteHostFailure();
     return group == 0;
 }
 
@@ -26,7 +26,7 @@ std::vector<int32_t> membersOf(int32_t item)
 {
     auto members = groupMembers(item);
     if (!members)
-        noteHostFailure();
+        foundation::noteHostFailure();
     return members.value_or(std::vector<int32_t>{});
 }
 
@@ -56,9 +56,9 @@ void KeptSelection::select() const
 void measureCurrentSelection()
 {
     int32_t item = 0;
-    watched(xt::calls::GetCurrentBox(&item));
+    xt::calls::GetCurrentBox(&item);
     xt::Fixed bounds[4] = {};
-    if (item != 0 && watched(xt::calls::ItemOp224(item, bounds, 0, 0)) == 0)
+    if (item != 0 && xt::calls::ItemOp224(item, bounds, 0, 0) == 0)
         engineState().setSelectionBounds({bounds[0], bounds[1], bounds[2], bounds[3]});
 }
 

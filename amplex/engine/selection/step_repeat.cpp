@@ -10,7 +10,6 @@
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/fixed_math.h"
 #include "amplex/engine/common/host_command.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/common/scaled_page.h"
@@ -20,6 +19,7 @@
 #include "amplex/engine/selection/page_label.h"
 #include "amplex/engine/selection/scale_selection.h"
 #include "amplex/settings/settings.h"
+#include "foundation/host_failures.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {
@@ -63,7 +63,7 @@ int32_t toolForRun(int32_t box)
 {
     const int32_t tool = xt::calls::GetCurrentTool();
     if (tool < 0)
-        noteHostFailure();
+        foundation::noteHostFailure();
     if (tool != 1)
         return tool;
     const int32_t container = xt::calls::ItemTypeOp773(box);
@@ -98,7 +98,7 @@ void scaleOnce(const RunStart& start)
 int16_t pageCount()
 {
     xt::PageInfo info{};
-    watched(xt::calls::GetPageInfo(documentRun().documentRef(), &info));
+    xt::calls::GetPageInfo(documentRun().documentRef(), &info);
     return info.pageCount;
 }
 
@@ -134,7 +134,7 @@ void copiesByOffsets(const RunStart& start, int32_t copies)
             break;
         stepFactors(currentSettings().StepFactor);
         xt::calls::SetCurrentTool(0);
-        watched(xt::calls::SetStepRepeatOffsets(*horizontal, *vertical));
+        xt::calls::SetStepRepeatOffsets(*horizontal, *vertical);
         original.select();
         if (!runHostCommand(CommandStepAndRepeat))
             continue;
@@ -172,7 +172,7 @@ void StepAndRepeatScaled()
     run.setDocumentRef(xt::calls::GetDocumentRef(id));
     xt::calls::GetDocumentValue464();
     RunStart start;
-    watched(xt::calls::GetStepRepeatOffsets(&start.offsets.horizontal, &start.offsets.vertical));
+    xt::calls::GetStepRepeatOffsets(&start.offsets.horizontal, &start.offsets.vertical);
     xt::calls::UndoOp2951(0, kAmplexCreator, 8);
     start.box = currentItem();
     start.tool = toolForRun(start.box);
@@ -191,7 +191,7 @@ void StepAndRepeatScaled()
     xt::calls::UndoOp2952();
     currentSettings().VerticalFactor = start.factors.v;
     currentSettings().HorizontalFactor = start.factors.h;
-    watched(xt::calls::SetStepRepeatOffsets(start.offsets.horizontal, start.offsets.vertical));
+    xt::calls::SetStepRepeatOffsets(start.offsets.horizontal, start.offsets.vertical);
     xt::calls::SetCurrentTool(start.tool);
     xt::calls::DocumentOp459(run.documentRef(), 1);
     xt::calls::DocumentOp870(run.documentRef(), shownPage);

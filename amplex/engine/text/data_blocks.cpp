@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "amplex/engine/common/host_failures.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -77,7 +77,7 @@ int32_t SetXtData(int32_t object, int16_t level, xt::FourLetterCode id, xt::Hand
 {
     const int32_t holder = holderOf(object, level);
     if (holder != 0)
-        watched(xt::calls::SetXtDataBlock(holder, id, data));
+        xt::calls::SetXtDataBlock(holder, id, data);
     return 0;
 }
 

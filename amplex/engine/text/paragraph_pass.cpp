@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/text/text_passes.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/text_records.h"
 
 namespace amplex {
@@ -75,7 +75,7 @@ bool gateOpen(Gate gate)
 std::optional<Fixed> paragraphValue(int32_t story, Selection selection, int32_t code)
 {
     Fixed value = 0;
-    if (watched(xt::calls::GetTextRunAttribute(story, selection.start, selection.end, code, nullptr, &value)) != 0)
+    if (xt::calls::GetTextRunAttribute(story, selection.start, selection.end, code, nullptr, &value) != 0)
         return std::nullopt;
     if (value == xt::kMixedValue)
         return std::nullopt;
@@ -92,7 +92,7 @@ void scaleRule(int32_t story, Selection selection, const ParagraphRule& rule, co
     if (!value)
         return;
     const Fixed scaled = xt::calls::FixedMultiply(*value, factorOf(rule.factor, factors));
-    watched(xt::calls::SetTextRunAttribute(story, selection.start, selection.end, rule.code, scaled, 0));
+    xt::calls::SetTextRunAttribute(story, selection.start, selection.end, rule.code, scaled, 0);
 }
 
 /// The tab list of the paragraph's tab reference; its entries are null when it has none or the host
@@ -104,7 +104,7 @@ xt::TabList tabListOf(int32_t story, int32_t tabReference)
     xt::TabList list{};
     const int32_t status = xt::calls::GetTabList(context, tabReference, &list);
     if (tabReference != 0 && (status != 0 || !list.entries))
-        noteHostFailure();
+        foundation::noteHostFailure();
     return list;
 }
 
@@ -112,7 +112,7 @@ void scaleTabStops(int32_t story, Selection selection, Fixed factor)
 {
     xt::ParagraphRecord paragraph{};
     Fixed unused = 0;
-    if (watched(xt::calls::GetTextRunAttribute(story, selection.start, selection.end, xt::kParaAttributes, &paragraph, &unused)) != 0)
+    if (xt::calls::GetTextRunAttribute(story, selection.start, selection.end, xt::kParaAttributes, &paragraph, &unused) != 0)
         return;
     const xt::TabList list = tabListOf(story, paragraph.tabReference);
     xt::Handle entries = list.entries;
@@ -121,7 +121,7 @@ void scaleTabStops(int32_t story, Selection selection, Fixed factor)
     const int32_t size = xt::calls::GetHandleSize(entries);
     // Unmeasured, the stops would go back unscaled as though they were scaled.
     if (size < 0) {
-        noteHostFailure();
+        foundation::noteHostFailure();
         xt::calls::DisposeHandle(entries);
         return;
     }
@@ -133,8 +133,8 @@ void scaleTabStops(int32_t story, Selection selection, Fixed factor)
         entry.position = xt::calls::FixedMultiply(entry.position, factor);
         xt::writeAt(*entries, entry, at);
     }
-    watched(xt::calls::SetTextRunAttribute(story, selection.start, selection.end, xt::kParaTabs,
-        reinterpret_cast<intptr_t>(entries), 0));
+    xt::calls::SetTextRunAttribute(story, selection.start, selection.end, xt::kParaTabs,
+        reinterpret_cast<intptr_t>(entries), 0);
     xt::calls::DisposeHandle(entries);
 }
 
@@ -142,7 +142,7 @@ void scaleTabStops(int32_t story, Selection selection, Fixed factor)
 std::optional<uint16_t> characterAt(int32_t story, int32_t position)
 {
     uint16_t character = 0;
-    if (watched(xt::calls::GetTextChars(story, position, 1, &character)) != 0)
+    if (xt::calls::GetTextChars(story, position, 1, &character) != 0)
         return std::nullopt;
     return character;
 }
@@ -151,7 +151,7 @@ std::optional<uint16_t> characterAt(int32_t story, int32_t position)
 /// when the host would not select it, since the paragraph selected before is not this one.
 std::optional<Selection> selectParagraphEnd(int32_t story, int32_t position, int32_t end)
 {
-    if (watched(xt::calls::SetTextSelection(story, position, std::min(position + 1, end), 0)) != 0)
+    if (xt::calls::SetTextSelection(story, position, std::min(position + 1, end), 0) != 0)
         return std::nullopt;
     Selection selection{position, std::min(position + 1, end)};
     xt::calls::GetTextSelection(story, &selection.start, &selection.end, 0);

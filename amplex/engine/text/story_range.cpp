@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/document/scale_page_range.h"
 #include "amplex/engine/text/data_blocks.h"
 #include "amplex/engine/text/text_scale_range.h"
 #include "amplex/settings/settings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {
@@ -28,7 +28,7 @@ int32_t nextBox(int32_t box)
 int16_t pageNumberOf(int32_t box)
 {
     xt::PlaceRecord place{};
-    if (watched(xt::calls::GetBoxBounds(box, 0, &place)) != 0)
+    if (xt::calls::GetBoxBounds(box, 0, &place) != 0)
         return 0;
     return place.pageNumber;
 }
@@ -39,7 +39,7 @@ bool takeDoneMarker(int32_t story)
 {
     if (!currentBoxIsTextDone())
         return false;
-    watched(xt::calls::SetTextSelection(story, 0, 0, 1));
+    xt::calls::SetTextSelection(story, 0, 0, 1);
     xt::calls::StoryMode1375(1);
     clearTextDoneOnCurrentBox();
     return true;
@@ -121,14 +121,14 @@ std::optional<StoryRange> charactersInPageRange(int32_t box, int32_t story, int3
 
 std::optional<int32_t> firstOffsetOf(int32_t box)
 {
-    xt::Handle lines = watchedAnswer(xt::calls::NewHandle(0));
+    xt::Handle lines = xt::calls::NewHandle(0);
     if (!lines)
         return std::nullopt;
     // The host writes the selection's end over the box it is given, so it gets a copy.
     int32_t boxInOut = box;
     int32_t first = 0;
     int32_t scratch = 0;
-    const int32_t status = watched(xt::calls::CopyTextToHandle2828(&boxInOut, &first, 0, &scratch, &lines));
+    const int32_t status = xt::calls::CopyTextToHandle2828(&boxInOut, &first, 0, &scratch, &lines);
     xt::calls::HostResult3186(status);
     if (lines)
         xt::calls::DisposeHandle(lines);

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scaled_page.h"
 #include "amplex/engine/selection/scale_selection.h"
 #include "amplex/engine/text/text_passes.h"
 #include "foundation/binding.h"
 #include "foundation/component_calls.h"
+#include "foundation/host_failures.h"
 
 namespace amplex {
 namespace {
@@ -21,7 +21,7 @@ constexpr int32_t kContentTool = 1;
 int32_t storyLength(int32_t box, int32_t known)
 {
     int32_t length = 0;
-    if (watched(xt::calls::GetBoxTextInfo(box, nullptr, nullptr, nullptr, &length)) != 0)
+    if (xt::calls::GetBoxTextInfo(box, nullptr, nullptr, nullptr, &length) != 0)
         return known;
     return length;
 }
@@ -32,18 +32,18 @@ void scaleAnchoredItems(int32_t box, int32_t story, const StoryRange& range)
 {
     int32_t position = range.start;
     uint8_t found = 0;
-    watched(xt::calls::FindNextAnchor(story, &position, range.end, 1, 0, 1, 0, &found));
+    xt::calls::FindNextAnchor(story, &position, range.end, 1, 0, 1, 0, &found);
     while (found != 0 && position != -1 && position < range.end) {
         const int32_t item = xt::calls::GetAnchoredItem(story, position, box);
         if (item > 0)
             ScaleSingleItem(item);
         else if (item < 0)
-            noteHostFailure();  // 0 is an anchor whose item is gone; -1 the host failing
+            foundation::noteHostFailure();  // 0 is an anchor whose item is gone; -1 the host failing
         xt::calls::SetCurrentTool(kContentTool);
         xt::calls::SetCurrentBox(box);
         ++position;
         found = 0;
-        watched(xt::calls::FindNextAnchor(story, &position, range.end, 1, 0, 1, 0, &found));
+        xt::calls::FindNextAnchor(story, &position, range.end, 1, 0, 1, 0, &found);
     }
     xt::calls::StoryMode1375(0);
 }
@@ -58,7 +58,7 @@ StoryRange clampTo(StoryRange range, int32_t length)
 void finishStory(int32_t story)
 {
     xt::calls::StoryMode1375(0);
-    watched(xt::calls::SetTextSelection(story, 0, 0, 1));
+    xt::calls::SetTextSelection(story, 0, 0, 1);
     xt::calls::StoryMode1375(1);
 }
 
@@ -84,7 +84,7 @@ void ScaleTextAttributes()
     int32_t story = 0;
     int32_t length = 0;
     // The box is a text box (the caller routed it here by its kind), so a refusal is a failure.
-    if (watched(xt::calls::GetBoxTextInfo(box, &story, nullptr, nullptr, &length)) != 0 || length <= 0)
+    if (xt::calls::GetBoxTextInfo(box, &story, nullptr, nullptr, &length) != 0 || length <= 0)
         return;
     auto range = storyRangeOfBox(box, story, length);
     if (!range)

@@ -3,11 +3,11 @@
 #include <optional>
 
 #include "amplex/engine/common/fixed_math.h"
-#include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/text/text_passes.h"
 #include "amplex/resources/strings.h"
 #include "foundation/binding.h"
+#include "foundation/host_failures.h"
 #include "xtapi/text_records.h"
 
 namespace amplex {
@@ -36,7 +36,7 @@ std::optional<bool> widthLocked(int32_t story)
 {
     xt::CharacterRecord record{};
     if (xt::calls::GetTextValue691(story, xt::kCharAttributes, &record, 0) != 0) {
-        noteHostFailure();
+        foundation::noteHostFailure();
         return std::nullopt;
     }
     return (record.flags & xt::kCharacterFlagWidthLocked) != 0;
@@ -49,7 +49,7 @@ std::optional<Fixed> pieceValue(int32_t story, int32_t code)
     const Fixed value = xt::calls::GetTextValue691(story, code, nullptr, 0);
     if (value != xt::kMixedValue)
         return value;
-    noteHostFailure();
+    foundation::noteHostFailure();
     return std::nullopt;
 }
 
@@ -57,7 +57,7 @@ std::optional<Fixed> pieceValue(int32_t story, int32_t code)
 void scaleRunPart(int32_t story, int32_t start, int32_t end, const TextFactors& factors, SizeWarningLatch& latch)
 {
     // Unselected, the reads and writes below would reach the piece selected before.
-    if (watched(xt::calls::SetTextSelection(story, start, end, 0)) != 0)
+    if (xt::calls::SetTextSelection(story, start, end, 0) != 0)
         return;
     const auto size = pieceValue(story, xt::kCharSize);
     if (!size)
@@ -66,32 +66,32 @@ void scaleRunPart(int32_t story, int32_t start, int32_t end, const TextFactors& 
     warnAboutSize(scaled, latch);
     if (currentSettings().RoundFonts)
         scaled = RoundFontSize(scaled);
-    watched(xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharSize), scaled));
+    xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharSize), scaled);
 
     if (factors.widthRatio == 0 || widthLocked(story).value_or(true))
         return;
     const auto width = pieceValue(story, xt::kCharHorizontalScale);
     if (!width)
         return;
-    watched(xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharHorizontalScale),
-        xt::calls::FixedMultiply(*width, factors.widthRatio)));
+    xt::calls::SetStoryValue3094(story, xt::negativeCharacterCode(xt::kCharHorizontalScale),
+        xt::calls::FixedMultiply(*width, factors.widthRatio));
 }
 
 /// The story's character runs as the host lists them; a handle the caller disposes, or null.
 xt::Handle characterRuns(int32_t box, int32_t& count)
 {
-    xt::Handle list = watchedAnswer(xt::calls::NewHandle(0));
+    xt::Handle list = xt::calls::NewHandle(0);
     if (!list)
         return nullptr;
     count = 0;
     if (xt::calls::IsTextBox(box) != 0) {
         int32_t story = 0;
-        watched(xt::calls::GetBoxTextInfo(box, &story, nullptr, nullptr, nullptr));
-        watched(xt::calls::TextOp3095(story, &count, &list));
+        xt::calls::GetBoxTextInfo(box, &story, nullptr, nullptr, nullptr);
+        xt::calls::TextOp3095(story, &count, &list);
     }
     // Work on a copy of our own; the host's list is handed back at once.
     xt::Handle copy = list;
-    const bool copied = watched(xt::calls::CopyHandle(&copy)) == 0;
+    const bool copied = xt::calls::CopyHandle(&copy) == 0;
     xt::calls::DisposeHandle(list);
     return copied ? copy : nullptr;
 }
@@ -107,7 +107,7 @@ void scaleCharacterRuns(int32_t box, int32_t story, const TextFactors& factors, 
         return;
     const int32_t held = xt::calls::GetHandleSize(runs);
     if (held < 0)
-        noteHostFailure();
+        foundation::noteHostFailure();
     const int32_t listed = std::max(held, 0) / static_cast<int32_t>(sizeof(xt::RunEntry));
     count = std::clamp(count, 0, listed);
     int32_t runStart = 0;

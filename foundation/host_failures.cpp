@@ -1,9 +1,9 @@
-// Counting the host calls that failed while Amplex changed a document.
-#include "amplex/engine/common/host_failures.h"
+// Counting the host calls that failed.
+#include "foundation/host_failures.h"
 
 #include "foundation/binding.h"
 
-namespace amplex {
+namespace foundation {
 namespace {
 
 int64_t g_failures = 0;
@@ -12,7 +12,7 @@ int64_t g_failures = 0;
 
 void reportHostResult(int32_t status)
 {
-    xt::calls::HostResult3184(watched(status));
+    xt::calls::HostResult3184(status);
 }
 
 int32_t watched(int32_t status)
@@ -34,4 +34,4 @@ bool HostFailureWatch::failed() const
     return g_failures != m_start;
 }
 
-} // namespace amplex
+} // namespace foundation
