@@ -31,6 +31,7 @@ int32_t ItemStore::windowRef()
 Item& ItemStore::insert(std::unique_ptr<Item> item)
 {
     const int32_t ref = item->ref();
+    item->setLayer(m_newItemLayer);
     m_order.push_back(ref);
     return m_items.insert(std::move(item));
 }
