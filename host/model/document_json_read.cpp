@@ -123,7 +123,7 @@ std::optional<PageSize> readPage(DocumentChecker& check, const Json& page, const
         check.fail(where, "must be a page like {\"width\": 612, \"height\": 792}");
         return std::nullopt;
     }
-    if (!check.onlyKeys(page, where, {"width", "height", kPageNameKey}))
+    if (!check.onlyKeys(page, where, {"width", "height", kPageNameKey, kPageMasterKey}))
         return std::nullopt;
     const auto width = check.length(page, where, "width");
     const auto height = check.length(page, where, "height");
@@ -161,7 +161,9 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }
-    if (const auto problem = readLayoutPages(layout, where, data.pageNames)) {
+    const size_t perSpread = data.setup.setup.facing() ? 2 : 1;
+    const size_t masterSpreads = std::max<size_t>(data.setup.masters.size() / perSpread, 1);
+    if (const auto problem = readLayoutPages(layout, where, masterSpreads, data.pageNames)) {
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }

@@ -212,6 +212,25 @@ void checkPageNames(Reader& read, const Json& layout, const std::string& where, 
     }
 }
 
+void readPageMasters(Reader& read, const Json& layout, const std::string& where, size_t masterSpreads,
+    LayoutPagesData& data)
+{
+    if (!layout.contains("pages") || !layout["pages"].is_array())
+        return;
+    const Json& pages = layout["pages"];
+    for (size_t i = 0; i < pages.size() && !read.problem; ++i) {
+        size_t master = 0;
+        if (pages[i].is_object() && pages[i].contains(kPageMasterKey)) {
+            const std::string at = where + ".pages[" + std::to_string(i) + "]";
+            const auto spread = read.whole(pages[i], at, kPageMasterKey, 1, static_cast<int64_t>(masterSpreads));
+            if (!spread)
+                return;
+            master = static_cast<size_t>(*spread - 1);
+        }
+        data.pageMasters.push_back(master);
+    }
+}
+
 void readRulerOrigin(Reader& read, const Json& layout, const std::string& where, LayoutPagesData& data)
 {
     if (!layout.contains(kRulerOriginKey))
@@ -281,6 +300,10 @@ void writeLayoutPages(const Layout& layout, nlohmann::ordered_json& object)
                 object["pages"][i][kPageNameKey] = pageName(layout, i);
         }
     }
+    for (size_t i = 0; i < layout.pageCount() && object.contains("pages"); ++i) {
+        if (layout.page(i).masterSpread() != 0)
+            object["pages"][i][kPageMasterKey] = layout.page(i).masterSpread() + 1;
+    }
     const DocumentSettings& settings = layout.settings();
     if (!(settings.rulerOrigin == RulerOrigin{})) {
         object[kRulerOriginKey] = {{"top", pointsFromFixed(settings.rulerOrigin.top)},
@@ -292,13 +315,14 @@ void writeLayoutPages(const Layout& layout, nlohmann::ordered_json& object)
 }
 
 std::optional<std::pair<std::string, std::string>> readLayoutPages(const nlohmann::ordered_json& layout,
-    const std::string& where, LayoutPagesData& data)
+    const std::string& where, size_t masterSpreads, LayoutPagesData& data)
 {
     Reader read;
     const size_t pageCount = layout.contains("pages") && layout["pages"].is_array() ? layout["pages"].size() : 0;
     readLayers(read, layout, where, data);
     readSections(read, layout, where, pageCount, data);
     checkPageNames(read, layout, where, data);
+    readPageMasters(read, layout, where, masterSpreads, data);
     readRulerOrigin(read, layout, where, data);
     readSettings(read, layout, where, data);
     return read.problem;
@@ -319,6 +343,8 @@ void applyLayoutPages(const LayoutPagesData& data, Layout& layout)
     for (const SectionData& section : data.sections)
         layout.sections().start(layout.page(section.page).ref(), section.start);
     layout.settings() = data.settings;
+    for (size_t i = 0; i < data.pageMasters.size() && i < layout.pageCount(); ++i)
+        layout.page(i).setMasterSpread(data.pageMasters[i]);
 }
 
 } // namespace host::model

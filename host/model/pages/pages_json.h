@@ -23,6 +23,8 @@ inline constexpr const char* kRulerOriginKey = "rulerOrigin";
 inline constexpr const char* kSettingsKey = "settings";
 /// A page object's optional name, written where sections name the pages; read back, it must agree.
 inline constexpr const char* kPageNameKey = "name";
+/// A page object's master spread (from 1), written when it is not the first.
+inline constexpr const char* kPageMasterKey = "master";
 
 void writeLayoutPages(const Layout& layout, nlohmann::ordered_json& object);
 
@@ -36,12 +38,14 @@ struct LayoutPagesData {
     int32_t currentLayer = kDefaultLayer;
     std::vector<SectionData> sections;
     DocumentSettings settings;
+    std::vector<size_t> pageMasters; // per page, the master spread from 0
 };
 
-/// Checks the layout object's keys into `data`; `pages` is the layout's "pages" list, whose optional
-/// names are checked against the sections. Says where the first problem sits and what it is.
+/// Checks the layout object's keys into `data`, and the optional names and masters of its pages (names
+/// against the sections, masters against the `masterSpreads` the layout has). Says where the first
+/// problem sits and what it is.
 std::optional<std::pair<std::string, std::string>> readLayoutPages(const nlohmann::ordered_json& layout,
-    const std::string& where, LayoutPagesData& data);
+    const std::string& where, size_t masterSpreads, LayoutPagesData& data);
 
 /// True when the layer is one the document has (the default layer always is).
 bool hasLayer(const LayoutPagesData& data, int32_t layer);

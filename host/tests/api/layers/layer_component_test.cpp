@@ -103,8 +103,9 @@ TEST_F(LayerComponentTest, DeletingALayerMovesOrDeletesItsItems)
         ASSERT_EQ(componentOp<xt::component::DeleteLayerOp>()(ref(), layer, c.destination), 0);
         EXPECT_EQ(items().topLevelOnPage(layout().page(0).ref()).size(), c.itemsLeft);
         EXPECT_NE(items().find(keep), nullptr);
-        if (c.destination == xt::kDefaultLayerId)
+        if (c.destination == xt::kDefaultLayerId) {
             EXPECT_EQ(layerOf(mark), xt::kDefaultLayerId);
+        }
         int32_t current = -9;
         ASSERT_EQ(componentOp<xt::component::GetCurrentLayer>()(ref(), &current), 0);
         EXPECT_EQ(current, xt::kDefaultLayerId) << "the current layer went with it";

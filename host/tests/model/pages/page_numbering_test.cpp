@@ -24,7 +24,8 @@ constexpr NumberCase kNumbers[] = {
     {1, NumberFormat::UpperLetters, "A"},
     {26, NumberFormat::UpperLetters, "Z"},
     {27, NumberFormat::UpperLetters, "AA"},
-    {54, NumberFormat::LowerLetters, "bb"},
+    {28, NumberFormat::LowerLetters, "bb"},
+    {53, NumberFormat::UpperLetters, "AAA"},
 };
 
 TEST(PageNumbering, NumbersAreWrittenInTheirFormatAndReadBack)

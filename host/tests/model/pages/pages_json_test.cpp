@@ -30,6 +30,8 @@ protected:
         layout.sections().start(layout.page(2).ref(), {"A-", 3, NumberFormat::Arabic});
         layout.settings().rulerOrigin = {pt(18), pt(-9), true};
         layout.settings().setting950 = 0;
+        layout.masters().addSpread();
+        layout.page(3).setMasterSpread(1); // "B-Master"
         m_written = documentToJson(m_model.project(0));
     }
 
@@ -62,6 +64,8 @@ TEST_F(PagesJsonTest, EverythingReadsBackAsItWasWritten)
         EXPECT_EQ(pageName(read, i), pageName(original, i)) << i;
     EXPECT_EQ(pageName(read, 3), "A-4");
     EXPECT_EQ(read.settings(), original.settings());
+    EXPECT_EQ(read.page(3).masterSpread(), 1u);
+    EXPECT_EQ(read.page(2).masterSpread(), 0u);
     const auto items = read.items().topLevelOnPage(read.page(1).ref());
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(read.items().find(items[0])->layer(), original.items().find(m_box)->layer());
@@ -135,7 +139,7 @@ TEST_F(PagesJsonTest, DamagedValuesAreRefusedWithWhereTheySit)
         {"rulerOrigin", R"({"top": "x"})", "layouts[0].rulerOrigin.top"},
         {"rulerOrigin", R"({"top": 0, "left": 0, "spreadWide": 1})", "layouts[0].rulerOrigin.spreadWide"},
         {"settings", R"({"setting948": 1.5})", "layouts[0].settings.setting948"},
-        {"settings", R"({"other": 1})", "layouts[0].settings"},
+        {"settings", R"({"other": 1})", "layouts[0].settings.other"},
     };
     for (const Case& c : cases) {
         const std::string error = refusal(c.key, Json::parse(c.value));
@@ -151,6 +155,11 @@ TEST_F(PagesJsonTest, APageNameThatDisagreesWithItsSectionAndAnItemOnNoLayerAreR
     const std::string name = documentFromJson(damaged, m_model).error;
     EXPECT_NE(name.find("\"layouts[0].pages[2].name\""), std::string::npos) << name;
     EXPECT_NE(name.find("\"A-3\""), std::string::npos) << name;
+
+    damaged = m_written;
+    damaged["layouts"][0]["pages"][1]["master"] = 3; // two master spreads
+    const std::string master = documentFromJson(damaged, m_model).error;
+    EXPECT_NE(master.find("\"layouts[0].pages[1].master\""), std::string::npos) << master;
 
     damaged = m_written;
     damaged["layouts"][0]["items"][0]["layer"] = 7;
