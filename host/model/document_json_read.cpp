@@ -172,6 +172,11 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }
+    // Files written before layouts kept their layers give the layer numbers alone: each becomes a layer.
+    if (!layout.contains(kLayersKey)) {
+        for (const ItemData& item : data.items.items)
+            addLayerNamedByNumber(data.pageNames, item.layer);
+    }
     for (size_t i = 0; i < data.items.items.size(); ++i) {
         if (!hasLayer(data.pageNames, data.items.items[i].layer)) {
             check.fail(DocumentChecker::index(DocumentChecker::join(where, kItemsKey), i) + ".layer",

@@ -335,6 +335,13 @@ bool hasLayer(const LayoutPagesData& data, int32_t layer)
     return std::any_of(data.layers.begin(), data.layers.end(), [&](const Layer& l) { return l.id == layer; });
 }
 
+void addLayerNamedByNumber(LayoutPagesData& data, int32_t layer)
+{
+    if (layer <= kDefaultLayer || hasLayer(data, layer))
+        return;
+    data.layers.push_back({layer, "Layer " + std::to_string(layer), true, false});
+}
+
 void applyLayoutPages(const LayoutPagesData& data, Layout& layout)
 {
     // Checked when read: the list can be taken whole.

@@ -50,6 +50,10 @@ std::optional<std::pair<std::string, std::string>> readLayoutPages(const nlohman
 /// True when the layer is one the document has (the default layer always is).
 bool hasLayer(const LayoutPagesData& data, int32_t layer);
 
+/// Adds a layer "Layer N" for a number above 0 that the document does not have yet, in front of the
+/// default layer, for files written before layouts kept their layers.
+void addLayerNamedByNumber(LayoutPagesData& data, int32_t layer);
+
 /// Puts what was read into a layout whose pages and items are already there.
 void applyLayoutPages(const LayoutPagesData& data, Layout& layout);
 
