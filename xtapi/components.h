@@ -11,6 +11,10 @@
 namespace xt {
 
 inline constexpr FourLetterCode kTableComponent = fourCC("XPTA");
+inline constexpr FourLetterCode kLayerComponent = 0x00594C51; // "QLY\0"
+/// The layer every layout has, and DeleteLayerOp's destination that deletes the layer's items too.
+inline constexpr int32_t kDefaultLayerId = 0;
+inline constexpr int32_t kDeleteLayerItems = -1;
 
 /// One tag type per component operation: component::XptaOp40::offset, ::Signature, ::name.
 namespace component {

@@ -45,6 +45,9 @@ static_assert(sizeof(GuideEntry) == 40);
 static_assert(offsetof(GuideEntry, colour) == 4);
 static_assert(offsetof(GuideEntry, flags) == 12);
 
+/// GuideOp2627 lists each guide this much (1 pt) higher than its place; callers take it off again.
+inline constexpr Fixed kGuideListShift = kFixedOne;
+
 /// GuideOp2627 resizes the caller's handle to this header and then the entries: the vertical guides
 /// first, then the horizontal ones.
 struct GuideListHeader {
@@ -68,6 +71,30 @@ struct PageSetupRecord {
 static_assert(sizeof(PageSetupRecord) == 40);
 static_assert(offsetof(PageSetupRecord, margins) == 8);
 static_assert(offsetof(PageSetupRecord, gutter) == 32);
+
+#pragma pack(push, 1)
+/// One page of a spread's page table (the record GetBoxRecord gives for a spread's page item, a handle
+/// whose bytes are a 16-bit page count and then one entry per page). Spread coordinates.
+struct PageTableEntry {
+    uint8_t reserved[8];    // 0
+    Fixed top;              // 8: the page rectangle
+    Fixed left;             // 12
+    Fixed bottom;           // 16
+    Fixed right;            // 20
+    uint8_t reserved2[24];  // 24
+    Fixed marginTop;        // 48
+    Fixed marginBottom;     // 52
+    Fixed marginInside;     // 56: the left margin of a right-hand or single page
+    Fixed marginOutside;    // 60
+    uint8_t reserved3[40];  // 64
+};
+#pragma pack(pop)
+static_assert(sizeof(PageTableEntry) == 104);
+static_assert(offsetof(PageTableEntry, top) == 8);
+static_assert(offsetof(PageTableEntry, marginTop) == 48);
+static_assert(offsetof(PageTableEntry, marginInside) == 56);
+static_assert(offsetof(PageTableEntry, marginOutside) == 60);
+inline constexpr size_t kPageTableEntries = sizeof(int16_t);
 
 /// The document type that XpkOp3146 accepts ("XDOC" as the plug-ins spell it).
 inline constexpr FourLetterCode kPageSetupDocument = 0x58444F43;

@@ -2,6 +2,7 @@
 // current-item slot (ItemOp207).
 #include "host/api/layout_access.h"
 #include "host/api/operation_areas.h"
+#include "host/api/pages/spread_records.h"
 #include "host/host_context.h"
 #include "host/model/spread_layout.h"
 
@@ -41,6 +42,8 @@ int32_t GetBoxBounds(int32_t item, int32_t, void* place)
 /// The item's bounds: top, left, bottom, right.
 int32_t ItemOp224(int32_t item, xt::Fixed* bounds, int32_t, int32_t)
 {
+    if (const auto spread = spreadItemBounds(item, bounds))
+        return *spread;
     const model::Item* found = findItem(item);
     if (!found || !bounds)
         return -1;

@@ -2,6 +2,7 @@
 // without storing, BoxRecordOp3010 applies one to its item.
 #include "host/api/layout_access.h"
 #include "host/api/operation_areas.h"
+#include "host/api/pages/spread_records.h"
 
 namespace host::api {
 namespace {
@@ -34,6 +35,8 @@ void* GetBoxRecord(void* record, int32_t item, int32_t)
 {
     if (record)
         return refreshRecord(record);
+    if (void* spread = spreadRecordOf(item))
+        return spread;
     model::ItemStore* items = currentItems();
     if (!items)
         return nullptr;
@@ -47,6 +50,8 @@ void* GetBoxRecord(void* record, int32_t item, int32_t)
 
 void ReleaseBoxRecord(void* record, int32_t)
 {
+    if (releaseSpreadRecord(record))
+        return;
     if (model::Layout* layout = layoutOfRecord(record))
         layout->items().records().release(record);
 }
@@ -54,6 +59,8 @@ void ReleaseBoxRecord(void* record, int32_t)
 /// Applies a record that GetBoxRecord gave out to `item`, or to the item it was read from.
 int16_t BoxRecordOp3010(void* record, int32_t item, int32_t, int32_t)
 {
+    if (const auto applied = applySpreadRecord(record))
+        return *applied;
     model::Layout* layout = layoutOfRecord(record);
     if (!layout)
         return -1;

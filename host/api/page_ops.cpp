@@ -113,15 +113,6 @@ int32_t DocumentOp2783(xt::DocumentRef document, uint8_t* ownSize)
     return 0;
 }
 
-int32_t DocumentOp864(xt::DocumentRef document, xt::Fixed, int32_t* spread)
-{
-    const model::Layout* layout = layoutOfDocument(document);
-    if (!layout || !spread)
-        return -1;
-    *spread = model::placeOf(*layout, model::currentSlot(*layout)).spread;
-    return 0;
-}
-
 /// Adds `count` pages after page `after` (0: in front). The new pages take the first page's size.
 int32_t PageOp2213(xt::DocumentRef document, int32_t after, int32_t count, int32_t, int32_t master, int32_t)
 {
@@ -178,7 +169,6 @@ void registerPageOps(OperationRegistry& registry)
     registry.add<xt::op::DocumentOp490, &DocumentOp490>();
     registry.add<xt::op::PageOp866, &PageOp866>();
     registry.add<xt::op::DocumentOp2783, &DocumentOp2783>();
-    registry.add<xt::op::DocumentOp864, &DocumentOp864>();
     registry.add<xt::op::PageOp2213, &PageOp2213>();
     registry.add<xt::op::PageOp859, &PageOp859>();
 }

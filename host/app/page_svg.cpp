@@ -7,6 +7,7 @@
 
 #include "host/app/page_svg_items.h"
 #include "host/model/document_model.h"
+#include "host/model/layers/layer_edits.h"
 #include "host/model/spread_layout.h"
 
 namespace host::app {
@@ -16,7 +17,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kMarginColour = "#ff00ff";
 constexpr const char* kColumnColour = "#8a2be2";
-constexpr const char* kGuideColour = "#00a000";
 constexpr double kGuideWidth = 0.25;
 
 double points(xt::Fixed value)
@@ -73,22 +73,38 @@ void drawMarginsAndColumns(SvgWriter& svg, const model::PageSetup& setup, double
     }
 }
 
-/// The ruler guides of the page's own list and of its spread's, across the page.
-void drawRulerGuides(SvgWriter& svg, const model::Layout& layout, const xt::PlaceRecord& place, double width,
-    double height, int32_t pageRef)
+/// "#rrggbb" of 16-bit components, each rounded to 8 bits.
+std::string hexColour(const model::GuideRgb& rgb)
 {
-    const model::GuideListKey lists[] = {{0, pageRef}, {1, place.spread}};
+    static const char digits[] = "0123456789abcdef";
+    std::string out = "#";
+    for (uint16_t component : {rgb.red, rgb.green, rgb.blue}) {
+        const int byte = (component + 128) / 257;
+        out += digits[byte >> 4];
+        out += digits[byte & 15];
+    }
+    return out;
+}
+
+/// The ruler guides of the page's own list and of its spread's, across the page, each in its kind's colour.
+void drawRulerGuides(SvgWriter& svg, const model::Layout& layout, size_t pageIndex, const xt::PlaceRecord& place,
+    double width, double height, const model::GuideKindColours& colours)
+{
+    const model::PageSlot slot{model::PageList::Document, pageIndex};
     // A spread's vertical guide over its other page is not this page's to show.
-    for (const model::GuideListKey& key : lists) {
-        for (const model::Guide& guide : layout.guides().guides(key, model::GuideKind::Vertical)) {
+    for (int32_t set : {xt::kGuidePageSet, xt::kGuideSpreadSet}) {
+        const auto key = model::guideListOfSlot(layout, slot, set);
+        if (!key)
+            continue;
+        for (const model::Guide& guide : layout.guides().guides(*key, model::GuideKind::Vertical)) {
             const double x = points(guide.position()) - points(place.pageLeft);
             if (x >= 0 && x <= width)
-                drawVertical(svg, "guide", kGuideColour, x, 0, height);
+                drawVertical(svg, "guide", hexColour(colours.colourOf(guide.colour())).c_str(), x, 0, height);
         }
-        for (const model::Guide& guide : layout.guides().guides(key, model::GuideKind::Horizontal)) {
+        for (const model::Guide& guide : layout.guides().guides(*key, model::GuideKind::Horizontal)) {
             const double y = points(guide.position()) - points(place.pageTop);
             if (y >= 0 && y <= height)
-                drawHorizontal(svg, "guide", kGuideColour, y, 0, width);
+                drawHorizontal(svg, "guide", hexColour(colours.colourOf(guide.colour())).c_str(), y, 0, width);
         }
     }
 }
@@ -96,6 +112,11 @@ void drawRulerGuides(SvgWriter& svg, const model::Layout& layout, const xt::Plac
 } // namespace
 
 std::string drawPageSvg(const model::Layout& layout, size_t pageIndex)
+{
+    return drawPageSvg(layout, pageIndex, model::GuideKindColours{});
+}
+
+std::string drawPageSvg(const model::Layout& layout, size_t pageIndex, const model::GuideKindColours& guideColours)
 {
     const model::Page& page = layout.page(pageIndex);
     const xt::PlaceRecord place = model::placeOf(layout, {model::PageList::Document, pageIndex});
@@ -106,11 +127,12 @@ std::string drawPageSvg(const model::Layout& layout, size_t pageIndex)
                             {"height", svgNumber(height)}, {"fill", "#ffffff"}, {"stroke", "#000000"},
                             {"stroke-width", "0.5"}});
     drawMarginsAndColumns(svg, layout.setup(), width, height);
-    drawRulerGuides(svg, layout, place, width, height, page.ref());
+    drawRulerGuides(svg, layout, pageIndex, place, width, height, guideColours);
 
     const PageCanvas canvas{layout, svg, place.pageTop, place.pageLeft};
     for (int32_t ref : layout.items().topLevelOnPage(page.ref())) {
-        if (const model::Item* item = layout.items().find(ref))
+        const model::Item* item = layout.items().find(ref);
+        if (item && model::isShown(layout, *item))
             drawItem(canvas, *item);
     }
     return svg.finish();

@@ -246,7 +246,8 @@ ScriptRunner::Failure ScriptRunner::execute(const DrawPageCommand& command)
     if (command.page < 1 || static_cast<size_t>(command.page) > pages)
         return "draw: there is no page " + std::to_string(command.page) + "; the document has "
             + std::to_string(pages) + (pages == 1 ? " page" : " pages");
-    if (auto problem = writeSvgFile(resolve(command.path), drawPageSvg(*layout, static_cast<size_t>(command.page - 1))))
+    if (auto problem = writeSvgFile(resolve(command.path), drawPageSvg(*layout, static_cast<size_t>(command.page - 1),
+                                                             m_host.documents().guideColours())))
         return "draw: " + *problem;
     m_out << "[document] drew page " << command.page << " as " << quoted(command.path) << "\n";
     return std::nullopt;

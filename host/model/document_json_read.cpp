@@ -11,6 +11,7 @@
 #include "host/model/document_json_points.h"
 #include "host/model/items_json.h"
 #include "host/model/page_setup_json.h"
+#include "host/model/pages/pages_json.h"
 #include "host/model/text_json.h"
 
 namespace host::model {
@@ -26,6 +27,7 @@ struct LayoutData {
     LayoutItemsData items;
     LayoutTextData text;
     PageSetupData setup;
+    LayoutPagesData pageNames; // layers, sections, the ruler origin and the stored switches
 };
 
 struct ProjectData {
@@ -122,7 +124,7 @@ std::optional<PageSize> readPage(DocumentChecker& check, const Json& page, const
         check.fail(where, "must be a page like {\"width\": 612, \"height\": 792}");
         return std::nullopt;
     }
-    if (!check.onlyKeys(page, where, {"width", "height"}))
+    if (!check.onlyKeys(page, where, {"width", "height", kPageNameKey, kPageMasterKey}))
         return std::nullopt;
     const auto width = check.length(page, where, "width");
     const auto height = check.length(page, where, "height");
@@ -137,7 +139,7 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(where, "must be a layout with a name and pages");
         return std::nullopt;
     }
-    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kColoursKey, kItemsKey, kStoriesKey, kDataBlocksKey}))
+    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kColoursKey, kItemsKey, kStoriesKey, kDataBlocksKey, kLayersKey, kCurrentLayerKey, kSectionsKey, kRulerOriginKey, kSettingsKey}))
         return std::nullopt;
     LayoutData data;
     const auto name = check.text(layout, where, "name");
@@ -164,10 +166,28 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }
+    const size_t perSpread = data.setup.setup.facing() ? 2 : 1;
+    const size_t masterSpreads = std::max<size_t>(data.setup.masters.size() / perSpread, 1);
+    if (const auto problem = readLayoutPages(layout, where, masterSpreads, data.pageNames)) {
+        check.fail(problem->first, problem->second);
+        return std::nullopt;
+    }
     const ColourNames colours(data.colours);
     if (const auto problem = readLayoutItems(layout, where, data.pages.size(), colours, data.items)) {
         check.fail(problem->first, problem->second);
         return std::nullopt;
+    }
+    // Files written before layouts kept their layers give the layer numbers alone: each becomes a layer.
+    if (!layout.contains(kLayersKey)) {
+        for (const ItemData& item : data.items.items)
+            addLayerNamedByNumber(data.pageNames, item.layer);
+    }
+    for (size_t i = 0; i < data.items.items.size(); ++i) {
+        if (!hasLayer(data.pageNames, data.items.items[i].layer)) {
+            check.fail(DocumentChecker::index(DocumentChecker::join(where, kItemsKey), i) + ".layer",
+                "names no layer of the layout (see \"layers\")");
+            return std::nullopt;
+        }
     }
     if (const auto problem = readLayoutText(layout, where, colours, data.text)) {
         check.fail(problem->where, problem->what);
@@ -227,6 +247,7 @@ Project& addToModel(const ProjectData& data, DocumentModel& model)
             const auto found = items.find(written);
             return found == items.end() ? 0 : found->second;
         });
+        applyLayoutPages(layoutData.pageNames, layout);
     }
     return project;
 }

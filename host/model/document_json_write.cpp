@@ -5,6 +5,7 @@
 #include "host/model/document_json_points.h"
 #include "host/model/items_json.h"
 #include "host/model/page_setup_json.h"
+#include "host/model/pages/pages_json.h"
 #include "host/model/text_json.h"
 
 namespace host::model {
@@ -22,6 +23,7 @@ nlohmann::ordered_json layoutToJson(const Layout& layout)
         pages.push_back(pageToJson(page));
     nlohmann::ordered_json object = {{"name", layout.name()}, {"pages", std::move(pages)}};
     writePageSetup(layout, object);
+    writeLayoutPages(layout, object);
     writeLayoutColours(layout, object);
     writeLayoutItems(layout, object);
     writeLayoutText(layout, object);

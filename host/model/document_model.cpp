@@ -34,6 +34,7 @@ bool Layout::removePage(size_t index)
 {
     if (index >= m_pages.size())
         return false;
+    m_sections.remove(m_pages[index].ref());
     m_pages.erase(m_pages.begin() + static_cast<std::ptrdiff_t>(index));
     return true;
 }

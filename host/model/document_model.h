@@ -12,10 +12,15 @@
 #include "host/model/colours/application_colours.h"
 #include "host/model/colours/colour_table.h"
 #include "host/model/guides.h"
+#include "host/model/guides/guide_kind_colours.h"
 #include "host/model/items/item_store.h"
+#include "host/model/layers/layers.h"
 #include "host/model/master_pages.h"
 #include "host/model/page.h"
 #include "host/model/page_setup.h"
+#include "host/model/pages/document_settings.h"
+#include "host/model/pages/sections.h"
+#include "host/model/pages/spread_page_items.h"
 #include "host/model/reference_allocator.h"
 #include "host/model/spread_view.h"
 #include "host/model/style_sheets.h"
@@ -77,6 +82,17 @@ public:
     /// The layout's colours, which its items, text and rules name by number.
     ColourTable& colours() { return m_colours; }
     const ColourTable& colours() const { return m_colours; }
+    /// The layers the layout's items sit on.
+    Layers& layers() { return m_layers; }
+    const Layers& layers() const { return m_layers; }
+    /// Section starts, which name the pages.
+    Sections& sections() { return m_sections; }
+    const Sections& sections() const { return m_sections; }
+    /// The stored switches and the ruler origin.
+    DocumentSettings& settings() { return m_settings; }
+    const DocumentSettings& settings() const { return m_settings; }
+    /// The page item of each spread, whose record is its page table.
+    SpreadPageItems& spreadItems() { return m_spreadItems; }
     /// The layout window: document pages or masters, view scale, recorded view calls.
     SpreadView& view() { return m_view; }
     const SpreadView& view() const { return m_view; }
@@ -95,6 +111,10 @@ private:
     GuideStore m_guides;
     StyleSheets m_styleSheets{*m_references};
     ColourTable m_colours;
+    Layers m_layers;
+    Sections m_sections;
+    DocumentSettings m_settings;
+    SpreadPageItems m_spreadItems{*m_references};
     SpreadView m_view;
 };
 
@@ -156,6 +176,10 @@ public:
     ApplicationColours& colours() { return m_colours; }
     const ApplicationColours& colours() const { return m_colours; }
 
+    /// The display colours of guide kinds, registered by the plug-ins for every document.
+    GuideKindColours& guideColours() { return m_guideColours; }
+    const GuideKindColours& guideColours() const { return m_guideColours; }
+
     /// The host's undo steps, clipboard and step-and-repeat offsets, shared by every document.
     UndoSteps& undoSteps() { return m_undoSteps; }
     Clipboard& clipboard() { return m_clipboard; }
@@ -168,6 +192,7 @@ private:
     Layout* m_current = nullptr;
     DataBlockStore m_globalData{m_references};
     ApplicationColours m_colours;
+    GuideKindColours m_guideColours;
     UndoSteps m_undoSteps;
     Clipboard m_clipboard;
     StepRepeatOffsets m_stepRepeat;

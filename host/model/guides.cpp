@@ -20,9 +20,19 @@ size_t GuideStore::count(GuideListKey key, GuideKind kind) const
     return found == m_lists.end() ? 0 : found->second[slot(kind)].size();
 }
 
-void GuideStore::add(GuideListKey key, GuideKind kind, const xt::GuideEntry& entry)
+size_t GuideStore::add(GuideListKey key, GuideKind kind, const xt::GuideEntry& entry)
 {
-    m_lists[key][slot(kind)].push_back(entry);
+    std::vector<xt::GuideEntry>& list = m_lists[key][slot(kind)];
+    list.push_back(entry);
+    return list.size() - 1;
+}
+
+std::optional<Guide> GuideStore::guide(GuideListKey key, GuideKind kind, size_t index) const
+{
+    auto found = m_lists.find(key);
+    if (found == m_lists.end() || index >= found->second[slot(kind)].size())
+        return std::nullopt;
+    return Guide(kind, found->second[slot(kind)][index]);
 }
 
 bool GuideStore::replace(GuideListKey key, GuideKind kind, size_t index, const xt::GuideEntry& entry)
@@ -37,16 +47,18 @@ bool GuideStore::replace(GuideListKey key, GuideKind kind, size_t index, const x
     return true;
 }
 
-bool GuideStore::remove(GuideListKey key, GuideKind kind, size_t index)
+GuideStore::Removal GuideStore::remove(GuideListKey key, GuideKind kind, size_t index)
 {
     auto found = m_lists.find(key);
     if (found == m_lists.end())
-        return false;
+        return Removal::NoSuchGuide;
     std::vector<xt::GuideEntry>& list = found->second[slot(kind)];
     if (index >= list.size())
-        return false;
+        return Removal::NoSuchGuide;
+    if (Guide(kind, list[index]).isLocked())
+        return Removal::Locked;
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
-    return true;
+    return Removal::Removed;
 }
 
 void GuideStore::clear(GuideListKey key)

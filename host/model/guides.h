@@ -44,12 +44,15 @@ public:
     /// The guides of one kind in a list, in the order they were added.
     std::vector<Guide> guides(GuideListKey key, GuideKind kind) const;
     size_t count(GuideListKey key, GuideKind kind) const;
-    /// Adds a guide of the kind after the others.
-    void add(GuideListKey key, GuideKind kind, const xt::GuideEntry& entry);
+    /// Adds a guide of the kind after the others and gives its index.
+    size_t add(GuideListKey key, GuideKind kind, const xt::GuideEntry& entry);
+    /// Guide `index` of the kind, or nullopt.
+    std::optional<Guide> guide(GuideListKey key, GuideKind kind, size_t index) const;
     /// Replaces guide `index` of the kind; false, with nothing changed, when the list has no such guide.
     bool replace(GuideListKey key, GuideKind kind, size_t index, const xt::GuideEntry& entry);
-    /// False for an index with no guide; a locked guide is removed all the same.
-    bool remove(GuideListKey key, GuideKind kind, size_t index);
+    enum class Removal : uint8_t { Removed, NoSuchGuide, Locked };
+    /// Removes guide `index`, and the guides after it close up; a locked guide stays.
+    Removal remove(GuideListKey key, GuideKind kind, size_t index);
     void clear(GuideListKey key);
     /// Every list that holds a guide, for saving.
     std::vector<GuideListKey> keys() const;

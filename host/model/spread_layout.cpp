@@ -112,6 +112,17 @@ int32_t numberOf(PageSlot slot)
     return slot.list == PageList::Masters ? xt::kFirstMasterIndex + index : index + 1;
 }
 
+std::optional<PageSlot> slotOfIndex(const Layout& layout, int32_t index)
+{
+    const int32_t offset = pageIndexOffset(layout);
+    if (index > offset && index - offset <= static_cast<int32_t>(layout.pageCount()))
+        return PageSlot{PageList::Document, static_cast<size_t>(index - offset - 1)};
+    const int32_t master = index - xt::kFirstMasterIndex;
+    if (master >= 0 && master < static_cast<int32_t>(layout.masters().pageCount()))
+        return PageSlot{PageList::Masters, static_cast<size_t>(master)};
+    return std::nullopt;
+}
+
 int32_t pageIndexOffset(const Layout& layout)
 {
     return xt::kFirstMasterIndex - 1 + static_cast<int32_t>(layout.masters().pageCount());
@@ -148,12 +159,17 @@ bool showMasterSpread(Layout& layout, int32_t spread)
 std::optional<GuideListKey> guideListOf(const Layout& layout, int32_t page, int32_t set)
 {
     const std::optional<PageSlot> slot = slotOfNumber(layout, page);
-    if (!slot || (set != xt::kGuidePageSet && set != xt::kGuideSpreadSet))
+    return slot ? guideListOfSlot(layout, *slot, set) : std::nullopt;
+}
+
+std::optional<GuideListKey> guideListOfSlot(const Layout& layout, PageSlot slot, int32_t set)
+{
+    if (set != xt::kGuidePageSet && set != xt::kGuideSpreadSet)
         return std::nullopt;
     if (set == xt::kGuidePageSet)
-        return GuideListKey{xt::kGuidePageSet, refOf(layout, *slot)};
-    const auto place = placeOf(layout, *slot);
-    const PageSlot first{slot->list, slot->index - static_cast<size_t>(place.placeInSpread)};
+        return GuideListKey{xt::kGuidePageSet, refOf(layout, slot)};
+    const auto place = placeOf(layout, slot);
+    const PageSlot first{slot.list, slot.index - static_cast<size_t>(place.placeInSpread)};
     return GuideListKey{xt::kGuideSpreadSet, refOf(layout, first)};
 }
 

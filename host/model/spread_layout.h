@@ -38,6 +38,9 @@ std::optional<PageSlot> slotOfRef(const Layout& layout, int32_t ref);
 /// from xt::kFirstMasterIndex. Nullopt for a number that names none.
 std::optional<PageSlot> slotOfNumber(const Layout& layout, int32_t number);
 int32_t numberOf(PageSlot slot);
+/// The page an absolute index names (as GetPageRef and GuideOp3598 take one): master pages from
+/// xt::kFirstMasterIndex, then the document pages (a page number plus pageIndexOffset).
+std::optional<PageSlot> slotOfIndex(const Layout& layout, int32_t index);
 /// The page number that GetPageIndexOffset gives: the master page numbers come first.
 int32_t pageIndexOffset(const Layout& layout);
 
@@ -52,5 +55,6 @@ bool showMasterSpread(Layout& layout, int32_t spread);
 /// (xt::kGuidePageSet) or its spread's (xt::kGuideSpreadSet), whose key is the reference of the spread's
 /// first page so that document and master spreads never share one. Nullopt for no such page or set.
 std::optional<GuideListKey> guideListOf(const Layout& layout, int32_t page, int32_t set);
+std::optional<GuideListKey> guideListOfSlot(const Layout& layout, PageSlot slot, int32_t set);
 
 } // namespace host::model

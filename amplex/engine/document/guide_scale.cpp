@@ -32,10 +32,13 @@ public:
             std::memcpy(&header, *m_handle, sizeof header);
         return header;
     }
+    /// The entry with the guide's own place: the list gives every position 1 pt higher, and
+    /// GuideOp2630 takes the place itself.
     xt::GuideEntry entry(int32_t index) const
     {
         xt::GuideEntry entry{};
         std::memcpy(&entry, *m_handle + xt::kGuideListEntries + sizeof(xt::GuideEntry) * index, sizeof entry);
+        entry.position -= xt::kGuideListShift;
         return entry;
     }
 

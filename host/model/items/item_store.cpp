@@ -33,6 +33,7 @@ Item& ItemStore::insert(std::unique_ptr<Item> item)
 {
     const int32_t ref = item->ref();
     assert(ref > 0 && (m_order.empty() || ref > m_order.back()) && "the stacking order is kept in reference order");
+    item->setLayer(m_newItemLayer);
     m_order.push_back(ref);
     return m_items.insert(std::move(item));
 }

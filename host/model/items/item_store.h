@@ -95,12 +95,16 @@ public:
     bool serviceOwnsBoxes() const { return m_serviceOwnsBoxes; }
     void setServiceOwnsBoxes(bool owns) { m_serviceOwnsBoxes = owns; }
 
+    /// The layer new items go on (the layout's current layer).
+    void setNewItemLayer(int32_t layer) { m_newItemLayer = layer; }
+
 private:
     Item& insert(std::unique_ptr<Item> item);
     void forget(int32_t ref);
     Item& newPseudoGroup(const std::vector<int32_t>& members);
 
     ReferenceAllocator* m_references;
+    int32_t m_newItemLayer = 0;
     ItemIndex m_items;
     std::vector<int32_t> m_order;
     std::unordered_map<int32_t, int32_t> m_removedPages; // removed item -> the page it was on

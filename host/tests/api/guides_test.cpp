@@ -32,8 +32,11 @@ protected:
         const auto header = xt::readAt<xt::GuideListHeader>(*m_handle);
         listed.vertical = header.verticalCount;
         listed.horizontal = header.horizontalCount;
-        for (int i = 0; i < header.verticalCount + header.horizontalCount; ++i)
+        // The list gives each position 1 pt higher than the guide's place; the cases compare places.
+        for (int i = 0; i < header.verticalCount + header.horizontalCount; ++i) {
             listed.entries.push_back(xt::readAt<xt::GuideEntry>(*m_handle, xt::kGuideListEntries + 40 * i));
+            listed.entries.back().position -= pt(1);
+        }
         EXPECT_EQ(hostOp<xt::op::GetHandleSize>()(m_handle), static_cast<int32_t>(8 + 40 * listed.entries.size()));
         return listed;
     }

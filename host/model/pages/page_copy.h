@@ -1,0 +1,23 @@
+// Pages copied from one layout into another (or into the same one): their items with their text, the
+// colours those use (matched by name) and the layers they sit on (matched by name, made when missing).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "host/model/document_model.h"
+
+namespace host::model {
+
+/// Copies the document pages `pages` (indices of `source`, in the order given) after page `after`
+/// (0 = in front of the first) of `destination`. Everything is read before anything is added, so a
+/// layout can copy its own pages. False, with nothing changed, for an index past the source's pages,
+/// an `after` past the destination's, or an empty list.
+bool copyPages(const Layout& source, Layout& destination, const std::vector<size_t>& pages, size_t after);
+
+/// Copies a top-level item onto document page `page` (an index) of `destination`, at the same place on
+/// its page. The new item's reference, or 0 when the item cannot be copied (a table, an unknown item).
+int32_t copyItemToPage(const Layout& source, int32_t item, Layout& destination, size_t page);
+
+} // namespace host::model
