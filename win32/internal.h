@@ -10,5 +10,7 @@ void resetFiles();
 void resetResources();
 void resetUser();
 void resetScreen();
+void resetWindows();
+void resetDialogs();
 
 } // namespace win32::detail

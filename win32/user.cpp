@@ -124,6 +124,8 @@ void resetStandIn()
 {
     detail::resetUser();
     detail::resetScreen();
+    detail::resetWindows();
+    detail::resetDialogs();
     detail::resetFiles();
     detail::resetResources();
     detail::setLastError(ERROR_SUCCESS);

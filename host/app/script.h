@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "host/app/script_window_commands.h"
+
 namespace host::app {
 
 /// `new [pages N] [size W x H]`: sizes in points; an absent value takes the host's default.
@@ -26,7 +28,8 @@ struct SaveDocumentCommand {
     bool operator==(const SaveDocumentCommand&) const = default;
 };
 
-/// `menu VORNE > Cellora...`: a menu in the bar by its title, and an item of it by its label.
+/// `menu VORNE > Cellora...`: a menu in the bar by its title, and an item of it by its label; an item in a
+/// submenu by the labels on the way to it, joined with " > " (`menu VORNE > Rulora > Grids...`).
 struct ChooseMenuCommand {
     std::string title;
     std::string item;
@@ -64,6 +67,7 @@ struct DialogCommand {
     int item = 0;
     int value = 0; // check: 1 on, 0 off; choose: the row; tab: the tab index
     std::string text;
+    int column = -1; // choose: the column clicked in a list with columns, -1 for the row alone
     bool operator==(const DialogCommand&) const = default;
 };
 
@@ -94,7 +98,7 @@ struct UndoCommand {
 
 using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, SaveDocumentCommand, ChooseMenuCommand,
     AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand, DrawPageCommand,
-    SelectAllCommand, UndoCommand>;
+    SelectAllCommand, UndoCommand, IdleCommand, ChooserAnswerCommand>;
 
 struct Command {
     int line = 0;
