@@ -8,6 +8,7 @@
 
 #include "host/api/undo_menu.h"
 #include "host/host_context.h"
+#include "host/ui/screen_pixels.h"
 #include "host/loader/module_loader.h"
 #include "host/model/fonts/font_families.h"
 #include "host/ui/dialog_runner.h"
@@ -78,6 +79,7 @@ Host::Host(HostOptions options)
     m_context = std::make_unique<HostContext>(std::move(options));
     win32::setMessageBoxHandler(&answerMessageBox);
     win32::setFileDialogHandler(&answerFileDialog);
+    win32::setScreenPixels(&ui::screenPixel);
     g_current = this;
 }
 
@@ -269,11 +271,10 @@ void Host::quit()
 
 bool Host::chooseMenuItem(std::string_view labels)
 {
-    auto& menus = m_context->menus();
-    if (!menus.find(labels))
-        return false;
+    // The user opens the menu before choosing: the update may retitle an item (Mockum's greek item
+    // reads "Fill With Placeholder Text" for an empty text box), so the label is looked up after it.
     updateMenus();
-    // The update may have changed the menus; look the item up again.
+    auto& menus = m_context->menus();
     auto place = menus.find(labels);
     const ui::MenuItem* item = place ? menus.item(*place) : nullptr;
     if (!item || !item->enabled || place->behindDisabled || item->submenu != 0)

@@ -1,6 +1,7 @@
 // The screen's resolution, pop-up menus and the shell, as the plug-ins and the host call them.
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -20,19 +21,13 @@ struct ScreenState {
     std::map<HMENU, std::vector<MenuEntry>> menus;
     uintptr_t lastMenu = 0;
     std::vector<ShellExecution> executions;
+    std::function<COLORREF(int, int)> pixels;
 };
 
 ScreenState& screen()
 {
     static ScreenState state;
     return state;
-}
-
-/// The one device context the stand-in has: the screen's.
-HDC screenDc()
-{
-    static char screenMark;
-    return reinterpret_cast<HDC>(&screenMark);
 }
 
 std::vector<MenuEntry>* menuOf(HMENU menu)
@@ -53,6 +48,11 @@ int screenResolution()
     return screen().resolution;
 }
 
+void setScreenPixels(std::function<COLORREF(int x, int y)> pixels)
+{
+    screen().pixels = std::move(pixels);
+}
+
 std::vector<MenuEntry> menuEntries(HMENU menu)
 {
     const auto* entries = menuOf(menu);
@@ -71,26 +71,20 @@ void detail::resetScreen()
 
 } // namespace win32
 
-extern "C" HDC GetDC(HWND window)
-{
-    // A window's drawing goes to the screen's context: the stand-in keeps no picture per window.
-    if (window && !IsWindow(window)) {
-        win32::detail::setLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
-    return win32::screenDc();
-}
-
-extern "C" int ReleaseDC(HWND, HDC dc)
-{
-    return dc == win32::screenDc() ? 1 : 0;
-}
-
 extern "C" int GetDeviceCaps(HDC dc, int index)
 {
-    if (dc != win32::screenDc())
+    if (dc != win32::detail::screenDeviceContext())
         return 0;
     return index == LOGPIXELSX || index == LOGPIXELSY ? win32::screen().resolution : 0;
+}
+
+extern "C" COLORREF GetPixel(HDC dc, int x, int y)
+{
+    if (dc != win32::detail::screenDeviceContext())
+        return CLR_INVALID;
+    // Copy the source: the host may replace it while it answers.
+    auto pixels = win32::screen().pixels;
+    return pixels ? pixels(x, y) : RGB(255, 255, 255);
 }
 
 extern "C" HMENU CreatePopupMenu()

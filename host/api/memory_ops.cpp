@@ -146,8 +146,8 @@ void registerMemoryOperations(OperationRegistry& registry)
     registry.add<xt::op::GetMemoryError, &GetMemoryError>();
     registry.add<xt::op::NewPointer, &NewPointer, &failNewPointer>();
     registry.add<xt::op::DisposePointer, &DisposePointer>();
-    registry.addInfallible<xt::op::FixedMultiply, &FixedMultiply>();
-    registry.addInfallible<xt::op::FixedDivide, &FixedDivide>();
+    registry.add<xt::op::FixedMultiply, &FixedMultiply>();
+    registry.add<xt::op::FixedDivide, &FixedDivide>();
     registry.add<xt::op::NewHandle, &NewHandle, &failNewHandle>();
 }
 

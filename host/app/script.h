@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/app/script_window_commands.h"
+#include "host/app/script_user_commands.h"
 
 namespace host::app {
 
@@ -98,7 +99,9 @@ struct UndoCommand {
 
 using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, SaveDocumentCommand, ChooseMenuCommand,
     AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand, DrawPageCommand,
-    SelectAllCommand, UndoCommand, IdleCommand, ChooserAnswerCommand>;
+    SelectAllCommand, UndoCommand, SelectItemsCommand, SelectTextCommand, SelectPageCommand, GoToCommand, LayoutCommand,
+    ToolCommand, ClickCommand, MouseCommand, KeyCommand, ClockCommand, GuideEventCommand, PrintCommand, IdleCommand,
+    ChooserAnswerCommand>;
 
 struct Command {
     int line = 0;
