@@ -164,7 +164,7 @@ void registerDialogOps(OperationRegistry& registry)
     registry.add<xt::op::WindowOp1510, &WindowOp1510>();
     registry.add<xt::op::WindowOp1519, &WindowOp1519>();
     registry.add<xt::op::WindowOp1520, &WindowOp1520>();
-    registry.addInfallible<xt::op::GetHostWindowHandle, &GetHostWindowHandle>();
+    registry.add<xt::op::GetHostWindowHandle, &GetHostWindowHandle>();
     registry.add<xt::op::XaqOp142, &XaqOp142>();
     registry.add<xt::op::ToolboxOp2071, &ToolboxOp2071>();
     registry.add<xt::op::TabOp1680, &TabOp1680>();

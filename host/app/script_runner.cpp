@@ -68,6 +68,7 @@ ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName
             failure = dialogTrouble();
         if (!failure)
             failure = chooserTrouble();
+        if (!failure)
             failure = inputTrouble();
         if (m_commandDone)
             m_commandDone(command, failure.has_value());
