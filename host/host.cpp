@@ -12,6 +12,8 @@
 #include "host/loader/module_loader.h"
 #include "host/model/fonts/font_families.h"
 #include "host/ui/dialog_runner.h"
+#include "host/ui/choosers.h"
+#include "host/ui/window_events.h"
 #include "win32/standin.h"
 
 namespace host {
@@ -32,6 +34,20 @@ int32_t answerMessageBox(HWND, const char* text, const char* caption, UINT type)
     if (host.messageBoxObserver())
         host.messageBoxObserver()(host.messageBoxes().entries().back());
     return answer;
+}
+
+/// GetOpenFileNameA and GetSaveFileNameA: the scripted user's file (or folder, for a save) as a path.
+std::optional<std::string> answerFileDialog(const win32::FileDialogRequest& request)
+{
+    const std::string what = std::string(request.saving ? "save file" : "open file")
+        + (request.filter.empty() ? std::string() : " (" + request.filter + ")");
+    std::vector<std::string> extensions;
+    const size_t star = request.filter.find("*.");
+    const size_t close = request.filter.find(')', star);
+    if (star != std::string::npos && close != std::string::npos && request.filter.find(";", star) == std::string::npos
+        && request.filter.compare(star, 3, "*.*") != 0)
+        extensions.push_back(request.filter.substr(star + 2, close - star - 2));
+    return ui::chooseFile({what, request.title, request.saving, request.initialName, extensions});
 }
 
 /// Marks the host as inside a message or window event while one is sent.
@@ -62,6 +78,7 @@ Host::Host(HostOptions options)
     win32::setFontFamilies(std::move(fonts));
     m_context = std::make_unique<HostContext>(std::move(options));
     win32::setMessageBoxHandler(&answerMessageBox);
+    win32::setFileDialogHandler(&answerFileDialog);
     win32::setScreenPixels(&ui::screenPixel);
     g_current = this;
 }
@@ -203,6 +220,12 @@ int32_t Host::sendWindowEvent(xt::WindowRef window, xt::WindowCallbackRecord& re
     return result;
 }
 
+void Host::idle()
+{
+    sendMessage(xt::IdleMessage);
+    ui::tickTimers();
+}
+
 bool Host::hasWindowCallback(int32_t windowId) const
 {
     return m_context->plugins().windowCallback(windowId).has_value();
@@ -254,7 +277,7 @@ bool Host::chooseMenuItem(std::string_view labels)
     auto& menus = m_context->menus();
     auto place = menus.find(labels);
     const ui::MenuItem* item = place ? menus.item(*place) : nullptr;
-    if (!item || !item->enabled)
+    if (!item || !item->enabled || place->behindDisabled || item->submenu != 0)
         return false;
     xt::MenuCommandBlock block{};
     block.itemId = place->itemId;

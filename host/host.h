@@ -83,6 +83,9 @@ public:
     /// Sends a message to every registered handler in registration order; returns the first
     /// nonzero result, or 0. The block must start with an xt::MessageBlock; the host writes the number.
     int32_t sendMessage(int32_t message, void* block);
+    /// One idle round, as the host has between a user's actions: IdleMessage to the plug-ins, then every
+    /// window timer goes off once.
+    void idle();
     /// A message without a payload (QuitMessage, IdleMessage, MenuUpdateMessage ...).
     int32_t sendMessage(int32_t message);
     /// Sends ChangeNoticeMessage when colours changed since the plug-ins were last told, unless the
@@ -108,8 +111,9 @@ public:
     std::vector<win32::MenuEntry> openContextMenu();
     /// Closes the palettes (XaqOp142 answering 1 meanwhile), then sends QuitMessage.
     void quit();
-    /// "VORNE > Cellora...": MenuUpdateMessage, then MenuCommandMessage with the id of the item that has
-    /// that label after the update, when it is enabled. False when the item is missing or disabled.
+    /// "VORNE > Cellora..." (or through submenus, "VORNE > Rulora > Grids..."): MenuUpdateMessage, then
+    /// MenuCommandMessage with the item's id when it is enabled. False when the item is missing or disabled,
+    /// sits behind a disabled item, or opens a submenu rather than being a command.
     bool chooseMenuItem(std::string_view labels);
 
     /// Answers for the next message boxes, in order.

@@ -15,5 +15,7 @@ void resetGdi();
 /// The one screen device context (GetDC of no window).
 HDC screenDeviceContext();
 void resetScreen();
+void resetWindows();
+void resetDialogs();
 
 } // namespace win32::detail

@@ -1,4 +1,6 @@
 // The screen's resolution, pop-up menus and the shell, as the plug-ins and the host call them.
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -120,4 +122,37 @@ extern "C" HINSTANCE ShellExecuteA(HWND, LPCSTR operation, LPCSTR file, LPCSTR, 
 {
     win32::screen().executions.push_back({operation ? operation : "", file ? file : ""});
     return reinterpret_cast<HINSTANCE>(win32::kShellSuccess);
+}
+
+extern "C" HMENU CreateMenu()
+{
+    return CreatePopupMenu();
+}
+
+extern "C" int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags)
+{
+    const auto* entries = win32::menuOf(menu);
+    if (!entries)
+        return 0;
+    const win32::MenuEntry* found = nullptr;
+    if ((flags & MF_BYPOSITION) != 0) {
+        if (item < entries->size())
+            found = &(*entries)[item];
+    } else {
+        for (const auto& entry : *entries) {
+            if (entry.id == item && !found)
+                found = &entry;
+        }
+    }
+    if (!found)
+        return 0;
+    const int length = static_cast<int>(found->text.size());
+    if (!buffer)
+        return length;
+    if (size <= 0)
+        return 0;
+    const int copied = std::min(length, size - 1);
+    std::memcpy(buffer, found->text.data(), static_cast<size_t>(copied));
+    buffer[copied] = '\0';
+    return copied;
 }

@@ -193,6 +193,40 @@ const std::vector<ShellExecution>& shellExecutions();
 /// The font families EnumFontFamiliesA reports, in this order; the host gives its own at start.
 void setFontFamilies(std::vector<std::string> names);
 
+// ---- Windows by handle.
+
+struct WindowState {
+    RECT rect{};                 // on the screen
+    bool visible = false;
+    bool invalid = false;        // waiting for WM_PAINT
+    int paints = 0;              // WM_PAINT messages sent
+    DLGPROC procedure = nullptr;
+    HWND parent = nullptr;
+    std::string title;
+    int32_t resourceId = 0;      // the dialog resource a modeless dialog was made from
+};
+/// The host's main window (GetHostWindowHandle): visible, 1024 x 768 unless set.
+HWND hostWindow();
+void setHostWindowRect(const RECT& rect);
+/// The window behind a handle, or null.
+const WindowState* windowState(HWND window);
+/// Every live window, the host's among them.
+std::vector<HWND> openWindows();
+/// The window LockWindowUpdate holds, or null.
+HWND lockedWindow();
+
+// ---- The file chooser of GetOpenFileNameA and GetSaveFileNameA.
+
+struct FileDialogRequest {
+    bool saving = false;
+    std::string title;
+    std::string filter;        // the first description and pattern, "VORNE Guides (*.vog)"
+    std::string initialName;   // what lpstrFile held
+};
+/// The path the user chose, or nothing for Cancel; with no handler every file dialog is cancelled.
+using FileDialogHandler = std::function<std::optional<std::string>(const FileDialogRequest& request)>;
+void setFileDialogHandler(FileDialogHandler handler);
+
 /// Forgets every handler, beep, key state, hook, search and module (the memory blocks stay).
 void resetStandIn();
 

@@ -116,6 +116,8 @@ void resetStandIn()
     detail::resetClock();
     detail::resetGdi();
     detail::resetScreen();
+    detail::resetWindows();
+    detail::resetDialogs();
     detail::resetFiles();
     detail::resetResources();
     detail::setLastError(ERROR_SUCCESS);

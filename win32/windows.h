@@ -39,6 +39,7 @@ using HDC = HDC__*;
 struct HMENU__;
 using HMENU = HMENU__*;
 using UINT_PTR = uintptr_t;
+using INT_PTR = intptr_t;
 using INT = int;
 struct SECURITY_ATTRIBUTES;
 using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
@@ -172,6 +173,46 @@ struct MOUSEHOOKSTRUCT {
 
 using HOOKPROC = LRESULT (*)(int code, WPARAM wParam, LPARAM lParam);
 
+// Windows and modeless dialogs.
+using DLGPROC = INT_PTR (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+inline constexpr UINT WM_DESTROY = 0x0002;
+inline constexpr UINT WM_PAINT = 0x000F;
+inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_SHOWWINDOW = 0x0018;
+inline constexpr UINT WM_INITDIALOG = 0x0110;
+inline constexpr INT SW_HIDE = 0;
+inline constexpr INT SW_SHOW = 5;
+// Common dialogs: the file chooser.
+inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
+inline constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
+inline constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
+inline constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
+inline constexpr DWORD FNERR_BUFFERTOOSMALL = 0x3003;
+using LPOFNHOOKPROC = UINT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
+/// As on Windows, field for field; `lStructSize` is not checked, since a 32-bit plug-in's 76 is as good as ours.
+struct OPENFILENAMEA {
+    DWORD lStructSize;
+    HWND hwndOwner;
+    HINSTANCE hInstance;
+    LPCSTR lpstrFilter;
+    LPSTR lpstrCustomFilter;
+    DWORD nMaxCustFilter;
+    DWORD nFilterIndex;
+    LPSTR lpstrFile;
+    DWORD nMaxFile;
+    LPSTR lpstrFileTitle;
+    DWORD nMaxFileTitle;
+    LPCSTR lpstrInitialDir;
+    LPCSTR lpstrTitle;
+    DWORD Flags;
+    WORD nFileOffset;
+    WORD nFileExtension;
+    LPCSTR lpstrDefExt;
+    LPARAM lCustData;
+    LPOFNHOOKPROC lpfnHook;
+    LPCSTR lpTemplateName;
+};
+using LPOPENFILENAMEA = OPENFILENAMEA*;
 // Colours: 0x00bbggrr.
 using COLORREF = DWORD;
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
@@ -241,6 +282,8 @@ inline constexpr UINT MF_GRAYED = 0x0001;
 inline constexpr UINT MF_DISABLED = 0x0002;
 inline constexpr UINT MF_CHECKED = 0x0008;
 inline constexpr UINT MF_SEPARATOR = 0x0800;
+inline constexpr UINT MF_BYCOMMAND = 0x0000;
+inline constexpr UINT MF_BYPOSITION = 0x0400;
 
 // Fonts: what EnumFontFamiliesA reports of each family.
 inline constexpr DWORD RASTER_FONTTYPE = 0x0001;
@@ -368,6 +411,30 @@ HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text);
 int GetMenuItemCount(HMENU menu);
+/// An empty menu (a menu bar's kind; the stand-in keeps it as a pop-up menu is kept).
+HMENU CreateMenu();
+/// Copies the text of the entry (by position with MF_BYPOSITION, else by id) into `buffer`, cut to `size` - 1
+/// bytes; the text's length (what was copied), 0 for no such entry. A null buffer asks for the length.
+int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags);
+/// A modeless dialog from the module's dialog resource `name` (a number): WM_INITDIALOG with `parameter`
+/// goes to `procedure` before it returns. Hidden until ShowWindow; null when there is no such resource.
+HWND CreateDialogParamA(HINSTANCE instance, LPCSTR name, HWND parent, DLGPROC procedure, LPARAM parameter);
+/// WM_DESTROY to the window's procedure, then the window is gone.
+BOOL DestroyWindow(HWND window);
+BOOL IsWindow(HWND window);
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL ShowWindow(HWND window, int command);
+/// The window's rectangle on the screen, and its client area (from 0, 0).
+BOOL GetWindowRect(HWND window, LPRECT rect);
+BOOL GetClientRect(HWND window, LPRECT rect);
+/// Marks the window for painting (the rectangle is taken whole); UpdateWindow then sends WM_PAINT.
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+BOOL UpdateWindow(HWND window);
+/// One window at a time; null unlocks. False while another window is locked.
+BOOL LockWindowUpdate(HWND window);
+/// The window that had the focus (null when none).
+HWND SetFocus(HWND window);
+HWND GetFocus();
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
 BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
@@ -409,6 +476,12 @@ COLORREF GetPixel(HDC dc, int x, int y);
 /// (1 when it was not called).
 int EnumFontFamiliesA(HDC dc, LPCSTR family, FONTENUMPROCA procedure, LPARAM data);
 
+// comdlg32
+/// The file the user chose, written into lpstrFile; FALSE when the user cancelled (CommDlgExtendedError 0) or
+/// the buffer is too small for it (FNERR_BUFFERTOOSMALL).
+BOOL GetOpenFileNameA(LPOPENFILENAMEA dialog);
+BOOL GetSaveFileNameA(LPOPENFILENAMEA dialog);
+DWORD CommDlgExtendedError();
 // shell32
 HINSTANCE ShellExecuteA(HWND window, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show);
 

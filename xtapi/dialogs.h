@@ -105,9 +105,11 @@ enum ItemHitDetail : int32_t {
     ItemPressed = 1,          // a button pressed, a box checked, a field edited
     PictureClicked = 2,       // a picture or bitmap button clicked
     SelectionChanged = 21,    // a list or popup got another row
+    CellClicked = 23,         // a list's cell clicked: the record's detail is the row, its column word the column
 };
 
 /// Modes of SetDialogItemMode.
+inline constexpr int32_t kItemModeDisableGroup = 1;  // the item's whole radio group
 inline constexpr int32_t kItemModeDisable = 2;
 inline constexpr int32_t kItemModeEnable = 4;
 
@@ -116,13 +118,17 @@ inline constexpr int32_t kAppendListRow = -3;
 
 /// Measurement units of the field and measurement operations.
 enum MeasureUnit : int32_t {
+    UnitLength = 3,           // a length in points as the host writes it, e.g. in a guides file
     UnitPlainNumber = 0x64,   // also tracking
     UnitPercent = 0x65,
     UnitPoints = 0x68,
+    UnitDegrees = 0x69,
+    UnitWholeNumber = 0x6B,   // page numbers, counts
     UnitTextSize = 0x6D,
     UnitLeading = 0x6E,
     UnitHorizontal = 0x73,
     UnitVertical = 0x74,
+    UnitText = 1000,          // a text field: any text; read as a number it is a plain number with no range
 };
 
 } // namespace xt

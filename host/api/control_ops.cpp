@@ -58,12 +58,22 @@ int32_t SetStaticText(int32_t item, xt::TextObject text)
     return 0;
 }
 
+/// Mode 1 disables the item's whole radio group (the item alone when it is in none).
 int32_t SetDialogItemMode(int32_t item, int32_t mode)
 {
-    ui::WindowItem* found = targetItem(item);
-    if (!found || (mode != xt::kItemModeEnable && mode != xt::kItemModeDisable))
+    ui::Window* window = context().windows().target();
+    ui::WindowItem* found = window ? window->item(item) : nullptr;
+    if (!found || (mode != xt::kItemModeEnable && mode != xt::kItemModeDisable && mode != xt::kItemModeDisableGroup))
         return -1;
-    found->setEnabled(mode == xt::kItemModeEnable);
+    if (mode != xt::kItemModeDisableGroup || found->radioGroup() == 0) {
+        found->setEnabled(mode == xt::kItemModeEnable);
+        return 0;
+    }
+    const int32_t group = found->radioGroup();
+    for (const auto& [number, other] : window->items()) {
+        if (other.radioGroup() == group)
+            window->item(number)->setEnabled(false);
+    }
     return 0;
 }
 
@@ -91,17 +101,21 @@ int32_t GetControlValue(int32_t item, int16_t* value)
     return 0;
 }
 
-int32_t AttachItemObject1526(int32_t item, int32_t, int32_t* object)
+/// A timer of the window (the period in milliseconds, e.g. 200): the window hears event 13 as time goes by.
+int32_t AttachItemObject1526(int32_t periodMs, int32_t, int32_t* object)
 {
-    if (!targetItem(item) || !object)
+    const ui::Window* window = context().windows().target();
+    if (!window || !object || periodMs <= 0)
         return -1;
-    *object = context().windows().attachItemObject();
+    *object = context().windows().startTimer(window->ref(), periodMs);
     return 0;
 }
 
+/// The plug-ins pass the timer with the closing event's bits set (0x48000000 | id).
 void ReleaseItemObject1527(int32_t object)
 {
-    context().windows().releaseItemObject(object);
+    constexpr int32_t kIdBits = 0x00FFFFFF;
+    context().windows().stopTimer(object & kIdBits);
 }
 
 int32_t DialogItemOp1568(int32_t item)

@@ -4,6 +4,7 @@
 #include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/ui/dialog_runner.h"
+#include "win32/standin.h"
 #include "xtapi/dialogs.h"
 
 namespace host::api {
@@ -30,9 +31,22 @@ int32_t OpenPalette(int32_t windowId, xt::Handle record, xt::WindowRef* window)
     return ui::openPalette(windowId, record, window);
 }
 
-int32_t DrawWindowPart1506(int32_t, int32_t, int32_t)
+/// The part 1 is the OK button: a modal dialog then ends as through it.
+int32_t DrawWindowPart1506(int32_t part, int32_t, int32_t)
+{
+    constexpr int32_t kOkPart = 1;
+    return ui::closeCurrentWindow(part == kOkPart ? ui::DialogOutcome::Ok : ui::DialogOutcome::Closed);
+}
+
+/// Closes the current window as its close box does (the plug-ins pass 2).
+int32_t WindowOp1507(int32_t)
 {
     return ui::closeCurrentWindow();
+}
+
+int32_t OpenModelessWindow(int32_t windowId, xt::WindowRef* window)
+{
+    return ui::openModeless(windowId, window);
 }
 
 /// The platform handle stands for the window: its reference, never 0 for an open window.
@@ -72,6 +86,14 @@ int32_t WindowOp1520(const void* rect)
     if (moved.right < moved.left || moved.bottom < moved.top)
         return -1;
     window->setRect(moved);
+    return 0;
+}
+
+int32_t GetHostWindowHandle(void** window)
+{
+    if (!window)
+        return -1;
+    *window = win32::hostWindow();
     return 0;
 }
 
@@ -135,11 +157,14 @@ void registerDialogOps(OperationRegistry& registry)
     registry.add<xt::op::OpenDialog, &OpenDialog>();
     registry.add<xt::op::OpenPalette, &OpenPalette>();
     registry.add<xt::op::DrawWindowPart1506, &DrawWindowPart1506>();
+    registry.add<xt::op::WindowOp1507, &WindowOp1507>();
+    registry.add<xt::op::OpenModelessWindow, &OpenModelessWindow>();
     registry.add<xt::op::XdwOp1714, &XdwOp1714>();
     registry.add<xt::op::WindowOp1509, &WindowOp1509>();
     registry.add<xt::op::WindowOp1510, &WindowOp1510>();
     registry.add<xt::op::WindowOp1519, &WindowOp1519>();
     registry.add<xt::op::WindowOp1520, &WindowOp1520>();
+    registry.add<xt::op::GetHostWindowHandle, &GetHostWindowHandle>();
     registry.add<xt::op::XaqOp142, &XaqOp142>();
     registry.add<xt::op::ToolboxOp2071, &ToolboxOp2071>();
     registry.add<xt::op::TabOp1680, &TabOp1680>();

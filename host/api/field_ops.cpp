@@ -20,10 +20,11 @@ int32_t unitOf(const ui::WindowItem& field)
     return field.fieldFormat() ? field.fieldFormat()->unit : xt::UnitPlainNumber;
 }
 
+/// A text field's set-up gives no range: any number typed into it reads.
 bool admits(const ui::WindowItem& field, xt::Fixed value)
 {
     const auto& format = field.fieldFormat();
-    return !format || (value >= format->minimum && value <= format->maximum);
+    return !format || format->unit == xt::UnitText || (value >= format->minimum && value <= format->maximum);
 }
 
 void setFlag(uint8_t* ok, bool value)
@@ -41,13 +42,23 @@ int32_t SetFieldNumber(int32_t item, int32_t, int32_t, int32_t unit, xt::Fixed m
     return 0;
 }
 
-int32_t SetFieldText(int32_t item, int32_t, xt::Fixed value)
+/// With a text object the field shows its text (the host copies it); without one, the value in the field's unit.
+int32_t SetFieldText(int32_t item, xt::TextObject text, xt::Fixed value)
 {
     ui::WindowItem* field = fieldItem(item);
-    const auto text = field ? ui::formatMeasurement(value, unitOf(*field)) : std::nullopt;
-    if (!text)
+    if (!field)
         return -1;
-    field->setText(*text);
+    if (text) {
+        const std::string* chars = context().texts().find(text);
+        if (!chars)
+            return -1;
+        field->setText(*chars);
+        return 0;
+    }
+    const auto shown = ui::formatMeasurement(value, unitOf(*field));
+    if (!shown)
+        return -1;
+    field->setText(*shown);
     return 0;
 }
 

@@ -75,6 +75,23 @@ void SetMenuItemText(int32_t menuId, uint16_t itemId, xt::TextObject text)
         context().menus().setText(menuId, itemId, *label);
 }
 
+/// The submenu has no title of its own: the item it hangs on names it.
+int32_t MenuOp2642()
+{
+    return context().menus().newMenu("");
+}
+
+/// A failed call makes no menu: id 0, as the plug-ins test for.
+int32_t noSubmenu()
+{
+    return 0;
+}
+
+int32_t MenuOp2655(int32_t menuId, uint16_t itemId, int32_t submenuId)
+{
+    return context().menus().attachSubmenu(menuId, itemId, submenuId) ? 0 : -1;
+}
+
 } // namespace
 
 void registerMenuOperations(OperationRegistry& registry)
@@ -87,6 +104,8 @@ void registerMenuOperations(OperationRegistry& registry)
     registry.add<xt::op::EnableMenuItem, &EnableMenuItem>();
     registry.add<xt::op::DisableMenuItem, &DisableMenuItem>();
     registry.add<xt::op::SetMenuItemText, &SetMenuItemText>();
+    registry.add<xt::op::MenuOp2642, &MenuOp2642, &noSubmenu>();
+    registry.add<xt::op::MenuOp2655, &MenuOp2655>();
 }
 
 } // namespace host::api

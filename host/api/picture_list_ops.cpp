@@ -1,10 +1,12 @@
 // Lists and popups loaded from the plug-in's menu resources, values kept with rows, and picture objects.
+#include <algorithm>
 #include <cstring>
 
 #include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/ui/dialog_resource.h"
 #include "win32/standin.h"
+#include "win32/windows.h"
 #include "xtapi/dialogs.h"
 
 namespace host::api {
@@ -40,11 +42,30 @@ int32_t ConfigureList1596(int32_t item, int32_t first, uint32_t flags, int32_t l
     return 0;
 }
 
-int32_t SetPopupMenuResource(int32_t item, int32_t, int32_t menuId)
+/// A Windows menu's entries as rows: a separator shows as "-", as in a menu resource.
+std::vector<std::string> windowsMenuRows(HMENU menu)
+{
+    std::vector<std::string> rows;
+    for (const win32::MenuEntry& entry : win32::menuEntries(menu))
+        rows.push_back((entry.flags & MF_SEPARATOR) != 0 ? std::string("-") : entry.text);
+    return rows;
+}
+
+/// The Windows menu wins when both are given; an empty Windows menu empties the popup.
+int32_t SetPopupMenuResource(int32_t item, void* windowsMenu, int32_t menuId)
 {
     ui::WindowItem* list = rowsItem(item);
+    if (!list)
+        return -1;
+    if (windowsMenu) {
+        const auto menu = static_cast<HMENU>(windowsMenu);
+        if (GetMenuItemCount(menu) < 0)
+            return -1;
+        list->setRows(windowsMenuRows(menu));
+        return 0;
+    }
     const xt::Resource* menu = ownResource(xt::kResourceMenu, menuId);
-    if (!list || !menu)
+    if (!menu)
         return -1;
     auto entries = ui::readMenuResource(menu->data, menu->size);
     if (entries.empty())
@@ -53,15 +74,17 @@ int32_t SetPopupMenuResource(int32_t item, int32_t, int32_t menuId)
     return 0;
 }
 
+/// Copies at most `size` bytes of what the row keeps; `length` gets how many.
 int32_t ListOp1615(int32_t item, int32_t row, int32_t size, void* value, int32_t* length)
 {
     ui::WindowItem* list = rowsItem(item);
-    const auto kept = list ? list->rowValue(row) : std::nullopt;
-    if (!kept || !value || size < static_cast<int32_t>(sizeof(int32_t)))
+    const auto kept = list ? list->rowData(row) : std::nullopt;
+    if (!kept || !value || size <= 0)
         return -1;
-    std::memcpy(value, &*kept, sizeof(int32_t));
+    const size_t copied = std::min(kept->size(), static_cast<size_t>(size));
+    std::memcpy(value, kept->data(), copied);
     if (length)
-        *length = sizeof(int32_t);
+        *length = static_cast<int32_t>(copied);
     return 0;
 }
 

@@ -21,7 +21,7 @@ struct VerbSyntax {
 constexpr VerbSyntax kVerbs[] = {
     {"set", Verb::Set, true, "set [main] ITEM \"TEXT\""},
     {"check", Verb::Check, true, "check [main] ITEM on|off"},
-    {"choose", Verb::Choose, true, "choose [main] ITEM ROW"},
+    {"choose", Verb::Choose, true, "choose [main] ITEM ROW [column COLUMN]"},
     {"click", Verb::Click, true, "click [main] ITEM"},
     {"tab", Verb::Tab, false, "tab INDEX"},
     {"ok", Verb::Ok, false, "ok"},
@@ -60,9 +60,17 @@ bool readRest(DialogCommand& command, std::string_view rest)
         command.value = rest == "on" ? 1 : 0;
         return rest == "on" || rest == "off";
     case Verb::Choose: {
-        const auto row = number(rest);
+        const auto row = number(nextWord(rest));
         command.value = row.value_or(0);
-        return row && *row >= 0;
+        if (!row || *row < 0)
+            return false;
+        if (rest.empty())
+            return true;
+        if (nextWord(rest) != "column")
+            return false;
+        const auto column = number(nextWord(rest));
+        command.column = column.value_or(-1);
+        return column && *column >= 0 && rest.empty();
     }
     default:
         return rest.empty();

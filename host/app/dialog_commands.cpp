@@ -13,7 +13,7 @@ ui::DialogAction toDialogAction(const DialogCommand& command)
     case Verb::Check:
         return ui::DialogAction::check(command.item, command.value != 0, scope);
     case Verb::Choose:
-        return ui::DialogAction::choose(command.item, command.value, scope);
+        return ui::DialogAction::choose(command.item, command.value, scope, command.column);
     case Verb::Click:
         return ui::DialogAction::click(command.item, scope);
     case Verb::Tab:

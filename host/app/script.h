@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "host/app/script_window_commands.h"
 #include "host/app/script_user_commands.h"
 
 namespace host::app {
@@ -28,7 +29,8 @@ struct SaveDocumentCommand {
     bool operator==(const SaveDocumentCommand&) const = default;
 };
 
-/// `menu VORNE > Cellora...`: a menu in the bar by its title, and an item of it by its label.
+/// `menu VORNE > Cellora...`: a menu in the bar by its title, and an item of it by its label; an item in a
+/// submenu by the labels on the way to it, joined with " > " (`menu VORNE > Rulora > Grids...`).
 struct ChooseMenuCommand {
     std::string title;
     std::string item;
@@ -66,6 +68,7 @@ struct DialogCommand {
     int item = 0;
     int value = 0; // check: 1 on, 0 off; choose: the row; tab: the tab index
     std::string text;
+    int column = -1; // choose: the column clicked in a list with columns, -1 for the row alone
     bool operator==(const DialogCommand&) const = default;
 };
 
@@ -97,7 +100,8 @@ struct UndoCommand {
 using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, SaveDocumentCommand, ChooseMenuCommand,
     AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand, DrawPageCommand,
     SelectAllCommand, UndoCommand, SelectItemsCommand, SelectTextCommand, SelectPageCommand, GoToCommand, LayoutCommand,
-    ToolCommand, ClickCommand, MouseCommand, KeyCommand, ClockCommand, GuideEventCommand, PrintCommand>;
+    ToolCommand, ClickCommand, MouseCommand, KeyCommand, ClockCommand, GuideEventCommand, PrintCommand, IdleCommand,
+    ChooserAnswerCommand>;
 
 struct Command {
     int line = 0;

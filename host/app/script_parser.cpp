@@ -3,6 +3,7 @@
 #include "host/app/script_parser.h"
 
 #include "host/app/dialog_command_parser.h"
+#include "host/app/script_window_parser.h"
 #include "host/app/script_user_parser.h"
 #include "host/app/script_words.h"
 
@@ -116,20 +117,38 @@ LineResult parseSave(std::string_view arguments)
     return {SaveDocumentCommand{std::string(arguments)}, {}};
 }
 
+/// The title, then the item's labels through its submenus, joined as the menu bar shows them.
 LineResult parseMenu(std::string_view arguments)
 {
+    constexpr const char* kExpected =
+        "menu: expected a menu title and an item, like \"VORNE > Cellora...\" or \"VORNE > Rulora > Grids...\"";
     const size_t arrow = arguments.find('>');
     if (arrow == std::string_view::npos)
-        return refuse("menu: expected a menu title and an item, like \"VORNE > Cellora...\"");
+        return refuse(kExpected);
     const std::string_view title = trimBlanks(arguments.substr(0, arrow));
-    const std::string_view item = trimBlanks(arguments.substr(arrow + 1));
-    if (title.empty() || item.empty() || item.find('>') != std::string_view::npos)
-        return refuse("menu: expected a menu title and an item, like \"VORNE > Cellora...\"");
-    return {ChooseMenuCommand{std::string(title), std::string(item)}, {}};
+    std::string item;
+    for (std::string_view rest = arguments.substr(arrow + 1);;) {
+        const size_t next = rest.find('>');
+        const std::string_view label = trimBlanks(rest.substr(0, next));
+        if (label.empty())
+            return refuse(kExpected);
+        item += (item.empty() ? "" : " > ") + std::string(label);
+        if (next == std::string_view::npos)
+            break;
+        rest.remove_prefix(next + 1);
+    }
+    if (title.empty())
+        return refuse(kExpected);
+    return {ChooseMenuCommand{std::string(title), std::move(item)}, {}};
 }
 
 LineResult parseAnswer(std::string_view arguments)
 {
+    if (auto chooser = parseChooserAnswer(arguments)) {
+        if (auto* why = std::get_if<std::string>(&*chooser))
+            return refuse(std::move(*why));
+        return {std::get<ChooserAnswerCommand>(*chooser), {}};
+    }
     static constexpr Answer kAnswers[] = {Answer::Ok, Answer::Cancel, Answer::Yes, Answer::No};
     for (Answer answer : kAnswers) {
         if (arguments == answerLabel(answer))
@@ -196,6 +215,14 @@ LineResult parseWith(std::string_view arguments)
     return {std::move(std::get<CommandAction>(parsed)), {}};
 }
 
+LineResult parseIdle(std::string_view arguments)
+{
+    auto parsed = parseIdleCommand(arguments);
+    if (auto* why = std::get_if<std::string>(&parsed))
+        return refuse(std::move(*why));
+    return {std::get<IdleCommand>(parsed), {}};
+}
+
 LineResult parseUndo(std::string_view arguments)
 {
     if (!arguments.empty())
@@ -237,6 +264,7 @@ constexpr CommandSyntax kCommands[] = {
     {"clock", parseWith<parseClockCommand>},
     {"guide", parseWith<parseGuideCommand>},
     {"print", parseWith<parsePrintCommand>},
+    {"idle", parseIdle},
     {"undo", parseUndo},
     {"redo", parseRedo},
 };

@@ -54,6 +54,8 @@ ScriptRunner::ScriptRunner(Host& host, std::ostream& out, std::ostream& err, std
     m_errorReportsShown = m_host.errorReports().size();
     m_dialogsShown = m_host.windows().dialogLog().entries().size();
     m_dialogsChecked = m_dialogsShown;
+    m_choosersShown = m_host.windows().chooserUser().log().size();
+    m_choosersChecked = m_choosersShown;
 }
 
 ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName)
@@ -61,9 +63,13 @@ ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName
     for (const Command& command : script.commands) {
         m_line = command.line;
         Failure failure = std::visit([this](const auto& action) { return execute(action); }, command.action);
+        // The host has a moment of idle time after each thing the user does.
+        m_host.idle();
         showNewEvents();
         if (!failure)
             failure = dialogTrouble();
+        if (!failure)
+            failure = chooserTrouble();
         if (!failure)
             failure = inputTrouble();
         if (m_commandDone)
@@ -78,6 +84,10 @@ ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName
         return ExitStatus::Failed;
     }
     if (const auto unused = unusedDialogAction()) {
+        m_err << formatScriptError(scriptName, *unused) << "\n";
+        return ExitStatus::Failed;
+    }
+    if (const auto unused = unusedChooserAnswer()) {
         m_err << formatScriptError(scriptName, *unused) << "\n";
         return ExitStatus::Failed;
     }
@@ -128,8 +138,14 @@ ScriptRunner::Failure ScriptRunner::execute(const ChooseMenuCommand& command)
         ui::notifySelectionChanged();
         return std::nullopt;
     }
-    if (!m_host.menuBar().find(labels))
+    const auto place = m_host.menuBar().find(labels);
+    if (!place)
         return "menu: there is no item " + quoted(labels);
+    const ui::MenuItem* item = m_host.menuBar().item(*place);
+    if (item && item->submenu != 0)
+        return "menu: " + quoted(labels) + " opens a submenu; choose one of its items";
+    if (place->behindDisabled)
+        return "menu: " + quoted(labels) + " is behind a disabled item";
     return "menu: " + quoted(labels) + " is disabled";
 }
 
@@ -188,6 +204,7 @@ void ScriptRunner::showNewEvents()
     const auto& dialogs = m_host.windows().dialogLog().entries();
     for (; m_dialogsShown < dialogs.size(); ++m_dialogsShown)
         m_out << formatDialog(dialogs[m_dialogsShown]);
+    showNewChoosers();
     const auto& reports = m_host.errorReports();
     for (; m_errorReportsShown < reports.size(); ++m_errorReportsShown)
         m_out << "[error report] code " << reports[m_errorReportsShown] << "\n";

@@ -54,6 +54,15 @@ private:
     Failure execute(const DrawPageCommand& command);
     Failure execute(const SelectAllCommand& command);
     Failure execute(const UndoCommand& command);
+    Failure execute(const IdleCommand& command);
+    Failure execute(const ChooserAnswerCommand& command);
+
+    /// A chooser that came with no fitting answer, or could not take its answer, since the last call.
+    Failure chooserTrouble();
+    /// The first chooser answer still queued when the script ended.
+    std::optional<ScriptError> unusedChooserAnswer() const;
+    /// Prints the choosers that came since the last call, with their answers.
+    void showNewChoosers();
     Failure execute(const SelectItemsCommand& command);
     Failure execute(const SelectTextCommand& command);
     Failure execute(const SelectPageCommand& command);
@@ -93,6 +102,8 @@ private:
     std::vector<int> m_dialogActionLines; // the line of each dialog action queued, in order
     size_t m_dialogsShown = 0;
     size_t m_dialogsChecked = 0;
+    size_t m_choosersShown = 0;
+    size_t m_choosersChecked = 0;
     CommandObserver m_commandDone;
 };
 

@@ -98,17 +98,19 @@ void markUnexpected(size_t logIndex, const char* why)
     entry(logIndex).problems.push_back(why);
 }
 
-DialogOutcome play(xt::WindowRef dialog, size_t logIndex)
+DialogOutcome play(xt::WindowRef dialog, size_t logIndex, bool opening)
 {
     DialogUser& user = windowManager().dialogUser();
-    if (user.pending() == 0) {
+    if (opening && user.pending() == 0) {
         markUnexpected(logIndex, "no scripted action was queued for this dialog: the host cancelled it");
         return DialogOutcome::Cancelled;
     }
     while (true) {
         const Window* window = windowManager().find(dialog);
-        if (!window || window->closeRequested())
+        if (!window)
             return DialogOutcome::Closed;
+        if (window->closeRequested())
+            return window->closeOutcome();
         const auto action = user.take();
         if (!action) {
             markUnexpected(logIndex, "the scripted actions ran out before OK or Cancel: the host cancelled it");
@@ -126,19 +128,48 @@ DialogOutcome play(xt::WindowRef dialog, size_t logIndex)
         if (result.ends)
             return *result.ends;
         syncTabs(dialog, logIndex);
+        // The user takes a moment between actions: the dialog's timers go off.
+        tickTimers();
     }
 }
 
-void finish(xt::WindowRef dialog, DialogOutcome outcome)
+/// The dialog's own buttons, whose hit comes before the OK or Cancel event.
+constexpr int32_t kOkButton = 1;
+constexpr int32_t kCancelButton = 2;
+
+/// The OK button's hit, the pages hand in what was typed, then the dialog hears OK; false when its callback
+/// refuses it (handled 2), which keeps the dialog open.
+bool acceptOk(xt::WindowRef dialog)
+{
+    sendEvent(dialog, xt::ItemHit, kOkButton, xt::ItemPressed);
+    for (xt::WindowRef page : createdPages(dialog))
+        sendEvent(page, xt::AcceptEvent);
+    const auto handled = sendEventForAnswer(dialog, xt::OkEvent);
+    return !handled || *handled != kHandledRefused;
+}
+
+/// Runs the scripted user until the dialog ends; an OK the dialog refuses lets the user go on.
+DialogOutcome playUntilEnd(xt::WindowRef dialog, size_t logIndex)
+{
+    for (bool opening = true;; opening = false) {
+        const DialogOutcome outcome = play(dialog, logIndex, opening);
+        if (outcome != DialogOutcome::Ok || acceptOk(dialog))
+            return outcome;
+        Window* window = windowManager().find(dialog);
+        if (!window)
+            return DialogOutcome::Closed;
+        window->withdrawCloseRequest();
+    }
+}
+
+/// OK has been heard already (acceptOk); Cancel and the closing events follow here. A Cancel the user gave
+/// comes with the Cancel button's hit; one the host gave (no action was left) without.
+void finish(xt::WindowRef dialog, DialogOutcome outcome, bool userCancelled)
 {
     const auto pages = createdPages(dialog);
-    if (outcome == DialogOutcome::Ok) {
-        // The pages hand in what was typed before the dialog reads them.
-        for (xt::WindowRef page : pages)
-            sendEvent(page, xt::AcceptEvent);
-        sendEvent(dialog, xt::OkEvent);
-    }
     if (outcome == DialogOutcome::Cancelled) {
+        if (userCancelled)
+            sendEvent(dialog, xt::ItemHit, kCancelButton, xt::ItemPressed);
         sendEvent(dialog, xt::CancelEvent);
         for (xt::WindowRef page : pages)
             sendEvent(page, xt::CancelEvent);
@@ -169,11 +200,26 @@ int32_t runModalDialog(int32_t windowId, int32_t* result)
         entry(logIndex).title = window->title();
     }
     syncTabs(dialog, logIndex);
-    const DialogOutcome outcome = play(dialog, logIndex);
-    finish(dialog, outcome);
+    const DialogOutcome outcome = playUntilEnd(dialog, logIndex);
+    finish(dialog, outcome, !entry(logIndex).unexpected);
     entry(logIndex).outcome = outcome;
     if (result)
         *result = outcome == DialogOutcome::Ok ? 1 : 0;
+    return 0;
+}
+
+int32_t openModeless(int32_t windowId, xt::WindowRef* window)
+{
+    const xt::WindowRef opened = newWindowRef();
+    if (window)
+        *window = 0;
+    if (auto problem = createWindow(opened, windowId, WindowKind::Modeless, 0, nullptr)) {
+        DialogRecord& failed = windowManager().dialogLog().add(windowId);
+        failed.problems.push_back("window: " + *problem);
+        return -1;
+    }
+    if (window)
+        *window = opened;
     return 0;
 }
 
@@ -192,7 +238,7 @@ int32_t openPalette(int32_t windowId, xt::Handle record, xt::WindowRef* window)
     return 0;
 }
 
-int32_t closeCurrentWindow()
+int32_t closeCurrentWindow(DialogOutcome how)
 {
     Window* window = windowManager().target();
     if (window && window->kind() == WindowKind::TabPage)
@@ -200,7 +246,7 @@ int32_t closeCurrentWindow()
     if (!window)
         return -1;
     if (window->kind() == WindowKind::Dialog) {
-        window->requestClose();
+        window->requestClose(how);
         return 0;
     }
     const xt::WindowRef ref = window->ref();

@@ -19,8 +19,13 @@ int32_t runModalDialog(int32_t windowId, int32_t* result);
 /// `record` (xt::WhichResourceBlock). -1 (and *window 0) when it cannot be opened.
 int32_t openPalette(int32_t windowId, xt::Handle record, xt::WindowRef* window);
 
-/// DrawWindowPart1506: closes the current window (a tab page's dialog, a dialog, a palette).
-int32_t closeCurrentWindow();
+/// A modeless window (a progress box): its events up to opened; it stays open, while the plug-in works, until
+/// the plug-in closes it. -1 (and *window 0) when it cannot be opened.
+int32_t openModeless(int32_t windowId, xt::WindowRef* window);
+
+/// DrawWindowPart1506, WindowOp1507: closes the current window (a tab page's dialog, a dialog, a palette, a
+/// modeless window). A modal dialog ends as `how` says once the running event is done.
+int32_t closeCurrentWindow(DialogOutcome how = DialogOutcome::Closed);
 
 /// Performs one action on an open palette at once; why it could not, or nothing.
 std::optional<std::string> actOnPalette(xt::WindowRef palette, const DialogAction& action);

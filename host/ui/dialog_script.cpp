@@ -19,7 +19,8 @@ std::string describe(const DialogAction& action)
     case DialogActionKind::Check:
         return "check " + itemWords(action) + (action.value ? " on" : " off");
     case DialogActionKind::Choose:
-        return "choose " + itemWords(action) + " " + std::to_string(action.value);
+        return "choose " + itemWords(action) + " " + std::to_string(action.value)
+            + (action.column >= 0 ? " column " + std::to_string(action.column) : std::string());
     case DialogActionKind::Click:
         return "click " + itemWords(action);
     case DialogActionKind::Tab:
@@ -42,9 +43,9 @@ DialogAction DialogAction::check(int32_t item, bool on, ItemScope scope)
     return {DialogActionKind::Check, item, {}, on ? 1 : 0, scope};
 }
 
-DialogAction DialogAction::choose(int32_t item, int32_t row, ItemScope scope)
+DialogAction DialogAction::choose(int32_t item, int32_t row, ItemScope scope, int32_t column)
 {
-    return {DialogActionKind::Choose, item, {}, row, scope};
+    return {DialogActionKind::Choose, item, {}, row, scope, column};
 }
 
 DialogAction DialogAction::click(int32_t item, ItemScope scope)
@@ -77,9 +78,9 @@ void DialogUser::check(int32_t item, bool on, ItemScope scope)
     queue(DialogAction::check(item, on, scope));
 }
 
-void DialogUser::choose(int32_t item, int32_t row, ItemScope scope)
+void DialogUser::choose(int32_t item, int32_t row, ItemScope scope, int32_t column)
 {
-    queue(DialogAction::choose(item, row, scope));
+    queue(DialogAction::choose(item, row, scope, column));
 }
 
 void DialogUser::click(int32_t item, ItemScope scope)

@@ -21,11 +21,12 @@ struct DialogAction {
     std::string text;      // SetText
     int32_t value = 0;     // Check: 1 on, 0 off; Choose: the row; Tab: the tab index
     ItemScope scope = ItemScope::Front;
+    int32_t column = -1;   // Choose: the column clicked in a list with columns, -1 for the row alone
     bool operator==(const DialogAction&) const = default;
 
     static DialogAction setText(int32_t item, std::string text, ItemScope scope = ItemScope::Front);
     static DialogAction check(int32_t item, bool on, ItemScope scope = ItemScope::Front);
-    static DialogAction choose(int32_t item, int32_t row, ItemScope scope = ItemScope::Front);
+    static DialogAction choose(int32_t item, int32_t row, ItemScope scope = ItemScope::Front, int32_t column = -1);
     static DialogAction click(int32_t item, ItemScope scope = ItemScope::Front);
     static DialogAction tab(int32_t index);
     static DialogAction ok();
@@ -41,7 +42,7 @@ class DialogUser {
 public:
     void setText(int32_t item, std::string text, ItemScope scope = ItemScope::Front);
     void check(int32_t item, bool on, ItemScope scope = ItemScope::Front);
-    void choose(int32_t item, int32_t row, ItemScope scope = ItemScope::Front);
+    void choose(int32_t item, int32_t row, ItemScope scope = ItemScope::Front, int32_t column = -1);
     void click(int32_t item, ItemScope scope = ItemScope::Front);
     void tab(int32_t index);
     void ok();

@@ -67,7 +67,9 @@ ActionResult setText(const Target& target, const DialogAction& action)
     if (target.item->kind() != ItemKind::EditText)
         return refuse("item " + std::to_string(action.item) + " is not a field");
     target.item->setText(action.text);
-    return hit(target, action.item, xt::ItemPressed);
+    hit(target, action.item, xt::ItemPressed);
+    sendEvent(target.window->ref(), xt::FieldChanged, action.item);
+    return {};
 }
 
 ActionResult check(const Target& target, const DialogAction& action)
@@ -83,14 +85,27 @@ ActionResult check(const Target& target, const DialogAction& action)
     return hit(target, action.item, xt::ItemPressed);
 }
 
+/// A click on a cell: the row is chosen (21 when the selection changed), then the cell clicked (23) with its
+/// row and column, as a list with columns reports it.
 ActionResult choose(const Target& target, const DialogAction& action)
 {
-    if (!target.item->hasRows())
-        return refuse("item " + std::to_string(action.item) + " is not a list");
-    if (action.value < 0 || !target.item->select(action.value))
-        return refuse("item " + std::to_string(action.item) + " has no row " + std::to_string(action.value)
-            + " (it has " + std::to_string(target.item->rowCount()) + ")");
-    return hit(target, action.item, xt::SelectionChanged);
+    WindowItem& list = *target.item;
+    const std::string name = "item " + std::to_string(action.item);
+    if (!list.hasRows())
+        return refuse(name + " is not a list");
+    if (action.value < 0 || action.value >= list.rowCount())
+        return refuse(name + " has no row " + std::to_string(action.value) + " (it has " + std::to_string(list.rowCount()) + ")");
+    if (!list.rowEnabled(action.value))
+        return refuse(name + ": row " + std::to_string(action.value) + " is disabled");
+    if (action.column >= list.columnCount())
+        return refuse(name + " has no column " + std::to_string(action.column) + " (it has " + std::to_string(list.columnCount()) + ")");
+    const bool changed = list.selection() != action.value;
+    list.select(action.value);
+    if (changed || action.column < 0)
+        hit(target, action.item, xt::SelectionChanged);
+    if (action.column >= 0)
+        sendCellClick(target.window->ref(), action.item, action.value, action.column);
+    return {};
 }
 
 } // namespace

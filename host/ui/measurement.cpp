@@ -11,16 +11,21 @@
 namespace host::ui {
 namespace {
 
-enum class UnitFamily { Length, Percent, Plain };
+enum class UnitFamily { Length, Percent, Plain, Whole, Degrees };
 
 struct UnitEntry {
     int32_t unit;
     UnitFamily family;
 };
 
-// 0x66 is the real-length measure of the crop-mark scale: points, like the others.
-constexpr std::array<UnitEntry, 8> kUnits = {{
+// 0x66 is the real-length measure of the crop-mark scale: points, like the others. A text field read as a
+// number reads a plain number.
+constexpr std::array<UnitEntry, 12> kUnits = {{
+    {xt::UnitLength, UnitFamily::Length},
     {xt::UnitPlainNumber, UnitFamily::Plain},
+    {xt::UnitText, UnitFamily::Plain},
+    {xt::UnitWholeNumber, UnitFamily::Whole},
+    {xt::UnitDegrees, UnitFamily::Degrees},
     {xt::UnitPercent, UnitFamily::Percent},
     {0x66, UnitFamily::Length},
     {xt::UnitPoints, UnitFamily::Length},
@@ -105,6 +110,19 @@ std::optional<double> lengthInPoints(double number, std::string_view suffix)
     return std::nullopt;
 }
 
+/// The degree sign as a user types it: UTF-8, the 8-bit Windows character, or "deg".
+bool isDegreeSign(std::string_view suffix)
+{
+    return suffix.empty() || suffix == "\xC2\xB0" || suffix == "\xB0" || suffix == "deg";
+}
+
+std::optional<xt::Fixed> wholeNumber(double number, std::string_view suffix)
+{
+    if (!suffix.empty() || number != std::floor(number))
+        return std::nullopt;
+    return toFixed(number);
+}
+
 std::string trimmedNumber(double value, int decimals)
 {
     char buffer[64];
@@ -138,6 +156,10 @@ std::optional<xt::Fixed> parseMeasurement(std::string_view text, int32_t unit)
         return suffix.empty() ? toFixed(*number) : std::nullopt;
     case UnitFamily::Percent:
         return suffix.empty() || suffix == "%" ? toFixed(*number / 100.0) : std::nullopt;
+    case UnitFamily::Whole:
+        return wholeNumber(*number, suffix);
+    case UnitFamily::Degrees:
+        return isDegreeSign(suffix) ? toFixed(*number) : std::nullopt;
     case UnitFamily::Length:
         break;
     }
@@ -153,7 +175,10 @@ std::optional<std::string> formatMeasurement(xt::Fixed value, int32_t unit)
     const double number = static_cast<double>(value) / xt::kFixedOne;
     switch (*family) {
     case UnitFamily::Plain:
+    case UnitFamily::Degrees:
         return trimmedNumber(number, 3);
+    case UnitFamily::Whole:
+        return trimmedNumber(std::round(number), 0);
     case UnitFamily::Percent:
         return trimmedNumber(number * 100.0, 2) + "%";
     case UnitFamily::Length:

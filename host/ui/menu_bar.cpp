@@ -13,12 +13,33 @@ bool itemIdUsed(const std::vector<Menu>& menus, uint16_t itemId)
     return std::any_of(menus.begin(), menus.end(), [&](const Menu& menu) { return menu.findItem(itemId) != nullptr; });
 }
 
-std::string lineOf(const Menu& menu, const MenuItem& item)
+std::string lineOf(const std::string& path, const MenuItem& item)
 {
-    std::string line = menu.title() + std::string(kLabelSeparator);
+    std::string line = path + std::string(kLabelSeparator);
     if (item.separator)
         return line + "---";
     return item.enabled ? line + item.text : line + "(" + item.text + ")";
+}
+
+/// "VORNE > Rulora > Grids..." as its labels.
+std::vector<std::string_view> splitLabels(std::string_view labels)
+{
+    std::vector<std::string_view> parts;
+    for (size_t cut = labels.find(kLabelSeparator); cut != std::string_view::npos; cut = labels.find(kLabelSeparator)) {
+        parts.push_back(labels.substr(0, cut));
+        labels.remove_prefix(cut + kLabelSeparator.size());
+    }
+    parts.push_back(labels);
+    return parts;
+}
+
+const MenuItem* itemLabelled(const Menu& menu, std::string_view label)
+{
+    for (const MenuItem& item : menu.items()) {
+        if (!item.separator && item.text == label)
+            return &item;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -41,9 +62,39 @@ int32_t MenuBar::newMenu(std::string title)
     return id;
 }
 
+bool MenuBar::holds(int32_t menuId, int32_t wanted) const
+{
+    if (menuId == wanted)
+        return true;
+    const Menu* menu = findMenu(menuId);
+    if (!menu)
+        return false;
+    return std::any_of(menu->items().begin(), menu->items().end(),
+        [&](const MenuItem& item) { return item.submenu != 0 && holds(item.submenu, wanted); });
+}
+
+bool MenuBar::hangsSomewhere(int32_t menuId) const
+{
+    return std::any_of(m_menus.begin(), m_menus.end(), [&](const Menu& menu) {
+        return std::any_of(menu.items().begin(), menu.items().end(), [&](const MenuItem& item) { return item.submenu == menuId; });
+    });
+}
+
+bool MenuBar::attachSubmenu(int32_t menuId, uint16_t itemId, int32_t submenuId)
+{
+    Menu* menu = findMenu(menuId);
+    MenuItem* item = menu ? menu->findItem(itemId) : nullptr;
+    if (!item || item->separator || !findMenu(submenuId) || hangsSomewhere(submenuId))
+        return false;
+    if (std::find(m_bar.begin(), m_bar.end(), submenuId) != m_bar.end() || holds(submenuId, menuId))
+        return false;
+    item->submenu = submenuId;
+    return true;
+}
+
 bool MenuBar::insertMenu(int32_t menuId, int32_t beforeId)
 {
-    if (!findMenu(menuId) || std::find(m_bar.begin(), m_bar.end(), menuId) != m_bar.end())
+    if (!findMenu(menuId) || hangsSomewhere(menuId) || std::find(m_bar.begin(), m_bar.end(), menuId) != m_bar.end())
         return false;
     auto before = std::find(m_bar.begin(), m_bar.end(), beforeId);
     m_bar.insert(before, menuId);
@@ -114,29 +165,41 @@ std::vector<const Menu*> MenuBar::barMenus() const
     return bar;
 }
 
+void MenuBar::addLines(const Menu& menu, const std::string& path, std::vector<std::string>& lines) const
+{
+    for (const MenuItem& item : menu.items()) {
+        lines.push_back(lineOf(path, item));
+        if (const Menu* submenu = item.submenu != 0 ? findMenu(item.submenu) : nullptr)
+            addLines(*submenu, path + std::string(kLabelSeparator) + item.text, lines);
+    }
+}
+
 std::vector<std::string> MenuBar::lines() const
 {
     std::vector<std::string> lines;
-    for (const Menu* menu : barMenus()) {
-        for (const MenuItem& item : menu->items())
-            lines.push_back(lineOf(*menu, item));
-    }
+    for (const Menu* menu : barMenus())
+        addLines(*menu, menu->title(), lines);
     return lines;
 }
 
 std::optional<MenuItemPlace> MenuBar::find(std::string_view labels) const
 {
-    const size_t cut = labels.find(kLabelSeparator);
-    if (cut == std::string_view::npos)
+    const auto parts = splitLabels(labels);
+    if (parts.size() < 2)
         return std::nullopt;
-    const std::string_view title = labels.substr(0, cut);
-    const std::string_view label = labels.substr(cut + kLabelSeparator.size());
     for (const Menu* menu : barMenus()) {
-        if (menu->title() != title)
+        if (menu->title() != parts.front())
             continue;
-        for (const MenuItem& item : menu->items()) {
-            if (!item.separator && item.text == label)
-                return MenuItemPlace{menu->id(), item.id};
+        MenuItemPlace place{menu->id(), 0};
+        const Menu* current = menu;
+        for (size_t i = 1; current && i < parts.size(); ++i) {
+            const MenuItem* item = itemLabelled(*current, parts[i]);
+            if (!item)
+                break;
+            if (i + 1 == parts.size())
+                return MenuItemPlace{current->id(), item->id, place.behindDisabled};
+            place.behindDisabled = place.behindDisabled || !item->enabled;
+            current = item->submenu != 0 ? findMenu(item->submenu) : nullptr;
         }
     }
     return std::nullopt;

@@ -14,6 +14,7 @@ struct MenuItem {
     std::string text;
     bool enabled = true;
     bool separator = false;
+    int32_t submenu = 0;  // the menu this item opens, 0 for a command
 };
 
 class Menu {
@@ -38,12 +39,17 @@ private:
 struct MenuItemPlace {
     int32_t menuId;
     uint16_t itemId;
+    /// An item on the way to it (one that opens a submenu) is disabled, so a user cannot reach it.
+    bool behindDisabled = false;
 };
 
 class MenuBar {
 public:
     /// Creates a menu that is not yet in the bar; returns its id (never 0).
     int32_t newMenu(std::string title);
+    /// Hangs a created menu on an item, which then opens it. Refused for a separator, a menu in the bar, a menu
+    /// that already hangs somewhere, and a menu that holds (at any depth) the item's own menu.
+    bool attachSubmenu(int32_t menuId, uint16_t itemId, int32_t submenuId);
     /// Puts a created menu into the bar before the menu `beforeId`, or at the end for -1 (or an unknown id).
     bool insertMenu(int32_t menuId, int32_t beforeId);
     /// A fresh item id, unique across every menu and every plug-in.
@@ -59,14 +65,19 @@ public:
     std::vector<const Menu*> barMenus() const;
 
     /// One line per item of the menus in the bar: "VORNE > Cellora...", a separator "VORNE > ---",
-    /// a disabled item in parentheses "VORNE > (Amplex...)".
+    /// a disabled item in parentheses "VORNE > (Amplex...)"; an item that opens a submenu, then each item of the
+    /// submenu under its path: "VORNE > Rulora", "VORNE > Rulora > Grids...".
     std::vector<std::string> lines() const;
-    /// Finds an item by "Title > Label" (the label as shown, without the parentheses of a disabled item).
+    /// Finds an item by "Title > Label" or "Title > Label > Label..." through submenus (the labels as shown,
+    /// without the parentheses of a disabled item).
     std::optional<MenuItemPlace> find(std::string_view labels) const;
     const MenuItem* item(MenuItemPlace place) const;
 
 private:
     Menu* findMenu(int32_t menuId);
+    bool holds(int32_t menuId, int32_t wanted) const;
+    bool hangsSomewhere(int32_t menuId) const;
+    void addLines(const Menu& menu, const std::string& path, std::vector<std::string>& lines) const;
 
     std::vector<Menu> m_menus;     // every menu created, in creation order
     std::vector<int32_t> m_bar;    // ids of the menus in the bar, left to right

@@ -1,6 +1,7 @@
 // Window events to plug-in callbacks, and windows built from the plug-in's dialog resources.
 #include "host/ui/window_events.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "host/host.h"
@@ -51,18 +52,40 @@ xt::WindowRef newWindowRef()
     return context().documents().references().next();
 }
 
-bool sendEvent(xt::WindowRef ref, int32_t event, int32_t item, int32_t detail)
+std::optional<int32_t> sendEventForAnswer(xt::WindowRef ref, int32_t event, int32_t item, int32_t detail)
 {
     Window* window = windowManager().find(ref);
     if (!window)
-        return false;
+        return std::nullopt;
     xt::WindowCallbackRecord record{};
     record.windowId = window->windowId();
     record.event = event;
     record.item = item;
     record.argument.pair.value = detail;
     record.argument.pair.detail = detail;
+    if (Host::current()->sendWindowEvent(ref, record) == -1)
+        return std::nullopt;
+    return record.handled;
+}
+
+bool sendCellClick(xt::WindowRef ref, int32_t item, int32_t row, int32_t column)
+{
+    Window* window = windowManager().find(ref);
+    if (!window)
+        return false;
+    xt::WindowCallbackRecord record{};
+    record.windowId = window->windowId();
+    record.event = xt::ItemHit;
+    record.item = item;
+    record.argument.pair.value = xt::CellClicked;
+    record.argument.pair.detail = row;
+    record.column = column;
     return Host::current()->sendWindowEvent(ref, record) != -1;
+}
+
+bool sendEvent(xt::WindowRef ref, int32_t event, int32_t item, int32_t detail)
+{
+    return sendEventForAnswer(ref, event, item, detail).has_value();
 }
 
 std::optional<std::string> createWindow(xt::WindowRef ref, int32_t windowId, WindowKind kind, xt::WindowRef parent,
@@ -83,6 +106,18 @@ std::optional<std::string> createWindow(xt::WindowRef ref, int32_t windowId, Win
     for (int32_t event : std::initializer_list<int32_t>{xt::CreatedEvent, xt::InitItemsEvent, xt::WindowOpened})
         sendEvent(ref, event);
     return std::nullopt;
+}
+
+void tickTimers()
+{
+    // A timer's event may start or stop timers, or close windows: go by a copy and check each.
+    const std::vector<WindowTimer> timers = windowManager().timers();
+    for (const WindowTimer& timer : timers) {
+        const auto& running = windowManager().timers();
+        const bool stillRunning = std::any_of(running.begin(), running.end(), [&](const WindowTimer& t) { return t.id == timer.id; });
+        if (stillRunning)
+            sendEvent(timer.window, xt::TimerEvent, 0, timer.id);
+    }
 }
 
 void turnOnRadio(Window& window, int32_t item)

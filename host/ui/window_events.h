@@ -15,11 +15,23 @@ WindowManager& windowManager();
 /// Sends an event to the window's callback; false when the window is gone or has no callback.
 bool sendEvent(xt::WindowRef ref, int32_t event, int32_t item = 0, int32_t detail = 0);
 
+/// An item hit with sub-event 23: a list's cell clicked, the row in the detail, the column in its own word.
+bool sendCellClick(xt::WindowRef ref, int32_t item, int32_t row, int32_t column);
+
+/// What a callback wrote into the record's handled word (2 refuses an OK); nullopt when no callback ran.
+std::optional<int32_t> sendEventForAnswer(xt::WindowRef ref, int32_t event, int32_t item = 0, int32_t detail = 0);
+
+/// The handled word with which a callback refuses an OK: the dialog stays open.
+inline constexpr int32_t kHandledRefused = 2;
+
 /// Opens a window of this kind for `windowId`: which resource (handing over `value`), its items from the
 /// plug-in's dialog resource, then created, init items and opened. The reason when that fails
 /// (the window is then gone again).
 std::optional<std::string> createWindow(xt::WindowRef ref, int32_t windowId, WindowKind kind, xt::WindowRef parent,
     xt::Handle value);
+
+/// Every running timer goes off once: event 13 to its window, the timer's id in the detail.
+void tickTimers();
 
 /// A new window reference.
 xt::WindowRef newWindowRef();

@@ -7,11 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "host/ui/picture.h"
 #include "xtapi/types.h"
 
 namespace host::ui {
 
 enum class ItemKind : uint8_t { Button, CheckBox, RadioButton, EditText, StaticText, PopupMenu, List, Picture, TabPane, Frame };
+
+/// A column of a list with several (ListOp1631): its width in pixels and the plug-in's flags.
+struct ListColumn {
+    uint32_t flags = 0;
+    int32_t width = 0;
+};
 
 /// A numeric field's unit and the values it admits.
 struct FieldFormat {
@@ -53,6 +60,22 @@ public:
     /// The 4-byte value kept with a row (0 until set); nullopt for a row out of range.
     std::optional<int32_t> rowValue(int32_t index) const;
     bool setRowValue(int32_t index, int32_t value);
+    /// The bytes kept with a row (ListOp1614 keeps any number, SetListEntryValue four; four zero bytes until
+    /// set); nullopt out of range.
+    std::optional<std::string> rowData(int32_t index) const;
+    bool setRowData(int32_t index, std::string bytes);
+    /// A single row of a popup or list can be disabled: a user cannot choose it.
+    bool rowEnabled(int32_t index) const;
+    bool setRowEnabled(int32_t index, bool enabled);
+    /// The picture in a cell of a row (column 0 for a list of one column); null when none was put there.
+    const Picture* cell(int32_t index, int32_t column) const;
+    bool setCell(int32_t index, int32_t column, Picture picture);
+
+    /// The columns of a list with several; empty for a plain list.
+    const std::vector<ListColumn>& columns() const { return m_columns; }
+    void addColumn(ListColumn column) { m_columns.push_back(column); }
+    /// The number of columns a user can click: at least one.
+    int32_t columnCount() const { return m_columns.empty() ? 1 : static_cast<int32_t>(m_columns.size()); }
 
     /// A numeric field's unit and range; none for a plain text field.
     const std::optional<FieldFormat>& fieldFormat() const { return m_field; }
@@ -76,8 +99,16 @@ private:
     int32_t m_value = 0;
     bool m_enabled = true;
     bool m_visible = true;
+    struct RowExtras {
+        std::string data = std::string(4, '\0');  // a row nobody gave a value reads as 0
+        bool enabled = true;
+        std::map<int32_t, Picture> cells;
+    };
+    bool hasRow(int32_t index) const { return index >= 0 && index < rowCount(); }
+
     std::vector<std::string> m_rows;
-    std::vector<int32_t> m_rowValues;
+    std::vector<RowExtras> m_extras;  // beside m_rows, one each
+    std::vector<ListColumn> m_columns;
     int32_t m_selection = -1;
     std::optional<FieldFormat> m_field;
     int32_t m_radioGroup = 0;

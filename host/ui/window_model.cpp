@@ -45,6 +45,7 @@ bool WindowManager::close(xt::WindowRef ref)
 {
     // The drawing stack keeps the reference: an EndWindowDrawing still pairs with its BeginWindowDrawing,
     // and references are never reused, so the closed window is simply found no more.
+    std::erase_if(m_timers, [&](const WindowTimer& timer) { return timer.window == ref; });
     return m_windows.erase(ref) != 0;
 }
 
@@ -93,29 +94,42 @@ void WindowManager::recordListRedraw(int32_t item, int32_t value)
 
 int32_t WindowManager::newPicture()
 {
-    m_pictures[++m_lastPicture] = 0;
+    m_pictures[++m_lastPicture] = Picture{};
     return m_lastPicture;
 }
 
 bool WindowManager::setPictureBitmap(int32_t picture, int32_t bitmapId)
 {
-    auto found = m_pictures.find(picture);
-    if (found == m_pictures.end())
+    Picture* found = this->picture(picture);
+    if (!found)
         return false;
-    found->second = bitmapId;
+    found->bitmap = bitmapId;
     return true;
 }
 
 int32_t WindowManager::pictureBitmap(int32_t picture) const
 {
     auto found = m_pictures.find(picture);
-    return found == m_pictures.end() ? 0 : found->second;
+    return found == m_pictures.end() ? 0 : found->second.bitmap;
 }
 
-int32_t WindowManager::attachItemObject()
+Picture* WindowManager::picture(int32_t picture)
 {
-    m_itemObjects.insert(++m_lastItemObject);
-    return m_lastItemObject;
+    auto found = m_pictures.find(picture);
+    return found == m_pictures.end() ? nullptr : &found->second;
+}
+
+int32_t WindowManager::startTimer(xt::WindowRef window, int32_t periodMs)
+{
+    m_timers.push_back({++m_lastTimer, window, periodMs});
+    return m_lastTimer;
+}
+
+bool WindowManager::stopTimer(int32_t id)
+{
+    const auto before = m_timers.size();
+    std::erase_if(m_timers, [&](const WindowTimer& timer) { return timer.id == id; });
+    return m_timers.size() != before;
 }
 
 bool WindowManager::readMouseButton()

@@ -9,14 +9,23 @@
 #include <string>
 #include <vector>
 
+#include "host/ui/chooser_user.h"
 #include "host/ui/dialog_script.h"
+#include "host/ui/picture.h"
 #include "host/ui/window_item.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/types.h"
 
 namespace host::ui {
 
-enum class WindowKind : uint8_t { Plain, Dialog, TabPage, Palette };
+enum class WindowKind : uint8_t { Plain, Dialog, TabPage, Palette, Modeless };
+
+/// A periodic event (13) a window asked for (AttachItemObject1526).
+struct WindowTimer {
+    int32_t id;
+    xt::WindowRef window;
+    int32_t periodMs;
+};
 
 /// A tab control's pages: child windows with their own callbacks, created when first brought to the front.
 struct TabControl {
@@ -61,7 +70,14 @@ public:
 
     /// Set when the plug-in closes the window itself (DrawWindowPart1506); a modal run then ends.
     bool closeRequested() const { return m_closeRequested; }
-    void requestClose() { m_closeRequested = true; }
+    /// A modal run then ends as `how` says: closed, or as through its OK button.
+    void requestClose(DialogOutcome how = DialogOutcome::Closed)
+    {
+        m_closeRequested = true;
+        m_closeOutcome = how;
+    }
+    void withdrawCloseRequest() { m_closeRequested = false; }
+    DialogOutcome closeOutcome() const { return m_closeOutcome; }
     int32_t redrawCount() const { return m_redraws; }
     void redraw() { ++m_redraws; }
 
@@ -77,6 +93,7 @@ private:
     xt::WindowRect m_rect{};
     std::map<int32_t, TabControl> m_tabs;
     bool m_closeRequested = false;
+    DialogOutcome m_closeOutcome = DialogOutcome::Closed;
     int32_t m_redraws = 0;
 };
 
@@ -114,13 +131,19 @@ public:
     bool hasPicture(int32_t picture) const { return m_pictures.count(picture) != 0; }
     bool setPictureBitmap(int32_t picture, int32_t bitmapId);
     int32_t pictureBitmap(int32_t picture) const;
-    /// Item objects handed out by AttachItemObject1526.
-    int32_t attachItemObject();
-    bool releaseItemObject(int32_t object) { return m_itemObjects.erase(object) != 0; }
+    /// What the picture holds, or null for no such picture object.
+    Picture* picture(int32_t picture);
+    /// Timers: each idle round of the host (and each action of the scripted user in a dialog) lets every
+    /// running timer go off once. A closed window's timers stop.
+    int32_t startTimer(xt::WindowRef window, int32_t periodMs);
+    bool stopTimer(int32_t id);
+    const std::vector<WindowTimer>& timers() const { return m_timers; }
 
     /// The scripted user of dialogs and palettes, and what happened to each dialog.
     DialogUser& dialogUser() { return m_dialogUser; }
     DialogLog& dialogLog() { return m_dialogLog; }
+    /// The scripted user of the file, folder and colour choosers.
+    ChooserUser& chooserUser() { return m_chooserUser; }
 
     /// XaqOp142's answer: whether the host is quitting.
     bool quitting() const { return m_quitting; }
@@ -134,12 +157,13 @@ private:
     std::vector<xt::WindowRef> m_drawing;
     std::vector<xt::WindowRef> m_callbackWindows;
     std::vector<ListRedrawRecord> m_listRedraws;
-    std::map<int32_t, int32_t> m_pictures;
+    std::map<int32_t, Picture> m_pictures;
     int32_t m_lastPicture = 0;
-    int32_t m_lastItemObject = 0;
-    std::set<int32_t> m_itemObjects;
+    int32_t m_lastTimer = 0;
+    std::vector<WindowTimer> m_timers;
     DialogUser m_dialogUser;
     DialogLog m_dialogLog;
+    ChooserUser m_chooserUser;
     bool m_quitting = false;
     int32_t m_mouseDownReads = 0;
 };

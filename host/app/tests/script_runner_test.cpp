@@ -108,6 +108,9 @@ const FailingScript kFailingScripts[] = {
     {"save out.json\necho after\n", "session.txt:1: save: no document is open\n"},
     {"echo before\nanswer Cancel\nmenu VORNE > Cellora...\n", // the warning box has no Cancel button
         "session.txt:2: the answer was never used: no message box asked for it (1 unused)\n"},
+    {"menu VORNE > Cellora... > More\necho after\n", "session.txt:1: menu: there is no item \"VORNE > Cellora... > More\"\n"},
+    {"echo before\nanswer colour Red\nanswer file a.vog\nidle 3\n", // nothing asks for a colour or a file
+        "session.txt:2: the colour answer was never used: no chooser asked for it (2 unused)\n"},
 };
 
 TEST_F(ScriptSession, StopsAtTheFirstFailingCommandNamingItsLine)

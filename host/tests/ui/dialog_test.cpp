@@ -31,7 +31,7 @@ TEST_F(DialogTest, OkRunsTheEventSequenceAndThePagesHandInFirst)
 {
     user().ok();
     openFromMenu();
-    EXPECT_EQ(events(), concat(kOpening, {"pageA: accept", "main: ok", "main: size 786432", "pageA: closing",
+    EXPECT_EQ(events(), concat(kOpening, {"main: hit 1 detail 1", "pageA: accept", "main: ok", "main: size 786432", "pageA: closing",
                                              "main: closing", "main: tab 0", "menu: dialog status 0 result 1"}));
     ASSERT_EQ(dialogs().size(), 1u);
     EXPECT_EQ(dialogs()[0].outcome, DialogOutcome::Ok);
@@ -46,7 +46,7 @@ TEST_F(DialogTest, CancelReachesTheDialogAndItsPages)
 {
     user().cancel();
     openFromMenu();
-    EXPECT_EQ(events(), concat(kOpening, {"main: cancel", "pageA: cancel", "pageA: closing", "main: closing",
+    EXPECT_EQ(events(), concat(kOpening, {"main: hit 2 detail 1", "main: cancel", "pageA: cancel", "pageA: closing", "main: closing",
                                              "main: tab 0", "menu: dialog status 0 result 0"}));
     EXPECT_EQ(dialogs().back().outcome, DialogOutcome::Cancelled);
     EXPECT_FALSE(dialogs().back().unexpected);

@@ -49,6 +49,19 @@ TEST(MeasurementTest, TextReadsIntoFixedValuesOfTheFieldsUnit)
         {"nan", xt::UnitHorizontal, std::nullopt},
         {"-2p6", xt::UnitHorizontal, std::nullopt},
         {"12", 0x42, std::nullopt},                    // an unknown unit
+        {"36 pt", xt::UnitLength, points(36)},
+        {"0.5 in", xt::UnitLength, points(36)},
+        {"16383", xt::UnitWholeNumber, points(16383)},
+        {"2.0", xt::UnitWholeNumber, points(2)},
+        {"2.5", xt::UnitWholeNumber, std::nullopt},    // page numbers and counts take no fraction
+        {"2 pt", xt::UnitWholeNumber, std::nullopt},
+        {"45", xt::UnitDegrees, points(45)},
+        {"45\xC2\xB0", xt::UnitDegrees, points(45)},   // the degree sign in UTF-8
+        {"12.5\xB0", xt::UnitDegrees, points(12.5)},    // and as the 8-bit Windows character
+        {"90 deg", xt::UnitDegrees, points(90)},
+        {"45%", xt::UnitDegrees, std::nullopt},
+        {"7", xt::UnitText, points(7)},                 // a text field read as a number
+        {"seven", xt::UnitText, std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseMeasurement(c.text, c.unit), c.value) << '"' << c.text << "\" unit " << c.unit;
@@ -71,6 +84,11 @@ TEST(MeasurementTest, ValuesShowAsTheFieldsUnitWrites)
         {points(12), xt::UnitPlainNumber, "12"},
         {0, xt::UnitPlainNumber, "0"},
         {points(1), 0x42, std::nullopt},
+        {points(36), xt::UnitLength, "36 pt"},
+        {points(3), xt::UnitWholeNumber, "3"},
+        {points(2.6), xt::UnitWholeNumber, "3"},
+        {points(22.5), xt::UnitDegrees, "22.5"},
+        {points(1000), xt::UnitText, "1000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatMeasurement(c.value, c.unit), c.text) << c.value << " unit " << c.unit;
@@ -79,7 +97,7 @@ TEST(MeasurementTest, ValuesShowAsTheFieldsUnitWrites)
 TEST(MeasurementTest, WhatAFieldShowsReadsBackToTheSameValue)
 {
     const xt::Fixed values[] = {0, 1, points(0.5), points(612), points(-17.25), 0x7FFF0000};
-    for (int32_t unit : {xt::UnitHorizontal, xt::UnitPlainNumber}) {
+    for (int32_t unit : {xt::UnitHorizontal, xt::UnitPlainNumber, xt::UnitLength, xt::UnitDegrees, xt::UnitText}) {
         for (xt::Fixed value : values) {
             const auto text = formatMeasurement(value, unit);
             ASSERT_TRUE(text);

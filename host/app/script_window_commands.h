@@ -1,0 +1,26 @@
+// Session-script commands for what a user does with the host's windows over time: idle time, and the
+// answers for the file, folder and colour choosers.
+#pragma once
+
+#include <string>
+
+#include "host/ui/chooser_user.h"
+
+namespace host::app {
+
+/// `idle [N]`: N idle rounds (default 1): IdleMessage to the plug-ins, and every window timer goes off.
+struct IdleCommand {
+    int rounds = 1;
+    bool operator==(const IdleCommand&) const = default;
+};
+
+/// `answer file NAME`, `answer folder NAME`, `answer colour NAME`: the choice for the next chooser of that kind;
+/// the word Cancel (unquoted) cancels it.
+struct ChooserAnswerCommand {
+    ui::ChooserKind kind = ui::ChooserKind::File;
+    std::string name;
+    bool cancel = false;
+    bool operator==(const ChooserAnswerCommand&) const = default;
+};
+
+} // namespace host::app
