@@ -1,6 +1,7 @@
 // The settings dialog: fills its items from the working ListSettings when it opens and writes them
 // back, then saves the file, on OK. It never changes a document.
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "dotwise/resources/dialog_resources.h"
