@@ -28,16 +28,15 @@ int32_t insertionOffset(const std::u16string& text)
 
 } // namespace
 
-bool ListRun::insertMarker(size_t index, int32_t at, const std::u16string& marker)
+bool ListRun::insertMarker(ListParagraph& paragraph, int32_t at, const std::u16string& marker)
 {
-    ListParagraph& paragraph = m_paragraphs[index];
     const auto count = static_cast<int32_t>(marker.size());
     const std::vector<uint16_t> characters(marker.begin(), marker.end());
     if (!m_failures.check(xt::calls::InsertTextChars(m_story, paragraph.start + at, count, characters.data(), 0)))
         return false;
     xt::calls::StoryMode1375(1);
     paragraph.text.insert(static_cast<size_t>(at), marker);
-    moveLaterParagraphs(index, count);
+    m_shift += count;
     return true;
 }
 
@@ -73,11 +72,12 @@ void ListRun::insertBullets()
 {
     const std::u16string marker = bulletMarker(m_settings);
     for (size_t i = 0; i < m_paragraphs.size(); ++i) {
-        const int32_t at = insertionOffset(m_paragraphs[i].text);
+        ListParagraph& paragraph = walkTo(i);
+        const int32_t at = insertionOffset(paragraph.text);
         if (at < 0)
             continue;
-        prepareBulletAttributes(m_paragraphs[i].start + at);
-        insertMarker(i, at, marker);
+        prepareBulletAttributes(paragraph.start + at);
+        insertMarker(paragraph, at, marker);
     }
 }
 
@@ -88,10 +88,11 @@ void ListRun::insertNumbers()
     int16_t previous = 0;
     bool first = true;
     for (size_t i = 0; i < m_paragraphs.size(); ++i) {
-        const int32_t at = insertionOffset(m_paragraphs[i].text);
+        ListParagraph& paragraph = walkTo(i);
+        const int32_t at = insertionOffset(paragraph.text);
         if (at < 0)
             continue;
-        const int32_t position = m_paragraphs[i].start + at;
+        const int32_t position = paragraph.start + at;
         xt::Fixed left = 0;
         if (!readLeftIndent(position, left))
             continue;
@@ -102,7 +103,7 @@ void ListRun::insertNumbers()
         const std::u16string marker = numberMarker(m_settings, m_settings.numberType[level], counters[static_cast<size_t>(level)]);
         if (m_settings.boldMarkers && m_failures.check(xt::calls::SetTextSelection(m_story, position, position, 0)))
             m_failures.check(xt::calls::SetStoryValue3094(m_story, kBoldValueCode, kBold));
-        if (!insertMarker(i, at, marker))
+        if (!insertMarker(paragraph, at, marker))
             continue;
         ++counters[static_cast<size_t>(level)];
         previous = level;

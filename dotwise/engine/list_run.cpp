@@ -2,6 +2,7 @@
 #include "dotwise/engine/list_run.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "foundation/binding.h"
@@ -12,34 +13,49 @@ namespace {
 
 constexpr int32_t kShowSelection = 1;
 
-/// The story's characters, read in one call; empty when it cannot be read.
-std::u16string readStory(int32_t story, int32_t length)
+/// Characters are read in blocks while looking for the paragraph ends around the selection, so that an
+/// action on a few paragraphs of a long story reads only those.
+constexpr int32_t kReadBlock = 512;
+
+/// [start, end) of the story; empty when it cannot be read.
+std::optional<std::u16string> readChars(int32_t story, int32_t start, int32_t end)
 {
-    if (length <= 0)
-        return {};
-    std::vector<uint16_t> buffer(static_cast<size_t>(length));
-    if (xt::calls::GetTextChars(story, 0, length, buffer.data()) != 0)
-        return {};
+    if (end <= start)
+        return std::u16string();
+    std::vector<uint16_t> buffer(static_cast<size_t>(end - start));
+    if (xt::calls::GetTextChars(story, start, end - start, buffer.data()) != 0)
+        return std::nullopt;
     return std::u16string(buffer.begin(), buffer.end());
 }
 
 /// The start of the paragraph holding `position`: after the nearest break before it.
-int32_t paragraphStart(const std::u16string& text, int32_t position)
+std::optional<int32_t> paragraphStart(int32_t story, int32_t position)
 {
-    for (int32_t i = position - 1; i >= 0; --i) {
-        if (xt::isParagraphEnd(text[static_cast<size_t>(i)]))
-            return i + 1;
+    for (int32_t blockEnd = position; blockEnd > 0; blockEnd -= kReadBlock) {
+        const int32_t blockStart = std::max(blockEnd - kReadBlock, 0);
+        const auto chars = readChars(story, blockStart, blockEnd);
+        if (!chars)
+            return std::nullopt;
+        for (int32_t i = blockEnd - 1; i >= blockStart; --i) {
+            if (xt::isParagraphEnd((*chars)[static_cast<size_t>(i - blockStart)]))
+                return i + 1;
+        }
     }
     return 0;
 }
 
 /// One past the break that ends the paragraph holding `position`, or the story's end.
-int32_t paragraphEnd(const std::u16string& text, int32_t position)
+std::optional<int32_t> paragraphEnd(int32_t story, int32_t position, int32_t length)
 {
-    const auto length = static_cast<int32_t>(text.size());
-    for (int32_t i = std::max(position, 0); i < length; ++i) {
-        if (xt::isParagraphEnd(text[static_cast<size_t>(i)]))
-            return i + 1;
+    for (int32_t blockStart = position; blockStart < length; blockStart += kReadBlock) {
+        const int32_t blockEnd = std::min(blockStart + kReadBlock, length);
+        const auto chars = readChars(story, blockStart, blockEnd);
+        if (!chars)
+            return std::nullopt;
+        for (int32_t i = blockStart; i < blockEnd; ++i) {
+            if (xt::isParagraphEnd((*chars)[static_cast<size_t>(i - blockStart)]))
+                return i + 1;
+        }
     }
     return length;
 }
@@ -48,33 +64,41 @@ int32_t paragraphEnd(const std::u16string& text, int32_t position)
 
 bool ListRun::findSelectedParagraphs(int32_t selectionStart, int32_t selectionEnd, int32_t length)
 {
-    const std::u16string text = readStory(m_story, length);
-    if (static_cast<int32_t>(text.size()) != length)
-        return false;
     selectionStart = std::clamp(selectionStart, 0, length);
     selectionEnd = std::clamp(selectionEnd, selectionStart, length);
     // A caret on a paragraph's break belongs to that paragraph, so the walk back starts before it.
-    m_rangeStart = paragraphStart(text, selectionStart);
-    m_rangeEnd = paragraphEnd(text, std::max(selectionEnd - 1, selectionStart));
+    const auto start0 = paragraphStart(m_story, selectionStart);
+    const auto end0 = paragraphEnd(m_story, std::max(selectionEnd - 1, selectionStart), length);
+    const auto chars = start0 && end0 ? readChars(m_story, *start0, *end0) : std::nullopt;
+    if (!chars)
+        return false;
+    m_rangeStart = *start0;
+    m_rangeEnd = *end0;
+    const std::u16string& text = *chars;
     m_paragraphs.clear();
     int32_t start = m_rangeStart;
     for (int32_t i = m_rangeStart; i < m_rangeEnd; ++i) {
         const bool last = i == m_rangeEnd - 1;
-        const bool isBreak = xt::isParagraphEnd(text[static_cast<size_t>(i)]);
+        const bool isBreak = xt::isParagraphEnd(text[static_cast<size_t>(i - m_rangeStart)]);
         if (!isBreak && !last)
             continue;
         const int32_t end = isBreak ? i : i + 1;
-        m_paragraphs.push_back({start, text.substr(static_cast<size_t>(start), static_cast<size_t>(end - start))});
+        m_paragraphs.push_back({start, text.substr(static_cast<size_t>(start - m_rangeStart), static_cast<size_t>(end - start))});
         start = i + 1;
     }
     return true;
 }
 
-void ListRun::moveLaterParagraphs(size_t index, int32_t delta)
+ListParagraph& ListRun::walkTo(size_t index)
 {
-    for (size_t i = index + 1; i < m_paragraphs.size(); ++i)
-        m_paragraphs[i].start += delta;
-    m_rangeEnd += delta;
+    if (index == 0)
+        m_shift = 0;
+    m_paragraphs[index].start += m_shift;
+    if (index + 1 == m_paragraphs.size()) {
+        m_rangeEnd += m_shift;
+        m_shift = 0;
+    }
+    return m_paragraphs[index];
 }
 
 void ListRun::finish()

@@ -43,10 +43,12 @@ public:
     const std::vector<ListParagraph>& paragraphs() const { return m_paragraphs; }
 
 private:
-    /// Inserts `marker` at offset `at` of paragraph `index` and moves the later paragraphs along.
-    bool insertMarker(size_t index, int32_t at, const std::u16string& marker);
-    void removeCharacters(size_t index, int32_t at, int32_t count);
-    void moveLaterParagraphs(size_t index, int32_t delta);
+    /// Inserts `marker` at offset `at` of the walk's current paragraph.
+    bool insertMarker(ListParagraph& paragraph, int32_t at, const std::u16string& marker);
+    void removeCharacters(ListParagraph& paragraph, int32_t at, int32_t count);
+    /// Paragraph `index` of a walk from the first to the last, moved by what the walk inserted or removed
+    /// before it; characters it gains or loses move the later ones and the range's end.
+    ListParagraph& walkTo(size_t index);
     void setIndents(int32_t position, const ShiftedIndents& shifted);
     void setTabStops(int32_t position, xt::Fixed indent);
     void prepareBulletAttributes(int32_t position);
@@ -56,6 +58,7 @@ private:
     const ListSettings& m_settings;
     int32_t m_rangeStart = 0;
     int32_t m_rangeEnd = 0;
+    int32_t m_shift = 0;
     std::vector<ListParagraph> m_paragraphs;
     HostFailures m_failures;
 };

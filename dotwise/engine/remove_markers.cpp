@@ -17,26 +17,25 @@ size_t markerStart(const std::u16string& text)
 
 } // namespace
 
-void ListRun::removeCharacters(size_t index, int32_t at, int32_t count)
+void ListRun::removeCharacters(ListParagraph& paragraph, int32_t at, int32_t count)
 {
-    ListParagraph& paragraph = m_paragraphs[index];
     uint8_t changed = 0;
     const int32_t from = paragraph.start + at;
     if (!m_failures.check(xt::calls::DeleteTextRange(m_story, from, from + count, 0, 1, &changed)))
         return;
     xt::calls::StoryMode1375(1);
     paragraph.text.erase(static_cast<size_t>(at), static_cast<size_t>(count));
-    moveLaterParagraphs(index, -count);
+    m_shift -= count;
 }
 
 void ListRun::removeMarkers()
 {
     for (size_t i = 0; i < m_paragraphs.size(); ++i) {
-        const std::u16string& text = m_paragraphs[i].text;
-        const size_t at = markerStart(text);
-        const int32_t length = markerLength(std::u16string_view(text).substr(at), m_settings.bulletChar);
+        ListParagraph& paragraph = walkTo(i);
+        const size_t at = markerStart(paragraph.text);
+        const int32_t length = markerLength(std::u16string_view(paragraph.text).substr(at), m_settings.bulletChar);
         if (length > 0)
-            removeCharacters(i, static_cast<int32_t>(at), length);
+            removeCharacters(paragraph, static_cast<int32_t>(at), length);
     }
 }
 
