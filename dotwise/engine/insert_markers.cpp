@@ -37,6 +37,7 @@ bool ListRun::insertMarker(ListParagraph& paragraph, int32_t at, const std::u16s
     xt::calls::StoryMode1375(1);
     paragraph.text.insert(static_cast<size_t>(at), marker);
     m_shift += count;
+    m_rangeEnd += count;
     return true;
 }
 

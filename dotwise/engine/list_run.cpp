@@ -94,10 +94,6 @@ ListParagraph& ListRun::walkTo(size_t index)
     if (index == 0)
         m_shift = 0;
     m_paragraphs[index].start += m_shift;
-    if (index + 1 == m_paragraphs.size()) {
-        m_rangeEnd += m_shift;
-        m_shift = 0;
-    }
     return m_paragraphs[index];
 }
 

@@ -26,6 +26,7 @@ void ListRun::removeCharacters(ListParagraph& paragraph, int32_t at, int32_t cou
     xt::calls::StoryMode1375(1);
     paragraph.text.erase(static_cast<size_t>(at), static_cast<size_t>(count));
     m_shift -= count;
+    m_rangeEnd -= count;
 }
 
 void ListRun::removeMarkers()

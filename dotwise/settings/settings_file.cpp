@@ -12,7 +12,8 @@
 namespace dotwise {
 namespace {
 
-constexpr int16_t kReadWrite = 2;
+constexpr int16_t kRead = 1;
+constexpr int16_t kReadWrite = 3;
 constexpr UINT kSystemDirectorySize = 512;
 constexpr char kSiblingSuffix[] = "~";
 constexpr char kSaveFailed[] = "Sorry, the Dotwise settings could not be saved.";
@@ -77,7 +78,7 @@ int16_t LoadListSettingsFile(ListSettings& settings)
 {
     const std::string path = settingsFilePath();
     xt::FileRef file = 0;
-    const int16_t opened = xt::calls::OpenFile(0, 0, path.c_str(), kReadWrite, &file);
+    const int16_t opened = xt::calls::OpenFile(0, 0, path.c_str(), kRead, &file);
     if (opened != xt::kStatusOk)
         return opened;
     if (file == 0)
