@@ -48,7 +48,7 @@ struct HostCall<Ordinal, Ret(Args...)> {
 } // namespace foundation
 
 /// Plug-in code calls host operations by their names: NewHandle(12), GetBoxRecord(0, 0, 0).
-#define XT_OP(num, Name, Ret, Params, ...) \
+#define XT_OP(num, Name, Ret, Params, Failure) \
     inline constexpr foundation::detail::HostCall<xt::op::Name::ordinal, xt::op::Name::Signature> Name{};
 namespace xt::calls {
 #include "xtapi/operations.def"

@@ -49,8 +49,8 @@ void registerCursorOperations(OperationRegistry& registry)
 {
     registry.add<xt::op::SetCursorKind, &SetCursorKind>();
     registry.add<xt::op::GetCursorKind, &GetCursorKind>();
-    registry.addInfallible<xt::op::HostResult3184, &HostResult3184>();
-    registry.addInfallible<xt::op::HostResult3186, &HostResult3186>();
+    registry.add<xt::op::HostResult3184, &HostResult3184>();
+    registry.add<xt::op::HostResult3186, &HostResult3186>();
 }
 
 } // namespace host::api

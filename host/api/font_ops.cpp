@@ -52,7 +52,7 @@ int32_t lookUpFails(int16_t*, xt::TextObject, int32_t, int32_t, uint8_t* found)
 void registerFontOperations(OperationRegistry& registry)
 {
     registry.add<xt::op::NewFontNameText, &NewFontNameText>();
-    registry.addInfallible<xt::op::DisposeFontNameText, &DisposeFontNameText>();
+    registry.add<xt::op::DisposeFontNameText, &DisposeFontNameText>();
     registry.add<xt::op::XfuOp4952, &XfuOp4952, &lookUpFails>();
 }
 

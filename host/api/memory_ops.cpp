@@ -107,7 +107,8 @@ xt::Handle NewHandle(int32_t size)
     return win32::newHandle(size);
 }
 
-/// A plain handle: the host takes over blocks made this way when a call hands them back.
+/// A plain handle for a block the caller hands to a host call (the tab stops of SetTextRunAttribute,
+/// which the host copies).
 xt::Handle AllocateHandle1869(int32_t size)
 {
     return win32::newHandle(size);
@@ -153,8 +154,8 @@ void registerMemoryOperations(OperationRegistry& registry)
     registry.add<xt::op::GetMemoryError, &GetMemoryError>();
     registry.add<xt::op::NewPointer, &NewPointer, &failNewPointer>();
     registry.add<xt::op::DisposePointer, &DisposePointer>();
-    registry.addInfallible<xt::op::FixedMultiply, &FixedMultiply>();
-    registry.addInfallible<xt::op::FixedDivide, &FixedDivide>();
+    registry.add<xt::op::FixedMultiply, &FixedMultiply>();
+    registry.add<xt::op::FixedDivide, &FixedDivide>();
     registry.add<xt::op::NewHandle, &NewHandle, &failNewHandle>();
 }
 

@@ -76,7 +76,7 @@ struct TrapEntry {
 };
 
 constexpr TrapEntry kTraps[] = {
-#define XT_OP(num, Name, Ret, Params, ...) {num, &Trap<xt::op::Name, xt::op::Name::Signature>::address},
+#define XT_OP(num, Name, Ret, Params, Failure) {num, &Trap<xt::op::Name, xt::op::Name::Signature>::address},
 #include "xtapi/operations.def"
 #undef XT_OP
 };

@@ -31,6 +31,13 @@ T failureValue()
 
 struct NoFailure {};
 
+template <class Signature>
+struct ResultOf;
+template <class Ret, class... Args>
+struct ResultOf<Ret(Args...)> {
+    using type = Ret;
+};
+
 template <class Op, class Signature, auto Function, auto Failure>
 struct Entry;
 
@@ -54,28 +61,26 @@ struct Entry<Op, Ret(Args...), Function, Failure> {
 /// called when a host starts); a function whose type differs from the contract's does not compile.
 class OperationRegistry {
 public:
-    /// Registers `Function` for operation `Op`; a failing call returns -1, null or nothing.
+    /// Registers `Function` for operation `Op`; a failing call returns -1, null or nothing. An operation
+    /// that xtapi/operations.def says never fails (pure arithmetic, the sinks for results nobody reads)
+    /// goes straight to `Function`, neither counted nor failed, so that a fault sweep spends its runs
+    /// on calls that can go wrong.
     template <class Op, auto Function>
     void add()
     {
         checkSignature<Op, Function>();
-        insert(Op::number, reinterpret_cast<void*>(&detail::Entry<Op, typename Op::Signature, Function, detail::NoFailure{}>::call));
-    }
-
-    /// Registers an operation that no host can fail (pure arithmetic, the sinks for results nobody
-    /// reads): its calls go straight to `Function`, neither counted nor failed, so that a fault
-    /// sweep spends its runs on calls that can go wrong.
-    template <class Op, auto Function>
-    void addInfallible()
-    {
-        checkSignature<Op, Function>();
-        insert(Op::number, reinterpret_cast<void*>(Function));
+        checkDefaultFailure<Op>();
+        if constexpr (Op::fails == xt::Fails::never)
+            insert(Op::number, reinterpret_cast<void*>(Function));
+        else
+            insert(Op::number, reinterpret_cast<void*>(&detail::Entry<Op, typename Op::Signature, Function, detail::NoFailure{}>::call));
     }
 
     /// Registers `Function` with its own failure: an injected failure calls `Failure` with the same arguments.
     template <class Op, auto Function, auto Failure>
     void add()
     {
+        static_assert(Op::fails != xt::Fails::never, "an operation that never fails has no failure of its own");
         checkSignature<Op, Function>();
         checkSignature<Op, Failure>();
         insert(Op::number, reinterpret_cast<void*>(&detail::Entry<Op, typename Op::Signature, Function, Failure>::call));
@@ -108,6 +113,26 @@ public:
     void* componentEntry(ComponentSlot slot) const;
 
 private:
+    /// The default failure (-1, null or nothing) must be one the caller can tell by the operation's column.
+    template <class Op>
+    static constexpr void checkDefaultFailure()
+    {
+        using Ret = typename detail::ResultOf<typename Op::Signature>::type;
+        constexpr xt::Fails fails = Op::fails;
+        if constexpr (std::is_pointer_v<Ret>)
+            static_assert(fails == xt::Fails::null || fails == xt::Fails::never || fails == xt::Fails::silent,
+                "a failing call of this operation answers null: its column in xtapi/operations.def says otherwise");
+        else if constexpr (std::is_void_v<Ret>)
+            static_assert(fails == xt::Fails::never || fails == xt::Fails::silent,
+                "an operation without an answer fails silently or never");
+        else if constexpr (std::is_signed_v<Ret>)
+            static_assert(fails != xt::Fails::null,
+                "a failing call of this operation answers -1: its column in xtapi/operations.def says null");
+        else
+            static_assert(fails == xt::Fails::status || fails == xt::Fails::never || fails == xt::Fails::silent,
+                "an unsigned answer cannot be negative");
+    }
+
     template <class Op, auto Function>
     static constexpr void checkSignature()
     {

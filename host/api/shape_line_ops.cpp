@@ -68,7 +68,7 @@ void registerShapeLineOps(OperationRegistry& registry)
     registry.add<xt::op::XgfOp661, &XgfOp661>();
     registry.add<xt::op::XgfOp662, &XgfOp662>();
     registry.add<xt::op::XgfOp672, &XgfOp672>();
-    registry.addInfallible<xt::op::FixedArcTangent, &FixedArcTangent>();
+    registry.add<xt::op::FixedArcTangent, &FixedArcTangent>();
 }
 
 } // namespace host::api

@@ -43,10 +43,10 @@ void CmykToRgb(const uint16_t* cmyk, uint16_t* rgb)
 
 void registerColourConversionOps(OperationRegistry& registry)
 {
-    registry.addInfallible<xt::op::RgbToHsb, &RgbToHsb>();
-    registry.addInfallible<xt::op::HsbToRgb, &HsbToRgb>();
-    registry.addInfallible<xt::op::RgbToCmyk, &RgbToCmyk>();
-    registry.addInfallible<xt::op::CmykToRgb, &CmykToRgb>();
+    registry.add<xt::op::RgbToHsb, &RgbToHsb>();
+    registry.add<xt::op::HsbToRgb, &HsbToRgb>();
+    registry.add<xt::op::RgbToCmyk, &RgbToCmyk>();
+    registry.add<xt::op::CmykToRgb, &CmykToRgb>();
 }
 
 } // namespace host::api

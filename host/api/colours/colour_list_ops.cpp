@@ -139,10 +139,10 @@ xt::TextObject ColorOp4870(int32_t list, int16_t colour)
 
 void registerColourListOps(OperationRegistry& registry)
 {
-    registry.addInfallible<xt::op::ColorOp312, &ColorOp312>();
+    registry.add<xt::op::ColorOp312, &ColorOp312>();
     registry.add<xt::op::ColorOp331, &ColorOp331>();
     registry.add<xt::op::ColorOp336, &ColorOp336>();
-    registry.addInfallible<xt::op::ColorOp337, &ColorOp337>();
+    registry.add<xt::op::ColorOp337, &ColorOp337>();
     registry.add<xt::op::ColorOp342, &ColorOp342, &notAColour>();
     registry.add<xt::op::ColorOp344, &ColorOp344, &walkEnds<int32_t, int32_t>>();
     registry.add<xt::op::ColorOp347, &ColorOp347, &walkEnds<int32_t, int32_t, int16_t>>();
