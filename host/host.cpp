@@ -8,6 +8,7 @@
 
 #include "host/api/undo_menu.h"
 #include "host/host_context.h"
+#include "host/ui/screen_pixels.h"
 #include "host/loader/module_loader.h"
 #include "host/model/fonts/font_families.h"
 #include "host/ui/dialog_runner.h"
@@ -61,6 +62,7 @@ Host::Host(HostOptions options)
     win32::setFontFamilies(std::move(fonts));
     m_context = std::make_unique<HostContext>(std::move(options));
     win32::setMessageBoxHandler(&answerMessageBox);
+    win32::setScreenPixels(&ui::screenPixel);
     g_current = this;
 }
 

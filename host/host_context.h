@@ -1,6 +1,7 @@
 // The parts of the current host, for the operations and the loader (which are called without an object).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -17,6 +18,8 @@
 #include "host/model/document_model.h"
 #include "host/ui/menu_bar.h"
 #include "host/ui/message_boxes.h"
+#include "host/ui/printer.h"
+#include "host/ui/tool_box.h"
 #include "host/ui/window_model.h"
 
 namespace host {
@@ -36,6 +39,12 @@ public:
     ui::ScriptedUser& user() { return m_user; }
     ui::WindowManager& windows() { return m_windows; }
     std::vector<int32_t>& cursorKinds() { return m_cursorKinds; }
+    ui::ToolBox& tools() { return m_tools; }
+    /// The host's record of the last mouse event (XaqOp141): the point in the layout window at byte 20.
+    std::array<uint8_t, 32>& mouseEvent() { return m_mouseEvent; }
+    /// The drawing state the plug-ins save and give back around a search (ToolboxOp2203, ToolboxOp2847).
+    int32_t& drawingState() { return m_drawingState; }
+    ui::Printer& printer() { return m_printer; }
 
     api::FaultInjector& faults() { return m_faults; }
     api::ErrorFrame& errors() { return m_errors; }
@@ -64,6 +73,10 @@ private:
     ui::ScriptedUser m_user;
     ui::WindowManager m_windows;
     std::vector<int32_t> m_cursorKinds;
+    ui::ToolBox m_tools;
+    std::array<uint8_t, 32> m_mouseEvent{};
+    int32_t m_drawingState = 0;
+    ui::Printer m_printer;
     api::FaultInjector m_faults;
     api::ErrorFrame m_errors;
     api::TextObjects m_texts;

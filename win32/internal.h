@@ -9,6 +9,11 @@ void setLastError(DWORD error);
 void resetFiles();
 void resetResources();
 void resetUser();
+void resetInput();
+void resetClock();
+void resetGdi();
+/// The one screen device context (GetDC of no window).
+HDC screenDeviceContext();
 void resetScreen();
 
 } // namespace win32::detail

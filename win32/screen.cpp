@@ -1,4 +1,5 @@
 // The screen's resolution, pop-up menus and the shell, as the plug-ins and the host call them.
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -18,19 +19,13 @@ struct ScreenState {
     std::map<HMENU, std::vector<MenuEntry>> menus;
     uintptr_t lastMenu = 0;
     std::vector<ShellExecution> executions;
+    std::function<COLORREF(int, int)> pixels;
 };
 
 ScreenState& screen()
 {
     static ScreenState state;
     return state;
-}
-
-/// The one device context the stand-in has: the screen's.
-HDC screenDc()
-{
-    static char screenMark;
-    return reinterpret_cast<HDC>(&screenMark);
 }
 
 std::vector<MenuEntry>* menuOf(HMENU menu)
@@ -51,6 +46,11 @@ int screenResolution()
     return screen().resolution;
 }
 
+void setScreenPixels(std::function<COLORREF(int x, int y)> pixels)
+{
+    screen().pixels = std::move(pixels);
+}
+
 std::vector<MenuEntry> menuEntries(HMENU menu)
 {
     const auto* entries = menuOf(menu);
@@ -69,25 +69,20 @@ void detail::resetScreen()
 
 } // namespace win32
 
-extern "C" HDC GetDC(HWND window)
-{
-    if (window) {
-        win32::detail::setLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
-    return win32::screenDc();
-}
-
-extern "C" int ReleaseDC(HWND, HDC dc)
-{
-    return dc == win32::screenDc() ? 1 : 0;
-}
-
 extern "C" int GetDeviceCaps(HDC dc, int index)
 {
-    if (dc != win32::screenDc())
+    if (dc != win32::detail::screenDeviceContext())
         return 0;
     return index == LOGPIXELSX || index == LOGPIXELSY ? win32::screen().resolution : 0;
+}
+
+extern "C" COLORREF GetPixel(HDC dc, int x, int y)
+{
+    if (dc != win32::detail::screenDeviceContext())
+        return CLR_INVALID;
+    // Copy the source: the host may replace it while it answers.
+    auto pixels = win32::screen().pixels;
+    return pixels ? pixels(x, y) : RGB(255, 255, 255);
 }
 
 extern "C" HMENU CreatePopupMenu()

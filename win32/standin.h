@@ -94,13 +94,35 @@ void setMessageBoxHandler(MessageBoxHandler handler);
 /// The buttons of a message box style (IDOK, IDCANCEL ...), left to right, and the one it defaults to.
 std::vector<int> messageBoxButtons(UINT type);
 int defaultMessageBoxAnswer(UINT type);
+/// What Beep (the speaker) leaves among the beeps: MessageBeep's "simple beep".
+inline constexpr UINT kSpeakerBeep = 0xFFFFFFFF;
 /// The sound types of MessageBeep calls, in order.
 const std::vector<UINT>& beeps();
 void clearBeeps();
 
-/// What GetAsyncKeyState answers for a key (default 0: up, not pressed since the last call).
+/// What GetAsyncKeyState answers for a key from now on (default 0: up); forgets the key's queued changes.
 void setAsyncKeyState(int key, SHORT state);
 void clearAsyncKeyStates();
+
+/// Input over time. Each key (VK_LBUTTON for the mouse button) has a queue of changes; a change queued
+/// with `afterPolls` N is seen from the (N+1)-th poll of that key after the change before it took place
+/// (or after it was queued, when nothing else waited). A change of the mouse button may move the cursor.
+void queueKeyChange(int key, bool down, int32_t afterPolls, std::optional<POINT> cursor = std::nullopt);
+/// A click: the key goes down now with the cursor at `cursor`, and comes up at its second poll, before
+/// anything queued.
+void pressAndRelease(int key, POINT cursor);
+bool isKeyDown(int key);
+size_t queuedKeyChanges(int key);
+/// One poll of the key, as GetAsyncKeyState makes it (the host's "button still down" query polls too).
+SHORT pollKey(int key);
+/// A plug-in that polls one state this often with nothing queued is waiting for a change the script never
+/// gave: the state flips, so the loop ends, and the problem is noted.
+inline constexpr int64_t kMostPollsWithoutChange = 100000;
+/// The problems noted since the last call.
+std::vector<std::string> takeInputProblems();
+/// The cursor in screen pixels (GetCursorPos).
+void setCursorPosition(POINT cursor);
+POINT cursorPosition();
 
 struct Hook {
     HHOOK id;
@@ -115,11 +137,43 @@ std::vector<Hook> hooks();
 LRESULT callHooks(int kind, int code, WPARAM wParam, LPARAM lParam);
 void removeAllHooks();
 
+// ---- Drawing.
+
+/// One drawing operation as a window received it, in the window's coordinates.
+struct DrawnShape {
+    enum class Kind { Fill, Frame, Text, Blit };
+    Kind kind = Kind::Fill;
+    RECT rect{};          // cut to the clipping; for text, the box the text covers
+    COLORREF colour = 0;  // the brush's, or the text's
+    int hatch = -1;       // the hatch style of the brush, -1 solid
+    std::string text;
+    std::string fontFace;
+    int fontHeight = 0;
+    LONG fontWeight = 0;
+    bool transparent = false;  // text drawn without its background
+    COLORREF background = 0;   // the background behind opaque text
+    int32_t bitmap = 0;        // a blit: the resource id of the bitmap copied, 0 for none
+};
+/// What was drawn into the window's device contexts (GetDC, BeginPaint), in order; null is the screen.
+const std::vector<DrawnShape>& windowDrawing(HWND window);
+void clearWindowDrawing(HWND window);
+/// The cursor SetCursor showed last (null at first).
+HCURSOR shownCursor();
+
+// ---- The clock.
+
+/// The local time GetLocalTime reports from now on (the day of the week is worked out); a clock set
+/// later moves GetTickCount on by the time between, one set back leaves it.
+void setLocalTime(const SYSTEMTIME& time);
+SYSTEMTIME localTime();
+
 // ---- The screen, menus and the shell.
 
 /// What GetDeviceCaps answers for LOGPIXELSX and LOGPIXELSY (96 unless set).
 void setScreenResolution(int pixelsPerInch);
 int screenResolution();
+/// What GetPixel reads from the screen: the host draws its windows there (white when nothing is set).
+void setScreenPixels(std::function<COLORREF(int x, int y)> pixels);
 
 struct MenuEntry {
     UINT flags;

@@ -1,4 +1,4 @@
-// The user-facing calls: message boxes answered by the host, beeps, key state and mouse hooks.
+// The user-facing calls: message boxes answered by the host, beeps and mouse hooks.
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -13,7 +13,6 @@ namespace {
 struct UserState {
     MessageBoxHandler messageBoxHandler;
     std::vector<UINT> beeps;
-    std::map<int, SHORT> keys;
     std::vector<Hook> hooks; // newest first
     uintptr_t lastHookId = 0;
 };
@@ -90,16 +89,6 @@ void clearBeeps()
     user().beeps.clear();
 }
 
-void setAsyncKeyState(int key, SHORT state)
-{
-    user().keys[key] = state;
-}
-
-void clearAsyncKeyStates()
-{
-    user().keys.clear();
-}
-
 std::vector<Hook> hooks()
 {
     return user().hooks;
@@ -123,6 +112,9 @@ void detail::resetUser()
 void resetStandIn()
 {
     detail::resetUser();
+    detail::resetInput();
+    detail::resetClock();
+    detail::resetGdi();
     detail::resetScreen();
     detail::resetFiles();
     detail::resetResources();
@@ -146,11 +138,11 @@ extern "C" BOOL MessageBeep(UINT type)
     return TRUE;
 }
 
-extern "C" SHORT GetAsyncKeyState(int key)
+/// The speaker's beep is a beep like any other to whoever listens.
+extern "C" BOOL Beep(DWORD, DWORD)
 {
-    const auto& keys = win32::user().keys;
-    auto found = keys.find(key);
-    return found == keys.end() ? 0 : found->second;
+    win32::user().beeps.push_back(win32::kSpeakerBeep);
+    return TRUE;
 }
 
 extern "C" HHOOK SetWindowsHookExA(int kind, HOOKPROC procedure, HINSTANCE instance, DWORD threadId)

@@ -156,6 +156,13 @@ struct POINT {
     LONG y;
 };
 
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+using LPRECT = RECT*;
 struct MOUSEHOOKSTRUCT {
     POINT pt;
     HWND hwnd;
@@ -164,6 +171,65 @@ struct MOUSEHOOKSTRUCT {
 };
 
 using HOOKPROC = LRESULT (*)(int code, WPARAM wParam, LPARAM lParam);
+
+// Colours: 0x00bbggrr.
+using COLORREF = DWORD;
+inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue)
+{
+    return static_cast<COLORREF>(red) | static_cast<COLORREF>(green) << 8 | static_cast<COLORREF>(blue) << 16;
+}
+constexpr BYTE GetRValue(COLORREF colour) { return static_cast<BYTE>(colour & 0xFF); }
+constexpr BYTE GetGValue(COLORREF colour) { return static_cast<BYTE>((colour >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF colour) { return static_cast<BYTE>((colour >> 16) & 0xFF); }
+
+// Drawing (GDI): objects a device context selects, recorded as they are drawn.
+struct HGDIOBJ__;
+using HGDIOBJ = HGDIOBJ__*;
+using HBRUSH = HGDIOBJ;
+using HFONT = HGDIOBJ;
+using HRGN = HGDIOBJ;
+using HPEN = HGDIOBJ;
+struct HICON__;
+using HCURSOR = HICON__*;
+inline const HGDIOBJ HGDI_ERROR = reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(-1));
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+inline constexpr int ERROR = 0;
+inline constexpr int NULLREGION = 1;
+inline constexpr int SIMPLEREGION = 2;
+inline constexpr int HS_HORIZONTAL = 0;
+inline constexpr int HS_DIAGCROSS = 5;
+inline constexpr DWORD SRCCOPY = 0x00CC0020;
+inline constexpr LONG FW_NORMAL = 400;
+inline constexpr LONG FW_BOLD = 700;
+inline constexpr WORD IDC_ARROW = 32512;
+inline constexpr WORD IDC_CROSS = 32515;
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+
+/// What GetObjectA writes for a bitmap; its first 24 bytes are what a 32-bit caller asks for.
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;
+};
 
 // The screen's device context.
 inline constexpr int LOGPIXELSX = 88;
@@ -226,6 +292,26 @@ struct TEXTMETRICA {
 
 using FONTENUMPROCA = int (*)(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM data);
 
+// Time: the local time, and the formats of dates and times.
+struct SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek; // 0 Sunday
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+};
+using LCID = DWORD;
+inline constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
+inline constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
+inline constexpr DWORD DATE_SHORTDATE = 0x0001;
+inline constexpr DWORD DATE_LONGDATE = 0x0002;
+inline constexpr DWORD TIME_NOMINUTESORSECONDS = 0x0001;
+inline constexpr DWORD TIME_NOSECONDS = 0x0002;
+inline constexpr DWORD TIME_FORCE24HOURFORMAT = 0x0008;
+
 // Shell: ShellExecuteA's show command, and its answers above 32 meaning success.
 inline constexpr INT SW_SHOWNORMAL = 1;
 
@@ -245,6 +331,16 @@ BOOL FindClose(HANDLE search);
 DWORD GetLastError();
 void SetLastError(DWORD error);
 DWORD GetCurrentThreadId();
+/// The host's clock (set by the session), not the machine's.
+void GetLocalTime(SYSTEMTIME* time);
+/// Milliseconds of the host's clock since the session began; each call moves the clock on by one, so a
+/// loop that waits on it ends.
+DWORD GetTickCount();
+/// The date or time (null: the host's clock now) in the format given, or in the user's short or long
+/// form (US English); the characters written with the final zero, or the room needed when `size` is 0,
+/// or 0 when the buffer is too small (ERROR_INSUFFICIENT_BUFFER) or the date is not a day of the calendar.
+int GetDateFormatA(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCSTR format, LPSTR buffer, int size);
+int GetTimeFormatA(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCSTR format, LPSTR buffer, int size);
 int lstrcmpA(LPCSTR a, LPCSTR b);
 int lstrcmpiA(LPCSTR a, LPCSTR b);
 int lstrlenA(LPCSTR text);
@@ -257,11 +353,14 @@ int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int size);
 HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name);
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 BOOL MessageBeep(UINT type);
+/// The key's state now (the high bit set while it is down), as the host's input timeline has it at this poll.
 SHORT GetAsyncKeyState(int key);
+BOOL GetCursorPos(POINT* point);
+BOOL SetCursorPos(int x, int y);
 HHOOK SetWindowsHookExA(int kind, HOOKPROC procedure, HINSTANCE instance, DWORD threadId);
 BOOL UnhookWindowsHookEx(HHOOK hook);
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
-/// The screen's device context for a null window; null for any other window.
+/// The screen's device context for a null window, else the window's own, whose drawing is recorded.
 HDC GetDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
 int GetDeviceCaps(HDC dc, int index);
@@ -269,7 +368,42 @@ HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text);
 int GetMenuItemCount(HMENU menu);
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
+/// A system cursor (a null instance and an IDC_ number) or the module's cursor resource; null when none.
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
+/// Shows the cursor; returns the one shown before.
+HCURSOR SetCursor(HCURSOR cursor);
+// kernel32, the speaker
+BOOL Beep(DWORD frequency, DWORD duration);
 // gdi32
+HBRUSH CreateSolidBrush(COLORREF colour);
+HBRUSH CreateHatchBrush(int style, COLORREF colour);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
+    DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
+    LPCSTR face);
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+/// The object the context held before of the same kind; for a region, the region's kind (SIMPLEREGION).
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+/// A null region takes the clipping away (NULLREGION); ERROR for something that is not a region.
+int SelectClipRgn(HDC dc, HRGN region);
+BOOL DeleteObject(HGDIOBJ object);
+int SetBkMode(HDC dc, int mode);
+COLORREF SetBkColor(HDC dc, COLORREF colour);
+COLORREF SetTextColor(HDC dc, COLORREF colour);
+BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
+/// The text's width and height in the selected font: every character as wide as GetCharWidth32A says.
+BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE* size);
+BOOL GetCharWidth32A(HDC dc, UINT first, UINT last, INT* widths);
+HDC CreateCompatibleDC(HDC dc);
+BOOL DeleteDC(HDC dc);
+/// A bitmap's BITMAP (at least 24 bytes), a font's LOGFONTA; the bytes written, 0 for an unknown object.
+int GetObjectA(HGDIOBJ object, int size, LPVOID buffer);
+BOOL BitBlt(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD operation);
+/// The colour of the screen's pixel (the screen's device context only); CLR_INVALID elsewhere.
+COLORREF GetPixel(HDC dc, int x, int y);
 /// Calls `procedure` once per font family the host offers (TrueType fonts), or once for the family
 /// named (without regard to case) when `family` is not null, until it returns 0; returns its last answer
 /// (1 when it was not called).

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "xtapi/types.h"
+
 namespace xt {
 
 enum Message : int32_t {
@@ -13,7 +15,7 @@ enum Message : int32_t {
     MenuUpdateMessage = 7,
     IdleMessage = 10,
     ReopenPalettesMessage = 20,
-    PageEventMessage = 24, // the host's guide event; its block names a guide list
+    GuideEventMessage = 24, // the user acted on a guide; its block names a guide list
     ToolClickMessage = 126,
     RulesPrintedMessage = 149,
     ChangeNoticeMessage = 265,
@@ -51,6 +53,25 @@ struct MenuSetupBlock {
     int32_t value;
 };
 static_assert(offsetof(MenuSetupBlock, value) == 76 && sizeof(MenuSetupBlock) == 80);
+
+/// GuideEventMessage: the index of the guide in the list (vertical guides first) at byte 8, and at
+/// byte 12 a handle of the host's guide list in the GuideOp2627 form (widened to a pointer, packed so
+/// that it stays at 12). The host keeps and frees its handle; a plug-in that took the event writes 0 there.
+#pragma pack(push, 4)
+struct GuideEventBlock {
+    MessageBlock header;
+    int32_t index;
+    Handle list;
+};
+#pragma pack(pop)
+static_assert(offsetof(GuideEventBlock, index) == 8 && offsetof(GuideEventBlock, list) == 12);
+
+/// ToolClickMessage: the number of the tool that clicked, at byte 8 (the plug-in compares it with its own).
+struct ToolClickBlock {
+    MessageBlock header;
+    int32_t tool;
+};
+static_assert(offsetof(ToolClickBlock, tool) == 8);
 
 } // namespace xt
 

@@ -91,6 +91,8 @@ struct Resource {
 };
 inline constexpr FourLetterCode kResourceString = 6; // a zero-terminated text, as a string table entry
 inline constexpr FourLetterCode kResourceBitmap = 2;
+inline constexpr FourLetterCode kResourceGroupCursor = 12; // a cursor (LoadCursorA)
+inline constexpr FourLetterCode kResourceGroupIcon = 14;   // an icon, such as a tool's
 
 /// What a module exports besides XTActivateCallback, under the symbol XTResourceTable.
 struct ModuleImage {

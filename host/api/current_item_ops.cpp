@@ -2,6 +2,7 @@
 // current-item slot (ItemOp207).
 #include "host/api/layout_access.h"
 #include "host/api/operation_areas.h"
+#include "host/host_context.h"
 #include "host/model/spread_layout.h"
 
 namespace host::api {
@@ -53,18 +54,23 @@ int32_t* ItemOp207()
     return items ? items->selection().slot() : nullptr;
 }
 
+/// A layout window keeps its tool; with none open, the palette's tool is the one chosen.
 int32_t GetCurrentTool()
 {
     const model::ItemStore* items = currentItems();
-    return items ? items->selection().tool() : 0;
+    return items ? items->selection().tool() : context().tools().toolWithoutLayout();
 }
 
+/// Refuses a number that is no tool of the palette.
 int32_t SetCurrentTool(int32_t tool)
 {
-    model::ItemStore* items = currentItems();
-    if (!items)
+    if (!context().tools().byNumber(tool))
         return -1;
-    items->selection().setTool(tool);
+    model::ItemStore* items = currentItems();
+    if (items)
+        items->selection().setTool(tool);
+    else
+        context().tools().setToolWithoutLayout(tool);
     return 0;
 }
 

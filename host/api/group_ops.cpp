@@ -15,7 +15,8 @@ const model::Item* findGroupKind(int32_t ref)
     return item && item->isGroupKind() ? item : nullptr;
 }
 
-/// A new handle, the caller's to dispose, of the members' 32-bit references, back to front.
+/// A new handle, the caller's to dispose, of the members' 32-bit references: a selection's in the order
+/// the user chose them (Select All: back to front), a group's in the order it was made.
 int32_t GroupOp720(int32_t group, xt::Handle* list, int16_t* count)
 {
     const model::Item* item = findGroupKind(group);

@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "host/app/script_user_commands.h"
+
 namespace host::app {
 
 /// `new [pages N] [size W x H]`: sizes in points; an absent value takes the host's default.
@@ -94,7 +96,8 @@ struct UndoCommand {
 
 using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, SaveDocumentCommand, ChooseMenuCommand,
     AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand, DrawPageCommand,
-    SelectAllCommand, UndoCommand>;
+    SelectAllCommand, UndoCommand, SelectItemsCommand, SelectTextCommand, SelectPageCommand, GoToCommand, LayoutCommand,
+    ToolCommand, ClickCommand, MouseCommand, KeyCommand, ClockCommand, GuideEventCommand, PrintCommand>;
 
 struct Command {
     int line = 0;

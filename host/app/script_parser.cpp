@@ -2,6 +2,7 @@
 #include "host/app/script_parser.h"
 
 #include "host/app/dialog_command_parser.h"
+#include "host/app/script_user_parser.h"
 #include "host/app/script_words.h"
 
 #include <charconv>
@@ -184,19 +185,14 @@ LineResult parseDraw(std::string_view arguments)
     return {DrawPageCommand{*number, std::string(file)}, {}};
 }
 
-/// `select all [page N]`.
-LineResult parseSelect(std::string_view arguments)
+/// The commands whose words another file reads.
+template <ParsedCommand (*parse)(std::string_view)>
+LineResult parseWith(std::string_view arguments)
 {
-    const auto tokens = words(arguments);
-    if (tokens.empty() || tokens[0] != "all" || (tokens.size() != 1 && tokens.size() != 3)
-        || (tokens.size() == 3 && tokens[1] != "page"))
-        return refuse("select: expected \"select all\" or \"select all page N\"");
-    if (tokens.size() == 1)
-        return {SelectAllCommand{}, {}};
-    const std::optional<int> number = parseCount(tokens[2]);
-    if (!number)
-        return refuse("select: the page must be a whole number from 1 to 2000, not " + quoted(tokens[2]));
-    return {SelectAllCommand{number}, {}};
+    ParsedCommand parsed = parse(arguments);
+    if (auto* why = std::get_if<std::string>(&parsed))
+        return refuse(std::move(*why));
+    return {std::move(std::get<CommandAction>(parsed)), {}};
 }
 
 LineResult parseUndo(std::string_view arguments)
@@ -230,7 +226,16 @@ constexpr CommandSyntax kCommands[] = {
     {"dialog", parseDialog},
     {"palette", parsePalette},
     {"draw", parseDraw},
-    {"select", parseSelect},
+    {"select", parseWith<parseSelectCommand>},
+    {"go", parseWith<parseGoCommand>},
+    {"layout", parseWith<parseLayoutCommand>},
+    {"tool", parseWith<parseToolCommand>},
+    {"click", parseWith<parseClickCommand>},
+    {"mouse", parseWith<parseMouseCommand>},
+    {"key", parseWith<parseKeyCommand>},
+    {"clock", parseWith<parseClockCommand>},
+    {"guide", parseWith<parseGuideCommand>},
+    {"print", parseWith<parsePrintCommand>},
     {"undo", parseUndo},
     {"redo", parseRedo},
 };

@@ -61,6 +61,8 @@ ExitStatus ScriptRunner::run(const Script& script, const std::string& scriptName
         showNewEvents();
         if (!failure)
             failure = dialogTrouble();
+        if (!failure)
+            failure = inputTrouble();
         if (m_commandDone)
             m_commandDone(command, failure.has_value());
         if (failure) {

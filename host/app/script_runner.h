@@ -54,6 +54,21 @@ private:
     Failure execute(const DrawPageCommand& command);
     Failure execute(const SelectAllCommand& command);
     Failure execute(const UndoCommand& command);
+    Failure execute(const SelectItemsCommand& command);
+    Failure execute(const SelectTextCommand& command);
+    Failure execute(const SelectPageCommand& command);
+    Failure execute(const GoToCommand& command);
+    Failure execute(const LayoutCommand& command);
+    Failure execute(const ToolCommand& command);
+    Failure execute(const ClickCommand& command);
+    Failure execute(const MouseCommand& command);
+    Failure execute(const KeyCommand& command);
+    Failure execute(const ClockCommand& command);
+    Failure execute(const GuideEventCommand& command);
+    Failure execute(const PrintCommand& command);
+
+    /// A plug-in that waited on input the script never gave since the last call: the command fails.
+    Failure inputTrouble();
 
     /// A dialog that came unexpected or could not take an action since the last call: the command fails.
     Failure dialogTrouble();

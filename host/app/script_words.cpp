@@ -40,4 +40,24 @@ std::vector<std::string_view> words(std::string_view text)
     return result;
 }
 
+std::optional<std::vector<std::string>> quotedWords(std::string_view text)
+{
+    std::vector<std::string> result;
+    std::string_view rest = trimBlanks(text);
+    while (!rest.empty()) {
+        if (rest.front() != '"') {
+            result.emplace_back(nextWord(rest));
+            continue;
+        }
+        const size_t close = rest.find('"', 1);
+        if (close == std::string_view::npos)
+            return std::nullopt;
+        if (close + 1 < rest.size() && !isBlank(rest[close + 1]))
+            return std::nullopt;
+        result.emplace_back(rest.substr(1, close - 1));
+        rest = trimBlanks(rest.substr(close + 1));
+    }
+    return result;
+}
+
 } // namespace host::app
