@@ -20,6 +20,19 @@ std::string showHideLabel()
     return loadDotwiseString(paletteState().shown() ? StringHidePalette : StringShowPalette);
 }
 
+/// The Show/Hide item names what choosing it does next.
+void updateShowHideItem()
+{
+    const DotwiseMenus& menus = dotwiseMenus();
+    if (menus.showHideItem == 0)
+        return;
+    const std::string label = showHideLabel();
+    xt::TextObject text = xt::calls::NewTextObject(label.c_str(), 0, static_cast<int32_t>(label.size()));
+    xt::calls::SetMenuItemText(menus.hostMenu, menus.showHideItem, text);
+    xt::calls::DisposeTextObject(text);
+    xt::calls::EnableMenuItem(menus.hostMenu, menus.showHideItem);
+}
+
 } // namespace
 
 DotwiseMenus& dotwiseMenus()
@@ -33,12 +46,11 @@ void togglePalette()
     PaletteState& palette = paletteState();
     if (palette.window() == 0) {
         xt::calls::OpenPalette(foundation::windowId(PaletteWindow), nullptr, palette.windowSlot());
-        return;
+    } else if (xt::calls::BeginWindowDrawing(palette.window()) == 0) {
+        xt::calls::DrawWindowPart1506(0, 0, 0);
+        xt::calls::EndWindowDrawing();
     }
-    if (xt::calls::BeginWindowDrawing(palette.window()) != 0)
-        return;
-    xt::calls::DrawWindowPart1506(0, 0, 0);
-    xt::calls::EndWindowDrawing();
+    updateShowHideItem();
 }
 
 void openSettingsDialog()
@@ -63,14 +75,7 @@ int32_t OnBuildMenus(void* block)
 int32_t OnMenuUpdate(void* block)
 {
     static_cast<xt::MenuUpdateBlock*>(block)->answer = 1;
-    const DotwiseMenus& menus = dotwiseMenus();
-    if (menus.showHideItem == 0)
-        return 0;
-    const std::string label = showHideLabel();
-    xt::TextObject text = xt::calls::NewTextObject(label.c_str(), 0, static_cast<int32_t>(label.size()));
-    xt::calls::SetMenuItemText(menus.hostMenu, menus.showHideItem, text);
-    xt::calls::DisposeTextObject(text);
-    xt::calls::EnableMenuItem(menus.hostMenu, menus.showHideItem);
+    updateShowHideItem();
     return 0;
 }
 

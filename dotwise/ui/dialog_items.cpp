@@ -19,6 +19,10 @@ std::string GetListItemText(int32_t item, int32_t row)
     xt::TextObject text = nullptr;
     if (xt::calls::ListOp3451(item, row, &text) != 0 || !text)
         return {};
+    if (xt::calls::GetTextObjectLength(text) <= 0) {
+        xt::calls::DisposeTextObject(text);
+        return {};
+    }
     char buffer[kRowTextSize] = {};
     foundation::TextToCString(text, buffer, static_cast<int32_t>(kRowTextSize));
     xt::calls::DisposeTextObject(text);

@@ -41,6 +41,11 @@ std::string fieldText(int32_t item)
     uint8_t ok = 0;
     if (GetFieldNumber(item, &text, nullptr, &ok) != 0 || !text)
         return {};
+    // An empty field is no error: it has nothing to convert.
+    if (GetTextObjectLength(text) <= 0) {
+        DisposeTextObject(text);
+        return {};
+    }
     char buffer[kFieldTextSize] = {};
     foundation::TextToCString(text, buffer, static_cast<int32_t>(kFieldTextSize));
     DisposeTextObject(text);
