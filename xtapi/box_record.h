@@ -43,6 +43,8 @@ inline constexpr uint16_t kPictureMirroredDown = 0x100;
 /// Bit 0 of byte 388 of a kind-2 item: set for the pseudo-group that stands for several selected
 /// items, clear for a real group.
 inline constexpr uint8_t kSelectionGroupBit = 0x01;
+/// Bit of byte 389: the item is locked, so commands leave it where it is and do not change its content.
+inline constexpr uint8_t kItemLocked = 0x01;
 /// Bit of the text flags at +392: the text runs on into another box.
 inline constexpr uint8_t kTextRunsOn = 0x04;
 
@@ -142,7 +144,7 @@ struct BoxRecord {
     int16_t backgroundColour; // 190: kNoColour (-3) for none
     uint8_t reserved192[196]; // 192
     uint8_t groupFlags;       // 388: kSelectionGroupBit
-    uint8_t reserved389;      // 389
+    uint8_t lockFlags;        // 389: kItemLocked; read only, a record applied leaves the lock as it is
     union {
         PictureFields picture;
         TextFields text;
@@ -156,6 +158,7 @@ static_assert(offsetof(BoxRecord, angle) == 14);
 static_assert(offsetof(BoxRecord, skew) == 18);
 static_assert(offsetof(BoxRecord, flags) == 38);
 static_assert(offsetof(BoxRecord, kind) == 40);
+static_assert(offsetof(BoxRecord, lockFlags) == 389);
 static_assert(offsetof(BoxRecord, shape) == 41);
 static_assert(offsetof(BoxRecord, weight) == 42);
 static_assert(offsetof(BoxRecord, frameShade) == 50);

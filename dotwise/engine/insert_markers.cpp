@@ -80,6 +80,7 @@ void ListRun::insertBullets()
         prepareBulletAttributes(paragraph.start + at);
         insertMarker(paragraph, at, marker);
     }
+    xt::calls::StoryOp1376(m_story, 0);
 }
 
 void ListRun::insertNumbers()
@@ -110,6 +111,7 @@ void ListRun::insertNumbers()
         previous = level;
         first = false;
     }
+    xt::calls::StoryOp1376(m_story, 0);
 }
 
 } // namespace dotwise

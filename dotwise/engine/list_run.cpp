@@ -103,6 +103,7 @@ void ListRun::finish()
     if (xt::calls::GetBoxTextInfo(0, nullptr, nullptr, nullptr, &length) == 0)
         m_rangeEnd = std::min(m_rangeEnd, length);
     m_failures.check(xt::calls::SetTextSelection(m_story, m_rangeStart, m_rangeEnd, kShowSelection));
+    xt::calls::StoryOp1376(m_story, 0);
     int16_t documentId = -1;
     xt::calls::GetCurrentDocument(&documentId);
     const xt::DocumentRef document = xt::calls::GetDocumentRef(documentId);

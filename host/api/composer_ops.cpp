@@ -72,6 +72,8 @@ int32_t TextOffsetPosition404(int32_t box, int32_t offset, xt::Fixed* x, xt::Fix
 
 void StoryMode1375(int32_t) {}
 
+void StoryOp1376(int32_t, int32_t) {}
+
 int32_t GetAutoLeadingFactor(xt::DocumentRef document, xt::Fixed* fraction)
 {
     if (!fraction || !context().documents().findByRef(document))
@@ -88,6 +90,7 @@ void registerComposerOps(OperationRegistry& registry)
     registry.add<xt::op::TextOp687, &TextOp687>();
     registry.add<xt::op::TextOffsetPosition404, &TextOffsetPosition404>();
     registry.add<xt::op::StoryMode1375, &StoryMode1375>();
+    registry.add<xt::op::StoryOp1376, &StoryOp1376>();
     registry.add<xt::op::GetAutoLeadingFactor, &GetAutoLeadingFactor>();
 }
 

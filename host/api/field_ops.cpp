@@ -87,6 +87,11 @@ int32_t ParseMeasurement(xt::TextObject text, xt::Fixed* value, int32_t unit, in
     return 0;
 }
 
+int32_t MeasureOp839(char*, const char* text)
+{
+    return text ? 0 : -1;
+}
+
 int32_t FieldOp1577(int32_t item, int32_t start, int32_t end)
 {
     ui::WindowItem* field = fieldItem(item);
@@ -106,6 +111,7 @@ void registerFieldOps(OperationRegistry& registry)
     registry.add<xt::op::GetFieldNumber, &GetFieldNumber>();
     registry.add<xt::op::ParseMeasurement, &ParseMeasurement>();
     registry.add<xt::op::FieldOp1577, &FieldOp1577>();
+    registry.add<xt::op::MeasureOp839, &MeasureOp839>();
 }
 
 } // namespace host::api

@@ -70,6 +70,11 @@ int32_t DocumentOp870(xt::DocumentRef document, int32_t page)
     return recordNotice(document, "DocumentOp870", page, 0);
 }
 
+int32_t DocumentOp455(xt::DocumentRef document, int32_t what)
+{
+    return recordNotice(document, "DocumentOp455", what, 0);
+}
+
 int32_t DocumentOp459(xt::DocumentRef document, int32_t value)
 {
     return recordNotice(document, "DocumentOp459", value, 0);
@@ -161,6 +166,7 @@ void registerPageOps(OperationRegistry& registry)
     registry.add<xt::op::GetWindowValue3563, &GetWindowValue3563>();
     registry.add<xt::op::DocumentOp868, &DocumentOp868>();
     registry.add<xt::op::DocumentOp870, &DocumentOp870>();
+    registry.add<xt::op::DocumentOp455, &DocumentOp455>();
     registry.add<xt::op::DocumentOp459, &DocumentOp459>();
     registry.add<xt::op::XpgOp947, &XpgOp947>();
     registry.add<xt::op::DocumentOp490, &DocumentOp490>();

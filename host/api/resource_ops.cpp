@@ -8,9 +8,10 @@
 namespace host::api {
 namespace {
 
+/// Reads the current resource file: the calling plug-in's own, unless it chose another with UseResourceFile.
 xt::Handle GetResource(xt::FourLetterCode type, int16_t id)
 {
-    const loader::LoadedModule* module = context().plugins().current();
+    const loader::LoadedModule* module = context().plugins().resourceModule();
     if (!module)
         return nullptr;
     const xt::Resource* resource = win32::findResource(module->image, type, id);
@@ -42,6 +43,16 @@ int16_t GetOwnResourceFile(int16_t* file)
     return 0;
 }
 
+int16_t GetCurrentResourceFile()
+{
+    return context().plugins().resourceFile();
+}
+
+int32_t UseResourceFile(int16_t file)
+{
+    return context().plugins().useResourceFile(file) ? 0 : -1;
+}
+
 } // namespace
 
 void registerResourceOperations(OperationRegistry& registry)
@@ -49,6 +60,8 @@ void registerResourceOperations(OperationRegistry& registry)
     registry.add<xt::op::GetResource, &GetResource>();
     registry.add<xt::op::ReleaseResource, &ReleaseResource>();
     registry.add<xt::op::GetOwnResourceFile, &GetOwnResourceFile>();
+    registry.add<xt::op::GetCurrentResourceFile, &GetCurrentResourceFile>();
+    registry.add<xt::op::UseResourceFile, &UseResourceFile>();
 }
 
 } // namespace host::api

@@ -104,6 +104,16 @@ int32_t XhjOp3103(int32_t story, int32_t start, int32_t end)
     return 0;
 }
 
+int32_t ReplaceTextChars(int32_t story, int32_t position, int32_t count, const uint16_t* chars)
+{
+    StoryPlace place = findStory(story);
+    if (!place || count < 0 || (count > 0 && !chars))
+        return -1;
+    std::u16string written(static_cast<size_t>(count), u'\0');
+    std::copy(chars, chars + count, written.begin());
+    return place.story->overwrite(position, written) ? 0 : -1;
+}
+
 /// Removes [start, end) when it lies within the story; `changed` says whether a character went.
 int32_t DeleteTextRange(int32_t story, int32_t start, int32_t end, int32_t, int32_t, uint8_t* changed)
 {
@@ -151,6 +161,7 @@ void registerTextStoryOps(OperationRegistry& registry)
     registry.add<xt::op::InsertTextChars, &InsertTextChars>();
     registry.add<xt::op::XhjOp3103, &XhjOp3103>();
     registry.add<xt::op::DeleteTextRange, &DeleteTextRange>();
+    registry.add<xt::op::ReplaceTextChars, &ReplaceTextChars>();
     registry.add<xt::op::FindNextAnchor, &FindNextAnchor>();
     registry.add<xt::op::GetAnchoredItem, &GetAnchoredItem>();
 }

@@ -55,6 +55,16 @@ bool tellCreator(xt::XTensionId creator, int32_t message)
     return true;
 }
 
+/// Puts back the text a host-kept step holds from before it (`before`) or after it.
+bool putBackText(const model::KeptText& kept, bool before)
+{
+    model::Layout* layout = context().documents().findByRef(kept.layout);
+    if (!layout)
+        return false;
+    layout->stories().putBack(before ? kept.before : kept.after);
+    return true;
+}
+
 } // namespace
 
 int32_t openUndoDepth()
@@ -73,12 +83,16 @@ void closeStepsLeftOpen(int32_t depthBefore, const loader::LoadedModule* module)
 bool undoLastStep()
 {
     const std::optional<model::UndoStep> step = context().documents().undoSteps().takeUndo();
+    if (step && step->kept)
+        return putBackText(*step->kept, true);
     return step && tellCreator(step->creator, xt::UndoMessage);
 }
 
 bool redoLastStep()
 {
     const std::optional<model::UndoStep> step = context().documents().undoSteps().takeRedo();
+    if (step && step->kept)
+        return putBackText(*step->kept, false);
     return step && tellCreator(step->creator, xt::RedoMessage);
 }
 

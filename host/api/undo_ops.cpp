@@ -1,4 +1,6 @@
 // Undo steps opened and closed by the plug-ins, and the host's step-and-repeat offsets.
+#include <memory>
+
 #include "host/api/operation_areas.h"
 #include "host/host_context.h"
 #include "host/model/spread_layout.h"
@@ -19,6 +21,35 @@ int32_t UndoOp2951(int32_t, xt::XTensionId creator, int32_t)
 
 int32_t UndoOp2952()
 {
+    return steps().close() ? 0 : -1;
+}
+
+/// Opens a step whose text the host keeps: the current layout's stories now, and again when the
+/// outermost step closes. Inside an open step it only nests; with no document it opens a plain step.
+int32_t UndoOp2953(int32_t, int32_t)
+{
+    const loader::LoadedModule* module = context().plugins().current();
+    const xt::XTensionId creator = module ? module->id : 0;
+    model::Layout* layout = context().documents().current();
+    if (steps().depth() > 0 || !layout) {
+        steps().open(creator);
+        return 0;
+    }
+    auto kept = std::make_shared<model::KeptText>();
+    kept->layout = layout->ref();
+    kept->before = layout->stories().stories();
+    steps().openKeepingText(creator, std::move(kept));
+    return 0;
+}
+
+int32_t UndoOp2954()
+{
+    if (steps().depth() == 1) {
+        if (model::KeptText* kept = steps().openText()) {
+            if (model::Layout* layout = context().documents().findByRef(kept->layout))
+                kept->after = layout->stories().stories();
+        }
+    }
     return steps().close() ? 0 : -1;
 }
 
@@ -54,6 +85,8 @@ void registerUndoOps(OperationRegistry& registry)
     registry.add<xt::op::UndoOp2951, &UndoOp2951>();
     registry.add<xt::op::UndoOp2952, &UndoOp2952>();
     registry.add<xt::op::UndoOp2958, &UndoOp2958>();
+    registry.add<xt::op::UndoOp2953, &UndoOp2953>();
+    registry.add<xt::op::UndoOp2954, &UndoOp2954>();
     registry.add<xt::op::GetStepRepeatOffsets, &GetStepRepeatOffsets>();
     registry.add<xt::op::SetStepRepeatOffsets, &SetStepRepeatOffsets>();
 }

@@ -139,4 +139,28 @@ std::vector<xt::Handle> PluginRegistry::serviceHandles() const
     return handles;
 }
 
+bool PluginRegistry::useResourceFile(int16_t file)
+{
+    if (file != kApplicationResourceFile && !resourceModuleOf(file))
+        return false;
+    m_resourceFile = file;
+    return true;
+}
+
+const LoadedModule* PluginRegistry::resourceModule() const
+{
+    return resourceModuleOf(m_resourceFile);
+}
+
+const LoadedModule* PluginRegistry::resourceModuleOf(int16_t file) const
+{
+    if (file == kApplicationResourceFile)
+        return nullptr;
+    for (const auto& module : m_modules) {
+        if (module->resourceFile == file && module->state == PluginState::Active)
+            return module.get();
+    }
+    return nullptr;
+}
+
 } // namespace host::loader

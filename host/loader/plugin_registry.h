@@ -67,21 +67,37 @@ public:
 
     /// The module the host is calling into; null when none.
     LoadedModule* current() const { return m_current; }
-    /// Sets the current module for the lifetime of the scope.
+    /// Sets the current module for the lifetime of the scope, and its own resource file as the current one.
     class Scope {
     public:
-        Scope(PluginRegistry& registry, LoadedModule* module) : m_registry(registry), m_previous(registry.m_current)
+        Scope(PluginRegistry& registry, LoadedModule* module)
+            : m_registry(registry), m_previous(registry.m_current), m_previousFile(registry.m_resourceFile)
         {
             registry.m_current = module;
+            registry.m_resourceFile = module ? module->resourceFile : kApplicationResourceFile;
         }
-        ~Scope() { m_registry.m_current = m_previous; }
+        ~Scope()
+        {
+            m_registry.m_current = m_previous;
+            m_registry.m_resourceFile = m_previousFile;
+        }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
 
     private:
         PluginRegistry& m_registry;
         LoadedModule* m_previous;
+        int16_t m_previousFile;
     };
+
+    /// The application's own resource file, which holds nothing a plug-in asks for.
+    static constexpr int16_t kApplicationResourceFile = 0;
+    /// The resource file GetResource reads.
+    int16_t resourceFile() const { return m_resourceFile; }
+    /// Makes `file` current: the application's or an active module's; false for any other number.
+    bool useResourceFile(int16_t file);
+    /// The module whose resource file is current; null for the application's.
+    const LoadedModule* resourceModule() const;
 
     // Message handlers and window callbacks.
     void addHandler(LoadedModule& module, int32_t number, xt::MessageHandler handler);
@@ -114,8 +130,11 @@ public:
     std::vector<xt::Handle> serviceHandles() const;
 
 private:
+    const LoadedModule* resourceModuleOf(int16_t file) const;
+
     std::vector<std::unique_ptr<LoadedModule>> m_modules;
     LoadedModule* m_current = nullptr;
+    int16_t m_resourceFile = kApplicationResourceFile;
     std::vector<RegisteredHandler> m_handlers;
     std::map<int32_t, RegisteredHandler> m_windowCallbacks;
     std::map<uint32_t, std::pair<LoadedModule*, xt::Handle>> m_services;

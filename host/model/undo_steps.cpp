@@ -8,7 +8,13 @@ namespace host::model {
 void UndoSteps::open(xt::XTensionId creator)
 {
     if (m_depth++ == 0)
-        m_opening = UndoStep{creator};
+        m_opening = UndoStep{creator, nullptr};
+}
+
+void UndoSteps::openKeepingText(xt::XTensionId creator, std::shared_ptr<KeptText> text)
+{
+    if (m_depth++ == 0)
+        m_opening = UndoStep{creator, std::move(text)};
 }
 
 bool UndoSteps::close()

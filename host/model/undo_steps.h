@@ -1,17 +1,30 @@
 // The host's undoable steps: plug-ins open and close them (nested; the outermost close commits),
-// the user undoes and redoes the last one. The host restores nothing itself; it only tells the
-// step's creator (UndoMessage, RedoMessage).
+// the user undoes and redoes the last one. For most steps the host restores nothing itself; it only
+// tells the step's creator (UndoMessage, RedoMessage). A step that keeps text holds a layout's stories
+// from before and after it, and the host puts them back itself.
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <optional>
 
+#include "host/model/text/story.h"
 #include "xtapi/types.h"
 
 namespace host::model {
 
+/// A layout's stories as they were when a text step opened, and as they were when it closed.
+struct KeptText {
+    xt::DocumentRef layout = 0;
+    std::map<int32_t, Story> before;
+    std::map<int32_t, Story> after;
+};
+
 struct UndoStep {
     xt::XTensionId creator = 0;
+    /// Set for a step the host undoes itself.
+    std::shared_ptr<KeptText> kept;
     bool operator==(const UndoStep&) const = default;
 };
 
@@ -19,6 +32,10 @@ class UndoSteps {
 public:
     /// Opens a step, or a step inside the open one (which then owns it).
     void open(xt::XTensionId creator);
+    /// Opens a step as `open` does; an outermost one keeps `text` for the host to put back.
+    void openKeepingText(xt::XTensionId creator, std::shared_ptr<KeptText> text);
+    /// The text the open outermost step keeps, or null.
+    KeptText* openText() const { return m_depth > 0 ? m_opening.kept.get() : nullptr; }
     /// Closes the innermost open step; closing the outermost commits it as the step Undo offers and
     /// withdraws Redo. False when no step is open.
     bool close();

@@ -76,6 +76,7 @@ void Item::writeRecord(xt::BoxRecord& record) const
     record.kind = static_cast<uint8_t>(m_kind);
     record.shape = m_shape;
     record.groupFlags = m_groupRole == GroupRole::Selection ? xt::kSelectionGroupBit : 0;
+    record.lockFlags = m_locked ? xt::kItemLocked : 0;
     record.content.picture = m_content.picture;
     if (m_shapeData)
         record.geometry.shapeData = m_shapeData->handle();
@@ -117,6 +118,7 @@ void Item::keepUnmodelled(const xt::BoxRecord& record)
     rest.geometry = {};
     rest.corner = 0;
     rest.groupFlags = 0;
+    rest.lockFlags = 0;
     rest.content = {};
     if (std::memcmp(&rest, &kNothing, sizeof rest) == 0) {
         m_unmodelled.reset();

@@ -33,6 +33,21 @@ void Story::insert(int32_t offset, std::u16string_view characters)
     m_selection = {shift(m_selection.start), shift(m_selection.end)};
 }
 
+bool Story::overwrite(int32_t offset, std::u16string_view characters)
+{
+    if (offset < 0 || static_cast<size_t>(offset) + characters.size() > m_text.size())
+        return false;
+    const auto at = static_cast<size_t>(offset);
+    for (size_t i = 0; i < characters.size(); ++i) {
+        const char16_t old = m_text[at + i];
+        const char16_t now = characters[i];
+        if (old != now && (xt::isParagraphEnd(old) || xt::isParagraphEnd(now) || old == xt::kAnchorCharacter || now == xt::kAnchorCharacter))
+            return false;
+    }
+    std::copy(characters.begin(), characters.end(), m_text.begin() + static_cast<std::ptrdiff_t>(at));
+    return true;
+}
+
 void Story::erase(int32_t start, int32_t end)
 {
     const TextRange range = clamp(start, end);

@@ -34,6 +34,10 @@ public:
     /// Inserts characters at `offset` (clamped to the story); they take the character attributes of the
     /// character before them (of the first character at offset 0) and join the paragraph they land in.
     void insert(int32_t offset, std::u16string_view characters);
+    /// Writes `characters` over as many characters from `offset`, each keeping its attributes. Refused
+    /// (false, nothing changed) when the range passes the story's end or a paragraph end or an anchor
+    /// would be written over by another character, since those carry more than a character.
+    bool overwrite(int32_t offset, std::u16string_view characters);
     /// Removes [start, end) (clamped); a paragraph that loses its end joins the next and keeps its own attributes.
     void erase(int32_t start, int32_t end);
 

@@ -125,6 +125,15 @@ int32_t StoryStore::nextBox(int32_t box) const
     return at + 1 == boxes.end() ? 0 : *(at + 1);
 }
 
+void StoryStore::putBack(const std::map<int32_t, Story>& kept)
+{
+    for (const auto& [ref, story] : kept) {
+        auto found = m_stories.find(ref);
+        if (found != m_stories.end())
+            found->second = story;
+    }
+}
+
 Story* StoryStore::restoreChain(const std::vector<int32_t>& boxes)
 {
     if (boxes.empty())

@@ -41,6 +41,9 @@ public:
 
     /// Every story with its chain, for saving; in story reference order.
     const std::map<int32_t, Story>& stories() const { return m_stories; }
+    /// Puts back stories kept earlier (an undo step's copy), each whole with its runs and selection;
+    /// a story the layout no longer has is skipped.
+    void putBack(const std::map<int32_t, Story>& kept);
     /// A new empty story shown by `boxes`, for a reader to fill; null when a box is a text box
     /// already, or no box is given.
     Story* restoreChain(const std::vector<int32_t>& boxes);

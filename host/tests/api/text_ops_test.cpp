@@ -97,6 +97,37 @@ TEST_F(TextOpsTest, CharactersAreReadInsertedAndRemoved)
     EXPECT_EQ(c, u'B');
 }
 
+TEST_F(TextOpsTest, CharactersAreWrittenOverInPlaceKeepingTheirAttributes)
+{
+    host::model::Story& story = *layout().stories().story(m_story);
+    story.setCharacterValue({0, 3}, xt::kCharSize, pt(20));
+    const uint16_t word[] = {u'H', u'o', u'l', u'l', u'e'};
+    ASSERT_EQ(hostOp<ReplaceTextChars>()(m_story, 0, 5, word), 0);
+    EXPECT_EQ(story.text(), u"Holle world\rSecond line");
+    EXPECT_EQ(story.characterValue({0, 3}, xt::kCharSize), pt(20)) << "each position keeps its attributes";
+    EXPECT_EQ(story.characterValue({3, 5}, xt::kCharSize), pt(12));
+
+    struct Case {
+        int32_t position;
+        int32_t count;
+        const uint16_t* chars;
+    };
+    const uint16_t overEnd[] = {u'x', u'x'};
+    const uint16_t overParagraphEnd[] = {u'x'};
+    const uint16_t paragraphEnd[] = {13};
+    const Case refused[] = {
+        {22, 2, overEnd},           // past the story's end
+        {-1, 1, overEnd},           // before its start
+        {11, 1, overParagraphEnd},  // a paragraph end would go
+        {3, 1, paragraphEnd},       // a paragraph end would come
+    };
+    for (const Case& c : refused) {
+        EXPECT_NE(hostOp<ReplaceTextChars>()(m_story, c.position, c.count, c.chars), 0) << c.position;
+        EXPECT_EQ(story.text(), u"Holle world\rSecond line") << "nothing changed";
+    }
+    EXPECT_EQ(hostOp<ReplaceTextChars>()(m_story, 11, 1, paragraphEnd), 0) << "the same paragraph end may be written";
+}
+
 TEST_F(TextOpsTest, CharacterValuesOfTheSelectionInBothCodeForms)
 {
     hostOp<SetTextSelection>()(m_story, 0, 5, 0);

@@ -1,6 +1,7 @@
 // Undo steps: nesting and commit, changes that cannot be undone, steps a handler leaves open, and
 // the host's Undo and Redo telling the step's creator.
 #include "host/tests/pages_fixture.h"
+#include "testing/test_text.h"
 #include "win32/standin.h"
 #include "xtapi/messages.h"
 
@@ -133,6 +134,30 @@ TEST_F(UndoStepsTest, AStepWithoutTextsGetsTheHostsOwn)
     EXPECT_EQ(host().undoText(), "Undo");
     EXPECT_TRUE(host().undo()) << "no handler to tell; the step is still undone";
     EXPECT_EQ(host().redoText(), "Redo");
+}
+
+TEST_F(UndoStepsTest, AStepThatKeepsTextIsUndoneAndRedoneByTheHost)
+{
+    const int32_t box = host::model::testdoc::addTextBox(layout(), 0, host::model::testdoc::rect(0, 0, 100, 200)).ref();
+    host::model::Story& story = host::model::testdoc::setText(layout(), box, "before");
+    {
+        host::loader::PluginRegistry::Scope scope(host::context().plugins(), m_module);
+        ASSERT_EQ(hostOp<xt::op::UndoOp2953>()(24, 0), 0);
+        ASSERT_EQ(hostOp<xt::op::UndoOp2953>()(24, 0), 0) << "nested";
+        story.erase(0, story.length());
+        story.insert(0, u"after");
+        ASSERT_EQ(hostOp<xt::op::UndoOp2954>()(), 0);
+        EXPECT_FALSE(steps().undoable()) << "the inner close commits nothing";
+        ASSERT_EQ(hostOp<xt::op::UndoOp2954>()(), 0);
+    }
+    EXPECT_EQ(host().undoText(), "Undo Amplex") << "named by its creator";
+    ASSERT_TRUE(host().undo());
+    EXPECT_EQ(story.text(), u"before");
+    EXPECT_EQ(g_seen.undos, 0) << "the host put the text back itself";
+    ASSERT_TRUE(host().redo());
+    EXPECT_EQ(story.text(), u"after");
+    EXPECT_EQ(g_seen.redos, 0);
+    EXPECT_NE(hostOp<xt::op::UndoOp2954>()(), 0) << "nothing left to close";
 }
 
 } // namespace

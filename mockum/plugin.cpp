@@ -1,0 +1,6 @@
+// The Mockum9 module's two exports.
+#include "foundation/skeleton.h"
+#include "mockum/resources/resources.h"
+#include "mockum/startup/description.h"
+
+XT_DEFINE_PLUGIN(mockum::kMockumDescription, mockum::kMockumResources);

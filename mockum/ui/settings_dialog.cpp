@@ -1,0 +1,169 @@
+// The settings dialog's callback: items set up from the working copy, read back on every item hit and at OK.
+#include "mockum/ui/settings_dialog.h"
+
+#include <algorithm>
+#include <array>
+
+#include "foundation/binding.h"
+#include "foundation/skeleton.h"
+#include "mockum/resources/dialog_resources.h"
+#include "mockum/resources/mockum_id.h"
+#include "mockum/resources/resources.h"
+#include "mockum/startup/handlers.h"
+#include "mockum/ui/settings_fields.h"
+#include "xtapi/dialogs.h"
+#include "xtapi/window_callback.h"
+
+namespace mockum {
+namespace {
+
+/// The field unit the host knows for page numbers and sizes typed as whole or decimal numbers.
+constexpr int32_t kNumberFieldUnit = 1000;
+constexpr int32_t kPictureStyle = 0x44;
+constexpr int32_t kBitmapFromModule = 0x30000000;
+
+struct DialogState {
+    GreekSettings working;
+    bool ok = false;
+    int32_t picture = 0;
+};
+
+DialogState g_state;
+
+constexpr std::array<int32_t, 3> kScopeRadios = {SelectionRadio, EntireItemRadio, PageRangeRadio};
+
+void setUpItems()
+{
+    for (const int32_t field : {FromField, ToField, ThresholdField})
+        xt::calls::SetFieldNumber(field, 0, 1, kNumberFieldUnit, 0, 0, 0);
+    xt::calls::SetItemStyle(BannerPicture, kPictureStyle, 0, 0);
+    g_state.picture = xt::calls::NewPictureObject();
+    if (g_state.picture != 0)
+        xt::calls::LoadBitmapResource(g_state.picture, kBitmapFromModule, 2, kBannerBitmap, 0);
+    if (g_state.working.selectionScopesOffered) {
+        xt::calls::DefineRadioGroup(SelectionRadio, PageRangeRadio, 0);
+    } else {
+        xt::calls::DefineRadioGroup(SelectionRadio, EntireItemRadio, 0);
+        xt::calls::DefineRadioGroup(PageRangeRadio, PageRangeRadio, 0);
+    }
+    xt::calls::DefineRadioGroup(GreekBelowRadio, GreekAnyRadio, 0);
+}
+
+void showItems()
+{
+    GreekSettings& working = g_state.working;
+    if (!working.selectionScopesOffered)
+        working.scope = GreekScope::PageRange;
+    if (g_state.picture != 0)
+        xt::calls::SetItemPicture(BannerPicture, g_state.picture);
+    xt::calls::SetFieldText(FromField, 0, working.fromPage * xt::kFixedOne);
+    xt::calls::SetFieldText(ToField, 0, working.toPage * xt::kFixedOne);
+    xt::calls::SetFieldText(ThresholdField, 0, working.sizeThreshold);
+    const int32_t mode = working.selectionScopesOffered ? xt::kItemModeEnable : xt::kItemModeDisable;
+    xt::calls::SetDialogItemMode(SelectionRadio, mode);
+    xt::calls::SetDialogItemMode(EntireItemRadio, mode);
+    xt::calls::DialogItemOp1568(kScopeRadios[static_cast<size_t>(working.scope)]);
+    xt::calls::DialogItemOp1568(working.greekAny ? GreekAnyRadio : GreekBelowRadio);
+}
+
+void readFields()
+{
+    GreekSettings& working = g_state.working;
+    working.fromPage = readPageField(FromField, working.fromPage);
+    working.toPage = readPageField(ToField, working.toPage);
+    working.sizeThreshold = readThresholdField(ThresholdField, working.sizeThreshold);
+}
+
+/// A radio click: true when the item is one of the dialog's radios.
+bool takeRadio(int32_t item)
+{
+    GreekSettings& working = g_state.working;
+    switch (item) {
+    case SelectionRadio:
+        working.scope = GreekScope::Selection;
+        break;
+    case EntireItemRadio:
+        working.scope = GreekScope::EntireItem;
+        break;
+    case PageRangeRadio:
+        working.scope = GreekScope::PageRange;
+        break;
+    case GreekBelowRadio:
+        working.greekAny = false;
+        break;
+    case GreekAnyRadio:
+        working.greekAny = true;
+        break;
+    default:
+        return false;
+    }
+    xt::calls::DialogItemOp1568(item);
+    return true;
+}
+
+void closing()
+{
+    if (g_state.picture != 0)
+        xt::calls::DisposePictureObject(g_state.picture);
+    g_state.picture = 0;
+}
+
+} // namespace
+
+int32_t GreekSettingsProc(void* data)
+{
+    auto* record = static_cast<xt::WindowCallbackRecord*>(data);
+    record->handled = 1;
+    switch (record->event) {
+    case xt::WhichResourceEvent:
+        static_cast<xt::WhichResourceBlock*>(record->argument.answer)->resourceId = kSettingsDialogResource;
+        break;
+    case xt::CreatedEvent:
+        xt::calls::GetCallbackWindow();
+        break;
+    case xt::InitItemsEvent:
+        setUpItems();
+        break;
+    case xt::WindowOpened:
+        showItems();
+        break;
+    case xt::ItemHit:
+        readFields();
+        if (record->argument.pair.value != xt::ItemPressed || !takeRadio(record->item))
+            record->handled = 0;
+        break;
+    case xt::OkEvent:
+        readFields();
+        g_state.ok = true;
+        break;
+    case xt::CancelEvent:
+        g_state.ok = false;
+        break;
+    case xt::ClosingEvent:
+        closing();
+        break;
+    case xt::DrawEvent14:
+    case xt::DrawEvent24:
+        break;
+    default:
+        record->handled = 0;
+        break;
+    }
+    return 0;
+}
+
+bool runSettingsDialog(GreekSettings& settings, int32_t pageCount)
+{
+    g_state = DialogState{settings, false, 0};
+    g_state.working.toPage = std::max(pageCount, 1);
+    int32_t result = 0;
+    if (xt::calls::OpenDialog(foundation::windowId(kSettingsDialogWindow), 0, &result) != 0 || !g_state.ok)
+        return false;
+    GreekSettings chosen = g_state.working;
+    chosen.fromPage = pageWithin(chosen.fromPage, pageCount);
+    chosen.toPage = pageWithin(chosen.toPage, pageCount);
+    settings = chosen;
+    return true;
+}
+
+} // namespace mockum
