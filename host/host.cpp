@@ -248,11 +248,10 @@ void Host::quit()
 
 bool Host::chooseMenuItem(std::string_view labels)
 {
-    auto& menus = m_context->menus();
-    if (!menus.find(labels))
-        return false;
+    // The user opens the menu before choosing: the update may retitle an item (Mockum's greek item
+    // reads "Fill With Placeholder Text" for an empty text box), so the label is looked up after it.
     updateMenus();
-    // The update may have changed the menus; look the item up again.
+    auto& menus = m_context->menus();
     auto place = menus.find(labels);
     const ui::MenuItem* item = place ? menus.item(*place) : nullptr;
     if (!item || !item->enabled)

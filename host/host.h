@@ -108,8 +108,8 @@ public:
     std::vector<win32::MenuEntry> openContextMenu();
     /// Closes the palettes (XaqOp142 answering 1 meanwhile), then sends QuitMessage.
     void quit();
-    /// "VORNE > Cellora...": MenuUpdateMessage, then MenuCommandMessage with the item's id when it is
-    /// enabled. False when the item is missing or disabled.
+    /// "VORNE > Cellora...": MenuUpdateMessage, then MenuCommandMessage with the id of the item that has
+    /// that label after the update, when it is enabled. False when the item is missing or disabled.
     bool chooseMenuItem(std::string_view labels);
 
     /// Answers for the next message boxes, in order.

@@ -43,7 +43,15 @@ void runGreekItem(bool documentOpen)
         FillPlaceholderText(box, ownResourceFile());
         return;
     }
-    if (xt::calls::GetCurrentTool() == kTextTool)
+    const int32_t tool = xt::calls::GetCurrentTool();
+    if (tool < 0) {
+        // Which words to greek depends on the tool; without it, nothing is greeked and the user hears why.
+        const HostFailureWatch watch;
+        noteHostFailure();
+        reportFailures(watch);
+        return;
+    }
+    if (tool == kTextTool)
         inUndoStep([&] { GreekSelection(settings); });
     else
         inUndoStep([&] { GreekItem(settings); });
@@ -60,14 +68,20 @@ int32_t pageCountOf(int16_t document)
 void greekInScope(const GreekSettings& settings)
 {
     switch (settings.scope) {
-    case GreekScope::Selection:
-        if (xt::calls::GetCurrentTool() == kTextTool) {
+    case GreekScope::Selection: {
+        const int32_t tool = xt::calls::GetCurrentTool();
+        if (tool < 0) {
+            noteHostFailure();
+            break;
+        }
+        if (tool == kTextTool) {
             GreekSelection(settings);
         } else {
             takeCurrentBox();
             GreekItem(settings);
         }
         break;
+    }
     case GreekScope::EntireItem:
         GreekEntireItems(settings);
         break;

@@ -50,8 +50,6 @@ void MockumTest::selectText(int32_t box, int32_t start, int32_t end)
 
 bool MockumTest::choose(std::string_view label)
 {
-    // The user opens the menu first, which retitles the greek item.
-    m_host->updateMenus();
     return m_host->chooseMenuItem("VORNE > " + std::string(label));
 }
 

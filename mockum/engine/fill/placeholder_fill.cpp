@@ -128,7 +128,8 @@ FillOutcome fill(int32_t box, int16_t ownResourceFile, const DocumentView& view)
     const int32_t cut = pastTheBox.firstPosition(full->length);
     if (cut < full->length && watched(xt::calls::XhjOp3103(full->story, cut, full->length)) != 0)
         return FillOutcome::Failed;
-    xt::calls::SetTextSelection(full->story, 0, 0, 1);
+    if (watched(xt::calls::SetTextSelection(full->story, 0, 0, 1)) != 0)
+        return FillOutcome::Failed;
     refreshDocument(view);
     xt::calls::StoryMode1375(kComposeDone);
     restoreDocumentView(view);

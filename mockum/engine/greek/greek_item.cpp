@@ -61,7 +61,7 @@ void greekTextBox(int32_t box, const GreekSettings& settings)
     const WordTest test{.needsFollowingCharacter = false, .greekAny = settings.greekAny, .threshold = settings.sizeThreshold};
     greekStoryRange(*range, test);
     // The size test moves the selection word by word; the user's comes back.
-    xt::calls::SetTextSelection(text->story, text->selectionStart, text->selectionEnd, 0);
+    watched(xt::calls::SetTextSelection(text->story, text->selectionStart, text->selectionEnd, 0));
     refreshDocument(readDocumentView());
     xt::calls::StoryMode1375(1);
 }
@@ -75,7 +75,7 @@ void greekGroup(int32_t group, const GreekSettings& settings)
         setCurrentBoxGlobal(member);
         GreekItem(settings);
     }
-    xt::calls::SetCurrentBox(group);
+    watched(xt::calls::SetCurrentBox(group));
     setCurrentBoxGlobal(group);
 }
 
@@ -98,7 +98,10 @@ void GreekItem(const GreekSettings& settings)
     case BoxKind::Other:
         break;
     }
-    xt::calls::SetCurrentTool(tool);
+    if (tool >= 0)
+        watched(xt::calls::SetCurrentTool(tool));
+    else
+        noteHostFailure();
 }
 
 } // namespace mockum
