@@ -33,6 +33,7 @@ struct ItemData {
     xt::BoxRecord record{}; // the colours too, as numbers of the layout's table
     bool locked = false;
     int32_t layer = 0;
+    std::string name;
     std::optional<xt::DropShadowRecord> shadow;
     std::vector<int32_t> members; // a group's
     bool isTable = false;

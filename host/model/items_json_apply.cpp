@@ -25,6 +25,7 @@ void applyFields(const ItemData& data, Item& item, const Layout& layout)
     item.setPageRef(pageRefOf(layout, data.page));
     item.setLocked(data.locked);
     item.setLayer(data.layer);
+    item.setName(data.name);
     if (data.shadow)
         item.setDropShadow(*data.shadow);
 }

@@ -16,7 +16,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kItemKeys[] = {"ref", "page", "kind", "shape", "rect", "points", "angle",
-    "weight", "outsets", "corner", "flags", "colour", "shade", "background", "backgroundShade", "pictureColour", "locked", "layer", "dropShadow", "members", "table", "record"};
+    "weight", "outsets", "corner", "flags", "colour", "shade", "background", "backgroundShade", "pictureColour", "locked", "layer", "name", "dropShadow", "members", "table", "record"};
 constexpr std::string_view kTableKeys[] = {"widths", "heights", "columnLines", "rowLines", "cells"};
 
 std::optional<std::vector<uint8_t>> fromHex(const Json& value, size_t size)
@@ -215,6 +215,11 @@ bool ItemReader::readFields(const Json& item, const std::string& where, ItemData
         if (!item["locked"].is_boolean())
             return fail(where + ".locked", "must be true or false");
         data.locked = item["locked"].get<bool>();
+    }
+    if (item.contains("name")) {
+        if (!item["name"].is_string())
+            return fail(where + ".name", "must be text");
+        data.name = item["name"].get<std::string>();
     }
     if (item.contains("dropShadow")) {
         const auto shadow = fromHex(item["dropShadow"], sizeof(xt::DropShadowRecord));

@@ -102,6 +102,8 @@ Json itemJson(const Layout& layout, const Item& item)
         object["pictureColour"] = colourReference(layout.colours(), *picture);
     object["locked"] = item.isLocked();
     object["layer"] = item.layer();
+    if (!item.name().empty())
+        object["name"] = item.name();
     if (const auto& shadow = item.dropShadow())
         object["dropShadow"] = toHex(&*shadow, sizeof *shadow);
     if (item.groupRole() == GroupRole::Group)

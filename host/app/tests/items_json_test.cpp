@@ -65,6 +65,7 @@ void buildBrochure(Brochure& doc)
     Item& sidebar = addTextBox(layout, 1, rect(400, 36, 700, 200));
     sidebar.setLocked(true);
     sidebar.setLayer(4);
+    sidebar.setName("Sidebar \u00e9t\u00e9");
     Item& rule = addAngledLine(layout, 0, point(150, 36), pt(200), 30);
     rule.setWeight(pt(2.5));
     Item& star = addShape(layout, 0, {point(200, 50), point(260, 80), point(200, 110), point(230.5, 80)});
@@ -113,6 +114,7 @@ void expectSameItem(const Layout& before, const Item& a, Layout& after, const It
     EXPECT_EQ(a.pictureColour(), b.pictureColour());
     EXPECT_EQ(a.isLocked(), b.isLocked());
     EXPECT_EQ(a.layer(), b.layer());
+    EXPECT_EQ(a.name(), b.name());
     EXPECT_EQ(a.dropShadow().has_value(), b.dropShadow().has_value());
     if (a.dropShadow() && b.dropShadow()) {
         EXPECT_EQ(std::memcmp(&*a.dropShadow(), &*b.dropShadow(), sizeof(xt::DropShadowRecord)), 0);
@@ -305,6 +307,8 @@ const DamagedItems kDamagedItems[] = {
         "\"layouts[0].items[0].angle\" must be a number"},
     {R"([{"ref": 1, "page": 1, "kind": 5, "shape": 5, "rect": [0, 0, 10, 10], "record": "@R", "locked": 1}])",
         "\"layouts[0].items[0].locked\" must be true or false"},
+    {R"([{"ref": 1, "page": 1, "kind": 5, "shape": 5, "rect": [0, 0, 10, 10], "record": "@R", "name": 7}])",
+        "\"layouts[0].items[0].name\" must be text"},
     {R"([{"ref": 1, "page": 1, "kind": 5, "shape": 5, "rect": [0, 0, 10, 10], "record": "@R", "dropShadow": "zz"}])",
         "\"layouts[0].items[0].dropShadow\" must be the shadow's 32 bytes in hex"},
     {R"([{"ref": 1, "page": 1, "kind": 5, "shape": 5, "rect": [0, 0, 10, 10], "record": "@R"},
@@ -354,7 +358,7 @@ TEST(ItemsJson, SoundEntriesOpenWithTheirNamedFieldsOverTheRecord)
     DocumentModel model;
     const OpenResult result = documentFromText(documentWithItems(R"([
         {"ref": 40, "page": 2, "kind": 3, "shape": 5, "rect": [10, 20, 30, 40], "angle": 15, "weight": 0.5, "record": "@R"},
-        {"ref": 41, "page": 0, "kind": 5, "shape": 1, "rect": [0, 0, 0, 50], "record": "@R"}])"), model);
+        {"ref": 41, "page": 0, "kind": 5, "shape": 1, "rect": [0, 0, 0, 50], "record": "@R", "name": "Rule"}])"), model);
     ASSERT_TRUE(result) << result.error;
     const Layout& layout = result.project->layout(0);
     const std::vector<int32_t> onPage = layout.items().topLevelOnPage(layout.page(1).ref());
@@ -365,6 +369,9 @@ TEST(ItemsJson, SoundEntriesOpenWithTheirNamedFieldsOverTheRecord)
     EXPECT_EQ(box.weight(), pt(0.5));
     EXPECT_EQ(box.kind(), xt::BoxKind::Text);
     EXPECT_EQ(layout.items().topLevelOnPage(0).size(), 1u);
+    EXPECT_EQ(layout.items().named("Rule"), layout.items().topLevelOnPage(0)[0]) << "a script finds an item by its name";
+    EXPECT_EQ(box.name(), "") << "an item written without a name has none";
+    EXPECT_EQ(layout.items().named(""), 0);
 }
 
 } // namespace

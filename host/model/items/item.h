@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "host/model/items/shape_data.h"
@@ -93,6 +94,9 @@ public:
     void setLocked(bool locked) { m_locked = locked; }
     int32_t layer() const { return m_layer; }
     void setLayer(int32_t layer) { m_layer = layer; }
+    /// A name a person or a script gave the item so that it can be found again; empty for none.
+    const std::string& name() const { return m_name; }
+    void setName(std::string name) { m_name = std::move(name); }
 
     /// The record as the item would hand it out, less what only the store knows (a group's
     /// rectangle); every byte the model does not hold comes back as it was last applied.
@@ -139,6 +143,7 @@ private:
     ColourUse m_background{xt::kNoColour, 0};
     bool m_locked = false;
     int32_t m_layer = 0;
+    std::string m_name;
 };
 
 /// The rectangle an item covers on its page, before a group's members are counted.

@@ -2,6 +2,7 @@
 #include "host/model/items/item_store.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace host::model {
 namespace {
@@ -31,6 +32,7 @@ int32_t ItemStore::windowRef()
 Item& ItemStore::insert(std::unique_ptr<Item> item)
 {
     const int32_t ref = item->ref();
+    assert(ref > 0 && (m_order.empty() || ref > m_order.back()) && "the stacking order is kept in reference order");
     m_order.push_back(ref);
     return m_items.insert(std::move(item));
 }
@@ -72,19 +74,20 @@ Item* ItemStore::addGroup(const std::vector<int32_t>& members)
 Item& ItemStore::addTable(int32_t pageRef, xt::FixedPoint topLeft, const std::vector<xt::Fixed>& widths,
     const std::vector<xt::Fixed>& heights, xt::Fixed lineWeight)
 {
-    auto tableItem = std::make_unique<Item>(m_references->next(), pageRef, xt::BoxKind::Group, xt::shape::kRectangle);
+    // The cells are made first: they stand behind the table, and the stacking order is in reference order.
     std::vector<int32_t> cells;
     xt::Fixed left = topLeft.h;
     for (xt::Fixed width : widths) {
         xt::Fixed top = topLeft.v;
         for (xt::Fixed height : heights) {
-            Item& cell = addItem(pageRef, xt::BoxKind::Text, xt::shape::kRectangle, {top, left, top + height, left + width});
-            cell.setParent(tableItem->ref());
-            cells.push_back(cell.ref());
+            cells.push_back(addItem(pageRef, xt::BoxKind::Text, xt::shape::kRectangle, {top, left, top + height, left + width}).ref());
             top += height;
         }
         left += width;
     }
+    auto tableItem = std::make_unique<Item>(m_references->next(), pageRef, xt::BoxKind::Group, xt::shape::kRectangle);
+    for (int32_t cell : cells)
+        find(cell)->setParent(tableItem->ref());
     tableItem->setGroupRole(GroupRole::Table, cells);
     m_tables.emplace(tableItem->ref(), Table(widths, heights, cells, lineWeight));
     return insert(std::move(tableItem));
@@ -125,8 +128,30 @@ void ItemStore::forget(int32_t ref)
     if (const ShapeData* data = item.shapeData())
         m_shapeOwners.erase(data->handle());
     m_tables.erase(ref);
-    std::erase(m_order, ref);
+    const auto at = std::lower_bound(m_order.begin(), m_order.end(), ref);
+    if (at != m_order.end() && *at == ref)
+        m_order.erase(at);
+    m_removedPages[ref] = item.pageRef();
     m_items.erase(ref);
+}
+
+std::optional<int32_t> ItemStore::pageOfRemoved(int32_t ref) const
+{
+    const auto found = m_removedPages.find(ref);
+    if (found == m_removedPages.end())
+        return std::nullopt;
+    return found->second;
+}
+
+int32_t ItemStore::named(std::string_view name) const
+{
+    if (name.empty())
+        return 0;
+    for (int32_t ref : m_order) {
+        if (find(ref)->name() == name)
+            return ref;
+    }
+    return 0;
 }
 
 Table* ItemStore::table(int32_t ref)

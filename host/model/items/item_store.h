@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -43,6 +45,13 @@ public:
     size_t size() const { return m_items.size(); }
     /// Items that belong to no group, on the page, back to front.
     std::vector<int32_t> topLevelOnPage(int32_t pageRef) const;
+    /// Every item but pseudo-groups, back to front. References only grow and new items go in front,
+    /// so the list is in ascending reference order.
+    const std::vector<int32_t>& stackingOrder() const { return m_order; }
+    /// The page a removed item was on, so that a walk can go on from an item its caller deleted.
+    std::optional<int32_t> pageOfRemoved(int32_t ref) const;
+    /// The first item (back to front) with this name, or 0.
+    int32_t named(std::string_view name) const;
 
     /// The rectangle an item covers; a group's is that of its members.
     xt::FixedRect bounds(const Item& item) const;
@@ -94,6 +103,7 @@ private:
     ReferenceAllocator* m_references;
     ItemIndex m_items;
     std::vector<int32_t> m_order;
+    std::unordered_map<int32_t, int32_t> m_removedPages; // removed item -> the page it was on
     std::unordered_map<xt::Handle, int32_t> m_shapeOwners;
     std::map<int32_t, Table> m_tables;
     Selection m_selection;
