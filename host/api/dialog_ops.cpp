@@ -97,6 +97,15 @@ int32_t GetHostWindowHandle(void** window)
     return 0;
 }
 
+/// Code 5 reads the window's rectangle, which the caller moves and hands to WindowOp1520.
+int32_t WindowOp1540(int32_t code, void* rect)
+{
+    constexpr int32_t kWindowRectangle = 5;
+    if (code != kWindowRectangle)
+        return -1;
+    return WindowOp1519(rect);
+}
+
 /// One byte, so that a 16-bit or an 8-bit flag both read 1 while the host quits.
 int32_t XaqOp142(void* flag)
 {
@@ -165,6 +174,7 @@ void registerDialogOps(OperationRegistry& registry)
     registry.add<xt::op::WindowOp1519, &WindowOp1519>();
     registry.add<xt::op::WindowOp1520, &WindowOp1520>();
     registry.add<xt::op::GetHostWindowHandle, &GetHostWindowHandle>();
+    registry.add<xt::op::WindowOp1540, &WindowOp1540>();
     registry.add<xt::op::XaqOp142, &XaqOp142>();
     registry.add<xt::op::ToolboxOp2071, &ToolboxOp2071>();
     registry.add<xt::op::TabOp1680, &TabOp1680>();

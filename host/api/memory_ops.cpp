@@ -107,6 +107,13 @@ xt::Handle NewHandle(int32_t size)
     return win32::newHandle(size);
 }
 
+/// A plain handle for a block the caller hands to a host call (the tab stops of SetTextRunAttribute,
+/// which the host copies).
+xt::Handle AllocateHandle1869(int32_t size)
+{
+    return win32::newHandle(size);
+}
+
 // Injected failures leave every block as it was and report a full memory, as real failures would.
 void failSetHandleSize(xt::Handle, int32_t)
 {
@@ -138,6 +145,7 @@ void registerMemoryOperations(OperationRegistry& registry)
     registry.add<xt::op::DisposeHandle, &DisposeHandle>();
     registry.add<xt::op::GetHandleSize, &GetHandleSize>();
     registry.add<xt::op::SetHandleSize, &SetHandleSize, &failSetHandleSize>();
+    registry.add<xt::op::AllocateHandle1869, &AllocateHandle1869, &failNewHandle>();
     registry.add<xt::op::CopyHandle, &CopyHandle, &failCopyHandle>();
     registry.add<xt::op::LockHandle, &LockHandle>();
     registry.add<xt::op::UnlockHandle, &UnlockHandle>();

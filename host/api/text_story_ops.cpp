@@ -114,6 +114,20 @@ int32_t ReplaceTextChars(int32_t story, int32_t position, int32_t count, const u
     return place.story->overwrite(position, written) ? 0 : -1;
 }
 
+/// Removes [start, end) when it lies within the story; `changed` says whether a character went.
+int32_t DeleteTextRange(int32_t story, int32_t start, int32_t end, int32_t, int32_t, uint8_t* changed)
+{
+    StoryPlace place = findStory(story);
+    if (changed)
+        *changed = 0;
+    if (!place || start < 0 || end < start || end > place.story->length())
+        return -1;
+    place.story->erase(start, end);
+    if (changed)
+        *changed = end > start ? 1 : 0;
+    return 0;
+}
+
 int32_t FindNextAnchor(int32_t story, int32_t* position, int32_t end, int32_t, int32_t, int32_t, int32_t, uint8_t* found)
 {
     const StoryPlace place = findStory(story);
@@ -146,6 +160,7 @@ void registerTextStoryOps(OperationRegistry& registry)
     registry.add<xt::op::GetTextChars, &GetTextChars>();
     registry.add<xt::op::InsertTextChars, &InsertTextChars>();
     registry.add<xt::op::XhjOp3103, &XhjOp3103>();
+    registry.add<xt::op::DeleteTextRange, &DeleteTextRange>();
     registry.add<xt::op::ReplaceTextChars, &ReplaceTextChars>();
     registry.add<xt::op::FindNextAnchor, &FindNextAnchor>();
     registry.add<xt::op::GetAnchoredItem, &GetAnchoredItem>();

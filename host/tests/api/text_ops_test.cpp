@@ -296,3 +296,65 @@ TEST_F(TextOpsTest, AnchorsAreFoundInOrder)
 
 } // namespace
 } // namespace host_tests
+
+namespace host_tests {
+namespace {
+
+TEST_F(TextOpsTest, DeleteTextRangeRemovesOnlyARangeInsideTheStory)
+{
+    uint8_t changed = 9;
+    ASSERT_EQ(hostOp<DeleteTextRange>()(m_story, 0, 6, 0, 1, &changed), 0);
+    EXPECT_EQ(changed, 1);
+    uint16_t c = 0;
+    ASSERT_EQ(hostOp<GetTextChars>()(m_story, 0, 1, &c), 0);
+    EXPECT_EQ(c, u'w');
+    EXPECT_EQ(hostOp<DeleteTextRange>()(m_story, 3, 3, 0, 1, &changed), 0);
+    EXPECT_EQ(changed, 0) << "an empty range removes nothing";
+    EXPECT_NE(hostOp<DeleteTextRange>()(m_story, 10, 99, 0, 1, &changed), 0) << "past the story's end";
+    EXPECT_NE(hostOp<DeleteTextRange>()(m_story, 4, 2, 0, 1, &changed), 0) << "a reversed range";
+    int32_t length = 0;
+    hostOp<GetBoxTextInfo>()(m_box, nullptr, nullptr, nullptr, &length);
+    EXPECT_EQ(length, 17);
+}
+
+TEST_F(TextOpsTest, StyleSheetsApplyToTheSelectedParagraphsAndTheInsertionPoint)
+{
+    auto& sheets = layout().styleSheets();
+    xt::ParagraphStyleRecord list = host::model::paragraphStyleNamed("List");
+    list.leftIndent = pt(36);
+    list.spaceAfter = pt(4);
+    xt::TabEntry stop{};
+    stop.alignment = 2;
+    stop.position = pt(48);
+    std::vector<uint8_t> tabs(sizeof stop);
+    std::memcpy(tabs.data(), &stop, sizeof stop);
+    sheets.addParagraphStyle(host::model::paragraphStyleNamed("Plain"));
+    sheets.addParagraphStyle(list, tabs);
+    xt::CharacterStyleRecord marker = host::model::characterStyleNamed("Marker");
+    marker.font = 4;
+    sheets.addCharacterStyle(marker);
+
+    hostOp<SetTextSelection>()(m_story, 14, 14, 0);
+    ASSERT_EQ(hostOp<ApplyParagraphStyleSheet>()(1, 1, 1, m_story), 0);
+    host::model::Story& story = *host::model::storyOfTextBox(layout(), m_box);
+    EXPECT_EQ(story.paragraphAttributesAt(12).leftIndent, pt(36));
+    EXPECT_EQ(story.paragraphAttributesAt(12).spaceAfter, pt(4));
+    ASSERT_EQ(story.paragraphAttributesAt(12).tabs.size(), 1u);
+    EXPECT_EQ(story.paragraphAttributesAt(12).tabs[0].position, pt(48));
+    EXPECT_EQ(story.paragraphAttributesAt(0).leftIndent, 0) << "the first paragraph was not selected";
+
+    hostOp<SetTextSelection>()(m_story, 0, 0, 0);
+    ASSERT_EQ(hostOp<ApplyCharacterStyleSheet>()(0, 1, m_story), 0);
+    const uint16_t bullet[] = {0x2022, 9};
+    ASSERT_EQ(hostOp<InsertTextChars>()(m_story, 0, 2, bullet, 0), 0);
+    EXPECT_EQ(story.characterRuns().valueAt(0).font, 4);
+    EXPECT_EQ(story.characterRuns().valueAt(2).font, story.characterRuns().valueAt(5).font);
+    EXPECT_NE(story.characterRuns().valueAt(0).size, 0) << "a sheet without a size keeps the text's";
+
+    EXPECT_NE(hostOp<ApplyParagraphStyleSheet>()(2, 1, 1, m_story), 0) << "no third paragraph sheet";
+    EXPECT_NE(hostOp<ApplyCharacterStyleSheet>()(-1, 1, m_story), 0);
+    EXPECT_NE(hostOp<ApplyCharacterStyleSheet>()(0, 1, 12345), 0) << "no such story";
+}
+
+} // namespace
+} // namespace host_tests

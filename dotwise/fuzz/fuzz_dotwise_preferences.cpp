@@ -1,0 +1,44 @@
+// libFuzzer target: "Dotwise Preferences.prf" of any bytes at start-up, then the palette opened, closed
+// and the host quit, which writes the record back.
+#include <unistd.h>
+
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "host/host.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path folder()
+{
+    static const fs::path made = [] {
+        const fs::path path = fs::temp_directory_path() / ("fuzz-dotwise-preferences-" + std::to_string(::getpid()));
+        fs::create_directories(path);
+        return path;
+    }();
+    return made;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const fs::path file = folder() / "Dotwise Preferences.prf";
+    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    host::HostOptions options;
+    options.systemDirectory = folder();
+    auto host = std::make_unique<host::Host>(options);
+    const auto results = host->loadModules({XT_MODULE_FILE});
+    assert(results.size() == 1 && results[0].loaded && "Dotwise refused a preference file it could open");
+    host->quit();
+    host.reset();
+    // Whatever was there, the file holds a whole record afterwards.
+    assert(fs::file_size(file) >= 8 && "the preference file was left without a whole record");
+    return 0;
+}
