@@ -39,11 +39,6 @@ public:
     ClickModifier clickModifier() const { return m_clickModifier; }
     void setClickModifier(ClickModifier modifier) { m_clickModifier = modifier; }
 
-    /// The settings the last recorded scale ran with, so that redo repeats that scale and not
-    /// whatever the settings say by the time the user picks Redo.
-    const std::optional<ScaleSettings>& recordedSettings() const { return m_recordedSettings; }
-    void setRecordedSettings(const ScaleSettings& settings) { m_recordedSettings = settings; }
-
 private:
     xt::FixedPoint m_scaledExtent{};
     xt::Fixed m_dialogPages[2] = {xt::kFixedOne, xt::kFixedOne};
@@ -52,7 +47,6 @@ private:
     bool m_noSelection = false;
     bool m_dialogOpen = false;
     ClickModifier m_clickModifier = ClickModifier::None;
-    std::optional<ScaleSettings> m_recordedSettings;
 };
 
 /// The plug-in's one command state.

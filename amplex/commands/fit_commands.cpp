@@ -23,14 +23,13 @@ enum class FitKind : uint8_t { Text, Picture };
 void runFit(FitKind kind, int32_t box)
 {
     ScaleSettings& s = currentSettings();
-    // Redo repeats the fit with the settings it ran with, the request included.
-    commandState().setRecordedSettings(s);
     ClearUndo();
     const HostFailureWatch watch;
     if (kind == FitKind::Text)
         runTextFit(box, textFitOf(s.FitCommand));
     else
         runPictureFit(box);
+    recordStateAfterScale();
     if (watch.failed())
         ShowScaleWarning(kFitUnfinished);
     s.FitTextRequest = 0;

@@ -13,7 +13,8 @@ namespace {
 
 constexpr Fixed kOnePoint = xt::kFixedOne;
 constexpr Fixed kBleed = 18 * kOnePoint;
-constexpr Fixed kBleedMargin = 8 * kOnePoint;
+// A bleed fit grows the selection by the bleed and leaves half of it beyond each edge of the page.
+constexpr Fixed kBleedMargin = kBleed / 2;
 constexpr Fixed kFarAway = 0x27100000;  // 10000 pt: farther than any column
 
 struct Context {
@@ -142,7 +143,7 @@ xt::FixedPoint moveFor(const EntryRule& rule, const Context& c, xt::DocumentRef 
         return {};
     case Move::Page: {
         const xt::FixedRect r = onPage(document, {top, c.input.selection.left, top, c.input.selection.left});
-        return {kOnePoint - r.bottom, kOnePoint - r.right};
+        return {-r.bottom, -r.right};
     }
     case Move::Spread: {
         const Fixed x = spreadPageLeft(c);
@@ -152,7 +153,7 @@ xt::FixedPoint moveFor(const EntryRule& rule, const Context& c, xt::DocumentRef 
     case Move::Bleed: {
         const Fixed x = spreadPageLeft(c);
         const xt::FixedRect r = onPage(document, {top, x - kOnePoint, top + kOnePoint, x});
-        return {-(r.bottom + kBleedMargin), -(r.right + kBleedMargin)};
+        return {-(r.top + kBleedMargin), -(r.right + kBleedMargin)};
     }
     case Move::Column:
         if (c.facts.columns < 1)

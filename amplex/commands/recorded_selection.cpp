@@ -1,7 +1,5 @@
-// Opening, closing and selecting the groups and items of the last scale.
+// Opening and closing the groups of the last scale around its undo and redo.
 #include "amplex/commands/recorded_selection.h"
-
-#include <algorithm>
 
 #include "amplex/engine/scalers/group_members.h"
 #include "amplex/undo/undo_list.h"
@@ -54,28 +52,6 @@ void closeRecordedGroups(const std::vector<OpenedGroup>& groups)
         undoList().noteUngroupedGroup(group);
     for (const int32_t group : regrouped)
         undoList().noteRegroupedGroup(group);
-}
-
-void selectRecordedItems(const std::vector<UndoEntry>& entries)
-{
-    std::vector<std::pair<int32_t, std::vector<int32_t>>> groups;
-    for (const int32_t group : undoList().ungroupedGroups())
-        if (xt::calls::IsGroup(group) != 0)
-            groups.emplace_back(group, membersOf(group));
-    std::vector<int32_t> items;
-    for (const UndoEntry& entry : entries) {
-        // Anchored items move with their story, and the cells of a table are scaled one by one after it.
-        if (entry.AnchoredItem != 0 || entry.ReplayItem != 0)
-            continue;
-        int32_t item = entry.item;
-        for (const auto& [group, members] : groups)
-            if (std::find(members.begin(), members.end(), item) != members.end())
-                item = group;
-        if (std::find(items.begin(), items.end(), item) == items.end())
-            items.push_back(item);
-    }
-    if (!items.empty())
-        selectTogether(items);
 }
 
 } // namespace amplex

@@ -1,5 +1,4 @@
-// The groups that a scale opened and the items it recorded, taken apart and put together again
-// around an undo, and selected again for a redo.
+// The groups that a scale opened, taken apart and put together again around its undo and redo.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +19,5 @@ std::vector<OpenedGroup> openRecordedGroups();
 
 /// Forms each opened group again from its members; the list keeps the groups' new references.
 void closeRecordedGroups(const std::vector<OpenedGroup>& groups);
-
-/// Makes the recorded items the selection, each group of them through the group itself.
-void selectRecordedItems(const std::vector<UndoEntry>& entries);
 
 } // namespace amplex

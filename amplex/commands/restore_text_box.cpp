@@ -70,7 +70,7 @@ void markChain(int32_t box)
 /// The anchored items of the story go back through their own entries.
 void restoreAnchoredItems(int32_t story, int32_t box, int32_t length)
 {
-    const auto entries = undoEntries();
+    const auto entries = undoEntries(undoList().restoring());
     int32_t position = 0;
     uint8_t found = 0;
     while (position >= 0 && position < length) {
@@ -129,7 +129,8 @@ void RestoreTextBox(const UndoEntry& entry)
     xt::calls::StoryMode1375(0);
     restoreCharacterRuns(story, entry.charRuns);
     restoreParagraphRuns(story, entry.paraRuns);
-    watched(xt::calls::SetTextSelection(story, selStart, selEnd, 0));
+    // The selection goes back to where the entry saw it, as the runs do.
+    watched(xt::calls::SetTextSelection(story, entry.selectionStart, entry.selectionEnd, 0));
 }
 
 void clearUndoneMarkers()

@@ -2,6 +2,7 @@
 #include "amplex/commands/scale_checks.h"
 
 #include "amplex/commands/command_state.h"
+#include "amplex/engine/common/fixed_math.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
@@ -13,6 +14,21 @@ namespace {
 bool scalesContent(const ScaleSettings& s)
 {
     return s.ScaleGraphics != 0 || s.ScaleText != 0 || s.ScaleLineWeights != 0;
+}
+
+/// Copy k of a step and repeat scales by h + k x step (k from 1 for copies placed by the offsets, from
+/// 0 for copies on added pages); the factors change linearly, so the first and last copies bound them.
+bool copyFactorsUsable(Fixed horizontal)
+{
+    const ScaleSettings& s = currentSettings();
+    const Fixed count = documentRun().repeatCount();
+    const int64_t copies = FixedAbs(count) >> 16;
+    if (s.ScaleWhat != ScaleSelectionOnly || copies <= 1)
+        return true;
+    const int64_t firstStep = count < 0 ? 0 : 1;
+    const int64_t lastStep = count < 0 ? copies - 1 : copies;
+    const auto factorAt = [&](int64_t k) { return static_cast<int64_t>(horizontal) + k * s.StepFactor; };
+    return factorAt(firstStep) >= 1 && factorAt(lastStep) >= 1;
 }
 
 } // namespace
@@ -28,7 +44,7 @@ void warnIfPageRangeMayGrowOff(Factors factors)
 
 bool factorsUsable(Factors factors)
 {
-    if (factors.h >= 1 && factors.v >= 1)
+    if (factors.h >= 1 && factors.v >= 1 && copyFactorsUsable(factors.h))
         return true;
     ShowScaleWarning(kImproperFactorMessage);
     return false;

@@ -13,7 +13,8 @@ inline constexpr char kMayScaleOffMessage[] = "Items may scale off pasteboard on
 /// Warns, and goes on, when a page-range scale that grows items may push some off the pasteboard.
 void warnIfPageRangeMayGrowOff(Factors factors);
 
-/// False (after its message) when either factor is zero or negative.
+/// False (after its message) when either factor is zero or negative, or the step amount would make a
+/// step-and-repeat copy's factor so.
 bool factorsUsable(Factors factors);
 
 /// False (after its message) when the selection, scaled from `bounds`, would pass the pasteboard's

@@ -86,9 +86,9 @@ void runEngine(CommandKind kind, int16_t pageCount)
     if (kind == CommandKind::Palette)
         xt::calls::UndoOp2951(0, kAmplexId, kUndoStepKind);
     if (s.ScaleWhat == ScaleSelectionOnly) {
-        commandState().setRecordedSettings(s);
         const HostFailureWatch watch;
         runSelectionScale();
+        recordStateAfterScale();
         if (watch.failed())
             ShowScaleWarning(kSelectionUnfinished);
     } else {

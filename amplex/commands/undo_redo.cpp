@@ -1,13 +1,10 @@
 // Undo and redo of the last scale of items.
 #include "amplex/commands/undo_redo.h"
 
-#include <optional>
 #include <vector>
 
-#include "amplex/commands/command_state.h"
 #include "amplex/commands/engine_calls.h"
 #include "amplex/commands/recorded_selection.h"
-#include "amplex/commands/replay_items.h"
 #include "amplex/commands/restore_item.h"
 #include "amplex/commands/restore_text_box.h"
 #include "amplex/commands/selection_measure.h"
@@ -15,7 +12,7 @@
 #include "amplex/engine/common/host_failures.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
-#include "amplex/settings/settings.h"
+#include "amplex/undo/outside_state.h"
 #include "amplex/undo/undo_list.h"
 #include "foundation/binding.h"
 
@@ -26,7 +23,7 @@ constexpr int32_t kRefresh = 1;
 constexpr const char* kUndoUnfinished =
     "Amplex could not finish undoing the scale: the host refused a change. Some items may keep their new size.";
 constexpr const char* kRedoUnfinished =
-    "Amplex could not finish scaling again: the host refused a change. Some items may keep their old size.";
+    "Amplex could not finish redoing the scale: the host refused a change. Some items may keep their old size.";
 
 int32_t windowPage()
 {
@@ -48,48 +45,24 @@ void refresh(int32_t page)
     xt::calls::DocumentOp870(documentRun().documentRef(), page);
 }
 
-/// Puts the settings the recorded scale ran with in place for the scope of a redo.
-class RecordedSettingsScope {
-public:
-    RecordedSettingsScope() : m_live(currentSettings())
-    {
-        if (commandState().recordedSettings())
-            currentSettings() = *commandState().recordedSettings();
-    }
-    ~RecordedSettingsScope() { currentSettings() = m_live; }
-    RecordedSettingsScope(const RecordedSettingsScope&) = delete;
-    RecordedSettingsScope& operator=(const RecordedSettingsScope&) = delete;
-
-private:
-    ScaleSettings m_live;
-};
-
-/// Moves the selection by the first entry's "Fit to" move again, so that the new entries keep it.
-void repeatFitMove(const UndoEntry& first)
+/// Puts one side of the list back: each item's record and story, and what the scale changed outside
+/// them, with the groups the scale took apart opened around it.
+void restoreSide(UndoSide side)
 {
-    undoList().setFitOffset(first.fitOffset);
-    if (first.fitOffset.v == 0 && first.fitOffset.h == 0)
-        return;
-    const int32_t box = currentItem();
-    if (box != 0)
-        reportHostResult(xt::calls::BoxOp1804(box, first.fitOffset.h, first.fitOffset.v, 1));
-}
-
-/// The same engine the recorded scale ran; returns whether it was a scale of the selection.
-bool rerunEngine(int32_t box)
-{
-    const ScaleSettings& s = currentSettings();
-    ClearUndo();
-    if (s.FitTextRequest != 0 && s.FitCommand != 0) {
-        runTextFit(box, textFitOf(s.FitCommand));
-        return false;
-    }
-    if (s.FitPictureRequest != 0) {
-        runPictureFit(box);
-        return false;
-    }
-    runSelectionScale();
-    return true;
+    undoList().setRestoring(side);
+    const std::vector<UndoEntry> entries = undoEntries(side);
+    const std::vector<OpenedGroup> groups = openRecordedGroups();
+    for (const UndoEntry& entry : entries)
+        if (entry.AnchoredItem == 0)
+            RestoreItemFromUndo(entry);
+    for (const OutsideState& state : undoList().outside(side))
+        restoreOutsideState(state);
+    clearUndoneMarkers();
+    xt::calls::StoryMode1375(1);
+    closeRecordedGroups(groups);
+    for (const int32_t group : undoList().regroupedGroups())
+        xt::calls::XgsOp712(group, 1);
+    undoList().setRestoring(UndoSide::Before);
 }
 
 } // namespace
@@ -100,40 +73,19 @@ void UndoScale()
     if (undoList().empty())
         return;
     const int32_t page = windowPage();
-    const std::vector<UndoEntry> entries = undoEntries();
-    const std::vector<OpenedGroup> groups = openRecordedGroups();
-    for (const UndoEntry& entry : entries)
-        if (entry.AnchoredItem == 0)
-            RestoreItemFromUndo(entry);
-    clearUndoneMarkers();
-    xt::calls::StoryMode1375(1);
-    closeRecordedGroups(groups);
-    for (const int32_t group : undoList().regroupedGroups())
-        xt::calls::XgsOp712(group, 1);
+    restoreSide(UndoSide::Before);
     refresh(page);
 }
 
 void RedoScale()
 {
     takeCurrentDocument();
-    if (undoList().empty())
+    // Scaling again would make a step and repeat's copies and pages a second time: redo puts back
+    // the state the scale left instead.
+    if (undoList().empty() || !undoList().head(UndoSide::After))
         return;
     const int32_t page = windowPage();
-    const std::vector<UndoEntry> entries = undoEntries();
-    // Entries the host could not give back leave nothing to scale again.
-    if (entries.empty())
-        return;
-    const std::vector<UndoEntry> replay = replayEntries(entries);
-    const std::vector<int32_t> regrouped = undoList().regroupedGroups();
-    RecordedSettingsScope settings;
-    selectRecordedItems(entries);
-    repeatFitMove(entries.front());
-    const int32_t box = currentItem();
-    if (box != 0)
-        measureSelection(box);
-    if (rerunEngine(box))
-        replayItems(replay, regrouped);
-    undoList().setReplayActive(false);
+    restoreSide(UndoSide::After);
     refresh(page);
 }
 

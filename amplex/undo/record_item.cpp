@@ -62,6 +62,13 @@ void recordItemFromRecord(int32_t item, const BoxRecord& record, Anchored anchor
     }
     std::memcpy(*handle, &entry, sizeof entry);
     undoList().append(handle);
+    recordOutsideForUndo(item, TableItem::No);
+}
+
+void recordOutsideForUndo(int32_t item, TableItem table)
+{
+    if (auto state = readOutsideState(item, table))
+        undoList().noteOutside(std::move(*state));
 }
 
 } // namespace amplex

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "amplex/undo/outside_state.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {
@@ -17,5 +18,8 @@ void RecordItemForUndo(int32_t item, Anchored anchored, Replay replay);
 
 /// The same from the item's record that the caller holds already.
 void recordItemFromRecord(int32_t item, const xt::BoxRecord& record, Anchored anchored, Replay replay);
+
+/// Notes what a scale of the item changes outside its record (its shadow; a table's grid), when it has any.
+void recordOutsideForUndo(int32_t item, TableItem table);
 
 } // namespace amplex

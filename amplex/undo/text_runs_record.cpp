@@ -122,6 +122,8 @@ void recordTextRuns(int32_t box, UndoEntry& entry)
         entry.paraRuns = buildList<ParaRunNode>(story, paragraphRuns, readParagraphRun, entry.paraRunCount);
         // Reading a run's attributes selects it; the user's selection comes back.
         watched(xt::calls::SetTextSelection(story, selectionStart, selectionEnd, 0));
+        entry.selectionStart = selectionStart;
+        entry.selectionEnd = selectionEnd;
     }
 
     xt::calls::SetCurrentBox(rememberedBox);

@@ -62,6 +62,8 @@ struct UndoEntry {
     int16_t paraRunCount;              // 598
     CharRunNode* charRuns;             // 600: text boxes only
     ParaRunNode* paraRuns;             // 608
+    int32_t selectionStart;            // 616: the story's text selection, which undo gives back too
+    int32_t selectionEnd;              // 620
 };
 static_assert(offsetof(UndoEntry, item) == 4);
 static_assert(offsetof(UndoEntry, AnchoredItem) == 8);
@@ -73,6 +75,7 @@ static_assert(offsetof(UndoEntry, fitOffset) == 588);
 static_assert(offsetof(UndoEntry, charRunCount) == 596);
 static_assert(offsetof(UndoEntry, charRuns) == 600);
 static_assert(offsetof(UndoEntry, paraRuns) == 608);
-static_assert(sizeof(UndoEntry) == 616);
+static_assert(offsetof(UndoEntry, selectionStart) == 616);
+static_assert(sizeof(UndoEntry) == 624);
 
 } // namespace amplex

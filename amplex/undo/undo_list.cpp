@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "amplex/engine/common/host_failures.h"
+#include "amplex/undo/record_item.h"
 #include "foundation/binding.h"
 
 namespace amplex {
@@ -26,26 +27,37 @@ UndoList& undoList()
 
 void UndoList::append(xt::Handle entry)
 {
-    if (m_tail)
-        setNext(m_tail, entry);
+    Chain& chain = m_chains[index(m_recording)];
+    if (chain.tail)
+        setNext(chain.tail, entry);
     else
-        m_head = entry;
-    m_tail = entry;
+        chain.head = entry;
+    chain.tail = entry;
 }
 
 void UndoList::freeEntries()
 {
-    xt::Handle entry = m_head;
-    while (entry) {
-        const auto copy = readUndoEntry(entry);
-        xt::Handle next = copy ? copy->next : nullptr;
-        if (copy)
-            freeRunNodes(*copy);
-        xt::calls::DisposeHandle(entry);
-        entry = next;
+    for (Chain& chain : m_chains) {
+        xt::Handle entry = chain.head;
+        while (entry) {
+            const auto copy = readUndoEntry(entry);
+            xt::Handle next = copy ? copy->next : nullptr;
+            if (copy)
+                freeRunNodes(*copy);
+            xt::calls::DisposeHandle(entry);
+            entry = next;
+        }
+        chain = {};
     }
-    m_head = nullptr;
-    m_tail = nullptr;
+    for (auto& states : m_outside)
+        states.clear();
+    m_recording = UndoSide::Before;
+    m_restoring = UndoSide::Before;
+}
+
+void UndoList::beginStateAfter()
+{
+    m_recording = UndoSide::After;
 }
 
 void UndoList::clearGroups()
@@ -77,12 +89,33 @@ std::optional<UndoEntry> readUndoEntry(xt::Handle entry)
     return copy;
 }
 
-std::vector<UndoEntry> undoEntries()
+std::vector<UndoEntry> undoEntries(UndoSide side)
 {
     std::vector<UndoEntry> entries;
-    for (auto entry = readUndoEntry(undoList().head()); entry; entry = readUndoEntry(entry->next))
+    for (auto entry = readUndoEntry(undoList().head(side)); entry; entry = readUndoEntry(entry->next))
         entries.push_back(*entry);
     return entries;
+}
+
+void recordStateAfterScale()
+{
+    UndoList& list = undoList();
+    if (list.empty())
+        return;
+    const std::vector<UndoEntry> before = undoEntries(UndoSide::Before);
+    const std::vector<OutsideState> outside = list.outside(UndoSide::Before);
+    // The state after is where the items are: no "Fit to" move is made again on the way back to it.
+    const xt::FixedPoint fitOffset = list.fitOffset();
+    list.setFitOffset({});
+    list.beginStateAfter();
+    for (const UndoEntry& entry : before)
+        RecordItemForUndo(entry.item, static_cast<Anchored>(entry.AnchoredItem), static_cast<Replay>(entry.ReplayItem));
+    // The items' shadows came with their entries; the tables, which have no entries, come here.
+    for (const OutsideState& state : outside)
+        if (state.table)
+            if (auto now = readOutsideState(state.item, TableItem::Yes))
+                list.noteOutside(std::move(*now));
+    list.setFitOffset(fitOffset);
 }
 
 void freeRunNodes(const UndoEntry& entry)

@@ -7,18 +7,33 @@
 #include <optional>
 #include <vector>
 
+#include "amplex/undo/outside_state.h"
 #include "amplex/undo/undo_entry.h"
 
 namespace amplex {
 
+/// The two states a scale's list holds: the items as they were before it (for undo) and as it left
+/// them (for redo, which puts that state back rather than scaling again).
+enum class UndoSide : uint8_t { Before = 0, After = 1 };
+
 class UndoList {
 public:
-    bool empty() const { return m_head == nullptr; }
-    xt::Handle head() const { return m_head; }
-    /// Links an entry's handle after the last one; the list owns it from then on.
+    bool empty() const { return m_chains[0].head == nullptr; }
+    xt::Handle head(UndoSide side = UndoSide::Before) const { return chain(side).head; }
+    /// Links an entry's handle after the last one of the side being recorded; the list owns it from then on.
     void append(xt::Handle entry);
-    /// Frees every entry with its run nodes (`FreeUndoList`).
+    /// Frees every entry with its run nodes (`FreeUndoList`), of both sides.
     void freeEntries();
+
+    /// From here on entries and outside states are recorded as the state the scale left.
+    void beginStateAfter();
+    /// The side that restoring reads: Before while undo runs, After while redo runs.
+    UndoSide restoring() const { return m_restoring; }
+    void setRestoring(UndoSide side) { m_restoring = side; }
+
+    /// A shadow or table grid that the recorded scale changes outside the item's record.
+    void noteOutside(OutsideState state) { m_outside[index(m_recording)].push_back(std::move(state)); }
+    const std::vector<OutsideState>& outside(UndoSide side) const { return m_outside[index(side)]; }
 
     /// `UngroupedGroups`: the real groups a scale took apart to scale their members.
     const std::vector<int32_t>& ungroupedGroups() const { return m_ungrouped; }
@@ -38,8 +53,17 @@ public:
     void setReplayActive(bool on) { m_replayActive = on; }
 
 private:
-    xt::Handle m_head = nullptr;
-    xt::Handle m_tail = nullptr;
+    struct Chain {
+        xt::Handle head = nullptr;
+        xt::Handle tail = nullptr;
+    };
+    static size_t index(UndoSide side) { return static_cast<size_t>(side); }
+    const Chain& chain(UndoSide side) const { return m_chains[index(side)]; }
+
+    Chain m_chains[2];
+    std::vector<OutsideState> m_outside[2];
+    UndoSide m_recording = UndoSide::Before;
+    UndoSide m_restoring = UndoSide::Before;
     std::vector<int32_t> m_ungrouped;
     std::vector<int32_t> m_regrouped;
     xt::FixedPoint m_fitOffset{};
@@ -55,8 +79,11 @@ void ClearUndo();
 /// A copy of the entry in `entry`'s handle; empty for a null or short handle.
 std::optional<UndoEntry> readUndoEntry(xt::Handle entry);
 
-/// Every entry of the list, in recording order.
-std::vector<UndoEntry> undoEntries();
+/// Every entry of one side of the list, in recording order.
+std::vector<UndoEntry> undoEntries(UndoSide side = UndoSide::Before);
+
+/// Records every item of the list again, with the shadows and tables noted, as the scale left them.
+void recordStateAfterScale();
 
 /// Frees the run nodes an entry owns (and the tab stops they hold).
 void freeRunNodes(const UndoEntry& entry);

@@ -6,6 +6,7 @@
 #include "host/api/layout_access.h"
 #include "host/api/operation_areas.h"
 #include "host/host_context.h"
+#include "host/model/items/page_items.h"
 #include "host/model/spread_layout.h"
 
 namespace host::api {
@@ -15,13 +16,13 @@ constexpr int32_t kSelectAllOnPage = 210;
 constexpr int32_t kOpenLineEdit = 0x3105E3;
 constexpr int32_t kCloseLineEdit = 0x3105E4;
 
-/// Command 210: every item of the current page that no group holds becomes the selection.
+/// Command 210: every item of the current page that no group holds and no text anchors becomes the selection.
 int32_t selectAllOnPage(model::Layout& layout)
 {
     if (layout.pageCount() == 0)
         return -1;
     model::ItemStore& items = layout.items();
-    items.selectItems(items.topLevelOnPage(model::refOf(layout, model::currentSlot(layout))));
+    items.selectItems(model::pageItems(layout, model::refOf(layout, model::currentSlot(layout))));
     return 0;
 }
 

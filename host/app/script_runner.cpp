@@ -9,6 +9,7 @@
 #include "host/app/page_svg.h"
 #include "host/host.h"
 #include "host/model/document_json.h"
+#include "host/model/items/page_items.h"
 #include "host/model/spread_layout.h"
 #include "host/ui/dialog_runner.h"
 
@@ -258,12 +259,12 @@ ScriptRunner::Failure ScriptRunner::execute(const SelectAllCommand& command)
     if (command.page && static_cast<size_t>(*command.page) > pages)
         return "select: there is no page " + std::to_string(*command.page) + "; the document has "
             + std::to_string(pages) + (pages == 1 ? " page" : " pages");
-    // As a user would: go to the page, then Select All, which takes the items no group holds.
+    // As a user would: go to the page, then Select All, which takes the items no group holds and no text anchors.
     if (command.page)
         model::makeCurrent(*layout, {model::PageList::Document, static_cast<size_t>(*command.page - 1)});
     const model::PageSlot slot = model::currentSlot(*layout);
     model::ItemStore& items = layout->items();
-    const std::vector<int32_t> chosen = items.topLevelOnPage(model::refOf(*layout, slot));
+    const std::vector<int32_t> chosen = model::pageItems(*layout, model::refOf(*layout, slot));
     items.selectItems(chosen);
     ui::notifySelectionChanged();
     m_out << "[document] selected " << chosen.size() << (chosen.size() == 1 ? " item" : " items") << " on page "

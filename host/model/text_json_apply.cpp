@@ -5,6 +5,15 @@
 namespace host::model {
 namespace {
 
+/// An anchored item lies on the page of its text, whatever page the file gave it.
+void keepWithText(Layout& layout, int32_t item, int32_t box)
+{
+    Item* anchored = layout.items().find(item);
+    const Item* holder = layout.items().find(box);
+    if (anchored && holder)
+        anchored->setPageRef(holder->pageRef());
+}
+
 void applyStory(const StoryData& data, Layout& layout, const ItemRefMap& items)
 {
     std::vector<int32_t> boxes;
@@ -28,8 +37,9 @@ void applyStory(const StoryData& data, Layout& layout, const ItemRefMap& items)
         at += length;
     }
     for (const auto& [offset, written] : data.anchors) {
-        if (const int32_t item = items(written))
-            story->attachAnchor(offset, item);
+        const int32_t item = items(written);
+        if (item && story->attachAnchor(offset, item))
+            keepWithText(layout, item, boxes.front());
     }
     story->select(data.selection.start, data.selection.end);
 }

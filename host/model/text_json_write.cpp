@@ -178,8 +178,14 @@ void writeLayoutText(const Layout& layout, nlohmann::ordered_json& object)
             if (isTextItem(layout, box))
                 boxes.push_back(box);
         }
-        if (!boxes.empty())
-            stories.push_back(storyJson(story, boxes, layout.colours()));
+        if (boxes.empty())
+            continue;
+        Json written = storyJson(story, boxes, layout.colours());
+        // A box's story that holds nothing a fresh one would not is made again when the box is next
+        // read, so reading a box (as a command does before it changes nothing) leaves the file as it was.
+        if (boxes.size() == 1 && written == storyJson(Story(ref), boxes, layout.colours()))
+            continue;
+        stories.push_back(std::move(written));
     }
     Json holders = Json::array();
     for (const auto& [owner, holder] : layout.dataBlocks().filledHolders()) {

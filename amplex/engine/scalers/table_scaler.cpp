@@ -100,6 +100,8 @@ void ScaleTableItem(int32_t item)
     if (!isTableItem(item))
         return;
     TableScaleScope tableScale;
+    if (scalingSelection())
+        recordOutsideForUndo(item, TableItem::Yes);
     scaleShadowIfPresent(item);
     ToolKeeper tool;
     xt::calls::SetCurrentTool(kContentTool);

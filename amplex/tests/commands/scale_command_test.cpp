@@ -186,13 +186,14 @@ TEST_F(CommandTest, FitToPageMovesTheSelectionOntoThePageBeforeItScales)
 
     m_commands->scaleWithSettings();
 
-    // The page is 612 pt wide: the 200 pt selection grows by 612/200 about its new upper left.
+    // The page is 612 pt wide: the 200 pt selection grows by 612/200 about its new upper left, the
+    // page's corner, so that it covers the page exactly.
     EXPECT_EQ(settings().ScaleFrom, FromUpperLeftOfSelection);
     const xt::FixedRect moved = boundsOf(box);
-    EXPECT_EQ(moved.top, pt(1));
-    EXPECT_EQ(moved.left, pt(1));
+    EXPECT_EQ(moved.top, 0);
+    EXPECT_EQ(moved.left, 0);
     EXPECT_NEAR((moved.right - moved.left) / 65536.0, 612.0, 0.01);
-    EXPECT_EQ(m_commands->fitOffset().v, pt(1) - pt(100));
+    EXPECT_EQ(m_commands->fitOffset().v, -pt(100));
 }
 
 TEST_F(CommandTest, AFitToThatIsRefusedLeavesTheSelectionWhereItWas)
