@@ -108,6 +108,22 @@ TEST_F(ItemRecordTest, KindShapeAndGroupByteStayTheHosts)
     EXPECT_FALSE(box.hasShapeData());
 }
 
+TEST_F(ItemRecordTest, TheLockIsReadFromTheRecordButNotAppliedFromIt)
+{
+    auto& box = addBox(layout(), 0, rect(10, 20, 30, 60));
+    box.setLocked(true);
+    xt::BoxRecord* record = recordOf(box.ref());
+    EXPECT_EQ(record->lockFlags, xt::kItemLocked);
+    record->lockFlags = 0;
+    ASSERT_EQ(apply(record), 0);
+    release(record);
+    EXPECT_TRUE(box.isLocked()) << "the lock changes through the host's own command";
+    box.setLocked(false);
+    record = recordOf(box.ref());
+    EXPECT_EQ(record->lockFlags, 0);
+    release(record);
+}
+
 TEST_F(ItemRecordTest, AnInsideOutRectangleIsRefusedAndTheItemKept)
 {
     auto& box = addBox(layout(), 0, rect(10, 20, 30, 60));
