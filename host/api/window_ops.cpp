@@ -88,16 +88,6 @@ int32_t GetListSelection(int32_t item, int32_t* index)
     return 0;
 }
 
-/// The row's text as a new text object; the caller disposes it.
-int32_t ListOp3451(int32_t item, int32_t index, xt::TextObject* text)
-{
-    ui::WindowItem* list = listItem(item);
-    if (!list || !text || index < 0 || index >= list->rowCount())
-        return -1;
-    *text = context().texts().make(list->row(index));
-    return *text ? 0 : -1;
-}
-
 } // namespace
 
 void registerWindowOperations(OperationRegistry& registry)
@@ -112,7 +102,6 @@ void registerWindowOperations(OperationRegistry& registry)
     registry.add<xt::op::SetListEntryText, &SetListEntryText>();
     registry.add<xt::op::SetListSelection, &SetListSelection>();
     registry.add<xt::op::GetListSelection, &GetListSelection>();
-    registry.add<xt::op::ListOp3451, &ListOp3451>();
 }
 
 } // namespace host::api
