@@ -1,5 +1,6 @@
 // libFuzzer target: "Dotwise Preferences.prf" of any bytes at start-up, then the palette opened, closed
 // and the host quit, which writes the record back.
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include <cassert>
@@ -29,6 +30,11 @@ fs::path folder()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    // Each input loads the module into a fresh host; kept mapped, so that the fuzzer's coverage counters,
+    // which live in the module, stay valid after the host unloads it.
+    static void* const kept = dlopen(XT_MODULE_FILE, RTLD_NOW | RTLD_NODELETE);
+    assert(kept && "the Dotwise module could not be mapped");
+    (void)kept;
     const fs::path file = folder() / "Dotwise Preferences.prf";
     std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     host::HostOptions options;
