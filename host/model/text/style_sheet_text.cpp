@@ -5,17 +5,23 @@
 #include <utility>
 
 namespace host::model {
+namespace {
+
+// The style records are packed: a field is copied out before anything binds a reference to it.
+xt::Fixed copied(xt::Fixed field) { return field; }
+
+} // namespace
 
 void applyParagraphStyle(Story& story, TextRange range, const ParagraphStyle& style)
 {
     const xt::ParagraphStyleRecord& record = style.record();
     const std::array<std::pair<int32_t, xt::Fixed>, 6> values = {{
-        {xt::kParaLeftIndent, record.leftIndent},
-        {xt::kParaFirstLineIndent, record.firstLineIndent},
-        {xt::kParaRightIndent, record.rightIndent},
-        {xt::kParaLeading, record.leading},
-        {xt::kParaSpaceBefore, record.spaceBefore},
-        {xt::kParaSpaceAfter, record.spaceAfter},
+        {xt::kParaLeftIndent, copied(record.leftIndent)},
+        {xt::kParaFirstLineIndent, copied(record.firstLineIndent)},
+        {xt::kParaRightIndent, copied(record.rightIndent)},
+        {xt::kParaLeading, copied(record.leading)},
+        {xt::kParaSpaceBefore, copied(record.spaceBefore)},
+        {xt::kParaSpaceAfter, copied(record.spaceAfter)},
     }};
     for (const auto& [code, value] : values)
         story.setParagraphValue(range, code, value);
