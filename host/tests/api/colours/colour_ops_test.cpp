@@ -287,7 +287,7 @@ TEST_F(ColourTest, BadArgumentsAreRefused)
     EXPECT_EQ(specification.model, xt::kCmykColourModel);
     EXPECT_EQ(specification.components[3], 4);
     EXPECT_NE(hostOp<xt::op::ColorOp359>()(0, xt::kRedColour, 1, xt::kRgbColourModel, &specification), 0)
-        << "the model named differs from the specification's";
+        << "the model named differs from the one the colour is specified in";
     EXPECT_NE(hostOp<xt::op::ColorOp350>()(0, 0, nullptr), 0);
     EXPECT_NE(hostOp<xt::op::ColorOp350>()(0x7FFFFFFF, 0, nullptr), 0);
     EXPECT_EQ(hostOp<xt::op::ColorOp344>()(0x7FFFFFFF, xt::kEveryColour), xt::kColourEnd) << "no such list";
