@@ -10,20 +10,11 @@ constexpr char kIncompleteAction[] = "Some paragraphs could not be changed: the 
 
 } // namespace
 
-bool HostFailures::check(int32_t status)
+bool HostFailures::present(const void* answer) const
 {
-    if (status == 0)
-        return true;
-    ++m_count;
-    return false;
-}
-
-bool HostFailures::present(const void* answer)
-{
-    if (answer)
-        return true;
-    ++m_count;
-    return false;
+    if (!answer)
+        foundation::noteHostFailure();
+    return answer != nullptr;
 }
 
 void HostFailures::report() const
