@@ -1,6 +1,8 @@
 // Amplex's resource table: the code-0 string table, "VERS" 1 and "STRQ" 20000.
 #include "amplex/resources/resources.h"
 
+#include "foundation/resource_builders.h"
+
 #include "amplex/resources/dialog_resources.h"
 #include "amplex/resources/strings.h"
 #include "xtapi/types.h"
@@ -8,11 +10,7 @@
 namespace amplex {
 namespace {
 
-template <size_t N>
-constexpr xt::Resource text(int32_t id, const char (&value)[N])
-{
-    return {xt::kResourceString, id, value, static_cast<uint32_t>(N)};
-}
+using foundation::resources::text;
 
 constexpr char kVersionText[8] = {'9', '.', '0', '.', '0', 0, 0, 0};
 /// The host's undo and redo menu texts for an Amplex step, one after the other.

@@ -1,6 +1,8 @@
 // Dotwise's resource table.
 #include "dotwise/resources/resources.h"
 
+#include "foundation/resource_builders.h"
+
 #include "dotwise/resources/dialog_resources.h"
 #include "dotwise/resources/strings.h"
 #include "xtapi/types.h"
@@ -8,11 +10,7 @@
 namespace dotwise {
 namespace {
 
-template <size_t N>
-constexpr xt::Resource text(int32_t id, const char (&value)[N])
-{
-    return {xt::kResourceString, id, value, static_cast<uint32_t>(N)};
-}
+using foundation::resources::text;
 
 constexpr char kVersionText[8] = {'8', '.', '0', 0, 0, 0, 0, 0};
 

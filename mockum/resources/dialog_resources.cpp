@@ -1,6 +1,7 @@
 // The settings dialog: scope radios with the page range, the size rule with its threshold, the banner.
 #include "mockum/resources/dialog_resources.h"
 
+#include "foundation/resource_builders.h"
 #include "mockum/resources/resources.h"
 
 namespace mockum {
@@ -19,17 +20,8 @@ constexpr xt::DialogItemTemplate item(int16_t id, Kind kind, int16_t row, const 
     return made;
 }
 
-template <size_t N, size_t M>
-constexpr xt::DialogResource<M> window(const char (&title)[N], const xt::DialogItemTemplate (&items)[M])
-{
-    static_assert(N <= xt::kDialogTitleSize);
-    xt::DialogResource<M> made{{240, 260, static_cast<int16_t>(M), 0, {}, {}}, {}};
-    for (size_t i = 0; i < N; ++i)
-        made.header.title[i] = title[i];
-    for (size_t i = 0; i < M; ++i)
-        made.items[i] = items[i];
-    return made;
-}
+using foundation::resources::head;
+using foundation::resources::window;
 
 constexpr xt::DialogItemTemplate kItems[] = {
     item(OkButton, Kind::Button, 16, "OK"),
@@ -54,6 +46,6 @@ static_assert(std::size(kItems) == kSettingsItemCount);
 
 } // namespace
 
-const xt::DialogResource<kSettingsItemCount> kSettingsDialogTemplate = window("VORNE Mockum", kItems);
+const xt::DialogResource<kSettingsItemCount> kSettingsDialogTemplate = window(head(240, 260, "VORNE Mockum"), kItems);
 
 } // namespace mockum

@@ -2,17 +2,15 @@
 // code builds its menu labels itself.
 #include "mockum/resources/resources.h"
 
+#include "foundation/resource_builders.h"
+
 #include "mockum/resources/dialog_resources.h"
 #include "mockum/resources/filler_text.h"
 
 namespace mockum {
 namespace {
 
-template <size_t N>
-constexpr xt::Resource text(int32_t id, const char (&value)[N])
-{
-    return {xt::kResourceString, id, value, static_cast<uint32_t>(N)};
-}
+using foundation::resources::text;
 
 constexpr char kVersionText[8] = {'9', '.', '0', '.', '0', 0, 0, 0};
 /// The host's undo and redo menu texts for a Mockum step, then the pair a fill would name.
