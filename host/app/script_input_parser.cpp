@@ -1,6 +1,4 @@
 // The script commands for input over time: the mouse button, the modifier keys and the clock.
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 
 #include "host/app/script_user_parser.h"
@@ -11,25 +9,6 @@ namespace {
 
 /// Polls are counted in whole numbers; a million is far more than any plug-in's loop needs to see.
 constexpr int kMostPolls = 1000000;
-constexpr double kLargestPoint = 65536.0;
-
-std::optional<int> wholeNumber(std::string_view text, int lowest, int highest)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<double> point(std::string_view text)
-{
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !(std::fabs(value) < kLargestPoint))
-        return std::nullopt;
-    return value;
-}
 
 std::optional<bool> downOrUp(std::string_view word)
 {
@@ -54,8 +33,8 @@ bool readTiming(const std::vector<std::string_view>& tokens, size_t from, int& a
             continue;
         }
         if (option == "at" && x && i + 1 < tokens.size() && !*x) {
-            *x = point(tokens[i++]);
-            *y = point(tokens[i++]);
+            *x = pagePoint(tokens[i++]);
+            *y = pagePoint(tokens[i++]);
             if (!*x || !*y)
                 return false;
             continue;

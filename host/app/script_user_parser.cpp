@@ -3,8 +3,6 @@
 #include "host/model/limits.h"
 #include "host/app/script_user_parser.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 
 #include "host/app/script_words.h"
@@ -12,32 +10,12 @@
 namespace host::app {
 namespace {
 
-/// Pages are bounded as `new` bounds them; text offsets by what a story can hold.
+/// Pages are bounded as `new` bounds them.
 constexpr int kMaxPages = static_cast<int>(model::kMostLayoutPages);
-/// Points on a page lie within the largest page side (below 32768 points) and a pasteboard around it.
-constexpr double kLargestPoint = 65536.0;
 
 std::string quoted(std::string_view text)
 {
     return "\"" + std::string(text) + "\"";
-}
-
-std::optional<int> wholeNumber(std::string_view text, int lowest, int highest)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<double> point(std::string_view text)
-{
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !(std::fabs(value) < kLargestPoint))
-        return std::nullopt;
-    return value;
 }
 
 std::optional<int> pageNumber(std::string_view text)
@@ -150,8 +128,8 @@ ParsedCommand parseToolCommand(std::string_view arguments)
 ParsedCommand parseClickCommand(std::string_view arguments)
 {
     const auto tokens = words(arguments);
-    const auto x = tokens.size() == 2 ? point(tokens[0]) : std::nullopt;
-    const auto y = tokens.size() == 2 ? point(tokens[1]) : std::nullopt;
+    const auto x = tokens.size() == 2 ? pagePoint(tokens[0]) : std::nullopt;
+    const auto y = tokens.size() == 2 ? pagePoint(tokens[1]) : std::nullopt;
     if (!x || !y)
         return std::string("click: expected a point on the page in points, like \"click 72 144\"");
     return ClickCommand{*x, *y};

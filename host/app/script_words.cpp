@@ -1,8 +1,14 @@
-// Splitting the lines of a session script into words.
+// Splitting the lines of a session script into words, and reading the numbers among them.
 #include "host/app/script_words.h"
+
+#include <charconv>
+#include <cmath>
 
 namespace host::app {
 namespace {
+
+/// Points on a page lie within the largest page side (below 32768 points) and a pasteboard around it.
+constexpr double kLargestPoint = 65536.0;
 
 bool isBlank(char c)
 {
@@ -58,6 +64,24 @@ std::optional<std::vector<std::string>> quotedWords(std::string_view text)
         rest = trimBlanks(rest.substr(close + 1));
     }
     return result;
+}
+
+std::optional<int> wholeNumber(std::string_view word, int lowest, int highest)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (word.empty() || error != std::errc() || end != word.data() + word.size() || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> pagePoint(std::string_view word)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (word.empty() || error != std::errc() || end != word.data() + word.size() || !(std::fabs(value) < kLargestPoint))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace host::app
