@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "host/model/document_json_points.h"
+#include "host/model/json_field_reader.h"
 #include "host/model/spread_layout.h"
 
 namespace host::model {
@@ -79,36 +80,9 @@ Json stylesToJson(const StyleSheets& sheets)
     return styles;
 }
 
-/// Reads the fields one object at a time and keeps the first problem.
-class Reader {
+/// The shared field reader with the margins and column guides a page set-up holds.
+class Reader : public JsonFieldReader {
 public:
-    std::optional<Problem> problem;
-
-    bool fail(const std::string& where, const std::string& what)
-    {
-        if (!problem)
-            problem = Problem{where, what};
-        return false;
-    }
-
-    std::optional<xt::Fixed> length(const Json& object, const std::string& where, const char* key)
-    {
-        const auto value = object.contains(key) ? fixedFromPoints(object[key]) : std::nullopt;
-        if (!value)
-            fail(where + "." + key, "must be a length in points");
-        return value;
-    }
-
-    std::optional<int64_t> whole(const Json& object, const std::string& where, const char* key, int64_t low, int64_t high)
-    {
-        if (!object.contains(key) || !object[key].is_number_integer() || object[key].get<int64_t>() < low
-            || object[key].get<int64_t>() > high) {
-            fail(where + "." + key, "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
-            return std::nullopt;
-        }
-        return object[key].get<int64_t>();
-    }
-
     std::optional<PageMargins> margins(const Json& object, const std::string& where)
     {
         const Json* value = object.contains("margins") ? &object["margins"] : nullptr;

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "host/model/document_json_points.h"
+#include "host/model/json_field_reader.h"
 #include "host/model/layers/layer_edits.h"
 #include "host/model/pages/page_names.h"
 
@@ -39,37 +40,9 @@ bool onlyDefaultLayer(const Layers& layers)
     return list.size() == 1 && list[0] == Layer{kDefaultLayer, std::string(kDefaultLayerName), true, false};
 }
 
-/// Keeps the first problem, named by where it sits.
-class Reader {
+/// The shared field reader with the switches and names layers and sections hold.
+class Reader : public JsonFieldReader {
 public:
-    std::optional<Problem> problem;
-
-    bool fail(const std::string& where, const std::string& what)
-    {
-        if (!problem)
-            problem = Problem{where, what};
-        return false;
-    }
-
-    bool onlyKeys(const Json& object, const std::string& where, std::initializer_list<std::string_view> keys)
-    {
-        for (const auto& [key, value] : object.items()) {
-            if (std::find(keys.begin(), keys.end(), key) == keys.end())
-                return fail(where + "." + key, "is not part of a version-1 document");
-        }
-        return true;
-    }
-
-    std::optional<int64_t> whole(const Json& object, const std::string& where, const char* key, int64_t low, int64_t high)
-    {
-        if (!object.contains(key) || !object[key].is_number_integer() || object[key].get<int64_t>() < low
-            || object[key].get<int64_t>() > high) {
-            fail(where + "." + key, "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
-            return std::nullopt;
-        }
-        return object[key].get<int64_t>();
-    }
-
     std::optional<bool> flag(const Json& object, const std::string& where, const char* key, bool absent)
     {
         if (!object.contains(key))
