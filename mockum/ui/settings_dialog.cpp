@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 #include "mockum/resources/dialog_resources.h"
 #include "mockum/resources/mockum_id.h"
 #include "mockum/resources/resources.h"

@@ -1,7 +1,7 @@
 // The settings dialog's fields through the host: the field's text, then the host's number readers.
 #include "mockum/ui/settings_fields.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/dialogs.h"
 
 namespace mockum {

@@ -1,6 +1,6 @@
 // Greeking every item of the document, or the text boxes of a page range.
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 #include "mockum/engine/greek/greek_scopes.h"
 
 namespace mockum {
