@@ -6,14 +6,9 @@
 #include <optional>
 #include <string>
 
-<<<<<<< HEAD
-#include "foundation/binding/binding.h"
-#include "foundation/plugin/skeleton.h"
-=======
 #include "foundation/binding/binding.h"
 #include "foundation/plugin/skeleton.h"
 #include "foundation/text/text_helpers.h"
->>>>>>> main
 #include "mockum/resources/dialog_resources.h"
 #include "mockum/resources/mockum_id.h"
 #include "mockum/resources/resources.h"

@@ -1,8 +1,3 @@
-<<<<<<< HEAD
-// Greeking every item of the document, or the text boxes of a page range.
-#include "foundation/binding/binding.h"
-#include "foundation/text/text_helpers.h"
-=======
 // Greeking every item of the document, or the text boxes of a page range: each walk hands the items it
 // reaches to GreekItem one by one, then gives back the tool, the page shown and the user's current item.
 #include <cstdint>
@@ -13,7 +8,6 @@
 #include "mockum/engine/common/current_box.h"
 #include "mockum/engine/common/document_view.h"
 #include "mockum/engine/common/host_failures.h"
->>>>>>> main
 #include "mockum/engine/greek/greek_scopes.h"
 #include "xtapi/box_record.h"
 
