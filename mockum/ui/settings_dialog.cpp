@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
+#include "foundation/text/text_helpers.h"
 #include "mockum/resources/dialog_resources.h"
 #include "mockum/resources/mockum_id.h"
 #include "mockum/resources/resources.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 #include "xtapi/dialogs.h"
 
 namespace mockum {

@@ -1,7 +1,7 @@
 // Reading and restoring the current document's view around an edit.
 #include "mockum/engine/common/document_view.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace mockum {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/engine/common/box_text.h"
 #include "mockum/engine/common/current_box.h"
 #include "mockum/engine/common/document_view.h"
