@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/engine/common/host_failures.h"
 #include "mockum/engine/words/word_rule.h"
 #include "xtapi/box_record.h"
