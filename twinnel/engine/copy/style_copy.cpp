@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "xtapi/colour_records.h"
 #include "xtapi/page_records.h"
 
@@ -44,6 +45,16 @@ void copyKinds(xt::DocumentRef source, xt::DocumentRef destination, StyleReplace
     }
 }
 
+std::vector<int16_t> currentColours()
+{
+    std::vector<int16_t> colours;
+    for (int32_t colour = xt::calls::ColorOp344(kCurrentColourList, xt::kEveryColour);
+         colour >= 0 && colour != xt::kColourEnd;
+         colour = xt::calls::ColorOp347(kCurrentColourList, xt::kEveryColour, static_cast<int16_t>(colour)))
+        colours.push_back(static_cast<int16_t>(colour));
+    return colours;
+}
+
 bool isUsersColour(int16_t colour)
 {
     return xt::calls::GetColorValue369(kCurrentColourList, colour, xt::kColourIsBuiltIn) == 0
@@ -64,11 +75,13 @@ void CopyStyleSheetsKind5(xt::DocumentRef source, xt::DocumentRef destination, S
 
 void CopyColors(xt::DocumentRef destination)
 {
-    std::vector<int16_t> colours;
-    for (int32_t colour = xt::calls::ColorOp344(kCurrentColourList, xt::kEveryColour);
-         colour >= 0 && colour != xt::kColourEnd;
-         colour = xt::calls::ColorOp347(kCurrentColourList, xt::kEveryColour, static_cast<int16_t>(colour)))
-        colours.push_back(static_cast<int16_t>(colour));
+    // A walk the host cut short looks just like one that reached the end of the list, so the list is
+    // walked twice: two walks that disagree mean the host refused a step, and nothing is copied.
+    const std::vector<int16_t> colours = currentColours();
+    if (currentColours() != colours) {
+        foundation::noteHostFailure();
+        return;
+    }
     for (const int16_t colour : colours) {
         if (!isUsersColour(colour))
             continue;

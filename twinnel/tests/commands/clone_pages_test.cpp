@@ -89,6 +89,19 @@ TEST_F(ClonePagesTest, AllOpenLayoutsAndOneOtherLayout)
     EXPECT_EQ(marks(second), (Marks{{20}, {40}, {}}));
 }
 
+TEST_F(ClonePagesTest, APageTakesItsRulerGuidesAlong)
+{
+    xt::GuideEntry entry{};
+    entry.position = pt(144);
+    layout().guides().add({xt::kGuidePageSet, layout().page(1).ref()}, host::model::GuideKind::Vertical, entry);
+    answerPages("2", NewProjectRow);
+    ASSERT_TRUE(clone());
+    const host::model::Layout& made = project(1).layout(0);
+    const auto guides = made.guides().guides({xt::kGuidePageSet, made.page(0).ref()}, host::model::GuideKind::Vertical);
+    ASSERT_EQ(guides.size(), 1u);
+    EXPECT_EQ(guides[0].position(), pt(144));
+}
+
 TEST_F(ClonePagesTest, AllOpenLayoutsWithNoOtherLayoutCopiesNothing)
 {
     const std::string before = saved();
