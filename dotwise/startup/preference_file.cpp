@@ -4,7 +4,7 @@
 #include <string>
 
 #include "dotwise/resources/strings.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/status.h"
 
 namespace dotwise {

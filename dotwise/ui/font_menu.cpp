@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace dotwise::ui {
 namespace {
