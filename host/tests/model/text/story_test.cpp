@@ -318,8 +318,9 @@ TEST(StoryText, AgreesWithAPlainStringUnderEditsHereAndThere)
             story.copyText(at, count, copied.data());
             ASSERT_EQ(copied, plain.substr(static_cast<size_t>(at), static_cast<size_t>(count))) << "step " << step;
         }
-        if (step % 50 == 0)
+        if (step % 50 == 0) {
             ASSERT_EQ(story.text(), plain) << "step " << step;
+        }
         ASSERT_EQ(story.anchors(), anchors) << "step " << step;
     }
     EXPECT_EQ(story.text(), plain);
