@@ -5,33 +5,33 @@
 
 #include "dotwise/resources/strings.h"
 #include "foundation/binding/binding.h"
-#include "win32/windows.h"
 #include "xtapi/status.h"
 
 namespace dotwise {
 namespace {
 
-constexpr int16_t kReadWrite = 3;
-constexpr UINT kSystemDirectorySize = 512;
+constexpr int32_t kPreferencesFolder = 1;
+constexpr int32_t kReadWrite = 3;
+constexpr int32_t kCloseFile = 1;
 
 std::string g_fileName;
 
-/// The preference file in the system directory, made when missing; positioned at its start.
+/// The preference file in the host's preferences folder, made when missing; positioned at its start.
 int16_t openPreferenceFile(xt::FileRef* file)
 {
-    char directory[kSystemDirectorySize] = {};
-    const UINT length = GetSystemDirectoryA(directory, kSystemDirectorySize);
-    if (length == 0 || length >= kSystemDirectorySize || g_fileName.empty())
+    if (g_fileName.empty())
         return -1;
-    const std::string path = std::string(directory) + "\\" + g_fileName;
-    xt::calls::CreateFile(0, 0, path.c_str(), 0, 0);
-    const int16_t status = xt::calls::OpenFile(0, 0, path.c_str(), kReadWrite, file);
+    xt::TextObject name = xt::calls::NewTextObject(g_fileName.c_str(), 0, static_cast<int32_t>(g_fileName.size()));
+    if (!name)
+        return -1;
+    const int16_t status = xt::calls::FileNameOp4916(name, kPreferencesFolder, kReadWrite, file);
+    xt::calls::DisposeTextObject(name);
     return status == xt::kStatusOk && *file == 0 ? -1 : status;
 }
 
 void closePreferenceFile(xt::FileRef file)
 {
-    xt::calls::CloseFile(file);
+    xt::calls::FileNameOp2795(file, kCloseFile);
 }
 
 int16_t writeRecord(const PalettePrefs& prefs)

@@ -40,20 +40,28 @@ void resetPopup(int32_t item, const std::string& firstRow)
 
 void appendPopupRow(int32_t item, const std::string& text)
 {
-    int32_t row = -1;
-    if (xt::calls::InsertListItem(item, xt::kAppendListRow, &row) != 0)
+    insertPopupRow(item, xt::kAppendListRow, text);
+}
+
+void insertPopupRow(int32_t item, int32_t row, const std::string& text)
+{
+    int32_t made = -1;
+    if (xt::calls::InsertListItem(item, row, &made) != 0)
         return;
     xt::TextObject label = xt::calls::NewTextObject(text.c_str(), 0, static_cast<int32_t>(text.size()));
-    xt::calls::SetListEntryText(item, row, label);
+    xt::calls::SetListEntryText(item, made, label);
     xt::calls::DisposeTextObject(label);
 }
 
-int32_t FindPopupIndex(int32_t item, const char* text)
+int32_t FindPopupIndex(int32_t item, const char* text, size_t fieldSize)
 {
+    const std::string name(text, strnlen(text, fieldSize));
+    const bool cut = name.size() + 1 >= fieldSize;
     int32_t count = 0;
     xt::calls::GetListCount(item, &count);
     for (int32_t row = 0; row < count; ++row) {
-        if (GetListItemText(item, row) == text)
+        const std::string rowText = GetListItemText(item, row);
+        if (rowText == name || (cut && rowText.compare(0, name.size(), name) == 0))
             return row;
     }
     return 0;

@@ -13,8 +13,11 @@ std::string GetListItemText(int32_t item, int32_t row);
 void resetPopup(int32_t item, const std::string& firstRow);
 /// Appends a row with this text.
 void appendPopupRow(int32_t item, const std::string& text);
-/// The first row whose text equals `text`, 0 when none does.
-int32_t FindPopupIndex(int32_t item, const char* text);
+/// Inserts a row with this text before row `row`.
+void insertPopupRow(int32_t item, int32_t row, const std::string& text);
+/// The first row whose text equals `text`, 0 when none does. A name that fills a record's name field
+/// was cut to fit, so it matches the first row that starts with it.
+int32_t FindPopupIndex(int32_t item, const char* text, size_t fieldSize);
 int32_t popupSelection(int32_t item);
 
 /// Copies `text` into a record's name field: cut to size - 1 characters, zero-filled.

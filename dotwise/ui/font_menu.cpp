@@ -1,39 +1,59 @@
-// Enumerating the font families the host offers, for the settings dialog's bullet font popup.
+// Enumerating the font families the host offers into a Windows menu, for the settings dialog's bullet
+// font popup.
 #include "dotwise/ui/font_menu.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "win32/windows.h"
+#include "foundation/binding/binding.h"
 
 namespace dotwise::ui {
 namespace {
 
-std::vector<std::string> g_names;
+constexpr int kNameCopySize = 255;
 
-int AddFontFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM data)
+std::vector<FontName> g_names;
+
+/// One entry of the temporary menu per family; raster fonts cannot be scaled for a bullet.
+int AddFontFamilyToMenu(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM data)
 {
     if (!font || (fontType & RASTER_FONTTYPE) != 0)
         return 1;
-    auto* names = reinterpret_cast<std::vector<std::string>*>(data);
-    names->emplace_back(font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE));
+    char name[LF_FACESIZE + 1] = {};
+    std::memcpy(name, font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE));
+    AppendMenuA(reinterpret_cast<HMENU>(data), MF_STRING, 0, name);
     return 1;
+}
+
+void enumerateFamilies(HMENU into)
+{
+    void* window = nullptr;
+    xt::calls::GetHostWindowHandle(&window);
+    HDC dc = GetDC(static_cast<HWND>(window));
+    EnumFontFamiliesA(dc, nullptr, &AddFontFamilyToMenu, reinterpret_cast<LPARAM>(into));
+    if (dc)
+        ReleaseDC(static_cast<HWND>(window), dc);
 }
 
 } // namespace
 
-const std::vector<std::string>& BuildFontNames()
+void BuildFontMenu(HMENU menu)
 {
-    g_names.clear();
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesA(screen, nullptr, &AddFontFamily, reinterpret_cast<LPARAM>(&g_names));
-    if (screen)
-        ReleaseDC(nullptr, screen);
-    std::sort(g_names.begin(), g_names.end(), [](const std::string& a, const std::string& b) { return std::strcmp(a.c_str(), b.c_str()) < 0; });
-    return g_names;
+    HMENU families = CreateMenu();
+    if (!families)
+        return;
+    enumerateFamilies(families);
+    const int count = std::max(GetMenuItemCount(families), 0);
+    g_names.assign(static_cast<size_t>(count), FontName{});
+    for (int i = 0; i < count; ++i)
+        GetMenuStringA(families, static_cast<UINT>(i), g_names[static_cast<size_t>(i)].data(), kNameCopySize, MF_BYPOSITION);
+    DestroyMenu(families);
+    std::sort(g_names.begin(), g_names.end(), [](const FontName& a, const FontName& b) { return lstrcmpA(a.data(), b.data()) < 0; });
+    for (const FontName& name : g_names)
+        AppendMenuA(menu, MF_STRING, 0, name.data());
 }
 
-const std::vector<std::string>& fontNames()
+const std::vector<FontName>& fontNames()
 {
     return g_names;
 }

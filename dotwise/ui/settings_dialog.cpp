@@ -12,6 +12,7 @@
 #include "dotwise/ui/font_menu.h"
 #include "dotwise/ui/settings_form.h"
 #include "foundation/binding/binding.h"
+#include "win32/windows.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/page_records.h"
 #include "xtapi/window_callback.h"
@@ -47,6 +48,7 @@ void initialiseItems()
         SetControlState1562(box, kCheckBoxSetup);
     for (const int32_t field : kMeasurementFields)
         SetFieldNumber(field, 1, 0, xt::UnitPoints, 0, kLargestIndent, 26);
+    SetFieldNumber(CharacterField, 1, 0, xt::UnitText, 0, 0, 0);
     for (const PopupLabel& entry : kPopupLabels)
         ConfigureList1596(entry.popup, entry.label, static_cast<uint32_t>(kPopupSetup), 0);
     SetItemStyle(BannerPicture, kBannerStyle, 0, 0);
@@ -80,12 +82,19 @@ void FillStyleSheetPopup(int32_t item, int32_t kind)
     }
 }
 
+/// "Same font" and the installed families from a Windows menu; "Same font" alone when no menu can be made.
 void fillFontPopup(const ListSettings& settings)
 {
-    resetPopup(FontPopup, kSameFont);
-    for (const std::string& name : BuildFontNames())
-        appendPopupRow(FontPopup, name);
-    SetListSelection(FontPopup, FindPopupIndex(FontPopup, settings.bulletFont));
+    HMENU menu = CreateMenu();
+    if (menu) {
+        BuildFontMenu(menu);
+        SetPopupMenuResource(FontPopup, menu, 0);
+        DestroyMenu(menu);
+        insertPopupRow(FontPopup, 0, kSameFont);
+    } else {
+        resetPopup(FontPopup, kSameFont);
+    }
+    SetListSelection(FontPopup, FindPopupIndex(FontPopup, settings.bulletFont, kNameSize));
 }
 
 void enableGapAmounts(bool enabled)
@@ -111,10 +120,10 @@ void opened()
     for (int level = 1; level <= kMaxLevel; ++level) {
         const int32_t popup = LevelStylePopups[static_cast<size_t>(level - 1)];
         FillStyleSheetPopup(popup, xt::kParagraphStyle);
-        SetListSelection(popup, FindPopupIndex(popup, settings.levelStyleName[level]));
+        SetListSelection(popup, FindPopupIndex(popup, settings.levelStyleName[level], kNameSize));
     }
     FillStyleSheetPopup(BulletStylePopup, xt::kCharacterStyle);
-    SetListSelection(BulletStylePopup, FindPopupIndex(BulletStylePopup, settings.bulletStyleName));
+    SetListSelection(BulletStylePopup, FindPopupIndex(BulletStylePopup, settings.bulletStyleName, kNameSize));
     fillForm(settings);
     enableGapAmounts(settings.gapKind == GapTab);
 }

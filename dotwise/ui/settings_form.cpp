@@ -72,6 +72,10 @@ void fillForm(const ListSettings& settings)
     }
     setField(GapAmountField, settings.gapAmount);
     setField(LeadAmountField, settings.leadAmount);
+    const std::string bullet = utf8Of(settings.bulletChar);
+    xt::TextObject text = NewTextObject(bullet.c_str(), 0, static_cast<int32_t>(bullet.size()));
+    SetFieldText(CharacterField, text, 0);
+    DisposeTextObject(text);
     SetControlValue(BoldBox, settings.boldMarkers);
     SetControlValue(HangBox, settings.hangIndents);
     SetControlValue(AutoIndentBox, settings.autoIndent);

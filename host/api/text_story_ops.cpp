@@ -75,9 +75,7 @@ int32_t GetTextChars(int32_t story, int32_t position, int32_t count, uint16_t* o
     if (!place || !out || count < 0 || position < 0 || position >= place.story->length())
         return -1;
     count = std::min(count, place.story->length() - position);
-    const std::u16string& text = place.story->text();
-    for (int32_t i = 0; i < count; ++i)
-        out[i] = text[static_cast<size_t>(position + i)];
+    place.story->copyText(position, count, out);
     return 0;
 }
 

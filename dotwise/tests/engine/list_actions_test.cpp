@@ -100,6 +100,59 @@ TEST_F(ListActionTest, RomanNumbersPastTheLimitLeaveTheSuffixAlone)
     EXPECT_EQ(paragraphs()[3000], ". x");
 }
 
+/// One paragraph as it stands before an action, the action, and what the user sees after it.
+struct ParagraphCase {
+    const char16_t* text;
+    double leftBefore;
+    int16_t action;
+    int16_t numberType; // for level 1
+    const char* textAfter;
+    double leftAfter;
+};
+
+constexpr ParagraphCase kParagraphCases[] = {
+    {u"Plain", 0, ActionBullets, NumberDecimalPoint, "<9><2022><9><1E>Plain", 36},
+    {u"Plain", 36, ActionBullets, NumberDecimalPoint, "<9><2022><9><1E>Plain", 72},
+    {u"Plain", 0, ActionNumbers, NumberDecimalPoint, "<9>1.<9><1E>Plain", 36},
+    {u"Plain", 0, ActionNumbers, NumberDecimalParen, "<9>1)<9><1E>Plain", 36},
+    {u"Plain", 0, ActionNumbers, NumberUpperLetterPoint, "<9>A.<9><1E>Plain", 36},
+    {u"Plain", 0, ActionNumbers, NumberLowerLetterPoint, "<9>a.<9><1E>Plain", 36},
+    {u"Plain", 0, ActionNumbers, NumberUpperLetterParen, "<9>A)<9><1E>Plain", 36},
+    {u"Plain", 0, ActionNumbers, NumberLowerLetterParen, "<9>a)<9><1E>Plain", 36},
+    {u"Plain", 0, ActionNumbers, NumberUpperRoman, "<9>I.<9><1E>Plain", 36},
+    {u"Plain", 0, ActionNumbers, NumberLowerRoman, "<9>i.<9><1E>Plain", 36},
+    {u"\tPlain", 0, ActionBullets, NumberDecimalPoint, "<9><9><2022><9><1E>Plain", 36},  // the marker goes after the tab
+    {u"Plain", 0, ActionLevelIn, NumberDecimalPoint, "Plain", 36},
+    {u"Plain", 144, ActionLevelIn, NumberDecimalPoint, "Plain", 180},
+    {u"Plain", 72, ActionLevelOut, NumberDecimalPoint, "Plain", 36},
+    {u"Plain", 50, ActionLevelOut, NumberDecimalPoint, "Plain", 36},  // between levels: the level above
+    {u"Plain", 0, ActionLevelOut, NumberDecimalPoint, "Plain", 0},
+    {u"Plain", 108, ActionZeroIndents, NumberDecimalPoint, "Plain", 0},
+    {u"\t\x2022\t\x1EPlain", 36, ActionRemoveMarkers, NumberDecimalPoint, "Plain", 36},
+    {u"\tXIV.\t\x1EPlain", 36, ActionRemoveMarkers, NumberDecimalPoint, "Plain", 36},
+    {u"b) Plain", 0, ActionRemoveMarkers, NumberDecimalPoint, "Plain", 0},
+    {u"\t12.\t\x1EPlain", 72, ActionRemoveMarkersAndIndent, NumberDecimalPoint, "Plain", 36},
+    {u"Dr. Plain", 0, ActionRemoveMarkers, NumberDecimalPoint, "Dr. Plain", 0},
+    {u"\tPlain", 0, ActionRemoveMarkers, NumberDecimalPoint, "<9>Plain", 0},
+    {u"Dr. Plain", 36, ActionRemoveMarkersAndIndent, NumberDecimalPoint, "Dr. Plain", 0},
+};
+
+TEST_F(ListActionTest, EachActionOnEachKindOfParagraph)
+{
+    for (const ParagraphCase& c : kParagraphCases) {
+        textBox("");
+        story().insert(0, c.text);
+        setLeftIndent(0, c.leftBefore);
+        story().select(0, 0);
+        settings().numberType[1] = c.numberType;
+        const std::string label = paragraphs()[0] + " at " + std::to_string(c.leftBefore) + " pt, action " + std::to_string(c.action);
+        run(c.action);
+        EXPECT_EQ(paragraphs(), Texts{c.textAfter}) << label;
+        EXPECT_EQ(leftIndent(0), c.leftAfter) << label;
+        settings() = defaultListSettings();
+    }
+}
+
 TEST_F(ListActionTest, LevelsShiftInOutAndToZero)
 {
     textBox("a\rb");

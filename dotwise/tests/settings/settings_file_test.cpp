@@ -15,7 +15,7 @@ namespace {
 class SettingsFileTest : public DotwiseHostTest {
 protected:
     std::filesystem::path settingsFile() const { return realPath("Dotwise Settings"); }
-    std::filesystem::path preferenceFile() const { return realPath("Dotwise Preferences.prf"); }
+    std::filesystem::path preferenceFile() const { return realPath("Preferences/Dotwise Preferences.prf"); }
 
     host::model::DataBlockHolder& documentHolder()
     {

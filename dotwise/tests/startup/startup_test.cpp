@@ -30,7 +30,7 @@ protected:
         m_host->updateMenus();
     }
 
-    std::string preferenceBytes() const { return xt_testing::readFile(realPath("Dotwise Preferences.prf")); }
+    std::string preferenceBytes() const { return xt_testing::readFile(realPath("Preferences/Dotwise Preferences.prf")); }
 };
 
 TEST_F(StartupTest, TheSettingsItemJoinsVorneAndTheShowItemTheViewMenu)

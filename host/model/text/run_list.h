@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "host/model/text/gap_buffer.h"
+
 namespace host::model {
 
 template <class Value>
@@ -17,12 +19,20 @@ public:
 
     int32_t length() const { return m_length; }
     size_t runCount() const { return m_runs.size(); }
-    int32_t startOfRun(size_t index) const { return m_runs.at(index).start; }
+    int32_t startOfRun(size_t index) const
+    {
+        assert(index < m_runs.size() && "no such run");
+        return startOf(index);
+    }
     int32_t endOfRun(size_t index) const
     {
-        return index + 1 < m_runs.size() ? m_runs[index + 1].start : m_length;
+        return index + 1 < m_runs.size() ? startOf(index + 1) : m_length;
     }
-    const Value& valueOfRun(size_t index) const { return m_runs.at(index).value; }
+    const Value& valueOfRun(size_t index) const
+    {
+        assert(index < m_runs.size() && "no such run");
+        return m_runs[index].value;
+    }
 
     /// The run holding `offset`; the last run for offset == length. Needs at least one run.
     size_t runAt(int32_t offset) const
@@ -32,7 +42,7 @@ public:
         size_t high = m_runs.size();
         while (high - low > 1) {
             const size_t middle = (low + high) / 2;
-            if (m_runs[middle].start <= offset)
+            if (startOf(middle) <= offset)
                 low = middle;
             else
                 high = middle;
@@ -50,9 +60,8 @@ public:
         if (count == 0)
             return;
         const size_t at = splitAt(offset);
-        for (size_t i = at; i < m_runs.size(); ++i)
-            m_runs[i].start += count;
-        m_runs.insert(m_runs.begin() + static_cast<std::ptrdiff_t>(at), Run{offset, value});
+        // The runs after the hole count from the end, so putting the hole here moves them all at once.
+        m_runs.insert(at, Run{offset, value}, crossing());
         m_length += count;
         mergeAround(at);
     }
@@ -66,12 +75,9 @@ public:
         const size_t first = splitAt(start);
         const size_t last = splitAt(end);
         if (first == 0 && last == m_runs.size())
-            m_emptyValue = m_runs.front().value;
-        m_runs.erase(m_runs.begin() + static_cast<std::ptrdiff_t>(first), m_runs.begin() + static_cast<std::ptrdiff_t>(last));
-        const int32_t removed = end - start;
-        for (size_t i = first; i < m_runs.size(); ++i)
-            m_runs[i].start -= removed;
-        m_length -= removed;
+            m_emptyValue = m_runs[0].value;
+        m_runs.erase(first, last, crossing());
+        m_length -= end - start;
         if (first > 0)
             mergeAround(first - 1);
     }
@@ -99,10 +105,23 @@ public:
     void setEmptyValue(Value value) { m_emptyValue = std::move(value); }
 
 private:
+    /// A run before the hole keeps its start; one after it keeps its start minus the length, so that
+    /// text inserted or removed at the hole moves every later run without touching them.
     struct Run {
-        int32_t start;
-        Value value;
+        int32_t start = 0;
+        Value value{};
     };
+
+    int32_t startOf(size_t index) const
+    {
+        const int32_t stored = m_runs[index].start;
+        return index < m_runs.gap() ? stored : stored + m_length;
+    }
+
+    auto crossing()
+    {
+        return [this](Run& run, bool toFront) { run.start += toFront ? m_length : -m_length; };
+    }
 
     /// Makes a run start at `offset` (unless it is the length) and returns its index.
     size_t splitAt(int32_t offset)
@@ -110,9 +129,10 @@ private:
         if (offset >= m_length)
             return m_runs.size();
         const size_t index = runAt(offset);
-        if (m_runs[index].start == offset)
+        if (startOf(index) == offset)
             return index;
-        m_runs.insert(m_runs.begin() + static_cast<std::ptrdiff_t>(index + 1), Run{offset, m_runs[index].value});
+        Value copy = m_runs[index].value;
+        m_runs.insert(index + 1, Run{offset, std::move(copy)}, crossing());
         return index + 1;
     }
 
@@ -128,12 +148,12 @@ private:
                 ++i;
                 continue;
             }
-            m_runs.erase(m_runs.begin() + static_cast<std::ptrdiff_t>(i));
+            m_runs.erase(i, i + 1, crossing());
             --end;
         }
     }
 
-    std::vector<Run> m_runs;
+    GapBuffer<Run> m_runs;
     int32_t m_length = 0;
     Value m_emptyValue;
 };

@@ -2,12 +2,31 @@
 #include "host/model/text/story.h"
 
 #include <algorithm>
+#include <cassert>
+#include <stdexcept>
 
 namespace host::model {
 
 Story::Story(int32_t ref, CharacterAttributes characters, ParagraphAttributes paragraph)
     : m_ref(ref), m_characters(std::move(characters)), m_paragraphs(std::move(paragraph))
 {
+}
+
+const std::u16string& Story::text() const
+{
+    if (!m_wholeTextCurrent) {
+        m_wholeText.resize(m_text.size());
+        m_text.copy(0, m_text.size(), m_wholeText.begin());
+        m_wholeTextCurrent = true;
+    }
+    return m_wholeText;
+}
+
+char16_t Story::charAt(int32_t offset) const
+{
+    if (offset < 0 || offset >= length())
+        throw std::out_of_range("no character at this offset of the story");
+    return m_text[static_cast<size_t>(offset)];
 }
 
 void Story::insert(int32_t offset, std::u16string_view characters)
@@ -20,13 +39,11 @@ void Story::insert(int32_t offset, std::u16string_view characters)
     const ParagraphAttributes paragraph = paragraphAttributesAt(offset);
     m_characters.insert(offset, count, inserted);
     m_paragraphs.insert(offset, count, paragraph);
-    m_text.insert(static_cast<size_t>(offset), characters);
+    m_text.insert(static_cast<size_t>(offset), characters.data(), characters.size());
+    m_wholeTextCurrent = false;
     m_typing.reset();
 
-    std::map<int32_t, int32_t> moved;
-    for (const auto& [at, item] : m_anchors)
-        moved.emplace(at >= offset ? at + count : at, item);
-    m_anchors = std::move(moved);
+    shiftAnchors(offset, count);
 
     // The insertion point moves along with the text typed at it.
     auto shift = [&](int32_t at) { return at >= offset ? at + count : at; };
@@ -44,7 +61,8 @@ bool Story::overwrite(int32_t offset, std::u16string_view characters)
         if (old != now && (xt::isParagraphEnd(old) || xt::isParagraphEnd(now) || old == xt::kAnchorCharacter || now == xt::kAnchorCharacter))
             return false;
     }
-    std::copy(characters.begin(), characters.end(), m_text.begin() + static_cast<std::ptrdiff_t>(at));
+    m_text.write(at, characters.data(), characters.size());
+    m_wholeTextCurrent = false;
     return true;
 }
 
@@ -54,19 +72,15 @@ void Story::erase(int32_t start, int32_t end)
     if (range.empty())
         return;
     const int32_t count = range.end - range.start;
-    m_text.erase(static_cast<size_t>(range.start), static_cast<size_t>(count));
+    m_text.erase(static_cast<size_t>(range.start), static_cast<size_t>(range.end));
+    m_wholeTextCurrent = false;
     m_characters.erase(range.start, range.end);
     m_paragraphs.erase(range.start, range.end);
     joinParagraphAt(range.start);
     m_typing.reset();
 
-    std::map<int32_t, int32_t> kept;
-    for (const auto& [at, item] : m_anchors) {
-        if (at >= range.start && at < range.end)
-            continue;
-        kept.emplace(at >= range.end ? at - count : at, item);
-    }
-    m_anchors = std::move(kept);
+    m_anchors.erase(m_anchors.lower_bound(range.start), m_anchors.lower_bound(range.end));
+    shiftAnchors(range.end, -count);
 
     auto shift = [&](int32_t at) {
         if (at >= range.end)
@@ -74,6 +88,18 @@ void Story::erase(int32_t start, int32_t end)
         return std::min(at, range.start);
     };
     m_selection = {shift(m_selection.start), shift(m_selection.end)};
+}
+
+void Story::shiftAnchors(int32_t from, int32_t by)
+{
+    // Only the anchors from `from` on move, so an edit after the last anchor touches none.
+    std::vector<decltype(m_anchors)::node_type> moved;
+    for (auto at = m_anchors.lower_bound(from); at != m_anchors.end();)
+        moved.push_back(m_anchors.extract(at++));
+    for (auto& node : moved) {
+        node.key() += by;
+        m_anchors.insert(std::move(node));
+    }
 }
 
 void Story::joinParagraphAt(int32_t offset)

@@ -2,6 +2,7 @@
 // The characters 11, 12 and 13 each end a paragraph.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "host/model/text/character_attributes.h"
+#include "host/model/text/gap_buffer.h"
 #include "host/model/text/paragraph_attributes.h"
 #include "host/model/text/run_list.h"
 
@@ -28,8 +30,18 @@ public:
 
     int32_t ref() const { return m_ref; }
     int32_t length() const { return static_cast<int32_t>(m_text.size()); }
-    const std::u16string& text() const { return m_text; }
-    char16_t charAt(int32_t offset) const { return m_text.at(static_cast<size_t>(offset)); }
+    /// The whole text in one piece, made again after each change: for reading all of it at once
+    /// (saving, drawing); walks over a few characters go through charAt or copyText.
+    const std::u16string& text() const;
+    /// Throws std::out_of_range outside the story.
+    char16_t charAt(int32_t offset) const;
+    /// Copies the characters [offset, offset + count), which must lie inside the story, to `out`.
+    template <class Out>
+    void copyText(int32_t offset, int32_t count, Out out) const
+    {
+        assert(offset >= 0 && count >= 0 && offset <= length() - count && "copy inside the story");
+        m_text.copy(static_cast<size_t>(offset), static_cast<size_t>(count), out);
+    }
 
     /// Inserts characters at `offset` (clamped to the story); they take the character attributes of the
     /// character before them (of the first character at offset 0) and join the paragraph they land in.
@@ -96,9 +108,13 @@ public:
 
 private:
     void joinParagraphAt(int32_t offset);
+    /// Moves the anchors at `from` and after by `by` characters.
+    void shiftAnchors(int32_t from, int32_t by);
 
     int32_t m_ref;
-    std::u16string m_text;
+    GapBuffer<char16_t> m_text;
+    mutable std::u16string m_wholeText;
+    mutable bool m_wholeTextCurrent = true;
     RunList<CharacterAttributes> m_characters;
     RunList<ParagraphAttributes> m_paragraphs;
     std::map<int32_t, int32_t> m_anchors;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
+#include <stdexcept>
 #include <optional>
 #include <random>
 #include <string>
@@ -243,6 +245,86 @@ TEST(StoryAnchors, SitOnACharacterAndMoveWithTheText)
     story.erase(7, 8);
     EXPECT_EQ(story.anchoredItem(7), 0x20002);
     EXPECT_EQ(story.anchors().size(), 1u);
+}
+
+TEST(StoryText, AgreesWithAPlainStringUnderEditsHereAndThere)
+{
+    // Edits that jump about the story as well as ones that walk along it: the text, each character,
+    // copies across the place of the last edit and the anchors must read as a plain string says.
+    std::mt19937 random(20261211);
+    Story story(1);
+    std::u16string plain;
+    std::map<int32_t, int32_t> anchors;
+    int32_t nextItem = 0x30001;
+    auto pick = [&](int bound) { return static_cast<int32_t>(random() % static_cast<uint32_t>(bound)); };
+    int32_t walk = 0;
+    for (int step = 0; step < 3000; ++step) {
+        const auto length = static_cast<int32_t>(plain.size());
+        const int32_t a = step % 2 == 0 ? std::min(walk, length) : pick(length + 1);
+        const int32_t b = a + pick(std::min(length - a, 6) + 1);
+        switch (pick(4)) {
+        case 0:
+        case 1: {
+            std::u16string added;
+            for (int32_t i = pick(5); i >= 0; --i)
+                added += static_cast<char16_t>(u'a' + pick(26));
+            story.insert(a, added);
+            plain.insert(static_cast<size_t>(a), added);
+            std::map<int32_t, int32_t> moved;
+            for (const auto& [at, item] : anchors)
+                moved.emplace(at >= a ? at + static_cast<int32_t>(added.size()) : at, item);
+            anchors = std::move(moved);
+            walk = a + static_cast<int32_t>(added.size()) + 3;
+            break;
+        }
+        case 2: {
+            story.erase(a, b);
+            plain.erase(static_cast<size_t>(a), static_cast<size_t>(b - a));
+            std::map<int32_t, int32_t> kept;
+            for (const auto& [at, item] : anchors) {
+                if (at < a || at >= b)
+                    kept.emplace(at >= b ? at - (b - a) : at, item);
+            }
+            anchors = std::move(kept);
+            break;
+        }
+        default: {
+            if (pick(3) == 0) {
+                story.insertAnchor(a, nextItem);
+                plain.insert(static_cast<size_t>(a), 1, static_cast<char16_t>(xt::kAnchorCharacter));
+                std::map<int32_t, int32_t> moved;
+                for (const auto& [at, item] : anchors)
+                    moved.emplace(at >= a ? at + 1 : at, item);
+                moved[a] = nextItem++;
+                anchors = std::move(moved);
+                break;
+            }
+            std::u16string written(static_cast<size_t>(b - a), u'Z');
+            for (int32_t i = a; i < b; ++i) {
+                if (plain[static_cast<size_t>(i)] == xt::kAnchorCharacter)
+                    written[static_cast<size_t>(i - a)] = static_cast<char16_t>(xt::kAnchorCharacter);
+            }
+            ASSERT_TRUE(story.overwrite(a, written)) << "step " << step;
+            std::copy(written.begin(), written.end(), plain.begin() + a);
+            break;
+        }
+        }
+        ASSERT_EQ(story.length(), static_cast<int32_t>(plain.size())) << "step " << step;
+        if (!plain.empty()) {
+            const int32_t at = pick(static_cast<int>(plain.size()));
+            ASSERT_EQ(story.charAt(at), plain[static_cast<size_t>(at)]) << "step " << step;
+            const int32_t count = pick(static_cast<int>(plain.size()) - at + 1);
+            std::u16string copied(static_cast<size_t>(count), u'\0');
+            story.copyText(at, count, copied.data());
+            ASSERT_EQ(copied, plain.substr(static_cast<size_t>(at), static_cast<size_t>(count))) << "step " << step;
+        }
+        if (step % 50 == 0) {
+            ASSERT_EQ(story.text(), plain) << "step " << step;
+        }
+        ASSERT_EQ(story.anchors(), anchors) << "step " << step;
+    }
+    EXPECT_EQ(story.text(), plain);
+    EXPECT_THROW(story.charAt(story.length()), std::out_of_range);
 }
 
 } // namespace
