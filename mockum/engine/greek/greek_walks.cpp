@@ -67,6 +67,14 @@ int32_t firstItemOf(xt::DocumentRef document, int32_t spread)
     return item;
 }
 
+/// The item after `item` on its spread, 0 after the last. The host answers 0 also when it could not
+/// say, so an end is asked for twice: a walk cut short would greek part of the document unseen.
+int32_t nextItemOf(int32_t item)
+{
+    const int32_t next = xt::calls::GetNextItem(item, 0);
+    return next != 0 ? next : xt::calls::GetNextItem(item, 0);
+}
+
 /// The place of page `page` (from 1) in the document's window; nullopt when the document has no such page.
 std::optional<xt::PlaceRecord> placeOfPage(xt::DocumentRef document, int32_t page)
 {
@@ -99,7 +107,7 @@ void GreekEntireItems(const GreekSettings& settings)
     watched(xt::calls::SetCurrentTool(kTextTool));
     // The count is read again after each spread, as greeking could change it.
     for (int32_t spread = 1; spread <= xt::calls::GetCount1305(state.document()); ++spread) {
-        for (int32_t item = firstItemOf(state.document(), spread); item != 0; item = xt::calls::GetNextItem(item, 0))
+        for (int32_t item = firstItemOf(state.document(), spread); item != 0; item = nextItemOf(item))
             greekItemAt(item, settings);
     }
 }
@@ -116,7 +124,7 @@ void GreekPageRange(const GreekSettings& settings)
             break;
         // A spread of several pages lists every page's items: each box is greeked once, on its own page.
         for (int32_t item = firstItemOf(state.document(), place->spread + 1); item != 0;
-             item = xt::calls::GetNextItem(item, 0)) {
+             item = nextItemOf(item)) {
             if (boxKind(item) == BoxKind::Text && pageOfItem(item) == page)
                 greekItemAt(item, settings);
         }
