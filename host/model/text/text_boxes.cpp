@@ -109,6 +109,18 @@ bool unlinkTextBox(Layout& layout, int32_t box)
     return true;
 }
 
+bool splitTextChain(Layout& layout, int32_t box, ChainSplit where)
+{
+    if (!knowTextBox(layout, box))
+        return false;
+    const int32_t previous = layout.stories().previousBox(box);
+    if (!layout.stories().split(box, where))
+        return false;
+    for (int32_t touched : {previous, box})
+        markRunsOn(layout, touched);
+    return true;
+}
+
 std::optional<ChainLayout> chainLayoutOf(Layout& layout, int32_t box)
 {
     if (!knowTextBox(layout, box))

@@ -1,0 +1,102 @@
+// Box facts through the host's record, bounds, chain and text calls.
+#include "threadix/engine/box_facts.h"
+
+#include "foundation/binding.h"
+
+namespace threadix {
+namespace {
+
+/// A copy of the item's record, released when it goes; null for an unknown item.
+class RecordCopy {
+public:
+    explicit RecordCopy(int32_t box) : m_record(box != 0 ? xt::calls::GetBoxRecord(nullptr, box, 0) : nullptr) {}
+    ~RecordCopy()
+    {
+        // Release leaves the box as it is: Threadix changes no field of the record.
+        if (m_record)
+            xt::calls::ReleaseBoxRecord(m_record, 1);
+    }
+    RecordCopy(const RecordCopy&) = delete;
+    RecordCopy& operator=(const RecordCopy&) = delete;
+
+    const xt::BoxRecord* operator->() const { return static_cast<const xt::BoxRecord*>(m_record); }
+    explicit operator bool() const { return m_record != nullptr; }
+
+private:
+    void* m_record;
+};
+
+} // namespace
+
+BoxKind boxKind(int32_t box)
+{
+    const RecordCopy record(box);
+    if (!record)
+        return BoxKind::Other;
+    if (record->kind == static_cast<uint8_t>(xt::BoxKind::Group))
+        return (record->groupFlags & xt::kSelectionGroupBit) != 0 ? BoxKind::Selection : BoxKind::Group;
+    return xt::calls::IsTextBox(box) > 0 ? BoxKind::Text : BoxKind::Other;
+}
+
+std::optional<xt::Fixed> widthOf(int32_t box)
+{
+    const RecordCopy record(box);
+    if (!record)
+        return std::nullopt;
+    return record->geometry.rect.right - record->geometry.rect.left;
+}
+
+std::optional<xt::PlaceRecord> placeOf(int32_t box)
+{
+    xt::PlaceRecord place{};
+    if (box == 0 || xt::calls::GetBoxBounds(box, 0, &place) != 0)
+        return std::nullopt;
+    return place;
+}
+
+std::optional<BoxText> boxText(int32_t box)
+{
+    BoxText text;
+    if (box == 0 || xt::calls::IsTextBox(box) <= 0
+        || xt::calls::GetBoxTextInfo(box, &text.story, nullptr, nullptr, &text.length) != 0 || text.story == 0)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<int32_t> firstOffsetOf(int32_t box)
+{
+    xt::Handle lines = xt::calls::NewHandle(0);
+    if (!lines)
+        return std::nullopt;
+    int32_t probed = box;
+    int32_t offset = 0;
+    const int32_t status = xt::calls::CopyTextToHandle2828(&probed, &offset, 0, nullptr, &lines);
+    xt::calls::DisposeHandle(lines);
+    if (status != 0)
+        return std::nullopt;
+    return offset;
+}
+
+int32_t currentBox()
+{
+    int32_t box = 0;
+    xt::calls::GetCurrentBox(&box);
+    return box;
+}
+
+void makeCurrent(int32_t box)
+{
+    xt::calls::SetCurrentBox(box);
+}
+
+int32_t boxBefore(int32_t box)
+{
+    return xt::calls::GetPreviousLinkedBox(box);
+}
+
+int32_t boxAfter(int32_t box)
+{
+    return xt::calls::GetNextLinkedBox(box);
+}
+
+} // namespace threadix
