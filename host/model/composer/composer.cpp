@@ -10,6 +10,9 @@
 namespace host::model {
 namespace {
 
+/// Ends a paragraph and sends the text after it to the next box of the chain.
+constexpr char16_t kNextBoxCharacter = 12;
+
 /// One column of one box, in the box's coordinates.
 struct Slot {
     size_t boxIndex;
@@ -50,6 +53,14 @@ public:
             first = false;
         }
         m_spaceAfter = attributes.spaceAfter;
+    }
+
+    /// The text after a next-box character starts at the top of the next box's first column.
+    void nextBox()
+    {
+        const size_t box = m_slots[m_slot].boxIndex;
+        while (!m_overset && m_slots[m_slot].boxIndex == box)
+            nextSlot();
     }
 
     std::vector<ComposedLine> takeLines() { return std::move(m_lines); }
@@ -179,6 +190,8 @@ Composition compose(const Story& story, const std::vector<TextFrame>& frames)
     for (int32_t at = 0; at < story.length();) {
         const TextRange paragraph = story.paragraphAt(at);
         flow.paragraph(paragraph);
+        if (story.charAt(paragraph.end - 1) == kNextBoxCharacter)
+            flow.nextBox();
         at = paragraph.end;
     }
     Composition composition;
