@@ -1,7 +1,7 @@
 // Amplex's settings file calls as the shared preset code takes them.
 #pragma once
 
-#include "foundation/presets.h"
+#include "foundation/presets/presets.h"
 
 namespace amplex {
 

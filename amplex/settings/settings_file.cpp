@@ -7,7 +7,7 @@
 
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/resources/strings.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/status.h"
 
 namespace amplex {

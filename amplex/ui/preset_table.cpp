@@ -7,10 +7,10 @@
 #include "amplex/settings/palette_state.h"
 #include "amplex/settings/settings.h"
 #include "amplex/settings/settings_file.h"
-#include "foundation/binding.h"
-#include "foundation/handle_array.h"
-#include "foundation/preset_entry.h"
-#include "foundation/presets.h"
+#include "foundation/binding/binding.h"
+#include "foundation/memory/handle_array.h"
+#include "foundation/presets/preset_entry.h"
+#include "foundation/presets/presets.h"
 
 namespace amplex::ui {
 namespace {

@@ -8,8 +8,8 @@
 #include "amplex/startup/menus.h"
 #include "amplex/startup/mouse_hook.h"
 #include "amplex/tests/probe/probe_api.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex::probe {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "foundation/handle_array.h"
+#include "foundation/memory/handle_array.h"
 #include "xtapi/types.h"
 
 namespace probe {

@@ -2,14 +2,14 @@
 #include <array>
 #include <cstring>
 
-#include "foundation/binding.h"
-#include "foundation/handle_array.h"
-#include "foundation/plugin_description.h"
-#include "foundation/presets.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/memory/handle_array.h"
+#include "foundation/plugin/plugin_description.h"
+#include "foundation/plugin/skeleton.h"
+#include "foundation/presets/presets.h"
 #include "foundation/tests/modules/probe/probe_api.h"
 #include "foundation/tests/modules/probe/probe_settings.h"
-#include "foundation/text_helpers.h"
+#include "foundation/text/text_helpers.h"
 #include "xtapi/messages.h"
 
 namespace probe {

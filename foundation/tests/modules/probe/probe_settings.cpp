@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 #include "xtapi/status.h"
 
 namespace probe {
