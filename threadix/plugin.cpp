@@ -1,5 +1,5 @@
 // The Threadix8 module's two exports.
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 #include "threadix/resources/resources.h"
 #include "threadix/startup/description.h"
 

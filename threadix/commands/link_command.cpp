@@ -3,8 +3,8 @@
 #include <variant>
 #include <vector>
 
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "threadix/engine/box_facts.h"
 #include "threadix/engine/chain_work.h"
 #include "threadix/engine/page_list.h"

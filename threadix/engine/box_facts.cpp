@@ -1,36 +1,16 @@
 // Box facts through the host's record, bounds, chain and text calls.
 #include "threadix/engine/box_facts.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace threadix {
-namespace {
-
-/// A copy of the item's record, released when it goes; null for an unknown item.
-class RecordCopy {
-public:
-    explicit RecordCopy(int32_t box) : m_record(box != 0 ? xt::calls::GetBoxRecord(nullptr, box, 0) : nullptr) {}
-    ~RecordCopy()
-    {
-        // Release leaves the box as it is: Threadix changes no field of the record.
-        if (m_record)
-            xt::calls::ReleaseBoxRecord(m_record, 1);
-    }
-    RecordCopy(const RecordCopy&) = delete;
-    RecordCopy& operator=(const RecordCopy&) = delete;
-
-    const xt::BoxRecord* operator->() const { return static_cast<const xt::BoxRecord*>(m_record); }
-    explicit operator bool() const { return m_record != nullptr; }
-
-private:
-    void* m_record;
-};
-
-} // namespace
 
 BoxKind boxKind(int32_t box)
 {
-    const RecordCopy record(box);
+    if (box == 0)
+        return BoxKind::Other;
+    const auto record = foundation::BoxRecordLease::of(box);
     if (!record)
         return BoxKind::Other;
     if (record->kind == static_cast<uint8_t>(xt::BoxKind::Group))
@@ -40,7 +20,9 @@ BoxKind boxKind(int32_t box)
 
 std::optional<xt::Fixed> widthOf(int32_t box)
 {
-    const RecordCopy record(box);
+    if (box == 0)
+        return std::nullopt;
+    const auto record = foundation::BoxRecordLease::of(box);
     if (!record)
         return std::nullopt;
     return record->geometry.rect.right - record->geometry.rect.left;

@@ -3,19 +3,10 @@
 
 #include <cstring>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/data_blocks.h"
 
 namespace threadix {
-namespace {
-
-/// The box's own data holder; 0 when the host has none for it.
-int32_t holderOf(int32_t box)
-{
-    const int32_t holder = xt::calls::GetBoxXtDataRef(box);
-    return holder > 0 ? holder : 0;
-}
-
-} // namespace
 
 std::array<uint8_t, sizeof(ChainRecord)> encodeChainRecord(int32_t relatedBox)
 {
@@ -40,34 +31,24 @@ std::optional<int32_t> decodeChainRecord(const void* bytes, size_t size)
 
 bool StoreChainRecord(int32_t box, int32_t relatedBox)
 {
-    const int32_t holder = holderOf(box);
-    if (holder == 0)
-        return false;
     const auto bytes = encodeChainRecord(relatedBox);
     xt::Handle block = xt::calls::NewHandle(static_cast<int32_t>(bytes.size()));
     if (!block || !*block)
         return false;
     std::memcpy(*block, bytes.data(), bytes.size());
     // Storing replaces the block under the same code, so a box never carries two records.
-    const bool stored = xt::calls::SetXtDataBlock(holder, kChainRecordId, block) == 0;
+    foundation::SetXtData(box, foundation::XtDataBox, kChainRecordId, block, foundation::ZeroObject::NoBox);
     xt::calls::DisposeHandle(block);
-    return stored;
+    return true;
 }
 
 std::optional<int32_t> readChainRecord(int32_t box)
 {
-    const int32_t holder = holderOf(box);
-    if (holder == 0)
-        return std::nullopt;
-    uint8_t present = 0;
-    xt::calls::HasXtDataBlock(holder, kChainRecordId, &present);
-    if (present != 1)
-        return std::nullopt;
-    xt::Handle block = nullptr;
-    if (xt::calls::GetXtDataBlock(holder, kChainRecordId, &block) != 0 || !block)
+    xt::Handle block = foundation::GetXtData(box, foundation::XtDataBox, kChainRecordId, foundation::ZeroObject::NoBox);
+    if (!block)
         return std::nullopt;
     const int32_t size = xt::calls::GetHandleSize(block);
-    const std::optional<int32_t> related = size > 0 ? decodeChainRecord(*block, static_cast<size_t>(size)) : std::nullopt;
+    const std::optional<int32_t> related = size > 0 && *block ? decodeChainRecord(*block, static_cast<size_t>(size)) : std::nullopt;
     xt::calls::DisposeHandle(block);
     return related;
 }

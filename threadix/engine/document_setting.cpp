@@ -1,7 +1,7 @@
 // Switching the document setting off around chain work, and back on every way out.
 #include "threadix/engine/document_setting.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace threadix {
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "threadix/engine/box_facts.h"
 
 namespace threadix {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "threadix/engine/box_facts.h"
 #include "threadix/engine/chain_record.h"
 #include "threadix/engine/chain_work.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace threadix {
 

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "threadix/engine/box_facts.h"
 #include "threadix/engine/chain_record.h"
 #include "threadix/engine/page_list.h"

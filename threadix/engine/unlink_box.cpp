@@ -1,7 +1,7 @@
 // Unlinking a box in one of four ways. The host splits chains without moving text (the text stays with
 // the part that starts the chain); the text each part should show is cut before the split and pasted
 // into its new story after it.
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "threadix/engine/box_facts.h"
 #include "threadix/engine/chain_record.h"
 #include "threadix/engine/chain_work.h"

@@ -4,7 +4,7 @@
 
 #include <iterator>
 
-#include "foundation/resource_builders.h"
+#include "foundation/resources/resource_builders.h"
 
 namespace threadix {
 namespace {

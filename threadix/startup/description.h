@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "foundation/plugin_description.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/plugin_description.h"
+#include "foundation/plugin/skeleton.h"
 #include "threadix/resources/threadix_id.h"
 #include "threadix/startup/handlers.h"
 #include "threadix/startup/startup.h"

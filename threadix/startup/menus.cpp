@@ -1,8 +1,8 @@
 // Building and updating "Threadix...".
 #include "threadix/startup/menus.h"
 
-#include "foundation/binding.h"
-#include "foundation/vendor_menu.h"
+#include "foundation/binding/binding.h"
+#include "foundation/menu/vendor_menu.h"
 #include "threadix/startup/handlers.h"
 #include "xtapi/messages.h"
 

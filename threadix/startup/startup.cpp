@@ -1,7 +1,7 @@
 // Threadix's start-up.
 #include "threadix/startup/startup.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "threadix/settings/link_settings.h"
 
 namespace threadix {

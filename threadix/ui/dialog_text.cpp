@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 
 namespace threadix {
 namespace {

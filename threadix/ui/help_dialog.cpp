@@ -1,7 +1,7 @@
 // The help dialog: what unlinking and relinking do, and the four unlink modes.
 #include <array>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "threadix/resources/dialog_resources.h"
 #include "threadix/ui/dialog_text.h"
 #include "threadix/ui/link_dialog.h"

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 #include "threadix/resources/dialog_resources.h"
 #include "threadix/resources/threadix_id.h"
 #include "threadix/ui/dialog_text.h"

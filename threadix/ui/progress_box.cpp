@@ -2,8 +2,8 @@
 // operation runs meanwhile. It takes no Cancel: the mouse button stops a run.
 #include "threadix/ui/progress_box.h"
 
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 #include "threadix/resources/dialog_resources.h"
 #include "threadix/resources/threadix_id.h"
 #include "threadix/ui/dialog_text.h"
