@@ -5,9 +5,6 @@
 
 namespace amplex {
 
-/// Read, write and create of Amplex settings files by full path, for the preset folder code.
-foundation::SettingsFileAdapter settingsFileAdapter();
-
 /// Names the preset folders (strings 20013 and 20014) and hands over the settings file calls.
 void configureAmplexPresets();
 

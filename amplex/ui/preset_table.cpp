@@ -57,7 +57,7 @@ bool readPreset(int32_t index, ScaleSettings& scratch)
 {
     scratch = ScaleSettings{};
     const foundation::PresetEntry* entry = presetAt(index);
-    return entry && ReadSettingsFile(&scratch, presetPath(*entry).c_str(), 0, 0) == 0;
+    return entry && settingsFile().read(&scratch, presetPath(*entry).c_str()) == 0;
 }
 
 } // namespace
@@ -85,7 +85,7 @@ void SetPresetFitToKind(int32_t index)
     else
         scratch.FitToListKind = scratch.ScaleWhat == ScaleSelectionOnly ? FitToSelections : FitToDocuments;
     const foundation::PresetEntry* entry = presetAt(index);
-    if (CreateSettingsFile(&scratch, presetPath(*entry).c_str(), 0, 0) != 0)
+    if (settingsFile().create(&scratch, presetPath(*entry).c_str()) != 0)
         return;
     if (index < table().count)
         table().entries[static_cast<size_t>(index)].kind = scratch.FitToListKind;

@@ -124,10 +124,13 @@ void FillPresetList(xt::WindowRef window, int32_t item, int32_t selection)
     xt::calls::EndWindowDrawing();
 }
 
-bool SavePresetAs(void* record, char* name, size_t capacity, int16_t* newIndex)
+namespace detail {
+
+bool savePresetAs(const void* record, size_t size, char* name, size_t capacity, int16_t* newIndex)
 {
     auto& state = presetState();
-    if (!state.list() || !name || capacity == 0 || !state.config().settings.create)
+    const PresetSettings& settings = state.config().settings;
+    if (!state.list() || !name || capacity == 0 || !settings.create || size != settings.recordSize)
         return refuseSave();
     const std::optional<std::string> fileName = presetFileName(std::string_view(name, strnlen(name, capacity)));
     if (!fileName)
@@ -141,7 +144,7 @@ bool SavePresetAs(void* record, char* name, size_t capacity, int16_t* newIndex)
         return refuseSave();
     }
     const std::string path = state.presetPath(*fileName);
-    if (state.config().settings.create(record, path.c_str()) != 0)
+    if (settings.create(settings.file, record, path.c_str()) != 0)
         return refuseSave();
     // A file the list cannot hold would be a preset nobody sees: take it away again.
     if (HandleArrayAppend(state.list(), &key) == kHandleArrayNoIndex) {
@@ -151,9 +154,11 @@ bool SavePresetAs(void* record, char* name, size_t capacity, int16_t* newIndex)
     const int16_t index = sortAndFind(*fileName);
     if (newIndex)
         *newIndex = index;
-    state.notify(state.config().settings.afterSaveOrRename);
+    state.notify(settings.afterSaveOrRename);
     return true;
 }
+
+} // namespace detail
 
 bool RenamePreset(xt::WindowRef window, int32_t item, const char* newName, int16_t* newIndex)
 {
@@ -190,16 +195,17 @@ bool DeletePreset(xt::WindowRef window, int32_t item, int16_t* index)
     return deleted;
 }
 
-bool SaveSelectedPreset(void* record, xt::WindowRef window, int32_t item)
+bool detail::saveSelectedPreset(const void* record, size_t size, xt::WindowRef window, int32_t item)
 {
     auto& state = presetState();
-    if (!state.list() || !state.config().settings.write || xt::calls::BeginWindowDrawing(window) != 0)
+    const PresetSettings& settings = state.config().settings;
+    if (!state.list() || !settings.write || size != settings.recordSize || xt::calls::BeginWindowDrawing(window) != 0)
         return false;
     const int32_t selection = selectedRow(item);
     bool written = false;
     if (selection >= 0) {
         const std::string path = state.presetPath(*detail::entryName(state.list(), selection));
-        written = state.config().settings.write(record, path.c_str()) == 0;
+        written = settings.write(settings.file, record, path.c_str()) == 0;
     }
     xt::calls::EndWindowDrawing();
     return written;
@@ -211,7 +217,7 @@ int16_t LoadPresetAt(xt::WindowRef, int32_t, int32_t index)
     const std::optional<std::string> name = detail::entryName(state.list(), index);
     if (!name || !state.config().settings.read)
         return kPresetMissing;
-    return state.config().settings.read(nullptr, state.presetPath(*name).c_str());
+    return state.config().settings.read(state.config().settings.file, state.presetPath(*name).c_str());
 }
 
 } // namespace foundation

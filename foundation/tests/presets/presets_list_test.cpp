@@ -176,6 +176,30 @@ TEST_F(PresetsTest, ADamagedOrShortPresetIsRefusedWithAMessage)
         EXPECT_EQ(box.text, kLoadFailed);
 }
 
+TEST_F(PresetsTest, ARecordOfAnotherSizeIsNeverSaved)
+{
+    api().initPresetFolders(false);
+    char name[64] = "Longer";
+    int16_t index = 0;
+    EXPECT_FALSE(api().saveLongerRecordAs(name, sizeof name, &index));
+    EXPECT_TRUE(listNames().empty());
+    EXPECT_FALSE(fs::exists(presetFolder() / "Longer.prf"));
+    EXPECT_EQ(api().hookCounts()->afterDeleteOrRefusedSave, 1);
+}
+
+TEST_F(PresetsTest, ReplacingALongerFileLeavesOneRecordThatReadsBack)
+{
+    writeFile(presetFolder() / "Long.prf", std::string(40, 'P'));
+    api().initPresetFolders(false);
+    selectRow("Long.prf");
+    probe::ProbeSettings replaced = settingsWith(9, "short again");
+    ASSERT_TRUE(api().saveSelectedPreset(&replaced, kPresetsPage, kListItem));
+    EXPECT_EQ(readFile(presetFolder() / "Long.prf").size(), sizeof(probe::ProbeSettings));
+    ASSERT_EQ(api().loadPresetAt(kPresetsPage, kListItem, 0), 0);
+    EXPECT_EQ(api().workingSettings()->value, 9);
+    EXPECT_TRUE(host().messageBoxes().empty());
+}
+
 TEST_F(PresetsTest, AFailedWriteIsReported)
 {
     api().initPresetFolders(false);
