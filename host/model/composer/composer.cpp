@@ -149,9 +149,12 @@ private:
 std::vector<int32_t> firstOffsets(const std::vector<ComposedLine>& lines, size_t boxCount, int32_t length)
 {
     std::vector<int32_t> first(boxCount, length);
+    std::vector<bool> reached(boxCount, false);
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        if (!line->overset)
-            first[line->boxIndex] = line->start;
+        if (line->overset)
+            continue;
+        first[line->boxIndex] = line->start;
+        reached[line->boxIndex] = true;
     }
     // A box that no line reached begins where the text after it begins.
     int32_t next = length;
@@ -162,8 +165,7 @@ std::vector<int32_t> firstOffsets(const std::vector<ComposedLine>& lines, size_t
         }
     }
     for (size_t b = boxCount; b-- > 0;) {
-        const bool reached = std::any_of(lines.begin(), lines.end(), [&](const ComposedLine& l) { return !l.overset && l.boxIndex == b; });
-        if (!reached)
+        if (!reached[b])
             first[b] = next;
         next = first[b];
     }
