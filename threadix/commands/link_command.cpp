@@ -99,13 +99,14 @@ int32_t LinkCommand(void* block)
     int16_t document = -1;
     if (xt::calls::GetCurrentDocument(&document) != 0 || document < 0)
         return 0;
+    // The dialog's items are read through the host too: a failure there changes what the work does.
+    const foundation::HostFailureWatch watch;
     const WorkPlace place = keptPlace(document);
     const int32_t box = currentBox();
     LinkSettings& settings = linkSettings();
     settings.pageText = "All";
     if (!runLinkDialog(settings, box != 0))
         return 0;
-    const foundation::HostFailureWatch watch;
     runWork(place, settings, box);
     if (watch.failed())
         ShowLinkWarning(kHostRefused);

@@ -2,6 +2,7 @@
 #include "threadix/engine/box_facts.h"
 
 #include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "foundation/document/box_record_lease.h"
 
 namespace threadix {
@@ -79,6 +80,22 @@ int32_t boxBefore(int32_t box)
 int32_t boxAfter(int32_t box)
 {
     return xt::calls::GetNextLinkedBox(box);
+}
+
+ChainNeighbours neighboursOf(int32_t box)
+{
+    const ChainNeighbours found{boxBefore(box), boxAfter(box)};
+    if (found.after == 0) {
+        // The record says whether the box's text runs on into another box.
+        const auto record = foundation::BoxRecordLease::of(box);
+        if (record && (record->text.flags & xt::kTextRunsOn) != 0)
+            foundation::noteHostFailure();
+    }
+    // Only a chain's first box shows its text from the start of a story that holds any.
+    const auto text = found.before == 0 ? boxText(box) : std::nullopt;
+    if (text && text->length > 0 && firstOffsetOf(box).value_or(0) > 0)
+        foundation::noteHostFailure();
+    return found;
 }
 
 } // namespace threadix

@@ -38,4 +38,13 @@ int32_t boxBefore(int32_t box);
 /// The box after `box` in its chain, 0 at the chain's end.
 int32_t boxAfter(int32_t box);
 
+/// The neighbours of a box in its chain, checked against what else the host tells of the box: a chain
+/// question that fails answers as at the chain's ends, and work on a wrong answer would move text where
+/// the user did not ask, so such an answer counts as a failed host call.
+struct ChainNeighbours {
+    int32_t before = 0;
+    int32_t after = 0;
+};
+ChainNeighbours neighboursOf(int32_t box);
+
 } // namespace threadix

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "foundation/document/data_blocks.h"
 
 namespace threadix {
@@ -44,8 +45,16 @@ bool StoreChainRecord(int32_t box, int32_t relatedBox)
 
 std::optional<int32_t> readChainRecord(int32_t box)
 {
-    xt::Handle block = foundation::GetXtData(box, foundation::XtDataBox, kChainRecordId, foundation::ZeroObject::NoBox);
-    if (!block)
+    // Read step by step rather than through GetXtData: a failed question about the block looks like
+    // "no record", and a relink without its record would link another box without a word.
+    const int32_t holder = foundation::XtDataHolder(box, foundation::XtDataBox, foundation::ZeroObject::NoBox);
+    if (holder == 0)
+        return std::nullopt;
+    uint8_t present = 0;
+    if (foundation::watched(xt::calls::HasXtDataBlock(holder, kChainRecordId, &present)) != 0 || present != 1)
+        return std::nullopt;
+    xt::Handle block = nullptr;
+    if (foundation::watched(xt::calls::GetXtDataBlock(holder, kChainRecordId, &block)) != 0 || !block)
         return std::nullopt;
     const int32_t size = xt::calls::GetHandleSize(block);
     const std::optional<int32_t> related = size > 0 && *block ? decodeChainRecord(*block, static_cast<size_t>(size)) : std::nullopt;

@@ -58,8 +58,7 @@ void unlinkTextBox(int32_t box, UnlinkMode mode)
 {
     xt::calls::SetCurrentTool(kContentTool);
     makeCurrent(box);
-    const int32_t before = boxBefore(box);
-    const int32_t after = boxAfter(box);
+    const auto [before, after] = neighboursOf(box);
     switch (mode) {
     case UnlinkMode::CutAtEnd:
         if (after != 0)
