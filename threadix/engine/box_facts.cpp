@@ -88,7 +88,7 @@ ChainNeighbours neighboursOf(int32_t box)
     if (found.after == 0) {
         // The record says whether the box's text runs on into another box.
         const auto record = foundation::BoxRecordLease::of(box);
-        if (record && (record->text.flags & xt::kTextRunsOn) != 0)
+        if (record && (record->content.text.flags & xt::kTextRunsOn) != 0)
             foundation::noteHostFailure();
     }
     // Only a chain's first box shows its text from the start of a story that holds any.
