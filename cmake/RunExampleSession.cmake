@@ -5,6 +5,12 @@ cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${DOCUMENT} DESTINATION ${WORK})
+# A plug-in's own example documents lie beside its sessions.
+get_filename_component(session_folder ${SCRIPT} DIRECTORY)
+file(GLOB own_documents ${session_folder}/*.json)
+if(own_documents)
+  file(COPY ${own_documents} DESTINATION ${WORK})
+endif()
 execute_process(
   COMMAND ${HOST} --plugins ${PLUGINS} --system-dir ${WORK}/system --work-dir ${WORK} --script ${SCRIPT}
   OUTPUT_VARIABLE printed ERROR_VARIABLE errors RESULT_VARIABLE status)

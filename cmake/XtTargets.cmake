@@ -175,11 +175,17 @@ function(xt_add_gathered_targets)
   endforeach()
   list(JOIN scripts "\n" script_lines)
   file(WRITE ${CMAKE_BINARY_DIR}/sweep-scripts.txt "${script_lines}\n")
+  # The plug-ins' own example documents, beside their sessions, go into each run's work folder too.
+  file(GLOB own_documents CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*/*.json)
+  set(work_files --work-file ${PROJECT_SOURCE_DIR}/examples/example-document.json)
+  foreach(document ${own_documents})
+    list(APPEND work_files --work-file ${document})
+  endforeach()
   if(BUILD_TESTING AND TARGET fault-sweep)
     add_test(NAME fault_sweep_sample
       COMMAND fault-sweep --host $<TARGET_FILE:layout-host> --plugins ${XT_PLUGIN_DIR}
         --out ${CMAKE_BINARY_DIR}/sweep-sample --sample ${XT_SWEEP_SAMPLE} --jobs 4
-        --work-file ${PROJECT_SOURCE_DIR}/examples/example-document.json ${scripts})
+        ${work_files} ${scripts})
   endif()
 
   # Plug-ins and the foundation reach the host only through xtapi/.

@@ -16,5 +16,7 @@ host=(build/default/bin/layout-host --plugins build/default/plugins --system-dir
 for session in examples/*/*.txt; do
   rm -rf "$out/system"
   cp examples/example-document.json "$out/"
+  # A plug-in's own example documents lie beside its sessions.
+  find "$(dirname "$session")" -maxdepth 1 -name '*.json' -exec cp {} "$out/" \;
   "${host[@]}" --script "$session"
 done

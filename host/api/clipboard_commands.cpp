@@ -1,14 +1,19 @@
-// The host commands copy (205), paste (206) and duplicate (506) on the current layout's selection.
+// The host commands cut (204), copy (205), paste (206) and duplicate (506): items of the current layout's
+// selection, or, with the content tool in a text box, the selected text.
 #include <vector>
 
 #include "host/api/clipboard_commands.h"
+#include "host/api/story_access.h"
 #include "host/host_context.h"
 #include "host/model/clipboard.h"
 #include "host/model/spread_layout.h"
+#include "host/model/text/text_boxes.h"
+#include "host/ui/tool_box.h"
 
 namespace host::api {
 namespace {
 
+constexpr int32_t kCut = 204;
 constexpr int32_t kCopy = 205;
 constexpr int32_t kPaste = 206;
 constexpr int32_t kDuplicate = 506;
@@ -47,6 +52,43 @@ int32_t copy(model::Layout& layout)
     for (Copied& copied : copies)
         snapshots.push_back(std::move(copied.snapshot));
     context().documents().clipboard().put(std::move(snapshots), originOfPage(layout, copies.front().pageRef));
+    return 0;
+}
+
+/// The story of the current text box when the content tool works in it; null otherwise.
+model::Story* editedStory(model::Layout& layout)
+{
+    if (layout.items().selection().tool() != ui::kContentTool)
+        return nullptr;
+    return model::storyOfTextBox(layout, boxOrCurrent(0));
+}
+
+/// Takes the selected text out, with its attributes, onto the clipboard; the insertion point stays where
+/// it was. An empty selection cuts nothing and leaves the clipboard as it was.
+int32_t cutText(model::Layout& layout)
+{
+    model::Story* story = editedStory(layout);
+    if (!story)
+        return -1;
+    const model::TextRange selected = story->selection();
+    if (selected.empty())
+        return -1;
+    context().documents().clipboard().putText(model::copyText(*story, selected));
+    story->erase(selected.start, selected.end);
+    story->select(selected.start, selected.start);
+    return 0;
+}
+
+/// Puts the clipboard's text in place of the selection; the insertion point follows the pasted text.
+int32_t pasteText(model::Layout& layout, const model::TextSnapshot& text)
+{
+    model::Story* story = editedStory(layout);
+    if (!story)
+        return -1;
+    const model::TextRange selected = story->selection();
+    story->erase(selected.start, selected.end);
+    const model::TextRange pasted = model::insertText(*story, selected.start, text);
+    story->select(pasted.end, pasted.end);
     return 0;
 }
 
@@ -92,8 +134,13 @@ int32_t duplicate(model::Layout& layout)
 
 std::optional<int32_t> runClipboardCommand(model::Layout& layout, int32_t command)
 {
+    if (command == kCut)
+        return cutText(layout);
     if (command == kCopy)
         return copy(layout);
+    const auto& text = context().documents().clipboard().text();
+    if (command == kPaste && text)
+        return pasteText(layout, *text);
     if (command == kPaste)
         return paste(layout);
     if (command == kDuplicate)

@@ -8,7 +8,7 @@
 
 namespace host::api {
 
-/// Runs host command 205 (copy), 206 (paste) or 506 (duplicate): 0 done, nonzero when there was
+/// Runs host command 204 (cut text), 205 (copy), 206 (paste) or 506 (duplicate): 0 done, nonzero when there was
 /// nothing to copy or paste; nullopt for another command.
 std::optional<int32_t> runClipboardCommand(model::Layout& layout, int32_t command);
 

@@ -145,6 +145,23 @@ int32_t GetAnchoredItem(int32_t story, int32_t position, int32_t)
     return item && place.layout->items().find(item) ? item : 0;
 }
 
+/// The flag (third argument) asks the host to keep the text of both chains, which it always does.
+int32_t LinkBoxes(int32_t box, int32_t next, int32_t)
+{
+    model::Layout* layout = layoutOfItem(box);
+    return layout && layoutOfItem(next) == layout && model::linkTextBoxes(*layout, box, next) ? 0 : -1;
+}
+
+int32_t UnlinkChainBox(int32_t box, int32_t how)
+{
+    static constexpr model::ChainSplit kSplits[] = {
+        model::ChainSplit::RemoveBox, model::ChainSplit::BeforeBox, model::ChainSplit::AfterBox};
+    model::Layout* layout = layoutOfItem(box);
+    if (!layout || how < 0 || how >= static_cast<int32_t>(std::size(kSplits)))
+        return -1;
+    return model::splitTextChain(*layout, box, kSplits[how]) ? 0 : -1;
+}
+
 } // namespace
 
 void registerTextStoryOps(OperationRegistry& registry)
@@ -161,6 +178,8 @@ void registerTextStoryOps(OperationRegistry& registry)
     registry.add<xt::op::ReplaceTextChars, &ReplaceTextChars>();
     registry.add<xt::op::FindNextAnchor, &FindNextAnchor>();
     registry.add<xt::op::GetAnchoredItem, &GetAnchoredItem>();
+    registry.add<xt::op::LinkBoxes, &LinkBoxes>();
+    registry.add<xt::op::UnlinkChainBox, &UnlinkChainBox>();
 }
 
 } // namespace host::api

@@ -1,4 +1,5 @@
 // Small toolbox services: blocks of memory, a number from a text, and a drawing state saved and given back.
+#include <algorithm>
 #include <charconv>
 
 #include "host/api/operation_areas.h"
@@ -28,6 +29,25 @@ int32_t ToolboxOp5034(xt::TextObject text)
     return result.ec == std::errc() ? value : 0;
 }
 
+/// The number a C text starts with after blanks, with an optional sign; a number past the int32 range
+/// is held at its limit, and a text without digits gives 0.
+int32_t ToolboxOp2074(const char* text)
+{
+    if (!text)
+        return 0;
+    while (*text == ' ' || *text == '\t')
+        ++text;
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+')
+        ++text;
+    int64_t value = 0;
+    constexpr int64_t kLimit = int64_t{1} << 31;
+    for (; *text >= '0' && *text <= '9'; ++text)
+        value = std::min(value * 10 + (*text - '0'), kLimit);
+    value = negative ? -value : std::min(value, kLimit - 1);
+    return static_cast<int32_t>(value);
+}
+
 int32_t ToolboxOp2203(int32_t* state)
 {
     if (!state)
@@ -48,6 +68,7 @@ void registerToolboxOps(OperationRegistry& registry)
 {
     registry.add<xt::op::ToolboxOp1871, &ToolboxOp1871>();
     registry.add<xt::op::ToolboxOp5034, &ToolboxOp5034>();
+    registry.add<xt::op::ToolboxOp2074, &ToolboxOp2074>();
     registry.add<xt::op::ToolboxOp2203, &ToolboxOp2203>();
     registry.add<xt::op::ToolboxOp2847, &ToolboxOp2847>();
 }

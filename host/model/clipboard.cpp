@@ -10,15 +10,7 @@ std::optional<TextSnapshot> textOf(const StoryStore& stories, int32_t box)
     // Only the first box of a chain carries the text; a later box is copied empty.
     if (!story || stories.previousBox(box) != 0)
         return std::nullopt;
-    TextSnapshot text;
-    text.text = story->text();
-    const auto& characters = story->characterRuns();
-    for (size_t i = 0; i < characters.runCount(); ++i)
-        text.characterRuns.push_back({{characters.startOfRun(i), characters.endOfRun(i)}, characters.valueOfRun(i)});
-    const auto& paragraphs = story->paragraphRuns();
-    for (size_t i = 0; i < paragraphs.runCount(); ++i)
-        text.paragraphRuns.push_back({{paragraphs.startOfRun(i), paragraphs.endOfRun(i)}, paragraphs.valueOfRun(i)});
-    return text;
+    return copyText(*story, {0, story->length()});
 }
 
 void restoreText(StoryStore& stories, int32_t box, const TextSnapshot& text)
@@ -28,11 +20,7 @@ void restoreText(StoryStore& stories, int32_t box, const TextSnapshot& text)
     Story* story = stories.storyOfBox(box);
     if (!story)
         return;
-    story->insert(0, text.text);
-    for (const auto& [range, attributes] : text.characterRuns)
-        story->setCharacterAttributes(range, attributes);
-    for (const auto& [range, attributes] : text.paragraphRuns)
-        story->setParagraphAttributes(range, attributes);
+    insertText(*story, 0, text);
 }
 
 Item* buildOwn(ItemStore& items, const ItemSnapshot& snapshot, int32_t pageRef)
@@ -118,6 +106,13 @@ void Clipboard::put(std::vector<ItemSnapshot> items, xt::FixedPoint pageOrigin)
 {
     m_items = std::move(items);
     m_pageOrigin = pageOrigin;
+    m_text.reset();
+}
+
+void Clipboard::putText(TextSnapshot text)
+{
+    m_items.clear();
+    m_text = std::move(text);
 }
 
 } // namespace host::model

@@ -9,17 +9,11 @@
 
 #include "host/model/items/item_store.h"
 #include "host/model/text/story_store.h"
+#include "host/model/text/text_piece.h"
 #include "xtapi/box_record.h"
 #include "xtapi/drop_shadow.h"
 
 namespace host::model {
-
-/// A text box's text: its characters and the attributes of each run.
-struct TextSnapshot {
-    std::u16string text;
-    std::vector<std::pair<TextRange, CharacterAttributes>> characterRuns;
-    std::vector<std::pair<TextRange, ParagraphAttributes>> paragraphRuns;
-};
 
 /// Everything needed to build an item again (its colours travel in the record). Tables are not copied.
 struct ItemSnapshot {
@@ -44,17 +38,23 @@ std::optional<ItemSnapshot> snapshotOf(const ItemStore& items, const StoryStore&
 int32_t rebuild(ItemStore& items, StoryStore& stories, const ItemSnapshot& snapshot, int32_t pageRef,
     xt::Fixed dv, xt::Fixed dh);
 
+/// Holds either items or a piece of text: what was cut or copied last.
 class Clipboard {
 public:
     /// The items and the spread position of the page they came from (a paste keeps their place on the page).
     void put(std::vector<ItemSnapshot> items, xt::FixedPoint pageOrigin);
+    /// Text cut from a story, with its attributes; the items held before are dropped.
+    void putText(TextSnapshot text);
     bool empty() const { return m_items.empty(); }
     const std::vector<ItemSnapshot>& items() const { return m_items; }
     xt::FixedPoint pageOrigin() const { return m_pageOrigin; }
+    /// The text cut last, unless items were copied after it.
+    const std::optional<TextSnapshot>& text() const { return m_text; }
 
 private:
     std::vector<ItemSnapshot> m_items;
     xt::FixedPoint m_pageOrigin{};
+    std::optional<TextSnapshot> m_text;
 };
 
 /// The host's step-and-repeat offsets: horizontal first, vertical second.

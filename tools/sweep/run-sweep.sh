@@ -10,5 +10,10 @@ cmake --preset "$preset" ${XT_CMAKE_ARGS:-} >/dev/null
 cmake --build --preset "$preset"
 build="build/$preset"
 mapfile -t scripts < "$build/sweep-scripts.txt"
+# The plug-ins' own example documents, beside their sessions, go into each run's work folder too.
+work_files=(--work-file examples/example-document.json)
+for document in examples/*/*.json; do
+  [ -e "$document" ] && work_files+=(--work-file "$document")
+done
 exec "$build/bin/fault-sweep" --host "$build/bin/layout-host" --plugins "$build/plugins" \
-  --out "$build/sweep" --jobs "$(nproc)" --work-file examples/example-document.json "$@" "${scripts[@]}"
+  --out "$build/sweep" --jobs "$(nproc)" "${work_files[@]}" "$@" "${scripts[@]}"

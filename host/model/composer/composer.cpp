@@ -10,6 +10,9 @@
 namespace host::model {
 namespace {
 
+/// Ends a paragraph and sends the text after it to the next box of the chain.
+constexpr char16_t kNextBoxCharacter = 12;
+
 /// One column of one box, in the box's coordinates.
 struct Slot {
     size_t boxIndex;
@@ -50,6 +53,14 @@ public:
             first = false;
         }
         m_spaceAfter = attributes.spaceAfter;
+    }
+
+    /// The text after a next-box character starts at the top of the next box's first column.
+    void nextBox()
+    {
+        const size_t box = m_slots[m_slot].boxIndex;
+        while (!m_overset && m_slots[m_slot].boxIndex == box)
+            nextSlot();
     }
 
     std::vector<ComposedLine> takeLines() { return std::move(m_lines); }
@@ -138,9 +149,12 @@ private:
 std::vector<int32_t> firstOffsets(const std::vector<ComposedLine>& lines, size_t boxCount, int32_t length)
 {
     std::vector<int32_t> first(boxCount, length);
+    std::vector<bool> reached(boxCount, false);
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        if (!line->overset)
-            first[line->boxIndex] = line->start;
+        if (line->overset)
+            continue;
+        first[line->boxIndex] = line->start;
+        reached[line->boxIndex] = true;
     }
     // A box that no line reached begins where the text after it begins.
     int32_t next = length;
@@ -151,8 +165,7 @@ std::vector<int32_t> firstOffsets(const std::vector<ComposedLine>& lines, size_t
         }
     }
     for (size_t b = boxCount; b-- > 0;) {
-        const bool reached = std::any_of(lines.begin(), lines.end(), [&](const ComposedLine& l) { return !l.overset && l.boxIndex == b; });
-        if (!reached)
+        if (!reached[b])
             first[b] = next;
         next = first[b];
     }
@@ -179,6 +192,8 @@ Composition compose(const Story& story, const std::vector<TextFrame>& frames)
     for (int32_t at = 0; at < story.length();) {
         const TextRange paragraph = story.paragraphAt(at);
         flow.paragraph(paragraph);
+        if (story.charAt(paragraph.end - 1) == kNextBoxCharacter)
+            flow.nextBox();
         at = paragraph.end;
     }
     Composition composition;

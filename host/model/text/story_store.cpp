@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "host/model/text/text_piece.h"
+
 namespace host::model {
 namespace {
 
@@ -45,20 +47,23 @@ void StoryStore::removeTextBox(int32_t box)
 
 bool StoryStore::link(int32_t box, int32_t next)
 {
-    if (!isTextBox(box) || !isTextBox(next) || box == next)
+    if (!isTextBox(box) || !isTextBox(next) || box == next || nextBox(box) != 0 || previousBox(next) != 0)
         return false;
     const int32_t target = m_chainOf[box];
     const int32_t source = m_chainOf[next];
-    if (source == target || m_chains[source].size() != 1)
+    if (source == target)
         return false;
     Story& into = m_stories.at(target);
-    into.insert(into.length(), m_stories.at(source).text());
+    const Story& from = m_stories.at(source);
+    if (from.length() > 0)
+        insertText(into, into.length(), copyText(from, {0, from.length()}));
+    auto& boxes = m_chains[target];
+    for (int32_t moved : m_chains[source]) {
+        boxes.push_back(moved);
+        m_chainOf[moved] = target;
+    }
     m_chains.erase(source);
     m_stories.erase(source);
-
-    auto& boxes = m_chains[target];
-    boxes.insert(std::find(boxes.begin(), boxes.end(), box) + 1, next);
-    m_chainOf[next] = target;
     return true;
 }
 
@@ -73,6 +78,42 @@ bool StoryStore::unlink(int32_t box)
     m_chains[story].push_back(box);
     found->second = story;
     return true;
+}
+
+void StoryStore::moveTailToNewStory(int32_t story, size_t from)
+{
+    const int32_t fresh = newStory();
+    auto& boxes = m_chains[story];
+    auto& moved = m_chains[fresh];
+    moved.assign(boxes.begin() + static_cast<std::ptrdiff_t>(from), boxes.end());
+    boxes.erase(boxes.begin() + static_cast<std::ptrdiff_t>(from), boxes.end());
+    for (int32_t each : moved)
+        m_chainOf[each] = fresh;
+}
+
+bool StoryStore::split(int32_t box, ChainSplit where)
+{
+    auto found = m_chainOf.find(box);
+    if (found == m_chainOf.end())
+        return false;
+    const int32_t story = found->second;
+    const auto& boxes = m_chains[story];
+    const auto at = static_cast<size_t>(std::find(boxes.begin(), boxes.end(), box) - boxes.begin());
+    switch (where) {
+    case ChainSplit::RemoveBox:
+        return unlink(box);
+    case ChainSplit::BeforeBox:
+        if (at == 0)
+            return false;
+        moveTailToNewStory(story, at);
+        return true;
+    case ChainSplit::AfterBox:
+        if (at + 1 >= boxes.size())
+            return false;
+        moveTailToNewStory(story, at + 1);
+        return true;
+    }
+    return false;
 }
 
 Story* StoryStore::storyOfBox(int32_t box)

@@ -12,6 +12,13 @@
 
 namespace host::model {
 
+/// Where a chain is split around one of its boxes.
+enum class ChainSplit {
+    RemoveBox,   ///< the box leaves; the boxes before and after it are joined
+    BeforeBox,   ///< the link into the box is cut: the box starts a chain of its own with those after it
+    AfterBox,    ///< the link out of the box is cut: the box after it starts a chain of its own
+};
+
 class StoryStore {
 public:
     explicit StoryStore(ReferenceAllocator& references) : m_references(&references) {}
@@ -24,11 +31,16 @@ public:
     void removeTextBox(int32_t box);
     bool isTextBox(int32_t box) const { return m_chainOf.count(box) != 0; }
 
-    /// Links `next` after `box`: `next` must be a text box alone in its chain; its text is appended to
-    /// the story of `box` and its own story is dropped. False when the link is refused.
+    /// Links `next` after `box`: `box` must end its chain and `next` start another one. The chain of
+    /// `next` joins the chain of `box`, its story appended (with its attributes) to the story of `box`.
+    /// False when the link is refused.
     bool link(int32_t box, int32_t next);
     /// Takes `box` out of its chain; the text stays with the chain and the box gets an empty story.
     bool unlink(int32_t box);
+    /// Splits the chain of `box` at one of its links (see ChainSplit). The story, whole, stays with the
+    /// part that starts the chain; the part split off gets a new, empty story. False, nothing changed,
+    /// when there is no such link.
+    bool split(int32_t box, ChainSplit where);
 
     Story* storyOfBox(int32_t box);
     const Story* storyOfBox(int32_t box) const;
@@ -50,6 +62,8 @@ public:
 
 private:
     int32_t newStory();
+    /// Moves the boxes [from, end of chain) of `story`'s chain into a new chain with an empty story.
+    void moveTailToNewStory(int32_t story, size_t from);
 
     ReferenceAllocator* m_references;
     std::map<int32_t, Story> m_stories;

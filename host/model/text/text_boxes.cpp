@@ -1,6 +1,8 @@
 // Text boxes: the text items of a layout seen through their stories and chains.
 #include "host/model/text/text_boxes.h"
 
+#include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "host/model/document_model.h"
@@ -8,9 +10,27 @@
 namespace host::model {
 namespace {
 
-/// Drops the boxes whose items are gone or are no longer text boxes, so chains never show them.
+/// What the chains of a layout were last checked against. Items go only by removal and never change
+/// kind, and new ones take higher references, so a removal shows in the stacking order's size or its
+/// last reference. (A document read names only its own text items in its chains.)
+using ItemsSeen = std::tuple<xt::DocumentRef, size_t, int32_t>;
+
+ItemsSeen itemsSeen(const Layout& layout)
+{
+    const std::vector<int32_t>& order = layout.items().stackingOrder();
+    return {layout.ref(), order.size(), order.empty() ? 0 : order.back()};
+}
+
+/// Drops the boxes whose items are gone, so chains never show them. The look goes over every chain,
+/// so it is taken only when the items changed since the last one: a chain question asked
+/// box after box would otherwise cost the square of the boxes.
 void forgetMissingBoxes(Layout& layout)
 {
+    static std::unordered_map<const StoryStore*, ItemsSeen> checked;
+    const ItemsSeen seen = itemsSeen(layout);
+    const auto last = checked.find(&layout.stories());
+    if (last != checked.end() && last->second == seen)
+        return;
     std::vector<int32_t> missing;
     for (const auto& [ref, story] : layout.stories().stories()) {
         for (int32_t box : layout.stories().chain(ref)) {
@@ -20,6 +40,7 @@ void forgetMissingBoxes(Layout& layout)
     }
     for (int32_t box : missing)
         layout.stories().removeTextBox(box);
+    checked[&layout.stories()] = itemsSeen(layout);
 }
 
 /// Registers a text item that has no story yet; false for anything but a text item.
@@ -106,6 +127,18 @@ bool unlinkTextBox(Layout& layout, int32_t box)
     markRunsOn(layout, box);
     if (previous)
         markRunsOn(layout, previous);
+    return true;
+}
+
+bool splitTextChain(Layout& layout, int32_t box, ChainSplit where)
+{
+    if (!knowTextBox(layout, box))
+        return false;
+    const int32_t previous = layout.stories().previousBox(box);
+    if (!layout.stories().split(box, where))
+        return false;
+    for (int32_t touched : {previous, box})
+        markRunsOn(layout, touched);
     return true;
 }
 

@@ -27,6 +27,9 @@ int32_t nextTextBox(Layout& layout, int32_t box);
 bool linkTextBoxes(Layout& layout, int32_t box, int32_t next);
 /// Takes `box` out of its chain; the text stays with the chain.
 bool unlinkTextBox(Layout& layout, int32_t box);
+/// Splits the chain of `box` at one of its links (see StoryStore::split) and marks the boxes that
+/// no longer run on.
+bool splitTextChain(Layout& layout, int32_t box, ChainSplit where);
 
 /// The composition of the chain of a text box, with each box's current geometry.
 std::optional<ChainLayout> chainLayoutOf(Layout& layout, int32_t box);

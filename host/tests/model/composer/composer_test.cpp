@@ -58,6 +58,18 @@ std::vector<int32_t> lineStarts(const Composition& composition)
     return starts;
 }
 
+TEST(Composer, TheNextBoxCharacterStartsTheNextBox)
+{
+    const Story story = monoStory("ab\x0c" "cd\rde");
+    const Composition composition = host::model::compose(story, {frame(100, 100), frame(100, 100)});
+    ASSERT_EQ(lineStarts(composition), (std::vector<int32_t>{0, 3, 6}));
+    EXPECT_EQ(composition.lines[0].boxIndex, 0u);
+    EXPECT_EQ(composition.lines[1].boxIndex, 1u);
+    EXPECT_EQ(composition.lines[1].top, composition.lines[0].top) << "at the top of the next box";
+    EXPECT_EQ(composition.lines[2].boxIndex, 1u);
+    EXPECT_FALSE(composition.overflows());
+}
+
 struct BreakCase {
     const char* what;
     std::string text;
@@ -74,7 +86,8 @@ TEST(Composer, BreaksLinesAndFindsOverflow)
         {"a space at the edge hangs", "aaaaaaaaa bb", 45, 100, {0, 10}, 2},
         {"breaks after a hyphen", "well-known words", 30, 100, {0, 5, 11}, 3},
         {"cuts a word wider than the line", "abcdefghij", 20, 100, {0, 4, 8}, 3},
-        {"11, 12 and 13 each end a line", "ab\rcd\x0b" "ef\x0cgh", 100, 100, {0, 3, 6, 9}, 4},
+        // 12 also sends the text after it to the next box; with none, it is overset.
+        {"11, 12 and 13 each end a line", "ab\rcd\x0b" "ef\x0cgh", 100, 100, {0, 3, 6, 9}, 3},
         {"an empty paragraph is a line", "ab\r\rcd", 100, 100, {0, 3, 4}, 3},
         {"a line ending at its paragraph end keeps the end", "abcd\rxy", 20, 100, {0, 5}, 2},
         {"lines that do not fit are overset", "aa bb cc dd", 15, 30, {0, 3, 6, 9}, 2},

@@ -1,0 +1,78 @@
+// The help dialog: what unlinking and relinking do, and the four unlink modes.
+#include <array>
+
+#include "foundation/binding/binding.h"
+#include "threadix/resources/dialog_resources.h"
+#include "threadix/ui/dialog_text.h"
+#include "threadix/ui/link_dialog.h"
+#include "xtapi/dialogs.h"
+#include "xtapi/window_callback.h"
+
+namespace threadix {
+namespace {
+
+constexpr int32_t kPictureStyle = 0x44;
+constexpr int32_t kBitmapFromModule = 0x30000000;
+
+constexpr char kUnlinkHelp[] = "Use this to isolate text boxes from the text chain so that it will no longer affect "
+                               "text flow when further edits are made.";
+constexpr char kLinkHelp[] = "This is most effective when Unlink has been used. However, if not, Threadix will "
+                             "attempt to link boxes based on the selection order. Relinking entire documents only "
+                             "works when Unlink has been used already.";
+/// In the order of the link dialog's mode items 9 to 12.
+constexpr std::array<const char*, 4> kModeHelp = {
+    "* Create one text chain before the selected boxes and a separate one after",
+    "* Create a text chain which flows around selected boxes",
+    "* Cut chain at end of selected boxes",
+    "* Cut chain at start of selected boxes",
+};
+
+int32_t g_picture = 0;
+
+void setUp()
+{
+    xt::calls::SetItemStyle(kHelpPicture, kPictureStyle, 0, 0);
+    g_picture = xt::calls::NewPictureObject();
+    if (g_picture != 0)
+        xt::calls::LoadBitmapResource(g_picture, kBitmapFromModule, 2, kModesBitmap, 0);
+}
+
+void show()
+{
+    if (g_picture != 0)
+        xt::calls::SetItemPicture(kHelpPicture, g_picture);
+    setStaticText(kHelpUnlinkText, kUnlinkHelp);
+    setStaticText(kHelpLinkText, kLinkHelp);
+    for (size_t i = 0; i < kModeHelp.size(); ++i)
+        setStaticText(kHelpFirstModeText + static_cast<int32_t>(i), kModeHelp[i]);
+}
+
+} // namespace
+
+int32_t LinkHelpCallback(void* data)
+{
+    auto* record = static_cast<xt::WindowCallbackRecord*>(data);
+    record->handled = 1;
+    switch (record->event) {
+    case xt::WhichResourceEvent:
+        static_cast<xt::WhichResourceBlock*>(record->argument.answer)->resourceId = kHelpDialogResource;
+        break;
+    case xt::InitItemsEvent:
+        setUp();
+        break;
+    case xt::WindowOpened:
+        show();
+        break;
+    case xt::ClosingEvent:
+        if (g_picture != 0)
+            xt::calls::DisposePictureObject(g_picture);
+        g_picture = 0;
+        break;
+    default:
+        record->handled = 0;
+        break;
+    }
+    return 0;
+}
+
+} // namespace threadix
