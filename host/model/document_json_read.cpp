@@ -284,14 +284,23 @@ OpenResult documentFromText(std::string_view text, DocumentModel& model)
 
 OpenResult documentFromOwnedText(std::string text, DocumentModel& model)
 {
-    Json document;
-    try {
-        document = Json::parse(text);
-    } catch (const Json::exception& error) {
-        return {nullptr, "not valid JSON: " + withoutExceptionTag(error.what())};
+    // The text goes once it is parsed, and the parsed document once it is read: a large file is never
+    // held three times over (text, parsed document and model) at once.
+    DocumentChecker check;
+    std::optional<ProjectData> data;
+    {
+        Json document;
+        try {
+            document = Json::parse(text);
+        } catch (const Json::exception& error) {
+            return {nullptr, "not valid JSON: " + withoutExceptionTag(error.what())};
+        }
+        std::string().swap(text);
+        data = readProject(check, document);
     }
-    std::string().swap(text);
-    return documentFromJson(document, model);
+    if (!data)
+        return {nullptr, check.problem()};
+    return {&addToModel(*data, model), {}};
 }
 
 } // namespace host::model

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -47,7 +48,9 @@ struct ItemData {
 };
 
 struct LayoutItemsData {
-    std::vector<ItemData> items;
+    // A deque grows without copying what it holds or keeping room it may never use: a layout of many
+    // thousands of items is held whole while it is checked.
+    std::deque<ItemData> items;
 };
 
 /// Checks the layout object's "items" (may be absent) into `data`; says where the first problem sits

@@ -89,7 +89,7 @@ Item* makeItem(const ItemData& data, Layout& layout, RefMap& refs)
 /// The items in the order a writer lists them: page by page (items on no page last), a group's members
 /// before it. Made in that order, items take their references in it, so a document read and written
 /// again lists the same references, whatever order its items came in.
-std::vector<const ItemData*> inWritingOrder(const std::vector<ItemData>& items)
+std::vector<const ItemData*> inWritingOrder(const std::deque<ItemData>& items)
 {
     std::map<int32_t, size_t> groupOf; // member reference -> index of the group that holds it
     for (size_t i = 0; i < items.size(); ++i) {
@@ -110,6 +110,7 @@ std::vector<const ItemData*> inWritingOrder(const std::vector<ItemData>& items)
         keys[i] = pageKey(i);
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
     std::vector<const ItemData*> sorted;
+    sorted.reserve(order.size());
     for (size_t i : order)
         sorted.push_back(&items[i]);
     return sorted;

@@ -90,24 +90,35 @@ Json itemJson(const Layout& layout, const Item& item)
     Json object = {{"ref", item.ref()}, {"page", pageNumberOf(layout, item.pageRef())},
         {"kind", static_cast<int>(item.kind())}, {"shape", item.shape()}};
     writeGeometry(item, object);
-    object["angle"] = pointsFromFixed(item.angle());
-    object["weight"] = pointsFromFixed(item.weight());
-    object["outsets"] = lengthsJson({item.outset(0), item.outset(1), item.outset(2), item.outset(3)});
-    object["corner"] = pointsFromFixed(item.corner());
-    object["flags"] = item.flags();
+    // A field that holds what a new item has is left out (a reader starts from a new item): documents of
+    // many thousands of items are read and written whole, and every key costs memory there.
+    if (item.angle() != 0)
+        object["angle"] = pointsFromFixed(item.angle());
+    if (item.weight() != 0)
+        object["weight"] = pointsFromFixed(item.weight());
+    if (item.outset(0) != 0 || item.outset(1) != 0 || item.outset(2) != 0 || item.outset(3) != 0)
+        object["outsets"] = lengthsJson({item.outset(0), item.outset(1), item.outset(2), item.outset(3)});
+    if (item.corner() != 0)
+        object["corner"] = pointsFromFixed(item.corner());
+    if (item.flags() != 0)
+        object["flags"] = item.flags();
     if (item.lineStyle() != 0)
         object["lineStyle"] = item.lineStyle();
     static constexpr const char* kArrowNames[] = {"none", "first", "second", "both"};
     if (item.arrowheads() != 0)
         object["arrows"] = kArrowNames[item.arrowheads()];
     object["colour"] = colourReference(layout.colours(), item.frame().colour);
-    object["shade"] = pointsFromFixed(item.frame().shade);
+    if (item.frame().shade != xt::kFixedOne)
+        object["shade"] = pointsFromFixed(item.frame().shade);
     object["background"] = colourReference(layout.colours(), item.background().colour);
-    object["backgroundShade"] = pointsFromFixed(item.background().shade);
+    if (item.background().shade != 0)
+        object["backgroundShade"] = pointsFromFixed(item.background().shade);
     if (const auto picture = item.pictureColour())
         object["pictureColour"] = colourReference(layout.colours(), *picture);
-    object["locked"] = item.isLocked();
-    object["layer"] = item.layer();
+    if (item.isLocked())
+        object["locked"] = true;
+    if (item.layer() != 0)
+        object["layer"] = item.layer();
     if (!item.name().empty())
         object["name"] = item.name();
     if (const auto& shadow = item.dropShadow())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -38,7 +39,7 @@ struct HolderData {
 
 /// A layout's text and data blocks as read from a document, checked but not yet in the model.
 struct LayoutTextData {
-    std::vector<StoryData> stories;
+    std::deque<StoryData> stories;  // grows without copies or spare room, as a layout's items do
     std::vector<HolderData> holders;
 };
 
