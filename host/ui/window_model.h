@@ -81,6 +81,10 @@ public:
     int32_t redrawCount() const { return m_redraws; }
     void redraw() { ++m_redraws; }
 
+    /// The item that has the keyboard focus, 0 for none: the host gives it to a field whose text it refused.
+    int32_t focusedItem() const { return m_focus; }
+    void setFocusedItem(int32_t item) { m_focus = item; }
+
 private:
     xt::WindowRef m_ref;
     int32_t m_windowId;
@@ -95,6 +99,7 @@ private:
     bool m_closeRequested = false;
     DialogOutcome m_closeOutcome = DialogOutcome::Closed;
     int32_t m_redraws = 0;
+    int32_t m_focus = 0;
 };
 
 /// A call of ListOp1600 as the host saw it (the plug-ins bracket list refills with 0 and 1).
