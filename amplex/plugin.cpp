@@ -1,6 +1,6 @@
 // The Amplex9 module's two exports.
 #include "amplex/resources/resources.h"
 #include "amplex/startup/description.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 
 XT_DEFINE_PLUGIN(amplex::kAmplexDescription, amplex::kAmplexResources);

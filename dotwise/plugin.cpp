@@ -1,6 +1,6 @@
 // The Dotwise module's two exports.
 #include "dotwise/resources/resources.h"
 #include "dotwise/startup/description.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 
 XT_DEFINE_PLUGIN(dotwise::kDotwiseDescription, dotwise::kDotwiseResources);

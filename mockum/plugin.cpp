@@ -1,5 +1,5 @@
 // The Mockum9 module's two exports.
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 #include "mockum/resources/resources.h"
 #include "mockum/startup/description.h"
 

@@ -7,8 +7,8 @@
 #include "amplex/engine/document/document_run.h"
 #include "amplex/resources/window_ids.h"
 #include "amplex/ui/dialog_state.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex {
 namespace {

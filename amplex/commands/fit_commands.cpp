@@ -8,8 +8,8 @@
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdlib>
 
-#include "amplex/engine/common/fixed_math.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/numbers/fixed_math.h"
 
 namespace amplex {
 namespace {
@@ -129,7 +129,7 @@ Fixed nearestColumnDistance(const Context& c, Fixed entryWidth, xt::DocumentRef 
     Fixed best = kFarAway;
     for (int32_t k = 0; k < c.facts.columns; ++k) {
         const Fixed distance = edge - (c.facts.margins.left + k * (entryWidth + c.facts.gutter));
-        if (FixedAbs(distance) < FixedAbs(best))
+        if (foundation::FixedAbs(distance) < foundation::FixedAbs(best))
             best = distance;
     }
     return best;

@@ -6,8 +6,8 @@
 #include "amplex/resources/window_ids.h"
 #include "amplex/settings/palette_state.h"
 #include "amplex/startup/menus.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 #include "xtapi/messages.h"
 
 namespace amplex {

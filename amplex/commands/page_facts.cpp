@@ -1,7 +1,7 @@
 // Reading the current document's page facts through the host.
 #include "amplex/commands/page_facts.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {

@@ -3,7 +3,7 @@
 
 #include "amplex/engine/scalers/group_members.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace amplex {
 namespace {

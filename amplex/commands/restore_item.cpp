@@ -5,9 +5,9 @@
 
 #include "amplex/commands/restore_fields.h"
 #include "amplex/commands/restore_text_box.h"
-#include "amplex/engine/common/box_record_lease.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -54,7 +54,7 @@ void RestoreItemFromUndo(const UndoEntry& entry)
 {
     const RestoreSet set = restoreSetFor(entry.kind, entry.shape);
     {
-        BoxRecordLease live = BoxRecordLease::of(entry.item);
+        foundation::BoxRecordLease live = foundation::BoxRecordLease::of(entry.item);
         if (!live)
             return;
         copySpans(set, entry.boxRecord, *live.get());

@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "amplex/commands/restore_item.h"
-#include "amplex/engine/text/data_blocks.h"
+#include "amplex/engine/text/text_done_marker.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/data_blocks.h"
 #include "xtapi/text_records.h"
 
 namespace amplex {
@@ -39,7 +40,7 @@ constexpr ParagraphField kParagraphFields[] = {
 
 bool carriesMarker(int32_t box)
 {
-    xt::Handle block = GetXtData(box, XtDataBox, kUndoneTextId);
+    xt::Handle block = foundation::GetXtData(box, foundation::XtDataBox, kUndoneTextId);
     if (!block)
         return false;
     xt::calls::DisposeHandle(block);
@@ -56,7 +57,7 @@ void markChain(int32_t box)
         return;
     std::memcpy(*block, &marker, sizeof marker);
     auto mark = [&](int32_t b) {
-        SetXtData(b, XtDataBox, kUndoneTextId, block);
+        foundation::SetXtData(b, foundation::XtDataBox, kUndoneTextId, block);
         markedForUndo().push_back(b);
     };
     mark(box);
@@ -136,7 +137,7 @@ void RestoreTextBox(const UndoEntry& entry)
 void clearUndoneMarkers()
 {
     for (const int32_t box : markedForUndo())
-        SetXtData(box, XtDataBox, kUndoneTextId, nullptr);
+        foundation::SetXtData(box, foundation::XtDataBox, kUndoneTextId, nullptr);
     markedForUndo().clear();
 }
 

@@ -2,11 +2,11 @@
 #include "amplex/commands/scale_checks.h"
 
 #include "amplex/commands/command_state.h"
-#include "amplex/engine/common/fixed_math.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/numbers/fixed_math.h"
 
 namespace amplex {
 namespace {
@@ -22,7 +22,7 @@ bool copyFactorsUsable(Fixed horizontal)
 {
     const ScaleSettings& s = currentSettings();
     const Fixed count = documentRun().repeatCount();
-    const int64_t copies = FixedAbs(count) >> 16;
+    const int64_t copies = foundation::FixedAbs(count) >> 16;
     if (s.ScaleWhat != ScaleSelectionOnly || copies <= 1)
         return true;
     const int64_t firstStep = count < 0 ? 0 : 1;

@@ -13,14 +13,14 @@
 #include "amplex/commands/scale_checks.h"
 #include "amplex/commands/selection_measure.h"
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/fixed_math.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/resources/amplex_id.h"
 #include "amplex/settings/settings.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/numbers/fixed_math.h"
 
 namespace amplex {
 namespace {
@@ -38,7 +38,7 @@ PageFacts takePageValues()
     run.setOnMasterPage(facts.masterView);
     undoList().setReplayActive(false);
     const CommandState& state = commandState();
-    run.setPageRange({FixedToInt(state.dialogFirstPage()), FixedToInt(state.dialogLastPage())});
+    run.setPageRange({foundation::FixedToInt(state.dialogFirstPage()), foundation::FixedToInt(state.dialogLastPage())});
     if (currentSettings().ScaleWhat == ScaleDocument)
         run.setFitTo(run.fitToOn(), run.fitToOn());
     run.setPageOffset(currentPageOffsetOf(facts));

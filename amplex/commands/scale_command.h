@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "amplex/commands/selection_measure.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 

@@ -5,8 +5,8 @@
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {

@@ -1,7 +1,7 @@
 // Amplex's window templates: the Scale dialog, its four tab pages and the palette.
 #include "amplex/resources/dialog_resources.h"
 
-#include "foundation/resource_builders.h"
+#include "foundation/resources/resource_builders.h"
 
 namespace amplex {
 namespace {

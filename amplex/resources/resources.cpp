@@ -1,7 +1,7 @@
 // Amplex's resource table: the code-0 string table, "VERS" 1 and "STRQ" 20000.
 #include "amplex/resources/resources.h"
 
-#include "foundation/resource_builders.h"
+#include "foundation/resources/resource_builders.h"
 
 #include "amplex/resources/dialog_resources.h"
 #include "amplex/resources/strings.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 #include "win32/windows.h"
 
 namespace amplex {

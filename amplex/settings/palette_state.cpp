@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace amplex {
 namespace {

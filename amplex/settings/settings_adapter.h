@@ -1,12 +1,9 @@
 // Amplex's settings file calls as the shared preset code takes them.
 #pragma once
 
-#include "foundation/presets.h"
+#include "foundation/presets/presets.h"
 
 namespace amplex {
-
-/// Read, write and create of Amplex settings files by full path, for the preset folder code.
-foundation::SettingsFileAdapter settingsFileAdapter();
 
 /// Names the preset folders (strings 20013 and 20014) and hands over the settings file calls.
 void configureAmplexPresets();

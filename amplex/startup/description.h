@@ -9,7 +9,7 @@
 #include "amplex/startup/host_messages.h"
 #include "amplex/startup/menus.h"
 #include "amplex/startup/startup.h"
-#include "foundation/plugin_description.h"
+#include "foundation/plugin/plugin_description.h"
 #include "xtapi/messages.h"
 
 namespace amplex {

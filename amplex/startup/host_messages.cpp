@@ -7,8 +7,8 @@
 #include "amplex/resources/window_ids.h"
 #include "amplex/settings/palette_state.h"
 #include "amplex/startup/mouse_hook.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 #include "win32/windows.h"
 #include "xtapi/messages.h"
 

@@ -4,8 +4,8 @@
 #include "amplex/resources/strings.h"
 #include "amplex/settings/palette_state.h"
 #include "amplex/startup/mouse_hook.h"
-#include "foundation/binding.h"
-#include "foundation/vendor_menu.h"
+#include "foundation/binding/binding.h"
+#include "foundation/menu/vendor_menu.h"
 #include "xtapi/messages.h"
 
 namespace amplex {

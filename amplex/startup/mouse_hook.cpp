@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex {
 namespace {

@@ -5,7 +5,7 @@
 #include "amplex/settings/settings.h"
 #include "amplex/settings/settings_adapter.h"
 #include "amplex/startup/description.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "win32/windows.h"
 #include "xtapi/types.h"
 

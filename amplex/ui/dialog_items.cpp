@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "amplex/ui/dialog_state.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/dialogs.h"
 
 namespace amplex::ui {

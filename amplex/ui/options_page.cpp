@@ -10,7 +10,7 @@
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/dialog_state.h"
 #include "amplex/ui/scale_page.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/window_callback.h"
 

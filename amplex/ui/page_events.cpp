@@ -2,7 +2,7 @@
 #include "amplex/ui/page_events.h"
 
 #include "amplex/ui/scale_page.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/dialogs.h"
 
 namespace amplex::ui {

@@ -5,7 +5,7 @@
 #include "amplex/settings/palette_state.h"
 #include "amplex/startup/startup.h"
 #include "amplex/ui/dialog_items.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/box_record.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/window_callback.h"

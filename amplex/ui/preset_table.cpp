@@ -7,10 +7,10 @@
 #include "amplex/settings/palette_state.h"
 #include "amplex/settings/settings.h"
 #include "amplex/settings/settings_file.h"
-#include "foundation/binding.h"
-#include "foundation/handle_array.h"
-#include "foundation/preset_entry.h"
-#include "foundation/presets.h"
+#include "foundation/binding/binding.h"
+#include "foundation/memory/handle_array.h"
+#include "foundation/presets/preset_entry.h"
+#include "foundation/presets/presets.h"
 
 namespace amplex::ui {
 namespace {
@@ -57,7 +57,7 @@ bool readPreset(int32_t index, ScaleSettings& scratch)
 {
     scratch = ScaleSettings{};
     const foundation::PresetEntry* entry = presetAt(index);
-    return entry && ReadSettingsFile(&scratch, presetPath(*entry).c_str(), 0, 0) == 0;
+    return entry && settingsFile().read(&scratch, presetPath(*entry).c_str()) == 0;
 }
 
 } // namespace
@@ -85,7 +85,7 @@ void SetPresetFitToKind(int32_t index)
     else
         scratch.FitToListKind = scratch.ScaleWhat == ScaleSelectionOnly ? FitToSelections : FitToDocuments;
     const foundation::PresetEntry* entry = presetAt(index);
-    if (CreateSettingsFile(&scratch, presetPath(*entry).c_str(), 0, 0) != 0)
+    if (settingsFile().create(&scratch, presetPath(*entry).c_str()) != 0)
         return;
     if (index < table().count)
         table().entries[static_cast<size_t>(index)].kind = scratch.FitToListKind;

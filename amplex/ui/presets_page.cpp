@@ -11,10 +11,10 @@
 #include "amplex/ui/page_events.h"
 #include "amplex/ui/preset_table.h"
 #include "amplex/ui/scale_page.h"
-#include "foundation/binding.h"
-#include "foundation/handle_array.h"
-#include "foundation/preset_entry.h"
-#include "foundation/presets.h"
+#include "foundation/binding/binding.h"
+#include "foundation/memory/handle_array.h"
+#include "foundation/presets/preset_entry.h"
+#include "foundation/presets/presets.h"
 #include "win32/windows.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/window_callback.h"
@@ -92,7 +92,7 @@ void save()
     const std::string typed = typedName();
     std::memcpy(name, typed.data(), typed.size());
     int16_t index = -1;
-    if (!foundation::SavePresetAs(&currentSettings(), name, sizeof name, &index)) {
+    if (!foundation::SavePresetAs(currentSettings(), name, sizeof name, &index)) {
         FillPresetPopup();
         return;
     }
@@ -128,13 +128,13 @@ void makeDefault()
     if (list && foundation::HandleArraySearch(list, &key, &foundation::ComparePresetNames, &found)) {
         selectListRow(PresetList, found);
         updatePresetButtons();
-        foundation::SaveSelectedPreset(&currentSettings(), presetsWindow(), PresetList);
+        foundation::SaveSelectedPreset(currentSettings(), presetsWindow(), PresetList);
         return;
     }
     char name[foundation::kPresetNameSize] = {};
     std::memcpy(name, kDefaultPresetName, sizeof kDefaultPresetName);
     int16_t index = -1;
-    if (!foundation::SavePresetAs(&currentSettings(), name, sizeof name, &index))
+    if (!foundation::SavePresetAs(currentSettings(), name, sizeof name, &index))
         return;
     setFieldString(NameField, kDefaultPresetName);
     afterListChange(index);
@@ -155,7 +155,7 @@ void buttonHit(int32_t item)
     switch (item) {
     case ReplaceButton:
         readPagesBack();
-        if (!foundation::SaveSelectedPreset(&currentSettings(), presetsWindow(), PresetList))
+        if (!foundation::SaveSelectedPreset(currentSettings(), presetsWindow(), PresetList))
             MessageBeep(0);
         break;
     case DeleteButton: remove(); break;

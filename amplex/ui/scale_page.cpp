@@ -8,7 +8,7 @@
 #include "amplex/settings/settings.h"
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/fit_targets.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/dialogs.h"
 
 namespace amplex::ui {

@@ -6,7 +6,7 @@
 #include "amplex/ui/dialog_items.h"
 #include "amplex/ui/fit_targets.h"
 #include "amplex/ui/scale_page.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/window_callback.h"
 

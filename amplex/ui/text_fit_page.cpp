@@ -10,7 +10,7 @@
 #include "amplex/ui/options_page.h"
 #include "amplex/ui/page_events.h"
 #include "amplex/ui/scale_page.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/window_callback.h"
 

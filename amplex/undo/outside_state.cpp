@@ -1,8 +1,8 @@
 // Reading and restoring the drop shadow and table grid of an item through the host's components.
 #include "amplex/undo/outside_state.h"
 
-#include "foundation/component_calls.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/component_calls.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 namespace {

@@ -3,16 +3,16 @@
 
 #include <cstring>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/undo/text_runs_record.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
 
-void copyShapeDataHead(const BoxRecord& record, UndoEntry& entry)
+void copyShapeDataHead(const xt::BoxRecord& record, UndoEntry& entry)
 {
     const xt::Handle data = xt::readAt<xt::Handle>(&record, xt::kRecordTopLeft);
     if (!data || !*data || xt::calls::GetHandleSize(data) < static_cast<int32_t>(kShapeDataKept))
@@ -22,7 +22,7 @@ void copyShapeDataHead(const BoxRecord& record, UndoEntry& entry)
     xt::calls::UnlockHandle(data);
 }
 
-UndoEntry entryFor(int32_t item, const BoxRecord& record, Anchored anchored, Replay replay)
+UndoEntry entryFor(int32_t item, const xt::BoxRecord& record, Anchored anchored, Replay replay)
 {
     UndoEntry entry{};
     entry.kind = record.kind;
@@ -41,12 +41,12 @@ UndoEntry entryFor(int32_t item, const BoxRecord& record, Anchored anchored, Rep
 
 void RecordItemForUndo(int32_t item, Anchored anchored, Replay replay)
 {
-    BoxRecordLease record = BoxRecordLease::of(item);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(item);
     if (record)
         recordItemFromRecord(item, *record.get(), anchored, replay);
 }
 
-void recordItemFromRecord(int32_t item, const BoxRecord& record, Anchored anchored, Replay replay)
+void recordItemFromRecord(int32_t item, const xt::BoxRecord& record, Anchored anchored, Replay replay)
 {
     if (record.kind == static_cast<uint8_t>(xt::BoxKind::Group))
         return;

@@ -6,8 +6,8 @@
 #include <limits>
 #include <vector>
 
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 namespace {

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "amplex/undo/record_item.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 namespace {

@@ -1,7 +1,7 @@
 // Telling the user once that a list action could not change every paragraph.
 #include "dotwise/engine/host_failures.h"
 
-#include "foundation/text_helpers.h"
+#include "foundation/text/text_helpers.h"
 
 namespace dotwise {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "foundation/host_failures.h"
+#include "foundation/binding/host_failures.h"
 
 namespace dotwise {
 

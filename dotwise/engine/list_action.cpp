@@ -1,7 +1,7 @@
 // RunListAction: the checks every palette action passes, then the action's steps.
 #include "dotwise/engine/list_run.h"
 #include "dotwise/settings/settings_file.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace dotwise {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/text_records.h"
 
 namespace dotwise {

@@ -1,7 +1,7 @@
 // Taking markers out of the selected paragraphs again.
 #include "dotwise/engine/list_run.h"
 #include "dotwise/engine/markers.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace dotwise {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "dotwise/engine/list_run.h"
 #include "dotwise/engine/style_lookup.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/text_records.h"
 
 namespace dotwise {

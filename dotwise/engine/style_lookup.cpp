@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "dotwise/settings/list_settings.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/colour_records.h"
 #include "xtapi/page_records.h"
 

@@ -1,7 +1,7 @@
 // Dotwise's window templates: the palette with its four buttons and action popup, and the settings dialog.
 #include "dotwise/resources/dialog_resources.h"
 
-#include "foundation/resource_builders.h"
+#include "foundation/resources/resource_builders.h"
 
 namespace dotwise {
 namespace {

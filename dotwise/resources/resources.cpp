@@ -1,7 +1,7 @@
 // Dotwise's resource table.
 #include "dotwise/resources/resources.h"
 
-#include "foundation/resource_builders.h"
+#include "foundation/resources/resource_builders.h"
 
 #include "dotwise/resources/dialog_resources.h"
 #include "dotwise/resources/strings.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 #include "win32/windows.h"
 
 namespace dotwise {

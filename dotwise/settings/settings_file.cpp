@@ -4,8 +4,9 @@
 #include <cstring>
 
 #include "dotwise/resources/dotwise_id.h"
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/data_blocks.h"
+#include "foundation/text/text_helpers.h"
 #include "win32/windows.h"
 #include "xtapi/status.h"
 
@@ -109,14 +110,8 @@ int16_t SaveListSettings(const ListSettings& settings)
 
 void LoadListSettings(ListSettings& settings)
 {
-    int16_t documentId = -1;
-    xt::calls::GetCurrentDocument(&documentId);
-    const int32_t holder = documentId >= 0 ? xt::calls::GetDocumentXtDataRef(xt::calls::GetDocumentRef(documentId)) : 0;
-    uint8_t present = 0;
-    if (holder != 0)
-        xt::calls::HasXtDataBlock(holder, kDotwiseId, &present);
-    xt::Handle block = nullptr;
-    if (present == 1 && xt::calls::GetXtDataBlock(holder, kDotwiseId, &block) == 0 && block) {
+    // A settings block the current document carries comes before the settings file.
+    if (xt::Handle block = foundation::GetXtData(0, foundation::XtDataDocument, kDotwiseId)) {
         const int32_t size = xt::calls::GetHandleSize(block);
         const bool taken = size > 0 && listSettingsFromBytes(*block, static_cast<size_t>(size), settings);
         xt::calls::DisposeHandle(block);

@@ -7,7 +7,7 @@
 #include "dotwise/resources/window_ids.h"
 #include "dotwise/startup/handlers.h"
 #include "dotwise/startup/startup.h"
-#include "foundation/plugin_description.h"
+#include "foundation/plugin/plugin_description.h"
 #include "xtapi/messages.h"
 
 namespace dotwise {

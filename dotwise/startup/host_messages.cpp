@@ -5,8 +5,8 @@
 #include "dotwise/startup/menus.h"
 #include "dotwise/startup/preference_file.h"
 #include "dotwise/ui/font_menu.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace dotwise {
 namespace {

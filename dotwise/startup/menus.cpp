@@ -7,9 +7,9 @@
 #include "dotwise/resources/window_ids.h"
 #include "dotwise/settings/palette_prefs.h"
 #include "dotwise/startup/handlers.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
-#include "foundation/vendor_menu.h"
+#include "foundation/binding/binding.h"
+#include "foundation/menu/vendor_menu.h"
+#include "foundation/plugin/skeleton.h"
 #include "xtapi/messages.h"
 
 namespace dotwise {

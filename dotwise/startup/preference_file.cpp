@@ -4,7 +4,7 @@
 #include <string>
 
 #include "dotwise/resources/strings.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "win32/windows.h"
 #include "xtapi/status.h"
 

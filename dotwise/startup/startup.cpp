@@ -4,7 +4,7 @@
 #include "dotwise/settings/list_settings.h"
 #include "dotwise/settings/settings_file.h"
 #include "dotwise/startup/preference_file.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/status.h"
 
 namespace dotwise {

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 #include "xtapi/dialogs.h"
 
 namespace dotwise::ui {

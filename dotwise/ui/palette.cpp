@@ -6,8 +6,8 @@
 #include "dotwise/settings/palette_prefs.h"
 #include "dotwise/startup/handlers.h"
 #include "dotwise/startup/menus.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/window_callback.h"
 

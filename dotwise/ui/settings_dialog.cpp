@@ -11,7 +11,7 @@
 #include "dotwise/ui/dialog_items.h"
 #include "dotwise/ui/font_menu.h"
 #include "dotwise/ui/settings_form.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/page_records.h"
 #include "xtapi/window_callback.h"

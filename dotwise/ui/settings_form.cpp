@@ -4,8 +4,8 @@
 #include <string>
 
 #include "dotwise/ui/dialog_items.h"
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 
 namespace dotwise::ui {
 namespace {

@@ -109,8 +109,7 @@ int32_t ReplaceTextChars(int32_t story, int32_t position, int32_t count, const u
     StoryPlace place = findStory(story);
     if (!place || count < 0 || (count > 0 && !chars))
         return -1;
-    std::u16string written(static_cast<size_t>(count), u'\0');
-    std::copy(chars, chars + count, written.begin());
+    const std::u16string written(chars, chars + count);
     return place.story->overwrite(position, written) ? 0 : -1;
 }
 

@@ -1,5 +1,5 @@
 // The two menu commands: the greek item (greek, ungreek or fill) and the settings item.
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/engine/common/box_text.h"
 #include "mockum/engine/common/current_box.h"
 #include "mockum/engine/common/host_failures.h"

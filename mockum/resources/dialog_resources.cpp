@@ -1,7 +1,7 @@
 // The settings dialog: scope radios with the page range, the size rule with its threshold, the banner.
 #include "mockum/resources/dialog_resources.h"
 
-#include "foundation/resource_builders.h"
+#include "foundation/resources/resource_builders.h"
 #include "mockum/resources/resources.h"
 
 namespace mockum {

@@ -2,7 +2,7 @@
 // code builds its menu labels itself.
 #include "mockum/resources/resources.h"
 
-#include "foundation/resource_builders.h"
+#include "foundation/resources/resource_builders.h"
 
 #include "mockum/resources/dialog_resources.h"
 #include "mockum/resources/filler_text.h"

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "foundation/plugin_description.h"
+#include "foundation/plugin/plugin_description.h"
 #include "mockum/resources/mockum_id.h"
 #include "mockum/startup/handlers.h"
 #include "mockum/startup/startup.h"

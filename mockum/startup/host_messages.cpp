@@ -3,8 +3,8 @@
 #include <array>
 #include <cstring>
 
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 #include "mockum/startup/handlers.h"
 #include "win32/windows.h"
 #include "xtapi/messages.h"

@@ -1,8 +1,8 @@
 // Building and updating Mockum's menu items.
 #include "mockum/startup/menus.h"
 
-#include "foundation/binding.h"
-#include "foundation/vendor_menu.h"
+#include "foundation/binding/binding.h"
+#include "foundation/menu/vendor_menu.h"
 #include "mockum/engine/common/box_text.h"
 #include "mockum/startup/handlers.h"
 #include "xtapi/messages.h"

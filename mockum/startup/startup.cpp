@@ -1,7 +1,7 @@
 // Mockum's start-up: its resource file and default settings.
 #include "mockum/startup/startup.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/settings/greek_settings.h"
 
 namespace mockum {

@@ -55,7 +55,7 @@ bool MockumTest::choose(std::string_view label)
 
 std::string MockumTest::saved()
 {
-    return host::model::documentToJson(m_host->documents().project(0)).dump(1);
+    return host::model::documentToJson(*m_host->documents().projectOf(layout())).dump(1);
 }
 
 } // namespace mockum::testing

@@ -33,7 +33,7 @@ protected:
 
     /// "VORNE > label": true when the item was there and enabled.
     bool choose(std::string_view label);
-    /// The document as saved, for comparing before and after.
+    /// The current document as saved, for comparing before and after.
     std::string saved();
 };
 

@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string>
 
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
+#include "foundation/text/text_helpers.h"
 #include "mockum/resources/dialog_resources.h"
 #include "mockum/resources/mockum_id.h"
 #include "mockum/resources/resources.h"
@@ -21,6 +24,8 @@ namespace {
 constexpr int32_t kNumberFieldUnit = 1000;
 constexpr int32_t kPictureStyle = 0x44;
 constexpr int32_t kBitmapFromModule = 0x30000000;
+/// The handled word with which a callback keeps its dialog open at OK.
+constexpr int32_t kRefuseOk = 2;
 
 struct DialogState {
     GreekSettings working;
@@ -66,12 +71,55 @@ void showItems()
     xt::calls::DialogItemOp1568(working.greekAny ? GreekAnyRadio : GreekBelowRadio);
 }
 
+/// Every item hit takes what the fields hold; a text that is no value keeps the field's last value
+/// until OK asks for it.
 void readFields()
 {
     GreekSettings& working = g_state.working;
-    working.fromPage = readPageField(FromField, working.fromPage);
-    working.toPage = readPageField(ToField, working.toPage);
-    working.sizeThreshold = readThresholdField(ThresholdField, working.sizeThreshold);
+    working.fromPage = readPageField(FromField).value.value_or(working.fromPage);
+    working.toPage = readPageField(ToField).value.value_or(working.toPage);
+    working.sizeThreshold = readThresholdField(ThresholdField).value.value_or(working.sizeThreshold);
+}
+
+/// "From: "x" is no page number. Type ...", or "From: the field is empty. Type ..."
+std::string refusal(const char* field, const std::string& typed, const char* what, const std::string& hint)
+{
+    const std::string why = typed.empty() ? std::string("the field is empty") : "\"" + typed + "\" is " + what;
+    return std::string(field) + ": " + why + ". " + hint;
+}
+
+/// Why the fields cannot be taken as they stand, naming the first that is wrong; nullopt when they can.
+std::optional<std::string> fieldProblem()
+{
+    const std::string max = std::to_string(kFieldMaximum);
+    const std::string pageHint = "Type a whole number from 1 to " + max + ".";
+    const FieldValue<int32_t> from = readPageField(FromField);
+    if (!from.value)
+        return refusal("From", from.typed, "no page number", pageHint);
+    const FieldValue<int32_t> to = readPageField(ToField);
+    if (!to.value)
+        return refusal("To", to.typed, "no page number", pageHint);
+    const FieldValue<xt::Fixed> threshold = readThresholdField(ThresholdField);
+    if (!threshold.value)
+        return refusal("Greek text below", threshold.typed, "no size",
+            "Type a number of points above 0 and up to " + max + ".");
+    if (g_state.working.scope == GreekScope::PageRange && *from.value > *to.value)
+        return "The page range runs backwards: From " + std::to_string(*from.value) + " comes after To "
+            + std::to_string(*to.value) + ".";
+    return std::nullopt;
+}
+
+/// OK: the fields are taken when each holds a value; otherwise the user hears which is wrong and the
+/// dialog stays open.
+void accept(xt::WindowCallbackRecord& record)
+{
+    if (const std::optional<std::string> problem = fieldProblem()) {
+        foundation::WarningBox(problem->c_str());
+        record.handled = kRefuseOk;
+        return;
+    }
+    readFields();
+    g_state.ok = true;
 }
 
 /// A radio click: true when the item is one of the dialog's radios.
@@ -133,8 +181,7 @@ int32_t GreekSettingsProc(void* data)
             record->handled = 0;
         break;
     case xt::OkEvent:
-        readFields();
-        g_state.ok = true;
+        accept(*record);
         break;
     case xt::CancelEvent:
         g_state.ok = false;

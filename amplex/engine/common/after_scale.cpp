@@ -2,7 +2,7 @@
 #include "amplex/engine/common/after_scale.h"
 
 #include "amplex/engine/document/document_run.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace amplex {
 namespace {

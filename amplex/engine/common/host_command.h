@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 

@@ -1,13 +1,13 @@
 // Steps the scalers share.
 #include "amplex/engine/common/item_steps.h"
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/scalers/drop_shadow.h"
-#include "foundation/binding.h"
-#include "foundation/component_calls.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 
@@ -62,7 +62,7 @@ int32_t currentItem()
     return item;
 }
 
-void scaleOutsets(BoxRecordLease& record, const Factors& factors)
+void scaleOutsets(foundation::BoxRecordLease& record, const Factors& factors)
 {
     const Fixed byFactor[4] = {factors.v, factors.h, factors.v, factors.h};
     for (int side = 0; side < 4; ++side)

@@ -53,13 +53,16 @@ inline bool scalingSelection()
 
 } // namespace amplex
 
+namespace foundation {
+class BoxRecordLease;
+}
+
 namespace amplex {
 
 struct Factors;
-class BoxRecordLease;
 
 /// Scales the four outsets of a record: top and bottom by the vertical factor, left and right by
 /// the horizontal one.
-void scaleOutsets(BoxRecordLease& record, const Factors& factors);
+void scaleOutsets(foundation::BoxRecordLease& record, const Factors& factors);
 
 } // namespace amplex

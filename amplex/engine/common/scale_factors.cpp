@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace amplex {
 namespace {

@@ -1,7 +1,7 @@
 // The scaling engine's warning box and its linked-chain question.
 #include "amplex/engine/common/scale_warning.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "win32/windows.h"
 
 namespace amplex {

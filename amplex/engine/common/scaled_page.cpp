@@ -2,8 +2,8 @@
 #include "amplex/engine/common/scaled_page.h"
 
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 namespace {

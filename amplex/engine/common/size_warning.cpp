@@ -5,8 +5,8 @@
 
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/resources/strings.h"
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 
 namespace amplex {
 namespace {

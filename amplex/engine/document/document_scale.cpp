@@ -9,8 +9,8 @@
 #include "amplex/engine/document/page_setup_scale.h"
 #include "amplex/engine/document/page_walk.h"
 #include "amplex/engine/document/scale_page_range.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 namespace {

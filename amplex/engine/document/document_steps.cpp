@@ -14,8 +14,8 @@
 #include "amplex/engine/document/style_sheet_scale.h"
 #include "amplex/resources/strings.h"
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {

@@ -7,8 +7,8 @@
 #include "amplex/engine/document/guide_scale.h"
 #include "amplex/engine/document/page_walk.h"
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {

@@ -5,7 +5,7 @@
 #include "amplex/engine/common/host_command.h"
 #include "amplex/engine/document/document_run.h"
 #include "amplex/engine/selection/scale_selection.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "amplex/engine/document/document_run.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {

@@ -6,12 +6,12 @@
 #include <functional>
 #include <optional>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/fitting/fit_session.h"
 #include "amplex/engine/fitting/layout_probe.h"
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -31,7 +31,7 @@ xt::Fixed addSaturated(xt::Fixed a, xt::Fixed b)
 }
 
 /// Maps a shaped item onto new bounds and applies its record.
-bool reshape(BoxRecord* record, int32_t box, const FixedRect& from, const FixedRect& to)
+bool reshape(xt::BoxRecord* record, int32_t box, const xt::FixedRect& from, const xt::FixedRect& to)
 {
     if (to.bottom < to.top)
         return false;
@@ -41,18 +41,18 @@ bool reshape(BoxRecord* record, int32_t box, const FixedRect& from, const FixedR
 }
 
 /// The bottom of a box set to `top + depth`, for rectangles and shaped items alike.
-bool setDepth(BoxRecordLease& record, int32_t box, xt::Fixed depth)
+bool setDepth(foundation::BoxRecordLease& record, int32_t box, xt::Fixed depth)
 {
     if (xt::shape::isFramed(record->shape)) {
-        FixedRect rect = record->geometry.rect;
+        xt::FixedRect rect = record->geometry.rect;
         rect.bottom = addSaturated(rect.top, depth);
         record->geometry.rect = rect;
         return record.storeTo(box, 1);
     }
-    const std::optional<FixedRect> bounds = shapeDataRect(*record.get());
+    const std::optional<xt::FixedRect> bounds = foundation::shapeDataRect(*record.get());
     if (!bounds)
         return false;
-    FixedRect wanted = *bounds;
+    xt::FixedRect wanted = *bounds;
     wanted.bottom = addSaturated(bounds->top, depth);
     return reshape(record.get(), box, *bounds, wanted);
 }
@@ -67,7 +67,7 @@ bool moveBottomWhile(int32_t box, xt::Fixed delta, const std::function<std::opti
             return false;
         if (!*more)
             return true;
-        BoxRecordLease record = BoxRecordLease::of(box);
+        foundation::BoxRecordLease record = foundation::BoxRecordLease::of(box);
         if (!record || !GrowBoxBy(record.get(), box, delta))
             return true;
     }
@@ -152,7 +152,7 @@ void fitOneColumn(int32_t box, int32_t end, const FitBoxFacts& facts, FitSession
     if (!depth)
         return;
     const int32_t target = boxHolding(box, probe->a - 1);
-    BoxRecordLease record = BoxRecordLease::of(target);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(target);
     if (!record || xt::shape::isLine(record->shape))
         return;
     const bool shaped = xt::shape::hasShapeData(record->shape);
@@ -175,7 +175,7 @@ bool GrowBoxBy(xt::BoxRecord* record, int32_t box, xt::Fixed delta)
     if (!record)
         return false;
     if (xt::shape::isFramed(record->shape)) {
-        FixedRect rect = record->geometry.rect;
+        xt::FixedRect rect = record->geometry.rect;
         rect.bottom = addSaturated(rect.bottom, delta);
         if (rect.bottom < rect.top)
             return false;
@@ -184,10 +184,10 @@ bool GrowBoxBy(xt::BoxRecord* record, int32_t box, xt::Fixed delta)
     }
     if (!xt::shape::hasShapeData(record->shape))
         return false;
-    const std::optional<FixedRect> bounds = shapeDataRect(*record);
+    const std::optional<xt::FixedRect> bounds = foundation::shapeDataRect(*record);
     if (!bounds)
         return false;
-    FixedRect wanted = *bounds;
+    xt::FixedRect wanted = *bounds;
     wanted.bottom = addSaturated(bounds->bottom, delta);
     return reshape(record, box, *bounds, wanted);
 }

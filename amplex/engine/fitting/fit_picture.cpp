@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/resources/amplex_id.h"
 #include "amplex/undo/record_item.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -21,13 +21,13 @@ xt::Fixed saturated(int64_t value)
 }
 
 /// The top-left corner and the new size as the bounds the box takes.
-FixedRect sizedFrom(const FixedRect& bounds, xt::Fixed width, xt::Fixed height)
+xt::FixedRect sizedFrom(const xt::FixedRect& bounds, xt::Fixed width, xt::Fixed height)
 {
     return {bounds.top, bounds.left, saturated(int64_t{bounds.top} + height), saturated(int64_t{bounds.left} + width)};
 }
 
 /// Applies the new size by shape; other shapes keep their geometry.
-void resize(BoxRecordLease& record, xt::Fixed width, xt::Fixed height)
+void resize(foundation::BoxRecordLease& record, xt::Fixed width, xt::Fixed height)
 {
     if (xt::shape::isFramed(record->shape)) {
         record->geometry.rect = sizedFrom(record->geometry.rect, width, height);
@@ -35,16 +35,16 @@ void resize(BoxRecordLease& record, xt::Fixed width, xt::Fixed height)
     }
     if (!xt::shape::isBezier(record->shape))
         return;
-    const std::optional<FixedRect> bounds = shapeDataRect(*record.get());
+    const std::optional<xt::FixedRect> bounds = foundation::shapeDataRect(*record.get());
     if (!bounds)
         return;
-    const FixedRect wanted = sizedFrom(*bounds, width, height);
+    const xt::FixedRect wanted = sizedFrom(*bounds, width, height);
     xt::calls::XsiOp1289(record->geometry.shapeData, &*bounds, &wanted);
 }
 
 } // namespace
 
-FixedRect pictureRect(const xt::PictureFields& picture)
+xt::FixedRect pictureRect(const xt::PictureFields& picture)
 {
     // The picture's bounds are whole points across (0 to 2) and down (1 to 3).
     const xt::Fixed width = saturated((int64_t{picture.bounds[2]} - picture.bounds[0]) * xt::kFixedOne);
@@ -58,10 +58,10 @@ void FitBoxToPicture(int32_t box)
     // its columns and insets, which must not be written as picture offsets.
     if (box == 0 || xt::calls::ItemTypeOp767(box) == 0)
         return;
-    BoxRecordLease record = BoxRecordLease::of(box);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(box);
     if (!record || record->kind != static_cast<uint8_t>(xt::BoxKind::Picture))
         return;
-    const FixedRect picture = pictureRect(record->content.picture);
+    const xt::FixedRect picture = pictureRect(record->content.picture);
     if (picture.right <= picture.left || picture.bottom <= picture.top)
         return;
     RecordItemForUndo(box, Anchored::No, Replay::No);

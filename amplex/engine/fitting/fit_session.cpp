@@ -3,10 +3,10 @@
 
 #include <utility>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/resources/amplex_id.h"
 #include "amplex/undo/record_item.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {
@@ -33,7 +33,7 @@ int16_t pageCount(xt::DocumentRef document)
 
 std::optional<FitBoxFacts> readFitBoxFacts(int32_t box)
 {
-    BoxRecordLease record = BoxRecordLease::of(box);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(box);
     if (!record)
         return std::nullopt;
     FitBoxFacts facts;
@@ -41,7 +41,7 @@ std::optional<FitBoxFacts> readFitBoxFacts(int32_t box)
     facts.runsOn = (record->content.text.flags & xt::kTextRunsOn) != 0;
     facts.chained = facts.runsOn || xt::calls::GetPreviousLinkedBox(box) != 0;
     facts.columns = record->content.text.columns;
-    const std::optional<FixedRect> outline = outlineRect(*record.get());
+    const std::optional<xt::FixedRect> outline = foundation::outlineRect(*record.get());
     if (facts.columns > 1 && outline && outline->right > outline->left)
         facts.columnWidth = xt::calls::FixedDivide(outline->right - outline->left, facts.columns * xt::kFixedOne);
     return facts;

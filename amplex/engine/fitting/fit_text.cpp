@@ -8,7 +8,7 @@
 #include "amplex/engine/fitting/layout_probe.h"
 #include "amplex/engine/fitting/style_run_walk.h"
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace amplex {
 namespace {

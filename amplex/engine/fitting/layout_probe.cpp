@@ -1,7 +1,7 @@
 // Reading the host's 76-byte line records.
 #include "amplex/engine/fitting/layout_probe.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {

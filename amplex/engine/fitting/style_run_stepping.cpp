@@ -4,9 +4,9 @@
 #include <array>
 #include <optional>
 
-#include "amplex/engine/common/fixed_math.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/numbers/fixed_math.h"
 #include "xtapi/text_records.h"
 
 namespace amplex {
@@ -206,7 +206,7 @@ Fixed steppedValue(Fixed old, StepDirection direction, StepSize size, Fixed incr
     if (size == StepSize::Fine || increment <= 0)
         return product;
     // Rounding the size keeps the step symmetric: -10.5 pt grows to -11 pt as 10.5 pt grows to 11 pt.
-    const Fixed magnitude = RoundToMultiple(FixedAbs(product), increment);
+    const Fixed magnitude = foundation::RoundToMultiple(foundation::FixedAbs(product), increment);
     return product < 0 ? -magnitude : magnitude;
 }
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "xtapi/box_record.h"
 #include "xtapi/text_records.h"
 

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/scale_factors.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -18,7 +18,7 @@ struct Direction {
 };
 
 /// Clears the mirror bit and takes the mirrored extent off the offset; true when the bit was set.
-bool unmirror(BoxRecordLease& record, const Direction& d)
+bool unmirror(foundation::BoxRecordLease& record, const Direction& d)
 {
     if (!(record->flags & d.mirrorBit))
         return false;
@@ -28,7 +28,7 @@ bool unmirror(BoxRecordLease& record, const Direction& d)
     return true;
 }
 
-void remirror(BoxRecordLease& record, const Direction& d)
+void remirror(foundation::BoxRecordLease& record, const Direction& d)
 {
     record->flags = static_cast<uint16_t>(record->flags | d.mirrorBit);
     const Fixed extent = xt::calls::FixedMultiply(record->content.picture.scales[d.index], d.span);
@@ -36,7 +36,7 @@ void remirror(BoxRecordLease& record, const Direction& d)
     record.store(0);
 }
 
-void scaleDirection(BoxRecordLease& record, const Direction& d)
+void scaleDirection(foundation::BoxRecordLease& record, const Direction& d)
 {
     auto& picture = record->content.picture;
     picture.scales[d.index] = xt::calls::FixedMultiply(picture.scales[d.index], d.factor);
@@ -45,7 +45,7 @@ void scaleDirection(BoxRecordLease& record, const Direction& d)
 
 } // namespace
 
-void scalePictureInBezierBox(BoxRecordLease& record)
+void scalePictureInBezierBox(foundation::BoxRecordLease& record)
 {
     const Factors factors = proportional(settingsFactors(), currentSettings().KeepGraphicsProportional);
     const xt::PictureFields& picture = record->content.picture;

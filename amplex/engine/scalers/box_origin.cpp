@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/common/size_warning.h"
 #include "amplex/resources/strings.h"
-#include "foundation/binding.h"
-#include "foundation/component_calls.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -22,7 +22,7 @@ std::optional<xt::FixedRect> tableRect()
 {
     int32_t table = 0;
     xt::calls::GetTableOfItem(currentItem(), &table);
-    BoxRecordLease record = BoxRecordLease::of(table);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(table);
     if (!record)
         return std::nullopt;
     return record->geometry.rect;

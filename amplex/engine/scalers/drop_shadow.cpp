@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <cstring>
 
-#include "amplex/engine/common/box_record_lease.h"
-#include "foundation/binding.h"
-#include "foundation/component_calls.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 
@@ -50,7 +50,7 @@ bool isTableItem(int32_t item)
 
 bool isRealGroup(int32_t group)
 {
-    BoxRecordLease record = BoxRecordLease::of(group);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(group);
     return record && (record->groupFlags & xt::kSelectionGroupBit) == 0;
 }
 

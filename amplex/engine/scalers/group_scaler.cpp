@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
@@ -19,9 +18,10 @@
 #include "amplex/engine/text/text_scale_range.h"
 #include "amplex/undo/record_item.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/component_calls.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -77,7 +77,7 @@ std::vector<Route> recordMembersAndFindOrigin(const Members& members, GroupUse u
         const int32_t member = members[i];
         setToolFor(use);
         xt::calls::SetCurrentBox(member);
-        BoxRecordLease record = BoxRecordLease::of(member);
+        foundation::BoxRecordLease record = foundation::BoxRecordLease::of(member);
         if (!record)
             continue;
         routes[i] = selectionRoute(record->kind, record->shape);

@@ -1,10 +1,10 @@
 // A line's end points and an item's own corner.
 #include "amplex/engine/scalers/item_bounds.h"
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/scale_factors.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -23,7 +23,7 @@ bool isLineItem(int32_t item)
 /// Runs the host's forward transform of the line on one corner of the record. The host's transform
 /// works on corners moved in by a point, so the point goes on before and comes off after.
 /// Empty when the host could not transform it.
-std::optional<FixedPoint> transformCorner(int32_t item, BoxRecordLease& record, size_t cornerOffset)
+std::optional<FixedPoint> transformCorner(int32_t item, foundation::BoxRecordLease& record, size_t cornerOffset)
 {
     FixedPoint end{};
     const int32_t context = xt::calls::XgfOp661(item, &end);
@@ -38,7 +38,7 @@ std::optional<LineEnds> GetItemBounds(int32_t item)
 {
     if (!isLineItem(item))
         return std::nullopt;
-    BoxRecordLease record = BoxRecordLease::of(item);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(item);
     if (!record)
         return std::nullopt;
     // The record is the host's own copy: moving its corners here changes nothing in the document.
@@ -54,7 +54,7 @@ std::optional<LineEnds> GetItemBounds(int32_t item)
 
 std::optional<FixedPoint> ownUpperLeft(int32_t item)
 {
-    BoxRecordLease record = BoxRecordLease::of(item);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(item);
     if (!record)
         return std::nullopt;
     return ownUpperLeft(item, *record.get());
@@ -66,7 +66,7 @@ std::optional<FixedPoint> ownUpperLeft(int32_t item, const xt::BoxRecord& record
         const auto ends = GetItemBounds(item);
         return ends ? std::optional<FixedPoint>(ends->first) : std::nullopt;
     }
-    const auto outline = outlineRect(record);
+    const auto outline = foundation::outlineRect(record);
     return outline ? std::optional<FixedPoint>(topLeftOf(*outline)) : std::nullopt;
 }
 

@@ -1,13 +1,13 @@
 // Writing a line back: by its two end points, or by its length and angle.
 #include <cmath>
 
-#include "amplex/engine/common/box_record_lease.h"
-#include "amplex/engine/common/fixed_math.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/scalers/item_bounds.h"
 #include "amplex/engine/scalers/line_scaler.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/document/box_record_lease.h"
+#include "foundation/numbers/fixed_math.h"
 
 namespace amplex {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 constexpr Fixed kDegreesInHalfTurn = 0xB40000;  // 180.0
 constexpr Fixed kHalfTurnInRadians = 0x32440;   // 3.1416015625, the host's pi
 
-bool isLineShape(const BoxRecordLease& record)
+bool isLineShape(const foundation::BoxRecordLease& record)
 {
     return record && xt::shape::isLine(record->shape);
 }
@@ -25,7 +25,7 @@ Fixed lineLength(FixedPoint first, FixedPoint second)
 {
     const double across = (double(second.h) - double(first.h)) / 65536.0;
     const double down = (double(second.v) - double(first.v)) / 65536.0;
-    return DoubleToFixed(std::sqrt(across * across + down * down) + 0.5 / 65536.0);
+    return foundation::DoubleToFixed(std::sqrt(across * across + down * down) + 0.5 / 65536.0);
 }
 
 /// The angle of the line in degrees, counter-clockwise on the page, as the host reckons it.
@@ -48,7 +48,7 @@ Fixed minusPoint(Fixed value)
 
 /// Writes into one corner of the record the point the host's transform takes to `wanted`; false
 /// when the host could not transform it.
-bool placeCorner(int32_t item, BoxRecordLease& record, size_t cornerOffset, FixedPoint wanted)
+bool placeCorner(int32_t item, foundation::BoxRecordLease& record, size_t cornerOffset, FixedPoint wanted)
 {
     const FixedPoint shifted{plusPoint(wanted.v), plusPoint(wanted.h)};
     const int32_t context = xt::calls::XgfOp662(item, record.fieldAddress(cornerOffset));
@@ -61,7 +61,7 @@ void SetLineLengthAndAngle(int32_t item, FixedPoint first, FixedPoint second)
 {
     if (item == 0)
         return;
-    BoxRecordLease record = BoxRecordLease::of(item);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(item);
     if (!isLineShape(record))
         return;
     const Fixed length = lineLength(first, second);
@@ -89,7 +89,7 @@ void MoveLineEnds(int32_t item, FixedPoint first, FixedPoint second)
     int16_t type = 0;
     if (xt::calls::GetBoxType(item, &type) != 0 || !xt::shape::isLine(static_cast<uint8_t>(type)))
         return;
-    BoxRecordLease record = BoxRecordLease::of(item);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(item);
     if (!record)
         return;
     // A corner left untransformed would store the line somewhere else entirely.

@@ -1,13 +1,13 @@
 // ScaleLine and ScaleLineItem.
 #include "amplex/engine/scalers/line_scaler.h"
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/common/scaled_page.h"
 #include "amplex/engine/scalers/item_bounds.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -16,7 +16,7 @@ constexpr int32_t kOpenEditBracket = 0x3105E3;
 constexpr int32_t kCloseEditBracket = 0x3105E4;
 
 /// A line whose angle has no whole degree is written by its end points, any other by length and angle.
-bool writtenByEnds(const BoxRecordLease& record)
+bool writtenByEnds(const foundation::BoxRecordLease& record)
 {
     return (record->angle >> 16) == 0;
 }
@@ -41,7 +41,7 @@ LineEnds scaledEnds(const LineEnds& ends, Factors factors)
     return {first, {sum(first.v, run.v), sum(first.h, run.h)}};
 }
 
-void scaleLineFields(BoxRecordLease& record, Factors factors)
+void scaleLineFields(foundation::BoxRecordLease& record, Factors factors)
 {
     const ScaleSettings& settings = currentSettings();
     if (settings.ScalePictureBoxes)
@@ -64,7 +64,7 @@ void scaleLine(int32_t item, const std::optional<LineEnds>& known)
     const Factors factors = proportional(settingsFactors(), currentSettings().KeepLinesProportional);
     scaleShadowIfPresent(item);
 
-    BoxRecordLease record = BoxRecordLease::ofCurrentItem();
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::ofCurrentItem();
     // The shadow step moves no end, so ends read before it still hold.
     const auto ends = known && line == item ? known : GetItemBounds(line);
     if (!record || !ends)

@@ -1,7 +1,6 @@
 // ScalePictureBox: a framed picture box, its frame and outsets, and the picture inside it.
 #include "amplex/engine/scalers/box_content_scalers.h"
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
@@ -10,8 +9,9 @@
 #include "amplex/engine/scalers/box_origin.h"
 #include "amplex/engine/selection/item_routes.h"
 #include "amplex/resources/strings.h"
-#include "foundation/binding.h"
-#include "foundation/component_calls.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -31,7 +31,7 @@ void warnIfPictureBoxTooSmall(Fixed height, Fixed width, Fixed weight)
 }
 
 /// The box's frame, outsets and rectangle. Frame and outsets go by the width's factor alone.
-void scaleFrame(BoxRecordLease& record, Factors size)
+void scaleFrame(foundation::BoxRecordLease& record, Factors size)
 {
     const ScaleSettings& settings = currentSettings();
     const FixedRect rect = record->geometry.rect;
@@ -56,7 +56,7 @@ void ScalePictureBox(int32_t box)
     xt::calls::SetCurrentBox(box);
     if (!IsOnScaledPage())
         return;
-    BoxRecordLease record = BoxRecordLease::ofCurrentItem();
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::ofCurrentItem();
     if (!record)
         return;
     // Only a framed box has a rectangle here; a picture in a line, point-list or Bezier outline

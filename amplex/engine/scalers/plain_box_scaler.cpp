@@ -1,12 +1,12 @@
 // ScalePlainBox.
 #include "amplex/engine/scalers/plain_box_scaler.h"
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
 #include "amplex/engine/common/scaled_page.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -25,7 +25,7 @@ bool shapeStepApplies(const ScaleSettings& settings, uint8_t shape)
 }
 
 /// Scales the outline of a shaped box in its shape data; the host moves its points with it.
-void scaleShapeOutline(BoxRecordLease& record, const FixedRect& outline, Factors extent)
+void scaleShapeOutline(foundation::BoxRecordLease& record, const FixedRect& outline, Factors extent)
 {
     applyItemOrigin(outline);
     const FixedRect scaled = scaledRect(outline, engineState().origin(), settingsFactors(), extent);
@@ -35,7 +35,7 @@ void scaleShapeOutline(BoxRecordLease& record, const FixedRect& outline, Factors
 
 /// The frame and outsets scale by the width's factor, the box keeps its proportions through `extent`
 /// while its corner moves by the plain factors. Returns the box's new rectangle.
-FixedRect scaleBoxFields(BoxRecordLease& record, const FixedRect& rect, Factors extent, bool framed)
+FixedRect scaleBoxFields(foundation::BoxRecordLease& record, const FixedRect& rect, Factors extent, bool framed)
 {
     const ScaleSettings& settings = currentSettings();
     const FixedRect scaled = scaledRect(rect, engineState().origin(), settingsFactors(), extent);
@@ -68,11 +68,11 @@ void ScalePlainBox(int32_t box)
     Factors extent = proportional(settingsFactors(), settings.KeepPictureBoxesProportional);
     scaleShadowIfPresent(box);
 
-    BoxRecordLease record = BoxRecordLease::ofCurrentItem();
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::ofCurrentItem();
     if (!record)
         return;
     ToolKeeper tool;
-    const auto outline = outlineRect(*record.get());
+    const auto outline = foundation::outlineRect(*record.get());
     if (!outline)
         return;
     const bool shaped = xt::shape::hasShapeData(record->shape);

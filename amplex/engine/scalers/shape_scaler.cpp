@@ -1,7 +1,6 @@
 // ScaleShapeItem and ScaleBezierBox: one scale with two sets of switches.
 #include "amplex/engine/scalers/shape_scaler.h"
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
@@ -9,7 +8,8 @@
 #include "amplex/engine/common/size_warning.h"
 #include "amplex/engine/scalers/bezier_picture.h"
 #include "amplex/resources/strings.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -47,8 +47,8 @@ void scaleOutlineItem(int32_t item, const OutlineSwitches& switches)
         proportional(proportional(factors, settings.*switches.keepFirst), settings.KeepBezierProportional);
     scaleShadowIfPresent(item);
 
-    BoxRecordLease record = BoxRecordLease::ofCurrentItem();
-    const auto outline = record ? shapeDataRect(*record.get()) : std::nullopt;
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::ofCurrentItem();
+    const auto outline = record ? foundation::shapeDataRect(*record.get()) : std::nullopt;
     if (!outline)
         return;
     applyItemOrigin(*outline);

@@ -11,8 +11,8 @@
 #include "amplex/engine/text/text_scale_range.h"
 #include "amplex/undo/record_item.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/component_calls.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
 
 namespace amplex {
 namespace {

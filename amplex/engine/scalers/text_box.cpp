@@ -1,7 +1,6 @@
 // ScaleTextBox: a text item's text, its spacing fields and its geometry by shape.
 #include "amplex/engine/scalers/box_content_scalers.h"
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
@@ -11,8 +10,9 @@
 #include "amplex/engine/scalers/line_scaler.h"
 #include "amplex/engine/scalers/text_box_fields.h"
 #include "amplex/engine/text/text_attributes.h"
-#include "foundation/binding.h"
-#include "foundation/component_calls.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -71,9 +71,9 @@ void lineStep(Factors size)
 }
 
 /// The outline in the shape data; the host moves the points with it at once.
-void shapeStep(BoxRecordLease& record, Factors size)
+void shapeStep(foundation::BoxRecordLease& record, Factors size)
 {
-    const auto outline = shapeDataRect(*record.get());
+    const auto outline = foundation::shapeDataRect(*record.get());
     if (!outline)
         return;
     applyItemOrigin(*outline);
@@ -83,7 +83,7 @@ void shapeStep(BoxRecordLease& record, Factors size)
 }
 
 /// The box is resized to the scaled size whatever its minimum; the minimum only decides the warning.
-void boxStep(BoxRecordLease& record, Factors size)
+void boxStep(foundation::BoxRecordLease& record, Factors size)
 {
     const FixedRect rect = record->geometry.rect;
     placeBoxOrigin(rect);
@@ -96,7 +96,7 @@ void boxStep(BoxRecordLease& record, Factors size)
     record->geometry.rect = scaledRect(rect, engineState().origin(), settingsFactors(), size);
 }
 
-Factors runGeometry(BoxRecordLease& record, Factors plain)
+Factors runGeometry(foundation::BoxRecordLease& record, Factors plain)
 {
     const GeometryChoice choice = geometryOf(record->shape);
     if (!choice.runs)
@@ -138,7 +138,7 @@ void ScaleTextBox(int32_t box)
     ScaleTextAttributes();
 
     const Factors plain = settingsFactors();
-    BoxRecordLease record = BoxRecordLease::ofCurrentItem();
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::ofCurrentItem();
     if (!record)
         return;
     const uint8_t shape = record->shape;

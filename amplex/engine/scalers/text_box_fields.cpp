@@ -6,7 +6,7 @@
 #include "amplex/engine/scalers/box_origin.h"
 #include "amplex/resources/strings.h"
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace amplex {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/scalers/group_members.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "amplex/engine/document/document_run.h"
 #include "amplex/engine/document/page_walk.h"
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {

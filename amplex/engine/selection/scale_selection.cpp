@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
@@ -18,7 +17,8 @@
 #include "amplex/engine/text/text_scale_range.h"
 #include "amplex/undo/record_item.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -36,12 +36,12 @@ struct ItemFacts {
 /// being scaled. A group's members are recorded one by one as the group scaler reaches them.
 std::optional<ItemFacts> readAndRecordCurrentItem(int32_t item)
 {
-    BoxRecordLease record = BoxRecordLease::ofCurrentItem();
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::ofCurrentItem();
     if (!record)
         return std::nullopt;
     if (record->kind != static_cast<uint8_t>(xt::BoxKind::Group) && scalingSelection())
         recordItemFromRecord(item, *record.get(), Anchored::No, Replay::No);
-    return ItemFacts{record->kind, record->shape, outlineRect(*record.get())};
+    return ItemFacts{record->kind, record->shape, foundation::outlineRect(*record.get())};
 }
 
 bool centredOnSelection()

@@ -1,5 +1,4 @@
 // ScaleSingleItem: an item anchored in a story scales about its own upper left.
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/scalers/box_content_scalers.h"
@@ -9,7 +8,8 @@
 #include "amplex/engine/selection/scale_selection.h"
 #include "amplex/engine/text/text_scale_range.h"
 #include "amplex/undo/record_item.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
 
 namespace amplex {
 namespace {
@@ -55,7 +55,7 @@ private:
 
 std::optional<SingleRoute> routeOfCurrentItem()
 {
-    BoxRecordLease record = BoxRecordLease::ofCurrentItem();
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::ofCurrentItem();
     if (!record)
         return std::nullopt;
     return singleItemRoute(record->kind, record->shape);

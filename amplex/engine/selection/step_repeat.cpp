@@ -8,7 +8,6 @@
 
 #include "amplex/engine/common/after_scale.h"
 #include "amplex/engine/common/engine_state.h"
-#include "amplex/engine/common/fixed_math.h"
 #include "amplex/engine/common/host_command.h"
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_factors.h"
@@ -19,7 +18,8 @@
 #include "amplex/engine/selection/page_label.h"
 #include "amplex/engine/selection/scale_selection.h"
 #include "amplex/settings/settings.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/host_failures.h"
+#include "foundation/numbers/fixed_math.h"
 #include "xtapi/page_records.h"
 
 namespace amplex {
@@ -180,7 +180,7 @@ void StepAndRepeatScaled()
     start.factors = settingsFactors();
 
     const Fixed count = run.repeatCount();
-    const int32_t copies = FixedAbs(count) >> 16;
+    const int32_t copies = foundation::FixedAbs(count) >> 16;
     int32_t shownPage = start.page;
     if (copies == 1 || start.tool != 0) {
         scaleOnce(start);

@@ -8,7 +8,7 @@
 #include "amplex/engine/common/item_steps.h"
 #include "amplex/engine/common/scale_warning.h"
 #include "amplex/engine/scalers/group_members.h"
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace amplex {
 namespace {

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "amplex/engine/text/text_passes.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "xtapi/text_records.h"
 
 namespace amplex {

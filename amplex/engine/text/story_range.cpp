@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "amplex/engine/document/scale_page_range.h"
-#include "amplex/engine/text/data_blocks.h"
+#include "amplex/engine/text/text_done_marker.h"
 #include "amplex/engine/text/text_scale_range.h"
 #include "amplex/settings/settings.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "xtapi/box_record.h"
 
 namespace amplex {

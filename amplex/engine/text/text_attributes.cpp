@@ -7,9 +7,9 @@
 #include "amplex/engine/common/scaled_page.h"
 #include "amplex/engine/selection/scale_selection.h"
 #include "amplex/engine/text/text_passes.h"
-#include "foundation/binding.h"
-#include "foundation/component_calls.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
+#include "foundation/binding/host_failures.h"
 
 namespace amplex {
 namespace {

@@ -2,12 +2,12 @@
 #include <algorithm>
 #include <optional>
 
-#include "amplex/engine/common/fixed_math.h"
 #include "amplex/engine/common/scale_warning.h"
+#include "amplex/engine/text/font_size_rounding.h"
 #include "amplex/engine/text/text_passes.h"
 #include "amplex/resources/strings.h"
-#include "foundation/binding.h"
-#include "foundation/host_failures.h"
+#include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "xtapi/text_records.h"
 
 namespace amplex {

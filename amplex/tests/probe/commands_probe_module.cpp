@@ -8,7 +8,7 @@
 #include "amplex/startup/menus.h"
 #include "amplex/tests/probe/commands_probe_api.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 
 extern "C" XT_PLUGIN_EXPORT const amplex::probe::CommandsProbeApi XTAmplexCommandsProbe{
     .currentSettings = [] { return &amplex::currentSettings(); },

@@ -6,8 +6,8 @@
 #include "amplex/engine/selection/step_repeat.h"
 #include "amplex/tests/probe/docscale_probe_api.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex::probe {
 /// In docscale_probe_entry.cpp, which leaves the settings out (see document_scale.h).

@@ -2,14 +2,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/common/engine_state.h"
 #include "amplex/engine/common/scaled_page.h"
 #include "amplex/engine/selection/scale_selection.h"
 #include "amplex/tests/probe/engine_probe_api.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex::probe {
 namespace {
@@ -43,7 +43,7 @@ int32_t copyGroups(const std::vector<int32_t>& groups, int32_t* out, int32_t cap
 
 void recordRoundTrip()
 {
-    BoxRecordLease record = BoxRecordLease::ofCurrentItem();
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::ofCurrentItem();
     record.store();
 }
 

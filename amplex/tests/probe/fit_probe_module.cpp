@@ -1,13 +1,13 @@
 // The probe's table of Amplex's fitters (see fit_probe_api.h).
-#include "amplex/engine/common/box_record_lease.h"
 #include "amplex/engine/fitting/fit_box.h"
 #include "amplex/engine/fitting/fit_picture.h"
 #include "amplex/engine/fitting/fit_text.h"
 #include "amplex/engine/fitting/style_run_stepping.h"
 #include "amplex/tests/probe/fit_probe_api.h"
 #include "amplex/undo/undo_list.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/box_record_lease.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex::probe {
 namespace {
@@ -21,7 +21,7 @@ void stepRun(int32_t story, int32_t grow, int32_t fine, int32_t paragraphLevel)
 
 bool growBox(int32_t box, xt::Fixed delta)
 {
-    BoxRecordLease record = BoxRecordLease::of(box);
+    foundation::BoxRecordLease record = foundation::BoxRecordLease::of(box);
     return GrowBoxBy(record.get(), box, delta);
 }
 

@@ -8,8 +8,8 @@
 #include "amplex/startup/menus.h"
 #include "amplex/startup/mouse_hook.h"
 #include "amplex/tests/probe/probe_api.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex::probe {
 namespace {
@@ -29,13 +29,13 @@ bool copyPaletteRecord(void* bytes, int32_t size)
 extern "C" XT_PLUGIN_EXPORT const amplex::probe::ProbeApi XTAmplexProbe{
     .currentSettings = [] { return &amplex::currentSettings(); },
     .readSettingsFile = [](amplex::ScaleSettings* record, const char* name) {
-        return amplex::ReadSettingsFile(record, name, 0, 0);
+        return amplex::settingsFile().read(record, name);
     },
     .createSettingsFile = [](const amplex::ScaleSettings* record, const char* name) {
-        return amplex::CreateSettingsFile(record, name, 0, 0);
+        return amplex::settingsFile().create(record, name);
     },
     .writeSettingsFile = [](const amplex::ScaleSettings* record, const char* name) {
-        return amplex::WriteSettingsFile(record, name, 0, 0);
+        return amplex::settingsFile().write(record, name);
     },
     .languageCode = &foundation::languageCode,
     .showScaleWarning = &amplex::ShowScaleWarning,

@@ -4,11 +4,12 @@
 #include "amplex/engine/document/scale_page_range.h"
 #include "amplex/engine/scalers/box_content_scalers.h"
 #include "amplex/engine/selection/scale_selection.h"
-#include "amplex/engine/text/data_blocks.h"
+#include "amplex/engine/text/text_done_marker.h"
 #include "amplex/engine/text/text_scale_range.h"
 #include "amplex/tests/probe/text_probe_api.h"
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/document/data_blocks.h"
+#include "foundation/plugin/skeleton.h"
 
 extern "C" XT_PLUGIN_EXPORT const amplex::probe::TextProbeApi XTAmplexTextProbe{
     .scaleTextBox = &amplex::ScaleTextBox,
@@ -26,8 +27,8 @@ extern "C" XT_PLUGIN_EXPORT const amplex::probe::TextProbeApi XTAmplexTextProbe{
         *start = amplex::textScaleRange().start;
         *end = amplex::textScaleRange().end;
     },
-    .getXtData = &amplex::GetXtData,
-    .setXtData = &amplex::SetXtData,
+    .getXtData = [](int32_t object, int16_t level, xt::FourLetterCode id) { return foundation::GetXtData(object, level, id); },
+    .setXtData = [](int32_t object, int16_t level, xt::FourLetterCode id, xt::Handle data) { return foundation::SetXtData(object, level, id, data); },
     .markTextDone = &amplex::markTextDone,
     .newHandle = [](int32_t size) { return xt::calls::NewHandle(size); },
     .handleSize = [](xt::Handle handle) { return xt::calls::GetHandleSize(handle); },

@@ -2,9 +2,9 @@
 #include "amplex/resources/window_ids.h"
 #include "amplex/settings/palette_state.h"
 #include "amplex/tests/probe/ui_probe_api.h"
-#include "foundation/binding.h"
-#include "foundation/plugin_state.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/plugin/plugin_state.h"
+#include "foundation/plugin/skeleton.h"
 
 namespace amplex::uiprobe {
 namespace {

@@ -2,7 +2,7 @@
 #include "dotwise/engine/list_run.h"
 #include "dotwise/settings/settings_file.h"
 #include "dotwise/tests/probe/probe_api.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 
 extern "C" XT_PLUGIN_EXPORT const dotwise::probe::ProbeApi XTDotwiseProbe{
     .runListAction = &dotwise::RunListAction,

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "dotwise/tests/dotwise_host_fixture.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/skeleton.h"
 #include "xtapi/messages.h"
 
 namespace dotwise::testing {

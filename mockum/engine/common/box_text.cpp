@@ -1,7 +1,7 @@
 // Box kinds, locks and story parts through the host's record and text calls.
 #include "mockum/engine/common/box_text.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/engine/common/host_failures.h"
 #include "xtapi/box_record.h"
 

@@ -1,7 +1,7 @@
 // The current-box global of the greek operations.
 #include "mockum/engine/common/current_box.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace mockum {
 namespace {

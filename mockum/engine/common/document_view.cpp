@@ -1,7 +1,7 @@
 // Reading and restoring the current document's view around an edit.
 #include "mockum/engine/common/document_view.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 
 namespace mockum {
 
@@ -15,10 +15,9 @@ DocumentView readDocumentView()
     if (xt::calls::GetCurrentDocument(&id) != 0 || id < 0)
         return view;
     view.ref = xt::calls::GetDocumentRef(id);
-    xt::WindowRef window = 0;
-    if (view.ref == 0 || xt::calls::GetDocumentWindow(view.ref, &window) != 0 || window == 0)
+    if (view.ref == 0 || xt::calls::GetDocumentWindow(view.ref, &view.window) != 0 || view.window == 0)
         return view;
-    const int32_t status = xt::calls::GetWindowValue3563(window, &view.windowValue);
+    const int32_t status = xt::calls::GetWindowValue3563(view.window, &view.windowValue);
     xt::calls::HostResult3184(status);
     view.hasValue = status == 0;
     return view;
@@ -34,6 +33,12 @@ void restoreDocumentView(const DocumentView& view)
 {
     if (view.ref != 0 && view.hasValue)
         xt::calls::DocumentOp870(view.ref, view.windowValue);
+}
+
+void showPageAgain(const DocumentView& view)
+{
+    if (view.window != 0 && view.hasValue)
+        xt::calls::DocumentOp868(view.window, view.windowValue);
 }
 
 } // namespace mockum

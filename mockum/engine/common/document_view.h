@@ -9,6 +9,7 @@ namespace mockum {
 
 struct DocumentView {
     xt::DocumentRef ref = 0;
+    xt::WindowRef window = 0;
     /// What GetWindowValue3563 gave for the document's window (the page it shows).
     int32_t windowValue = 0;
     bool hasValue = false;
@@ -19,5 +20,8 @@ DocumentView readDocumentView();
 /// Refreshes the document after an edit (DocumentOp455) and shows the page again (DocumentOp870).
 void refreshDocument(const DocumentView& view);
 void restoreDocumentView(const DocumentView& view);
+/// Brings the window back to the page it showed when the view was read (DocumentOp868), after a walk
+/// that moved it from page to page.
+void showPageAgain(const DocumentView& view);
 
 } // namespace mockum

@@ -1,7 +1,7 @@
 // Telling the user that a Mockum command could not change all of the text.
 #include "mockum/engine/common/host_failures.h"
 
-#include "foundation/text_helpers.h"
+#include "foundation/text/text_helpers.h"
 
 namespace mockum {
 

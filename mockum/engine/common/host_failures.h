@@ -2,7 +2,7 @@
 // notes each failed call itself); the command then tells the user, since the text is not all as asked.
 #pragma once
 
-#include "foundation/host_failures.h"
+#include "foundation/binding/host_failures.h"
 
 namespace mockum {
 

@@ -1,7 +1,7 @@
 // Reading "TXET" 20000 with the plug-in's own resource file made current for the one call.
 #include "mockum/engine/fill/filler_resource.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/resources/resources.h"
 
 namespace mockum {

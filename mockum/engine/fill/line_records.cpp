@@ -1,7 +1,7 @@
 // Reading the layout probe's line records (CopyTextToHandle2828) with their count checked.
 #include "mockum/engine/fill/line_records.h"
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/engine/common/host_failures.h"
 #include "xtapi/box_record.h"
 #include "xtapi/text_records.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "foundation/binding.h"
-#include "foundation/text_helpers.h"
+#include "foundation/binding/binding.h"
+#include "foundation/text/text_helpers.h"
 #include "mockum/engine/common/box_text.h"
 #include "mockum/engine/common/document_view.h"
 #include "mockum/engine/common/host_failures.h"

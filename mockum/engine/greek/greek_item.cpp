@@ -1,7 +1,7 @@
 // Greeking one item: a text box over the part of its story it shows, a group member by member.
 #include <vector>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/engine/common/box_text.h"
 #include "mockum/engine/common/current_box.h"
 #include "mockum/engine/common/document_view.h"

@@ -1,5 +1,5 @@
 // Greeking the text selection of the current text box.
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/engine/common/box_text.h"
 #include "mockum/engine/common/document_view.h"
 #include "mockum/engine/common/host_failures.h"

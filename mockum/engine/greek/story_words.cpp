@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <optional>
+#include <memory>
+#include <new>
 #include <span>
-#include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
-#include "foundation/binding.h"
+#include "foundation/binding/binding.h"
 #include "mockum/engine/common/host_failures.h"
 #include "mockum/engine/words/word_rule.h"
 #include "xtapi/box_record.h"
@@ -19,23 +22,51 @@ namespace {
 /// Characters read past the range's end at a time while the last word runs on.
 constexpr int32_t kReadAheadChunk = 256;
 
+/// Leaves new characters unset: the host writes every one of them at once, and setting a long story's
+/// worth of zeros first would cost a pass over it.
+template <class T>
+struct UnsetAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UnsetAllocator<U>;
+    };
+    UnsetAllocator() = default;
+    template <class U>
+    explicit UnsetAllocator(const UnsetAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* place) noexcept(std::is_nothrow_default_constructible_v<U>)
+    {
+        ::new (static_cast<void*>(place)) U;
+    }
+    template <class U, class First, class... Rest>
+    void construct(U* place, First&& first, Rest&&... rest)
+    {
+        std::construct_at(place, std::forward<First>(first), std::forward<Rest>(rest)...);
+    }
+};
+
+/// The story's characters as the host gives them; the words are greeked in place and written back
+/// from here, so a long story is held once.
+using StoryChars = std::vector<uint16_t, UnsetAllocator<uint16_t>>;
+
 /// The characters [from, from + count) of the story, appended to `text`; false when the host refused.
-bool appendChars(int32_t story, int32_t from, int32_t count, std::u16string& text)
+bool appendChars(int32_t story, int32_t from, int32_t count, StoryChars& text)
 {
     if (count <= 0)
         return true;
-    std::vector<uint16_t> chars(static_cast<size_t>(count));
-    if (watched(xt::calls::GetTextChars(story, from, count, chars.data())) != 0)
+    const size_t before = text.size();
+    text.resize(before + static_cast<size_t>(count));
+    if (watched(xt::calls::GetTextChars(story, from, count, text.data() + before)) != 0)
         return false;
-    text.append(chars.begin(), chars.end());
     return true;
 }
 
 /// The story from `from` to past the range's end, far enough that the last word is read whole.
-std::optional<std::u16string> readRange(const StoryRange& range, int32_t from)
+std::optional<StoryChars> readRange(const StoryRange& range, int32_t from)
 {
-    std::u16string text;
+    StoryChars text;
     int32_t readEnd = std::min(range.end, range.length);
+    text.reserve(static_cast<size_t>(readEnd - from + kReadAheadChunk));
     if (!appendChars(range.story, from, readEnd - from, text))
         return std::nullopt;
     while (readEnd < range.length && !text.empty() && classOf(text.back()) != CharClass::None) {
@@ -45,7 +76,7 @@ std::optional<std::u16string> readRange(const StoryRange& range, int32_t from)
             return std::nullopt;
         readEnd += count;
         // Stop once the run of the range's last word has ended within what was read.
-        if (wordLengthAt(text, before - 1) < text.size() - (before - 1))
+        if (wordLengthAt(std::span<const uint16_t>(text), before - 1) < text.size() - (before - 1))
             break;
     }
     return text;
@@ -110,32 +141,33 @@ int32_t greekStoryRange(const StoryRange& range, const WordTest& test)
         return 0;
     // One character before the range says whether its first word began earlier.
     const int32_t from = range.start > 0 ? range.start - 1 : 0;
-    std::optional<std::u16string> text = readRange(range, from);
+    std::optional<StoryChars> text = readRange(range, from);
     const std::optional<std::vector<int32_t>> runEnds = text ? characterRunEnds(range.story) : std::nullopt;
     if (!text || !runEnds)
         return 0;
     size_t firstChanged = text->size();
     size_t lastChanged = 0;
     int32_t changed = 0;
+    const std::span<uint16_t> chars(*text);
     const auto offset = static_cast<size_t>(range.start - from);
-    for (const WordSpan& word : wordsInRange(*text, offset, offset + static_cast<size_t>(range.end - range.start))) {
-        const auto position = from + static_cast<int32_t>(word.start);
-        const auto length = static_cast<int32_t>(word.length);
-        if (test.needsFollowingCharacter && position + length > range.length - 1)
-            continue;
-        if (!withinOneRun(*runEnds, position, length) || !passesSizeTest(range, test, position))
-            continue;
-        greekWord(std::span<char16_t>(*text).subspan(word.start, word.length));
-        firstChanged = std::min(firstChanged, word.start + 1);
-        lastChanged = std::max(lastChanged, word.start + word.length);
-        ++changed;
-    }
+    forEachWordInRange(std::span<const uint16_t>(chars), offset, offset + static_cast<size_t>(range.end - range.start),
+        [&](WordSpan word) {
+            const auto position = from + static_cast<int32_t>(word.start);
+            const auto length = static_cast<int32_t>(word.length);
+            if (test.needsFollowingCharacter && position + length > range.length - 1)
+                return;
+            if (!withinOneRun(*runEnds, position, length) || !passesSizeTest(range, test, position))
+                return;
+            greekWord(chars.subspan(word.start, word.length));
+            firstChanged = std::min(firstChanged, word.start + 1);
+            lastChanged = std::max(lastChanged, word.start + word.length);
+            ++changed;
+        });
     if (changed == 0)
         return 0;
-    const std::vector<uint16_t> written(text->begin() + static_cast<std::ptrdiff_t>(firstChanged),
-        text->begin() + static_cast<std::ptrdiff_t>(lastChanged));
+    // One write for every changed word, so the story is never left half greeked.
     if (watched(xt::calls::ReplaceTextChars(range.story, from + static_cast<int32_t>(firstChanged),
-            static_cast<int32_t>(written.size()), written.data())) != 0)
+            static_cast<int32_t>(lastChanged - firstChanged), text->data() + firstChanged)) != 0)
         return 0;
     return changed;
 }

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "foundation/plugin_state.h"
+#include "foundation/plugin/plugin_state.h"
 
 namespace blank_sibling {
 

@@ -2,8 +2,8 @@
 // operation, as a foreign or damaged block would: the menu search must pass it over.
 #include <array>
 
-#include "foundation/plugin_description.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/plugin_description.h"
+#include "foundation/plugin/skeleton.h"
 #include "foundation/tests/modules/blank_sibling/blank_block.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The Cellora-shaped test module: "BBR3", six window ids, the five handlers of the example, one item.
 #include <array>
 
-#include "foundation/plugin_description.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/plugin_description.h"
+#include "foundation/plugin/skeleton.h"
 #include "foundation/tests/modules/menu/menu_module.h"
 #include "xtapi/messages.h"
 

@@ -2,8 +2,8 @@
 // one at a time, and a component asked for its slot-14 token first.
 #include <array>
 
-#include "foundation/plugin_description.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/plugin_description.h"
+#include "foundation/plugin/skeleton.h"
 #include "foundation/tests/modules/menu/menu_module.h"
 #include "xtapi/messages.h"
 

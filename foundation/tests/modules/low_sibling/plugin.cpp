@@ -2,8 +2,8 @@
 // and a component acquired at five consecutive references.
 #include <array>
 
-#include "foundation/plugin_description.h"
-#include "foundation/skeleton.h"
+#include "foundation/plugin/plugin_description.h"
+#include "foundation/plugin/skeleton.h"
 #include "foundation/tests/modules/menu/menu_module.h"
 #include "xtapi/messages.h"
 

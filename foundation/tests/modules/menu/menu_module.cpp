@@ -4,10 +4,10 @@
 #include <array>
 #include <string>
 
-#include "foundation/binding.h"
-#include "foundation/skeleton.h"
-#include "foundation/text_helpers.h"
-#include "foundation/vendor_menu.h"
+#include "foundation/binding/binding.h"
+#include "foundation/menu/vendor_menu.h"
+#include "foundation/plugin/skeleton.h"
+#include "foundation/text/text_helpers.h"
 #include "xtapi/messages.h"
 
 namespace menu_module {

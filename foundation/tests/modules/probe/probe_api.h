@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "foundation/handle_array.h"
+#include "foundation/memory/handle_array.h"
 #include "xtapi/types.h"
 
 namespace probe {
@@ -78,10 +78,13 @@ struct ProbeApi {
     void (*initPresetFolders)(bool makeBackups);
     void (*discardPresetList)();
     void (*fillPresetList)(xt::WindowRef, int32_t item, int32_t selection);
-    bool (*savePresetAs)(void* record, char* name, size_t capacity, int16_t* newIndex);
+    bool (*savePresetAs)(const ProbeSettings* record, char* name, size_t capacity, int16_t* newIndex);
     bool (*renamePreset)(xt::WindowRef, int32_t item, const char* newName, int16_t* newIndex);
     bool (*deletePreset)(xt::WindowRef, int32_t item, int16_t* index);
-    bool (*saveSelectedPreset)(void* record, xt::WindowRef, int32_t item);
+    bool (*saveSelectedPreset)(const ProbeSettings* record, xt::WindowRef, int32_t item);
+    /// Hands the preset code a record four bytes longer than the probe's, as a plug-in mixing up its
+    /// records would.
+    bool (*saveLongerRecordAs)(char* name, size_t capacity, int16_t* newIndex);
     int16_t (*loadPresetAt)(xt::WindowRef, int32_t item, int32_t index);
     bool (*revertPresetFolder)();
     xt::Handle (*presetList)();

@@ -2,14 +2,14 @@
 #include <array>
 #include <cstring>
 
-#include "foundation/binding.h"
-#include "foundation/handle_array.h"
-#include "foundation/plugin_description.h"
-#include "foundation/presets.h"
-#include "foundation/skeleton.h"
+#include "foundation/binding/binding.h"
+#include "foundation/memory/handle_array.h"
+#include "foundation/plugin/plugin_description.h"
+#include "foundation/plugin/skeleton.h"
+#include "foundation/presets/presets.h"
 #include "foundation/tests/modules/probe/probe_api.h"
 #include "foundation/tests/modules/probe/probe_settings.h"
-#include "foundation/text_helpers.h"
+#include "foundation/text/text_helpers.h"
 #include "xtapi/messages.h"
 
 namespace probe {
@@ -78,20 +78,33 @@ constexpr std::array<xt::Resource, 6> kResources = {{
     {xt::kResourceVersion, 1, kVersion, sizeof kVersion - 1},
 }};
 
+struct LongerRecord {
+    ProbeSettings settings;
+    char extra[4];
+};
+
+bool saveLongerRecordAs(char* name, size_t capacity, int16_t* newIndex)
+{
+    const LongerRecord longer{*workingSettings(), {}};
+    return foundation::SavePresetAs(longer, name, capacity, newIndex);
+}
+
+foundation::PresetSettings presetSettingsWithHooks()
+{
+    foundation::PresetSettings settings = foundation::presetSettings(settingsFile());
+    settings.afterScan = &countScan;
+    settings.afterSaveOrRename = &countSaveOrRename;
+    settings.afterDeleteOrRefusedSave = &countDeleteOrRefusedSave;
+    return settings;
+}
+
 void configurePresets(int32_t folderNameId, int32_t backupNameId, int32_t languageStride)
 {
     foundation::configurePresetFolder({
         .folderNameId = folderNameId,
         .backupNameId = backupNameId,
         .languageStride = languageStride,
-        .settings = {
-            .read = &readSettingsFile,
-            .write = &writeSettingsFile,
-            .create = &createSettingsFile,
-            .afterScan = &countScan,
-            .afterSaveOrRename = &countSaveOrRename,
-            .afterDeleteOrRefusedSave = &countDeleteOrRefusedSave,
-        },
+        .settings = presetSettingsWithHooks(),
     });
 }
 
@@ -163,10 +176,15 @@ extern "C" XT_PLUGIN_EXPORT const probe::ProbeApi XTFoundationProbe{
     .initPresetFolders = &foundation::InitPresetFolders,
     .discardPresetList = &foundation::DiscardPresetList,
     .fillPresetList = &foundation::FillPresetList,
-    .savePresetAs = &foundation::SavePresetAs,
+    .savePresetAs = [](const probe::ProbeSettings* record, char* name, size_t capacity, int16_t* newIndex) {
+        return foundation::SavePresetAs(*record, name, capacity, newIndex);
+    },
     .renamePreset = &foundation::RenamePreset,
     .deletePreset = &foundation::DeletePreset,
-    .saveSelectedPreset = &foundation::SaveSelectedPreset,
+    .saveSelectedPreset = [](const probe::ProbeSettings* record, xt::WindowRef window, int32_t item) {
+        return foundation::SaveSelectedPreset(*record, window, item);
+    },
+    .saveLongerRecordAs = &probe::saveLongerRecordAs,
     .loadPresetAt = &foundation::LoadPresetAt,
     .revertPresetFolder = &foundation::RevertPresetFolder,
     .presetList = &foundation::presetList,

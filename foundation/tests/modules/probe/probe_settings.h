@@ -1,8 +1,9 @@
-// The probe's settings file calls, in the shape every plug-in hands to the preset code.
+// The probe's settings file, as every plug-in hands its own to the preset code.
 #pragma once
 
 #include <cstdint>
 
+#include "foundation/settings/settings_file.h"
 #include "foundation/tests/modules/probe/probe_api.h"
 
 namespace probe {
@@ -10,9 +11,7 @@ namespace probe {
 ProbeSettings* workingSettings();
 HookCounts* hookCounts();
 
-int16_t readSettingsFile(void* record, const char* path);
-int16_t writeSettingsFile(void* record, const char* path);
-int16_t createSettingsFile(void* record, const char* path);
+const foundation::SettingsFile<ProbeSettings>& settingsFile();
 
 void countScan();
 void countSaveOrRename();
