@@ -135,10 +135,4 @@ void FillPresetPopup()
     xt::calls::EndWindowDrawing();
 }
 
-bool RevertAllPresets()
-{
-    FillPresetPopup();
-    return true;
-}
-
 } // namespace amplex::ui

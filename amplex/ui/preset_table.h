@@ -20,8 +20,6 @@ bool IsSizePreset(int32_t index);
 int16_t presetFitToKind(int32_t index);
 /// Refills the palette's preset list with "Current" and the presets offered for selections.
 void FillPresetPopup();
-/// The "Revert All" action: refills the palette's list.
-bool RevertAllPresets();
 
 /// The value the palette's list keeps with "Current".
 inline constexpr int32_t kCurrentPresetChoice = -1;

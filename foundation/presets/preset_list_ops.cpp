@@ -195,6 +195,13 @@ bool DeletePreset(xt::WindowRef window, int32_t item, int16_t* index)
     return deleted;
 }
 
+const void* detail::workingRecord(size_t* size)
+{
+    const PresetSettings& settings = presetState().config().settings;
+    *size = settings.recordSize;
+    return settings.working ? settings.working(settings.file) : nullptr;
+}
+
 bool detail::saveSelectedPreset(const void* record, size_t size, xt::WindowRef window, int32_t item)
 {
     auto& state = presetState();

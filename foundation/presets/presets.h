@@ -24,6 +24,8 @@ struct PresetSettings {
     int16_t (*write)(const void* file, const void* record, const char* path) = nullptr;
     /// Creates the file at `path` with the plug-in's creator and type, and writes `record`.
     int16_t (*create)(const void* file, const void* record, const char* path) = nullptr;
+    /// The working record, which the Presets page saves.
+    const void* (*working)(const void* file) = nullptr;
     /// Optional: after the folder was scanned (Amplex reloads every preset).
     void (*afterScan)() = nullptr;
     /// Optional: after a preset was saved or renamed.
@@ -49,6 +51,7 @@ PresetSettings presetSettings(const SettingsFile<Record>& file)
     settings.create = [](const void* held, const void* record, const char* path) {
         return static_cast<const File*>(held)->create(static_cast<const Record*>(record), path);
     };
+    settings.working = [](const void* held) -> const void* { return &static_cast<const File*>(held)->working(); };
     return settings;
 }
 
@@ -81,6 +84,8 @@ void FillPresetList(xt::WindowRef window, int32_t item, int32_t selection);
 namespace detail {
 bool savePresetAs(const void* record, size_t size, char* name, size_t capacity, int16_t* newIndex);
 bool saveSelectedPreset(const void* record, size_t size, xt::WindowRef window, int32_t item);
+/// The working record of the configured settings file and its size; null before one is configured.
+const void* workingRecord(size_t* size);
 } // namespace detail
 
 /// Saves `record` as a new preset named by `name` (in/out: it comes back as the file name, cut to fit

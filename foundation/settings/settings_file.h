@@ -56,12 +56,15 @@ public:
     /// their defaults; false refuses the file as damaged.
     using Settle = bool (*)(Record& record);
 
-    constexpr SettingsFile(SettingsFileRules rules, Working working, Settle settle = nullptr)
-        : m_rules(rules), m_working(working), m_settle(settle)
+    constexpr SettingsFile(SettingsFileRules rules, Working workingRecord, Settle settle = nullptr)
+        : m_rules(rules), m_working(workingRecord), m_settle(settle)
     {
     }
 
     static constexpr size_t recordSize = sizeof(Record);
+
+    /// The working record: what a null record stands for.
+    Record& working() const { return m_working(); }
 
     /// Reads the file into `record` (the working record when null). On any failure the record is
     /// unchanged and the user is told, except when a file whose name contains "Default" does not open.
