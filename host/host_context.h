@@ -12,6 +12,7 @@
 #include "host/api/fault_injector.h"
 #include "host/api/file_table.h"
 #include "host/api/interface_tables.h"
+#include "host/api/items/shape_table.h"
 #include "host/api/text_objects.h"
 #include "host/host.h"
 #include "host/loader/plugin_registry.h"
@@ -51,6 +52,8 @@ public:
     api::TextObjects& texts() { return m_texts; }
     api::TextConverters& converters() { return m_converters; }
     api::FileTable& files() { return m_files; }
+    /// The item outlines given out for hit-testing (ShapeOp2219) and not yet freed.
+    api::ShapeTable& shapes() { return m_shapes; }
     /// The handles GetResource gave out, which ReleaseResource may free.
     std::set<xt::Handle>& resourceCopies() { return m_resourceCopies; }
     const api::InterfaceTables& tables() const { return *m_tables; }
@@ -82,6 +85,7 @@ private:
     api::TextObjects m_texts;
     api::TextConverters m_converters;
     api::FileTable m_files;
+    api::ShapeTable m_shapes;
     std::set<xt::Handle> m_resourceCopies;
     std::unique_ptr<api::InterfaceTables> m_tables;
     loader::PluginRegistry m_plugins;

@@ -45,6 +45,15 @@ inline constexpr uint16_t kPictureMirroredDown = 0x100;
 inline constexpr uint8_t kSelectionGroupBit = 0x01;
 /// Bit of byte 389: the item is locked, so commands leave it where it is and do not change its content.
 inline constexpr uint8_t kItemLocked = 0x01;
+/// Byte 46, the style of a line or of an item's frame: bits 2 to 5 the line style (0 solid, 1 dotted,
+/// 2 dashed, 3 dash and dot, 4 long dashes; the rules a plug-in draws clear them), and for a line its
+/// arrowheads, bit 0 at its first end and bit 1 at its second.
+inline constexpr uint8_t kLineStyleMask = 0x3C;
+inline constexpr int kLineStyleShift = 2;
+inline constexpr uint8_t kArrowAtFirst = 0x01;
+inline constexpr uint8_t kArrowAtSecond = 0x02;
+/// The line styles the host draws; a higher style is kept as given and drawn solid.
+inline constexpr uint8_t kMostLineStyle = 4;
 /// Bit of the text flags at +392: the text runs on into another box.
 inline constexpr uint8_t kTextRunsOn = 0x04;
 
@@ -59,6 +68,13 @@ struct FixedPoint {
     Fixed v, h;
 };
 static_assert(sizeof(FixedPoint) == 8);
+
+/// A point of the layout window in whole points, as the host's mouse event record holds it at byte 20
+/// (XaqOp141): the horizontal in the low half.
+struct MousePoint {
+    int16_t h, v;
+};
+static_assert(sizeof(MousePoint) == 4 && offsetof(MousePoint, v) == 2);
 
 #pragma pack(push, 1)
 
@@ -126,7 +142,8 @@ struct BoxRecord {
     uint8_t kind;             // 40: BoxKind
     uint8_t shape;            // 41: shape::k*
     Fixed weight;             // 42: frame or line weight
-    uint8_t reserved46[4];    // 46
+    uint8_t style;            // 46: line style and arrowheads (kLineStyleMask, kArrowAt*)
+    uint8_t reserved47[3];    // 47
     Fixed frameShade;         // 50: shade of the frame or line, 1.0 the full colour
     uint8_t reserved54[4];    // 54
     int16_t frameColour;      // 58: colour of the frame or line, a number of the layout's colour table
@@ -157,6 +174,7 @@ static_assert(sizeof(BoxRecord) == kBoxRecordSize);
 static_assert(offsetof(BoxRecord, angle) == 14);
 static_assert(offsetof(BoxRecord, skew) == 18);
 static_assert(offsetof(BoxRecord, flags) == 38);
+static_assert(offsetof(BoxRecord, style) == 46);
 static_assert(offsetof(BoxRecord, kind) == 40);
 static_assert(offsetof(BoxRecord, lockFlags) == 389);
 static_assert(offsetof(BoxRecord, shape) == 41);

@@ -58,8 +58,10 @@ void* XdwOp1714()
 
 void WindowOp1509()
 {
-    if (ui::Window* window = target())
+    if (ui::Window* window = target()) {
         window->redraw();
+        ui::noteModelessShown(*window);
+    }
 }
 
 void WindowOp1510()

@@ -2,6 +2,7 @@
 #include "host/app/page_svg_items.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "host/app/page_svg_colours.h"
@@ -44,6 +45,38 @@ std::string fillOf(const PageCanvas& canvas, const Item& item)
     return svgColour(canvas.layout.colours(), background.colour, background.shade).value_or("none");
 }
 
+SvgAttributes with(SvgAttributes attributes, const SvgAttributes& more)
+{
+    attributes.insert(attributes.end(), more.begin(), more.end());
+    return attributes;
+}
+
+/// The dashes of each line style, in multiples of the line's weight (at least a point); style 0 is solid.
+struct DashPattern {
+    double pieces[4];
+    size_t count;
+};
+constexpr DashPattern kDashes[xt::kMostLineStyle + 1] = {
+    {{}, 0},                 // solid
+    {{1, 2}, 2},             // dotted
+    {{4, 2}, 2},             // dashed
+    {{4, 2, 1, 2}, 4},       // dash and dot
+    {{8, 3}, 2},             // long dashes
+};
+
+/// The stroke's dashes for the item's line style; nothing for a solid line or a style the host does not draw.
+SvgAttributes dashesOf(const Item& item, double weight)
+{
+    if (item.lineStyle() == 0 || item.lineStyle() > xt::kMostLineStyle)
+        return {};
+    const DashPattern& pattern = kDashes[item.lineStyle()];
+    const double unit = std::max(weight, 1.0);
+    std::string dashes;
+    for (size_t i = 0; i < pattern.count; ++i)
+        dashes += (i ? " " : "") + number(pattern.pieces[i] * unit);
+    return {{"stroke-dasharray", dashes}};
+}
+
 /// The background and the stroke of the item's frame; a frame of no weight or no colour still shows
 /// where the item is, as a hairline.
 SvgAttributes paintOf(const PageCanvas& canvas, const Item& item)
@@ -51,14 +84,8 @@ SvgAttributes paintOf(const PageCanvas& canvas, const Item& item)
     const double weight = points(item.weight());
     const auto stroke = svgColour(canvas.layout.colours(), item.frame().colour, item.frame().shade);
     if (weight > 0 && stroke)
-        return {{"fill", fillOf(canvas, item)}, {"stroke", *stroke}, {"stroke-width", number(weight)}};
+        return with({{"fill", fillOf(canvas, item)}, {"stroke", *stroke}, {"stroke-width", number(weight)}}, dashesOf(item, weight));
     return {{"fill", fillOf(canvas, item)}, {"stroke", kHairlineColour}, {"stroke-width", number(kHairline)}};
-}
-
-SvgAttributes with(SvgAttributes attributes, const SvgAttributes& more)
-{
-    attributes.insert(attributes.end(), more.begin(), more.end());
-    return attributes;
 }
 
 const char* kindName(const Item& item)
@@ -78,6 +105,23 @@ SvgAttributes identity(const Item& item)
     return {{"class", kindName(item)}, {"data-item", std::to_string(item.ref())}};
 }
 
+/// A filled arrowhead whose tip lies at `tip`, pointing away from `from`, sized by the line's weight.
+void drawArrowhead(const PageCanvas& canvas, xt::FixedPoint from, xt::FixedPoint tip, double weight, const std::string& colour)
+{
+    const double tx = canvas.x(tip.h), ty = canvas.y(tip.v);
+    const double dx = tx - canvas.x(from.h), dy = ty - canvas.y(from.v);
+    const double length = std::hypot(dx, dy);
+    if (length <= 0)
+        return;
+    const double ux = dx / length, uy = dy / length;
+    const double reach = std::max(4 * weight, 6.0);
+    const double half = std::max(1.5 * weight, 2.5);
+    const double bx = tx - ux * reach, by = ty - uy * reach;
+    const std::string corners = number(tx) + "," + number(ty) + " " + number(bx - uy * half) + "," + number(by + ux * half) + " "
+        + number(bx + uy * half) + "," + number(by - ux * half);
+    canvas.svg.element("polygon", {{"class", "arrowhead"}, {"points", corners}, {"fill", colour}});
+}
+
 void drawLine(const PageCanvas& canvas, const Item& item)
 {
     // The end points already carry the line's angle.
@@ -87,7 +131,12 @@ void drawLine(const PageCanvas& canvas, const Item& item)
                                             {"x2", number(canvas.x(ends.second.h))}, {"y2", number(canvas.y(ends.second.v))}});
     const auto stroke = svgColour(canvas.layout.colours(), item.frame().colour, item.frame().shade);
     const double weight = stroke ? std::max(points(item.weight()), kHairline) : kHairline;
-    canvas.svg.element("line", with(attributes, {{"stroke", stroke.value_or(kHairlineColour)}, {"stroke-width", number(weight)}}));
+    canvas.svg.element("line", with(with(attributes, {{"stroke", stroke.value_or(kHairlineColour)}, {"stroke-width", number(weight)}}),
+                                   dashesOf(item, weight)));
+    if (item.arrowheads() & xt::kArrowAtFirst)
+        drawArrowhead(canvas, ends.second, ends.first, weight, stroke.value_or(kHairlineColour));
+    if (item.arrowheads() & xt::kArrowAtSecond)
+        drawArrowhead(canvas, ends.first, ends.second, weight, stroke.value_or(kHairlineColour));
 }
 
 std::string pointList(const PageCanvas& canvas, const std::vector<xt::FixedPoint>& outline)
@@ -136,6 +185,18 @@ void drawPictureCross(const PageCanvas& canvas, const xt::FixedRect& r)
     const std::string top = number(canvas.y(r.top)), bottom = number(canvas.y(r.bottom));
     canvas.svg.element("line", with({{"class", "picture-cross"}, {"x1", left}, {"y1", top}, {"x2", right}, {"y2", bottom}}, stroke));
     canvas.svg.element("line", with({{"class", "picture-cross"}, {"x1", left}, {"y1", bottom}, {"x2", right}, {"y2", top}}, stroke));
+}
+
+/// The picture of an image file, from the box's top left corner at its own size, shown only inside the box
+/// (a nested picture cuts off what lies beyond its edges).
+void drawPictureFile(const PageCanvas& canvas, const model::PictureFile& picture, const xt::FixedRect& r)
+{
+    const SvgAttributes box{{"class", "picture"}, {"x", number(canvas.x(r.left))}, {"y", number(canvas.y(r.top))},
+        {"width", number(points(r.right - r.left))}, {"height", number(points(r.bottom - r.top))}};
+    canvas.svg.openElement("svg", box);
+    canvas.svg.element("image", {{"href", picture.path}, {"width", number(points(picture.size.width))},
+                                    {"height", number(points(picture.size.height))}});
+    canvas.svg.closeElement();
 }
 
 /// A piece of a composed line in one colour.
@@ -225,7 +286,9 @@ void drawBox(const PageCanvas& canvas, const Item& item)
         drawShaped(canvas, item);
     else
         drawFramed(canvas, item);
-    if (item.kind() == xt::BoxKind::Picture)
+    if (item.kind() == xt::BoxKind::Picture && item.pictureFile())
+        drawPictureFile(canvas, *item.pictureFile(), bounds);
+    else if (item.kind() == xt::BoxKind::Picture)
         drawPictureCross(canvas, bounds);
     if (item.kind() == xt::BoxKind::Text)
         drawTextLines(canvas, item);

@@ -101,7 +101,7 @@ using CommandAction = std::variant<NewDocumentCommand, OpenDocumentCommand, Save
     AnswerCommand, ListMenusCommand, ExpectMessageCommand, EchoCommand, DialogCommand, PaletteCommand, DrawPageCommand,
     SelectAllCommand, UndoCommand, SelectItemsCommand, SelectTextCommand, SelectPageCommand, GoToCommand, LayoutCommand,
     ToolCommand, ClickCommand, MouseCommand, KeyCommand, ClockCommand, GuideEventCommand, PrintCommand, IdleCommand,
-    ChooserAnswerCommand>;
+    ChooserAnswerCommand, DrawWindowCommand, PaletteSizeCommand>;
 
 struct Command {
     int line = 0;

@@ -186,17 +186,30 @@ LineResult parseDialog(std::string_view arguments)
 
 LineResult parsePalette(std::string_view arguments)
 {
+    std::string_view rest = arguments;
+    if (nextWord(rest) == "size") {
+        auto sized = parsePaletteSizeCommand(rest);
+        if (auto* why = std::get_if<std::string>(&sized))
+            return refuse(*why);
+        return {std::get<PaletteSizeCommand>(sized), {}};
+    }
     auto parsed = parsePaletteCommand(arguments);
     if (auto* why = std::get_if<std::string>(&parsed))
         return refuse(*why);
     return {std::get<PaletteCommand>(parsed), {}};
 }
 
-/// `draw PAGE FILE`: the file name is the rest of the line, so it may hold spaces.
+/// `draw PAGE FILE` and `draw window TITLE FILE`: the file name is the rest of the line, so it may hold spaces.
 LineResult parseDraw(std::string_view arguments)
 {
     std::string_view file = arguments;
     const std::string_view page = nextWord(file);
+    if (page == "window") {
+        auto parsed = parseDrawWindowCommand(file);
+        if (auto* why = std::get_if<std::string>(&parsed))
+            return refuse(*why);
+        return {std::get<DrawWindowCommand>(parsed), {}};
+    }
     if (page.empty() || file.empty())
         return refuse("draw: expected a page number and a file name, like \"draw 1 page-1.svg\"");
     const std::optional<int> number = parseCount(page);

@@ -55,6 +55,7 @@ ScriptRunner::ScriptRunner(Host& host, std::ostream& out, std::ostream& err, std
     m_dialogsShown = m_host.windows().dialogLog().entries().size();
     m_dialogsChecked = m_dialogsShown;
     m_choosersShown = m_host.windows().chooserUser().log().size();
+    m_windowLinesShown = m_host.windows().windowLines().size();
     m_choosersChecked = m_choosersShown;
 }
 
@@ -204,6 +205,9 @@ void ScriptRunner::showNewEvents()
     const auto& dialogs = m_host.windows().dialogLog().entries();
     for (; m_dialogsShown < dialogs.size(); ++m_dialogsShown)
         m_out << formatDialog(dialogs[m_dialogsShown]);
+    const auto& windowLines = m_host.windows().windowLines();
+    for (; m_windowLinesShown < windowLines.size(); ++m_windowLinesShown)
+        m_out << windowLines[m_windowLinesShown] << "\n";
     showNewChoosers();
     const auto& reports = m_host.errorReports();
     for (; m_errorReportsShown < reports.size(); ++m_errorReportsShown)

@@ -56,6 +56,8 @@ private:
     Failure execute(const UndoCommand& command);
     Failure execute(const IdleCommand& command);
     Failure execute(const ChooserAnswerCommand& command);
+    Failure execute(const DrawWindowCommand& command);
+    Failure execute(const PaletteSizeCommand& command);
 
     /// A chooser that came with no fitting answer, or could not take its answer, since the last call.
     Failure chooserTrouble();
@@ -102,6 +104,7 @@ private:
     std::vector<int> m_dialogActionLines; // the line of each dialog action queued, in order
     size_t m_dialogsShown = 0;
     size_t m_dialogsChecked = 0;
+    size_t m_windowLinesShown = 0;
     size_t m_choosersShown = 0;
     size_t m_choosersChecked = 0;
     CommandObserver m_commandDone;

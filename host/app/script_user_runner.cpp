@@ -34,9 +34,13 @@ const model::Item* findScriptItem(const model::Layout& layout, const std::string
 {
     int32_t ref = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), ref);
-    if (error == std::errc() && end == word.data() + word.size())
-        return layout.items().find(ref);
-    return nullptr;
+    if (error == std::errc() && end == word.data() + word.size()) {
+        if (const model::Item* item = layout.items().find(ref))
+            return item;
+    }
+    // A name may be digits too ("2024"): it is looked for once no item has that reference.
+    const int32_t named = layout.items().named(word);
+    return named != 0 ? layout.items().find(named) : nullptr;
 }
 
 std::string joined(const std::vector<int32_t>& refs)

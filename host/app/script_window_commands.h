@@ -23,4 +23,19 @@ struct ChooserAnswerCommand {
     bool operator==(const ChooserAnswerCommand&) const = default;
 };
 
+/// `draw window TITLE FILE`: what a plug-in drew into the open window of that title (a palette, a dialog, a
+/// window made with CreateDialogParamA), as an SVG picture.
+struct DrawWindowCommand {
+    std::string title;
+    std::string path;
+    bool operator==(const DrawWindowCommand&) const = default;
+};
+
+/// `palette size W H`: the user drags the palette opened last to W by H pixels.
+struct PaletteSizeCommand {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PaletteSizeCommand&) const = default;
+};
+
 } // namespace host::app

@@ -38,7 +38,43 @@ bool isColourAnswer(std::string_view name)
     return true;
 }
 
+/// A palette larger than any screen is a slip of the keyboard.
+constexpr int kMaxPaletteSide = 10000;
+
 } // namespace
+
+std::variant<DrawWindowCommand, std::string> parseDrawWindowCommand(std::string_view arguments)
+{
+    const std::string usage = "draw window: expected a window's title and a file name, like "
+                              "\"draw window Colours colours.svg\" (a title with blanks in double quotes)";
+    std::string_view rest = trimBlanks(arguments);
+    std::string_view title;
+    if (rest.starts_with('"')) {
+        const size_t close = rest.find('"', 1);
+        if (close == std::string_view::npos)
+            return std::string("draw window: the quoted title is not closed");
+        title = rest.substr(1, close - 1);
+        rest = rest.substr(close + 1);
+        if (!rest.empty() && rest.front() != ' ' && rest.front() != '\t')
+            return usage;
+        rest = trimBlanks(rest);
+    } else {
+        title = nextWord(rest);
+    }
+    if (title.empty() || rest.empty())
+        return usage;
+    return DrawWindowCommand{std::string(title), std::string(rest)};
+}
+
+std::variant<PaletteSizeCommand, std::string> parsePaletteSizeCommand(std::string_view arguments)
+{
+    const auto sides = words(arguments);
+    const auto width = sides.size() == 2 ? wholeNumber(sides[0], 1, kMaxPaletteSide) : std::nullopt;
+    const auto height = sides.size() == 2 ? wholeNumber(sides[1], 1, kMaxPaletteSide) : std::nullopt;
+    if (!width || !height)
+        return std::string("palette size: expected a width and a height in pixels from 1 to 10000, like \"palette size 248 203\"");
+    return PaletteSizeCommand{*width, *height};
+}
 
 std::variant<IdleCommand, std::string> parseIdleCommand(std::string_view arguments)
 {

@@ -1,8 +1,15 @@
-// Running the window commands: idle time, chooser answers, and what the choosers showed.
+// Running the window commands: idle time, chooser answers, what the choosers showed, a window's drawing and a
+// palette's size.
 #include "host/app/script_runner.h"
 
+#include <cstdint>
+
+#include "host/app/page_svg.h"
+#include "host/app/window_svg.h"
 #include "host/host.h"
 #include "host/host_context.h"
+#include "host/ui/dialog_runner.h"
+#include "win32/standin.h"
 
 namespace host::app {
 namespace {
@@ -17,7 +24,49 @@ std::string answerWords(const ui::ChooserKind kind)
     return std::string("answer ") + ui::chooserKindName(kind);
 }
 
+/// The handle a plug-in draws into for a window: the platform handle the host hands out for its own windows,
+/// or a window the plug-in made through Windows; null when no open window has the title.
+HWND windowTitled(ui::WindowManager& windows, const std::string& title)
+{
+    if (const ui::Window* window = windows.findByTitle(title))
+        return reinterpret_cast<HWND>(static_cast<intptr_t>(window->ref()));
+    HWND newest = nullptr;
+    for (HWND handle : win32::openWindows()) {
+        const win32::WindowState* state = win32::windowState(handle);
+        if (state && state->title == title)
+            newest = handle;
+    }
+    return newest;
+}
+
 } // namespace
+
+ScriptRunner::Failure ScriptRunner::execute(const DrawWindowCommand& command)
+{
+    const HWND window = windowTitled(m_host.windows(), command.title);
+    if (!window)
+        return "draw window: no open window is titled \"" + command.title + "\"";
+    const auto& shapes = win32::windowDrawing(window);
+    if (auto problem = writeSvgFile(resolve(command.path), drawWindowSvg(shapes)))
+        return "draw window: " + *problem;
+    m_out << "[window] drew \"" << command.title << "\" as \"" << command.path << "\": " << shapes.size()
+          << (shapes.size() == 1 ? " shape" : " shapes") << "\n";
+    return std::nullopt;
+}
+
+ScriptRunner::Failure ScriptRunner::execute(const PaletteSizeCommand& command)
+{
+    const auto palettes = m_host.windows().windowsOfKind(ui::WindowKind::Palette);
+    if (palettes.empty())
+        return std::string("palette size: no palette is open");
+    const std::string title = palettes.back()->title();
+    const auto resized = ui::resizePalette(palettes.back()->ref(), command.width, command.height);
+    if (const auto* why = std::get_if<std::string>(&resized))
+        return "palette size: " + *why;
+    const auto& size = std::get<xt::PaletteProposedSize>(resized);
+    m_out << "[window] \"" << title << "\" sized " << size.width << " x " << size.height << "\n";
+    return std::nullopt;
+}
 
 ScriptRunner::Failure ScriptRunner::execute(const IdleCommand& command)
 {

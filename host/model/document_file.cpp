@@ -1,5 +1,6 @@
 // Saving a document to a file and opening one, without ever leaving a half-written file behind.
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <system_error>
 #include <unistd.h>
@@ -24,20 +25,30 @@ std::string describe(const fs::path& file)
     return "\"" + file.string() + "\"";
 }
 
-SaveResult writeText(const fs::path& file, const std::string& text)
+/// Writes the document straight into the file (never the whole text in memory beside it), next to the
+/// target, then renames it over the target.
+SaveResult writeDocument(const fs::path& file, const nlohmann::ordered_json& document)
 {
     const fs::path temporary = temporaryPathFor(file);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
             return {"cannot write " + describe(file) + ": the folder is missing or not writable"};
-        out << text;
-        out.flush();
-        if (!out) {
+        std::string problem;
+        try {
+            out << std::setw(2) << document << "\n";
+            out.flush();
+            if (!out)
+                problem = "the disk refused the data";
+        } catch (const nlohmann::ordered_json::type_error&) {
+            // The serializer refuses names that are not UTF-8 rather than write a file no reader accepts.
+            problem = "a name in the document is not UTF-8 text";
+        }
+        if (!problem.empty()) {
             out.close();
             std::error_code ignored;
             fs::remove(temporary, ignored);
-            return {"cannot write " + describe(file) + ": the disk refused the data"};
+            return {"cannot write " + describe(file) + ": " + problem};
         }
     }
     std::error_code error;
@@ -54,14 +65,7 @@ SaveResult writeText(const fs::path& file, const std::string& text)
 
 SaveResult saveDocument(const Project& project, const fs::path& file)
 {
-    std::string text;
-    try {
-        text = documentToJson(project).dump(2) + "\n";
-    } catch (const nlohmann::ordered_json::type_error&) {
-        // The serializer refuses names that are not UTF-8 rather than write a file no reader accepts.
-        return {"cannot write " + describe(file) + ": a name in the document is not UTF-8 text"};
-    }
-    return writeText(file, text);
+    return writeDocument(file, documentToJson(project));
 }
 
 OpenResult openDocument(const fs::path& file, DocumentModel& model)
@@ -72,10 +76,10 @@ OpenResult openDocument(const fs::path& file, DocumentModel& model)
     if (!fs::is_regular_file(file, error))
         return {nullptr, "cannot open " + describe(file) + ": it is not a file"};
     std::ifstream in(file, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in.is_open() || in.bad())
         return {nullptr, "cannot open " + describe(file) + ": it cannot be read"};
-    OpenResult result = documentFromText(text, model);
+    OpenResult result = documentFromOwnedText(std::move(text), model);
     if (!result)
         return {nullptr, "cannot open " + describe(file) + ": " + result.error};
     model.setCurrent(&result.project->layout(0));

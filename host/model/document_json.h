@@ -36,6 +36,9 @@ nlohmann::ordered_json documentToJson(const Project& project);
 OpenResult documentFromJson(const nlohmann::ordered_json& document, DocumentModel& model);
 /// As documentFromJson, from the text of a file; text that is not JSON is refused with where it broke.
 OpenResult documentFromText(std::string_view text, DocumentModel& model);
+/// As documentFromText, taking the text: it is freed once parsed, so that a large file's text is not held
+/// beside the model built from it.
+OpenResult documentFromOwnedText(std::string text, DocumentModel& model);
 
 /// Writes next to the target and renames over it, so a failed save leaves the old file as it was.
 SaveResult saveDocument(const Project& project, const std::filesystem::path& file);

@@ -282,4 +282,16 @@ OpenResult documentFromText(std::string_view text, DocumentModel& model)
     return documentFromJson(document, model);
 }
 
+OpenResult documentFromOwnedText(std::string text, DocumentModel& model)
+{
+    Json document;
+    try {
+        document = Json::parse(text);
+    } catch (const Json::exception& error) {
+        return {nullptr, "not valid JSON: " + withoutExceptionTag(error.what())};
+    }
+    std::string().swap(text);
+    return documentFromJson(document, model);
+}
+
 } // namespace host::model

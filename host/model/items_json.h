@@ -13,6 +13,7 @@
 
 #include "host/model/colours/colours_json.h"
 #include "host/model/document_model.h"
+#include "host/model/items/picture_file.h"
 
 namespace host::model {
 
@@ -35,6 +36,7 @@ struct ItemData {
     int32_t layer = 0;
     std::string name;
     std::optional<xt::DropShadowRecord> shadow;
+    std::optional<PictureFile> picture;  // the image file a picture box shows
     std::vector<int32_t> members; // a group's
     bool isTable = false;
     std::vector<xt::Fixed> widths;

@@ -28,6 +28,8 @@ void applyFields(const ItemData& data, Item& item, const Layout& layout)
     item.setName(data.name);
     if (data.shadow)
         item.setDropShadow(*data.shadow);
+    if (data.picture)
+        item.setPictureFile(*data.picture);
 }
 
 /// The outline's rectangle is its own, not always the one round its points (a mapped outline keeps its frame).

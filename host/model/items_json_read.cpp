@@ -16,7 +16,10 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kItemKeys[] = {"ref", "page", "kind", "shape", "rect", "points", "angle",
-    "weight", "outsets", "corner", "flags", "colour", "shade", "background", "backgroundShade", "pictureColour", "locked", "layer", "name", "dropShadow", "members", "table", "record"};
+    "weight", "outsets", "corner", "flags", "colour", "shade", "background", "backgroundShade", "pictureColour", "locked", "layer", "name", "dropShadow", "members", "table", "picture", "lineStyle", "arrows", "content", "record"};
+/// A line's arrowheads by name; the index is the record's bits (xt::kArrowAtFirst, xt::kArrowAtSecond).
+constexpr std::string_view kArrowNames[] = {"none", "first", "second", "both"};
+constexpr std::string_view kPictureKeys[] = {"file", "width", "height"};
 constexpr std::string_view kTableKeys[] = {"widths", "heights", "columnLines", "rowLines", "cells"};
 
 std::optional<std::vector<uint8_t>> fromHex(const Json& value, size_t size)
@@ -58,6 +61,7 @@ public:
 private:
     bool readHeader(const Json& item, const std::string& where, ItemData& data);
     bool readGeometry(const Json& item, const std::string& where, ItemData& data);
+    bool readPicture(const Json& picture, const std::string& where, ItemData& data);
     bool readLengths(const Json& item, const std::string& where, ItemData& data);
     bool readFields(const Json& item, const std::string& where, ItemData& data);
     bool readColours(const Json& item, const std::string& where, ItemData& data);
@@ -130,10 +134,22 @@ bool ItemReader::readHeader(const Json& item, const std::string& where, ItemData
     data.page = static_cast<size_t>(*page);
     data.kind = static_cast<xt::BoxKind>(*kind);
     data.shape = static_cast<uint8_t>(*shape);
-    const auto record = item.contains("record") ? fromHex(item["record"], sizeof(xt::BoxRecord)) : std::nullopt;
-    if (!record)
-        return fail(where + ".record", "must be the item's " + std::to_string(sizeof(xt::BoxRecord)) + " bytes in hex");
-    std::memcpy(&data.record, record->data(), sizeof data.record);
+    // Without a record the item starts as the host makes one of its kind; the named fields then say the rest.
+    if (!item.contains("record")) {
+        data.record = Item(0, 0, data.kind, data.shape).record();
+        data.record.geometry = {};
+    } else {
+        const auto record = fromHex(item["record"], sizeof(xt::BoxRecord));
+        if (!record)
+            return fail(where + ".record", "must be the item's " + std::to_string(sizeof(xt::BoxRecord)) + " bytes in hex");
+        std::memcpy(&data.record, record->data(), sizeof data.record);
+    }
+    if (item.contains("content")) {
+        const auto content = fromHex(item["content"], sizeof data.record.content);
+        if (!content)
+            return fail(where + ".content", "must be the box's " + std::to_string(sizeof data.record.content) + " bytes of record 390 on, in hex");
+        std::memcpy(&data.record.content, content->data(), sizeof data.record.content);
+    }
     return true;
 }
 
@@ -221,6 +237,25 @@ bool ItemReader::readFields(const Json& item, const std::string& where, ItemData
             return fail(where + ".name", "must be text");
         data.name = item["name"].get<std::string>();
     }
+    if (item.contains("lineStyle")) {
+        const auto style = whole(item, where, "lineStyle", 0, xt::kLineStyleMask >> xt::kLineStyleShift);
+        if (!style)
+            return false;
+        data.record.style = static_cast<uint8_t>((data.record.style & ~xt::kLineStyleMask) | (*style << xt::kLineStyleShift));
+    }
+    if (item.contains("arrows")) {
+        const Json& arrows = item["arrows"];
+        const auto* name = arrows.is_string() ? &arrows.get_ref<const std::string&>() : nullptr;
+        const auto found = name ? std::find(std::begin(kArrowNames), std::end(kArrowNames), *name) : std::end(kArrowNames);
+        if (found == std::end(kArrowNames))
+            return fail(where + ".arrows", "must be \"none\", \"first\", \"second\" or \"both\"");
+        if (!xt::shape::isLine(data.shape))
+            return fail(where + ".arrows", "belongs only to a line (shape 1 or 2)");
+        const auto bits = static_cast<uint8_t>(found - std::begin(kArrowNames));
+        data.record.style = static_cast<uint8_t>((data.record.style & ~(xt::kArrowAtFirst | xt::kArrowAtSecond)) | bits);
+    }
+    if (item.contains("picture") && !readPicture(item["picture"], where + ".picture", data))
+        return false;
     if (item.contains("dropShadow")) {
         const auto shadow = fromHex(item["dropShadow"], sizeof(xt::DropShadowRecord));
         if (!shadow)
@@ -228,6 +263,32 @@ bool ItemReader::readFields(const Json& item, const std::string& where, ItemData
         data.shadow.emplace();
         std::memcpy(&*data.shadow, shadow->data(), sizeof *data.shadow);
     }
+    return true;
+}
+
+/// The image file a picture box shows: its name and the picture's size in points, as the host read them.
+bool ItemReader::readPicture(const Json& picture, const std::string& where, ItemData& data)
+{
+    if (data.kind != xt::BoxKind::Picture)
+        return fail(where, "belongs only to a picture box (kind 4)");
+    if (!picture.is_object())
+        return fail(where, "must be an image file with its \"file\", \"width\" and \"height\"");
+    for (const auto& [key, value] : picture.items()) {
+        if (std::find(std::begin(kPictureKeys), std::end(kPictureKeys), key) == std::end(kPictureKeys))
+            return fail(where + "." + key, "is not part of a version-1 document");
+    }
+    const auto file = picture.find("file");
+    if (file == picture.end() || !file->is_string() || file->get_ref<const std::string&>().empty())
+        return fail(where + ".file", "must be the image file's name");
+    PictureFile read{file->get<std::string>(), {}};
+    for (const auto& [key, into] : {std::pair{"width", &read.size.width}, std::pair{"height", &read.size.height}}) {
+        const auto found = picture.find(key);
+        const auto value = found != picture.end() ? fixedFromPoints(*found) : std::nullopt;
+        if (!value || *value <= 0)
+            return fail(where + "." + key, "must be a length above 0 in points");
+        *into = *value;
+    }
+    data.picture = std::move(read);
     return true;
 }
 
@@ -317,7 +378,7 @@ bool ItemReader::readTable(const Json& item, const std::string& where, ItemData&
 bool ItemReader::readItem(const Json& item, const std::string& where, ItemData& data, bool inTable)
 {
     if (!item.is_object())
-        return fail(where, "must be an item with a reference, page, kind, shape and record");
+        return fail(where, "must be an item with a reference, page, kind and shape");
     for (const auto& [key, value] : item.items()) {
         if (std::find(std::begin(kItemKeys), std::end(kItemKeys), key) == std::end(kItemKeys))
             return fail(where + "." + key, "is not part of a version-1 document");

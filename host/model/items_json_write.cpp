@@ -1,5 +1,6 @@
 // Writes a layout's items: kind, shape, geometry, the record's bytes and the fields kept beside it.
 #include <cstdio>
+#include <cstring>
 
 #include "host/model/document_json_points.h"
 #include "host/model/items_json.h"
@@ -94,6 +95,11 @@ Json itemJson(const Layout& layout, const Item& item)
     object["outsets"] = lengthsJson({item.outset(0), item.outset(1), item.outset(2), item.outset(3)});
     object["corner"] = pointsFromFixed(item.corner());
     object["flags"] = item.flags();
+    if (item.lineStyle() != 0)
+        object["lineStyle"] = item.lineStyle();
+    static constexpr const char* kArrowNames[] = {"none", "first", "second", "both"};
+    if (item.arrowheads() != 0)
+        object["arrows"] = kArrowNames[item.arrowheads()];
     object["colour"] = colourReference(layout.colours(), item.frame().colour);
     object["shade"] = pointsFromFixed(item.frame().shade);
     object["background"] = colourReference(layout.colours(), item.background().colour);
@@ -110,7 +116,20 @@ Json itemJson(const Layout& layout, const Item& item)
         object["members"] = item.members();
     if (item.groupRole() == GroupRole::Table)
         object["table"] = tableJson(layout, item.ref());
-    object["record"] = toHex(&record, sizeof record);
+    if (const PictureFile* picture = item.pictureFile())
+        object["picture"] = {{"file", picture->path}, {"width", pointsFromFixed(picture->size.width)},
+            {"height", pointsFromFixed(picture->size.height)}};
+    // A box's own fields (a picture's place and scale, a text box's insets and columns), when it has any.
+    using Content = decltype(record.content);
+    Content content = record.content;
+    if (item.kind() == xt::BoxKind::Picture)
+        content.picture.colour = 0;  // written by name as "pictureColour"
+    static const Content kNoContent{};
+    if (std::memcmp(&content, &kNoContent, sizeof content) != 0)
+        object["content"] = toHex(&record.content, sizeof record.content);
+    // Every other byte is a named field above; the record is written only for bytes the host gives no meaning.
+    if (item.hasUnmodelledBytes())
+        object["record"] = toHex(&record, sizeof record);
     return object;
 }
 

@@ -223,7 +223,69 @@ void finish(xt::WindowRef dialog, DialogOutcome outcome, bool userCancelled)
     windowManager().close(dialog);
 }
 
+/// The texts a user reads in a window: its static texts and fields, in item order, blank ones left out.
+std::string shownTexts(const Window& window)
+{
+    std::string shown;
+    for (const auto& [number, item] : window.items()) {
+        const bool readable = item.kind() == ItemKind::StaticText || item.kind() == ItemKind::EditText;
+        if (!readable || !item.visible() || item.text().empty())
+            continue;
+        shown += (shown.empty() ? "" : " | ") + item.text();
+    }
+    return shown;
+}
+
+std::string windowLine(const Window& window, const std::string& what)
+{
+    return "[window] \"" + window.title() + "\" " + what;
+}
+
+/// One side of a palette kept within its limits; a limit of 0 or below is none.
+int32_t withinLimits(int32_t size, int32_t minimum, int32_t maximum)
+{
+    if (maximum > 0)
+        size = std::min(size, maximum);
+    return std::max({size, minimum, 1});
+}
+
 } // namespace
+
+void noteModelessShown(const Window& shown)
+{
+    Window* window = windowManager().find(shown.ref());
+    if (!window || window->kind() != WindowKind::Modeless)
+        return;
+    std::string texts = shownTexts(*window);
+    if (texts == window->shownText())
+        return;
+    windowManager().noteWindow(windowLine(*window, "shows: " + texts));
+    window->setShownText(std::move(texts));
+}
+
+std::variant<xt::PaletteProposedSize, std::string> resizePalette(xt::WindowRef palette, int32_t width, int32_t height)
+{
+    const Window* window = windowManager().find(palette);
+    if (!window || window->kind() != WindowKind::Palette)
+        return std::string("no such palette is open");
+    xt::PaletteSizeLimits limits{};
+    const auto answered = sendEventWithAnswer(palette, xt::SizeLimitsEvent, &limits);
+    if (!answered || *answered == 0)
+        limits = xt::PaletteSizeLimits{};
+    xt::PaletteProposedSize size{width, height};
+    sendEventWithAnswer(palette, xt::ProposedSizeEvent, &size);
+    Window* resized = windowManager().find(palette);
+    if (!resized)
+        return std::string("the palette closed itself while it was resized");
+    size.width = withinLimits(size.width, limits.minimumWidth, limits.maximumWidth);
+    size.height = withinLimits(size.height, limits.minimumHeight, limits.maximumHeight);
+    xt::WindowRect rect = resized->rect();
+    rect.right = rect.left + size.width;
+    rect.bottom = rect.top + size.height;
+    resized->setRect(rect);
+    sendEvent(palette, xt::ResizedEvent);
+    return size;
+}
 
 int32_t runModalDialog(int32_t windowId, int32_t* result)
 {
@@ -261,6 +323,10 @@ int32_t openModeless(int32_t windowId, xt::WindowRef* window)
     }
     if (window)
         *window = opened;
+    if (Window* shown = windowManager().find(opened)) {
+        windowManager().noteWindow(windowLine(*shown, "opened"));
+        noteModelessShown(*shown);
+    }
     return 0;
 }
 
@@ -291,6 +357,10 @@ int32_t closeCurrentWindow(DialogOutcome how)
         return 0;
     }
     const xt::WindowRef ref = window->ref();
+    if (window->kind() == WindowKind::Modeless) {
+        noteModelessShown(*window);
+        windowManager().noteWindow(windowLine(*window, "closed"));
+    }
     sendEvent(ref, xt::ClosingEvent);
     windowManager().close(ref);
     return 0;

@@ -68,6 +68,20 @@ std::optional<int32_t> sendEventForAnswer(xt::WindowRef ref, int32_t event, int3
     return record.handled;
 }
 
+std::optional<int32_t> sendEventWithAnswer(xt::WindowRef ref, int32_t event, void* answer)
+{
+    Window* window = windowManager().find(ref);
+    if (!window)
+        return std::nullopt;
+    xt::WindowCallbackRecord record{};
+    record.windowId = window->windowId();
+    record.event = event;
+    record.argument.answer = answer;
+    if (Host::current()->sendWindowEvent(ref, record) == -1)
+        return std::nullopt;
+    return record.handled;
+}
+
 bool sendCellClick(xt::WindowRef ref, int32_t item, int32_t row, int32_t column)
 {
     Window* window = windowManager().find(ref);

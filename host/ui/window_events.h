@@ -21,6 +21,10 @@ bool sendCellClick(xt::WindowRef ref, int32_t item, int32_t row, int32_t column)
 /// What a callback wrote into the record's handled word (2 refuses an OK); nullopt when no callback ran.
 std::optional<int32_t> sendEventForAnswer(xt::WindowRef ref, int32_t event, int32_t item = 0, int32_t detail = 0);
 
+/// Sends an event whose answer pointer (byte 16 of the record) names `answer`, which the callback fills in;
+/// what it wrote into the handled word, or nullopt when no callback ran.
+std::optional<int32_t> sendEventWithAnswer(xt::WindowRef ref, int32_t event, void* answer);
+
 /// The handled word with which a callback refuses an OK: the dialog stays open.
 inline constexpr int32_t kHandledRefused = 2;
 

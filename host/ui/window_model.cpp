@@ -65,6 +65,17 @@ std::vector<Window*> WindowManager::windowsOfKind(WindowKind kind)
     return result;
 }
 
+Window* WindowManager::findByTitle(const std::string& title)
+{
+    // References grow, so the map's last match is the newest window.
+    Window* newest = nullptr;
+    for (auto& [ref, window] : m_windows) {
+        if (window->kind() != WindowKind::TabPage && window->title() == title)
+            newest = window.get();
+    }
+    return newest;
+}
+
 bool WindowManager::beginDrawing(xt::WindowRef ref)
 {
     if (!find(ref))

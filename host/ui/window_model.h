@@ -80,6 +80,9 @@ public:
     DialogOutcome closeOutcome() const { return m_closeOutcome; }
     int32_t redrawCount() const { return m_redraws; }
     void redraw() { ++m_redraws; }
+    /// The texts a modeless window showed last, as the session printed them.
+    const std::string& shownText() const { return m_shownText; }
+    void setShownText(std::string text) { m_shownText = std::move(text); }
 
     /// The item that has the keyboard focus, 0 for none: the host gives it to a field whose text it refused.
     int32_t focusedItem() const { return m_focus; }
@@ -100,6 +103,7 @@ private:
     DialogOutcome m_closeOutcome = DialogOutcome::Closed;
     int32_t m_redraws = 0;
     int32_t m_focus = 0;
+    std::string m_shownText;
 };
 
 /// A call of ListOp1600 as the host saw it (the plug-ins bracket list refills with 0 and 1).
@@ -116,6 +120,12 @@ public:
     Window* find(xt::WindowRef ref);
     /// The open windows of a kind, oldest first.
     std::vector<Window*> windowsOfKind(WindowKind kind);
+    /// The newest open window (not a tab page) whose title is `title`, or null.
+    Window* findByTitle(const std::string& title);
+
+    /// What modeless windows (progress boxes) showed, one line each, for the session to print.
+    void noteWindow(std::string line) { m_windowLines.push_back(std::move(line)); }
+    const std::vector<std::string>& windowLines() const { return m_windowLines; }
 
     /// The window whose callback is running, if any (GetCallbackWindow).
     xt::WindowRef callbackWindow() const { return m_callbackWindows.empty() ? 0 : m_callbackWindows.back(); }
@@ -166,6 +176,7 @@ private:
     int32_t m_lastPicture = 0;
     int32_t m_lastTimer = 0;
     std::vector<WindowTimer> m_timers;
+    std::vector<std::string> m_windowLines;
     DialogUser m_dialogUser;
     DialogLog m_dialogLog;
     ChooserUser m_chooserUser;

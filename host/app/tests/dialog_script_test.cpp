@@ -1,5 +1,9 @@
 // The `dialog` and `palette` script commands: how they read, and a session that answers a plug-in's dialog.
+#include <dlfcn.h>
+
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -8,7 +12,10 @@
 #include "host/app/script_parser.h"
 #include "host/app/script_runner.h"
 #include "host/host.h"
+#include "host/host_context.h"
 #include "testing/temporary_folder.h"
+#include "win32/standin.h"
+#include "xtapi/operations.h"
 
 namespace host::app {
 namespace {
@@ -154,6 +161,31 @@ TEST_F(DialogSession, PaletteCommandsNeedAnOpenPalette)
 {
     EXPECT_EQ(run("palette click 1\n"), ExitStatus::Failed);
     EXPECT_EQ(m_err.str(), "session.txt:1: palette: no palette is open\n");
+}
+
+/// `palette size` drags the palette opened last; `draw window` saves what the palette drew into its window.
+TEST_F(DialogSession, APaletteIsSizedAndItsDrawingSaved)
+{
+    void* library = context().plugins().modules().front()->library;
+    auto base = reinterpret_cast<int32_t (*)()>(dlsym(library, "DialogProbeWindowBase"));
+    ASSERT_TRUE(base);
+    xt::Handle record = win32::newHandle(42);
+    xt::WindowRef palette = 0;
+    auto open = reinterpret_cast<xt::op::OpenPalette::Signature*>(context().tables().entryOf(xt::op::OpenPalette::number));
+    ASSERT_EQ(open(base() + 3, record, &palette), 0);
+    const ExitStatus status = run("palette size 248 210\n"
+                                  "draw window |Probe palette.svg\n");
+    win32::disposeHandle(record);
+    ASSERT_EQ(status, ExitStatus::Ok) << m_err.str();
+    EXPECT_EQ(m_out.str(), "[window] \"|Probe\" sized 248 x 197\n"
+                           "[window] drew \"|Probe\" as \"palette.svg\": 1 shape\n");
+    std::ifstream saved(m_folder.path() / "palette.svg");
+    const std::string svg((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    EXPECT_NE(svg.find("fill=\"#ff8000\""), std::string::npos) << svg;
+
+    EXPECT_EQ(run("draw window Nowhere nowhere.svg\n"), ExitStatus::Failed);
+    EXPECT_EQ(m_err.str(), "session.txt:1: draw window: no open window is titled \"Nowhere\"\n");
+    EXPECT_FALSE(std::filesystem::exists(m_folder.path() / "nowhere.svg"));
 }
 
 } // namespace

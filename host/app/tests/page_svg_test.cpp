@@ -113,6 +113,31 @@ TEST_F(PageDrawing, TurnedLineIsDrawnByItsEndPoints)
     EXPECT_TRUE(linesWith(svg, {"rotate("}).empty());
 }
 
+/// A line's style draws as dashes in multiples of its weight, and its arrowheads at the ends the style names;
+/// a box's frame takes its style too, and a picture box shows its image file from its top left corner.
+TEST_F(PageDrawing, DrawsLineStylesArrowheadsAndPictureFiles)
+{
+    Item& fold = addLine(m_layout, 0, point(100, 100), point(100, 200));
+    fold.setWeight(pt(2));
+    fold.setLineStyle(3);
+    fold.setArrowheads(xt::kArrowAtSecond);
+    Item& dotted = addBox(m_layout, 0, rect(300, 100, 350, 200));
+    dotted.setWeight(pt(1));
+    dotted.setLineStyle(1);
+    Item& picture = addPictureBox(m_layout, 0, rect(400, 100, 450, 200));
+    picture.setPictureFile({"logo & mark.png", {pt(120), pt(60)}});
+    const std::string svg = drawPageSvg(m_layout, 0);
+    EXPECT_NE(itemLine(svg, fold).find("stroke-dasharray=\"8 4 2 4\""), std::string::npos) << itemLine(svg, fold);
+    EXPECT_NE(itemLine(svg, dotted).find("stroke-dasharray=\"1 2\""), std::string::npos) << itemLine(svg, dotted);
+    // One arrowhead, its tip at the second end (200, 100), reaching back 8 pt along the line.
+    const auto arrows = linesWith(svg, {"class=\"arrowhead\""});
+    ASSERT_EQ(arrows.size(), 1u) << svg;
+    EXPECT_NE(arrows.front().find("points=\"200,100 192,103 192,97\""), std::string::npos) << arrows.front();
+    EXPECT_EQ(linesWith(svg, {"picture-cross"}).size(), 0u) << "a picture box with a picture shows no cross";
+    EXPECT_EQ(linesWith(svg, {"<image href=\"logo &amp; mark.png\" width=\"120\" height=\"60\""}).size(), 1u) << svg;
+    EXPECT_EQ(linesWith(svg, {"<svg class=\"picture\" x=\"100\" y=\"400\" width=\"100\" height=\"50\""}).size(), 1u) << svg;
+}
+
 TEST_F(PageDrawing, DrawsGroupsAsTheirMembersAndTablesAsTheirCells)
 {
     Item& a = addBox(m_layout, 0, rect(10, 10, 20, 20));

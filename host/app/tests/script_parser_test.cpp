@@ -52,6 +52,9 @@ const AcceptedLine kAcceptedLines[] = {
     {"\techo tabbed\r", EchoCommand{"tabbed"}}, // leading tab and a Windows line end
     {"draw 1 page-1.svg", DrawPageCommand{1, "page-1.svg"}},
     {"draw 12  out/page twelve.svg ", DrawPageCommand{12, "out/page twelve.svg"}}, // spaces inside kept
+    {"draw window Colours colours.svg", DrawWindowCommand{"Colours", "colours.svg"}},
+    {"draw window \"Spot Colours\"  out/spot colours.svg", DrawWindowCommand{"Spot Colours", "out/spot colours.svg"}},
+    {"palette size 248 203", PaletteSizeCommand{248, 203}},
     {"select all", SelectAllCommand{}},
     {"select  all page 3", SelectAllCommand{3}},
     {"undo", UndoCommand{false}},
@@ -121,6 +124,13 @@ const RefusedLine kRefusedLines[] = {
     {"draw 1", "draw: expected a page number and a file name, like \"draw 1 page-1.svg\""},
     {"draw 0 page.svg", "draw: the page must be a whole number from 1 to 2000, not \"0\""},
     {"draw one page.svg", "draw: the page must be a whole number from 1 to 2000, not \"one\""},
+    {"draw window", "draw window: expected a window's title and a file name, like \"draw window Colours colours.svg\" (a title with blanks in double quotes)"},
+    {"draw window Colours", "draw window: expected a window's title and a file name, like \"draw window Colours colours.svg\" (a title with blanks in double quotes)"},
+    {"draw window \"Spot Colours colours.svg", "draw window: the quoted title is not closed"},
+    {"draw window \"Spot\"colours.svg", "draw window: expected a window's title and a file name, like \"draw window Colours colours.svg\" (a title with blanks in double quotes)"},
+    {"palette size 248", "palette size: expected a width and a height in pixels from 1 to 10000, like \"palette size 248 203\""},
+    {"palette size 0 203", "palette size: expected a width and a height in pixels from 1 to 10000, like \"palette size 248 203\""},
+    {"palette size 248 10001", "palette size: expected a width and a height in pixels from 1 to 10000, like \"palette size 248 203\""},
     {"select", "select: expected \"all\", \"text\", \"page\" or the items to select"},
     {"select all page", "select: expected \"select all\" or \"select all page N\""},
     {"select all pages 2", "select: expected \"select all\" or \"select all page N\""},

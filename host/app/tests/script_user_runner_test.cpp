@@ -119,6 +119,27 @@ TEST_F(UserSession, SelectingAnItemTheLayoutLacksFailsAndKeepsTheSelection)
     EXPECT_EQ(doc.items().current(), a);
 }
 
+/// Items are found by the name the document gives them as well as by their reference; a quoted name may hold
+/// blanks, and a name made of digits is found when no item has that reference.
+TEST_F(UserSession, ItemsAreSelectedByTheirNames)
+{
+    model::Layout& doc = m_host->newDocument({1});
+    const int32_t masthead = addBox(doc, 0, rect(10, 10, 50, 50)).ref();
+    const int32_t footer = addTextBox(doc, 0, rect(60, 10, 90, 50)).ref();
+    const int32_t year = addBox(doc, 0, rect(100, 10, 120, 50)).ref();
+    doc.items().find(masthead)->setName("Masthead");
+    doc.items().find(footer)->setName("Page footer");
+    doc.items().find(year)->setName("2024");
+    const std::string script = "select \"Page footer\" Masthead 2024\n";
+    ASSERT_EQ(run(script.c_str()), ExitStatus::Ok) << m_err.str();
+    EXPECT_EQ(m_out.str(), "[document] selected items " + std::to_string(footer) + ", "
+            + std::to_string(masthead) + ", " + std::to_string(year) + "\n");
+    EXPECT_EQ(run("select text \"Page footer\" 0 0\n"), ExitStatus::Ok) << m_err.str();
+    EXPECT_EQ(doc.items().current(), footer);
+    EXPECT_EQ(run("select Page\n"), ExitStatus::Failed) << "a name is matched whole";
+    EXPECT_EQ(m_err.str(), "session.txt:1: select: the layout has no item \"Page\"\n");
+}
+
 TEST_F(UserSession, SelectingAnItemShowsItsPage)
 {
     model::Layout& doc = m_host->newDocument({3});

@@ -20,6 +20,20 @@ void Item::setOutsets(xt::Fixed top, xt::Fixed left, xt::Fixed bottom, xt::Fixed
     m_outsets = {top, left, bottom, right};
 }
 
+/// The bits of record byte 46 the model holds.
+constexpr uint8_t kModelledStyleBits = xt::kLineStyleMask | xt::kArrowAtFirst | xt::kArrowAtSecond;
+
+void Item::setLineStyle(uint8_t style)
+{
+    m_style = static_cast<uint8_t>((m_style & ~xt::kLineStyleMask) | ((style << xt::kLineStyleShift) & xt::kLineStyleMask));
+}
+
+void Item::setArrowheads(uint8_t arrows)
+{
+    const uint8_t both = xt::kArrowAtFirst | xt::kArrowAtSecond;
+    m_style = static_cast<uint8_t>((m_style & ~both) | (arrows & both));
+}
+
 std::optional<int16_t> Item::pictureColour() const
 {
     if (m_kind != xt::BoxKind::Picture)
@@ -64,6 +78,7 @@ void Item::writeRecord(xt::BoxRecord& record) const
         std::memset(&record, 0, sizeof record);
     record.angle = m_angle;
     record.flags = m_flags;
+    record.style = static_cast<uint8_t>((record.style & ~kModelledStyleBits) | m_style);
     record.weight = m_weight;
     record.frameColour = m_frame.colour;
     record.frameShade = m_frame.shade;
@@ -88,6 +103,7 @@ void Item::apply(const xt::BoxRecord& record)
 {
     m_angle = record.angle;
     m_flags = record.flags;
+    m_style = static_cast<uint8_t>(record.style & kModelledStyleBits);
     m_weight = record.weight;
     m_frame = {record.frameColour, record.frameShade};
     m_background = {record.backgroundColour, record.backgroundShade};
@@ -106,6 +122,7 @@ void Item::keepUnmodelled(const xt::BoxRecord& record)
     xt::BoxRecord rest = record;
     rest.angle = 0;
     rest.flags = 0;
+    rest.style &= static_cast<uint8_t>(~kModelledStyleBits);
     rest.kind = 0;
     rest.shape = 0;
     rest.weight = 0;

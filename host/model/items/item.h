@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/model/items/picture_file.h"
 #include "host/model/items/shape_data.h"
 #include "xtapi/box_record.h"
 #include "xtapi/colour_records.h"
@@ -56,6 +57,12 @@ public:
     void setCorner(xt::Fixed corner) { m_corner = corner; }
     uint16_t flags() const { return m_flags; }
     void setFlags(uint16_t flags) { m_flags = flags; }
+    /// The line style of a line or a frame (0 solid; xt::kLineStyleMask) and a line's arrowheads
+    /// (xt::kArrowAt*): record byte 46 but for its top two bits, which the host gives no meaning.
+    uint8_t lineStyle() const { return static_cast<uint8_t>((m_style & xt::kLineStyleMask) >> xt::kLineStyleShift); }
+    uint8_t arrowheads() const { return static_cast<uint8_t>(m_style & (xt::kArrowAtFirst | xt::kArrowAtSecond)); }
+    void setLineStyle(uint8_t style);
+    void setArrowheads(uint8_t arrows);
     const xt::PictureFields& picture() const { return m_content.picture; }
     void setPicture(const xt::PictureFields& picture) { m_content.picture = picture; }
     const xt::TextFields& text() const { return m_content.text; }
@@ -94,10 +101,15 @@ public:
     void setLocked(bool locked) { m_locked = locked; }
     int32_t layer() const { return m_layer; }
     void setLayer(int32_t layer) { m_layer = layer; }
+    /// The image file a picture box shows, or null.
+    const PictureFile* pictureFile() const { return m_pictureFile.get(); }
+    void setPictureFile(PictureFile file) { m_pictureFile = std::make_unique<PictureFile>(std::move(file)); }
     /// A name a person or a script gave the item so that it can be found again; empty for none.
     const std::string& name() const { return m_name; }
     void setName(std::string name) { m_name = std::move(name); }
 
+    /// Whether the item keeps record bytes the model gives no meaning (all zero for nearly every item).
+    bool hasUnmodelledBytes() const { return m_unmodelled != nullptr; }
     /// The record as the item would hand it out, less what only the store knows (a group's
     /// rectangle); every byte the model does not hold comes back as it was last applied.
     xt::BoxRecord record() const;
@@ -124,6 +136,7 @@ private:
     std::array<xt::Fixed, 4> m_outsets{};
     xt::Fixed m_corner = 0;
     uint16_t m_flags = 0;
+    uint8_t m_style = 0;
     // The picture or text fields (record bytes 390 to 433), on a 4-byte boundary so that
     // references to them are aligned.
     union alignas(4) Content {
@@ -144,6 +157,8 @@ private:
     bool m_locked = false;
     int32_t m_layer = 0;
     std::string m_name;
+    // Few items show a picture from a file: the rest carry only a null pointer.
+    std::unique_ptr<PictureFile> m_pictureFile;
 };
 
 /// The rectangle an item covers on its page, before a group's members are counted.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/tests/modules/raw_calls.h"
+#include "win32/windows.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/messages.h"
 #include "xtapi/operations.h"
@@ -46,6 +47,9 @@ std::string eventName(const xt::WindowCallbackRecord& record)
     case xt::ClosingEvent: return "closing";
     case xt::AcceptEvent: return "accept";
     case xt::RefillEvent: return "refill";
+    case xt::SizeLimitsEvent: return "limits";
+    case xt::ProposedSizeEvent: return "proposed";
+    case xt::ResizedEvent: return "resized";
     default: return "event " + std::to_string(record.event);
     }
 }
@@ -202,6 +206,27 @@ int32_t palette(void* block)
     if (record.event == xt::WindowOpened) {
         const xt::WindowRect place{40, 50, 220, 82};
         call<xt::op::WindowOp1520>()(&place);
+    }
+    if (record.event == xt::SizeLimitsEvent) {
+        *static_cast<xt::PaletteSizeLimits*>(record.argument.answer) = {100, 40, 300, 400};
+    }
+    if (record.event == xt::ProposedSizeEvent) {
+        // Whole rows of 14 pixels below a 1-pixel rule, as a palette with a list keeps its height.
+        auto& size = *static_cast<xt::PaletteProposedSize*>(record.argument.answer);
+        log("palette", "proposed " + std::to_string(size.width) + " x " + std::to_string(size.height));
+        size.height = (size.height - 1) / 14 * 14 + 1;
+    }
+    if (record.event == xt::ResizedEvent) {
+        xt::WindowRect place{};
+        call<xt::op::WindowOp1519>()(&place);
+        log("palette", "resized to " + std::to_string(place.right - place.left) + " x " + std::to_string(place.bottom - place.top));
+        const HWND window = static_cast<HWND>(call<xt::op::XdwOp1714>()());
+        HDC context = GetDC(window);
+        HBRUSH brush = CreateSolidBrush(RGB(255, 128, 0));
+        const RECT band{0, 0, place.right - place.left, 14};
+        FillRect(context, &band, brush);
+        DeleteObject(brush);
+        ReleaseDC(window, context);
     }
     if (record.event == xt::ItemHit && record.item == 1) {
         int32_t reads = 0;

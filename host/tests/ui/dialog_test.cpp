@@ -273,5 +273,40 @@ TEST_F(PaletteTest, APluginClosesItsPaletteInsideADrawingScope)
     EXPECT_EQ(host().windows().target(), nullptr);
 }
 
+/// A user drags the palette: it gives its limits, changes the proposed size (whole list rows), and hears that it
+/// was resized once the host has moved its right and bottom edges within the limits.
+TEST_F(PaletteTest, AResizedPaletteGivesItsLimitsAndMayChangeTheSize)
+{
+    const xt::WindowRef window = openPalette();
+    events();
+    struct Case {
+        int32_t width, height;
+        int32_t tookWidth, tookHeight;
+        const char* proposed;
+    };
+    const Case cases[] = {
+        {248, 210, 248, 197, "palette: proposed 248 x 210"},  // the palette snaps the height to rows
+        {20, 10, 100, 40, "palette: proposed 20 x 10"},       // below the minimum
+        {900, 900, 300, 400, "palette: proposed 900 x 900"},  // above the maximum
+    };
+    for (const Case& c : cases) {
+        const auto took = host::ui::resizePalette(window, c.width, c.height);
+        ASSERT_TRUE(std::holds_alternative<xt::PaletteProposedSize>(took)) << std::get<std::string>(took);
+        EXPECT_EQ(std::get<xt::PaletteProposedSize>(took).width, c.tookWidth) << c.proposed;
+        EXPECT_EQ(std::get<xt::PaletteProposedSize>(took).height, c.tookHeight) << c.proposed;
+        const std::string resized = "palette: resized to " + std::to_string(c.tookWidth) + " x " + std::to_string(c.tookHeight);
+        EXPECT_EQ(events(), (Lines{"palette: limits", "palette: proposed", c.proposed, "palette: resized", resized}));
+        const xt::WindowRect& rect = host().windows().find(window)->rect();
+        EXPECT_EQ(rect.left, 40) << "the palette keeps its place";
+        EXPECT_EQ(rect.top, 50);
+    }
+    const auto& drawn = win32::windowDrawing(reinterpret_cast<HWND>(static_cast<intptr_t>(window)));
+    ASSERT_FALSE(drawn.empty()) << "the palette drew into its window's device context";
+    EXPECT_EQ(drawn.back().rect.right, 300);
+    const auto gone = host::ui::resizePalette(0, 10, 10);
+    ASSERT_TRUE(std::holds_alternative<std::string>(gone));
+    EXPECT_EQ(std::get<std::string>(gone), "no such palette is open");
+}
+
 } // namespace
 } // namespace host_tests

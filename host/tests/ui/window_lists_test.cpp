@@ -80,6 +80,10 @@ TEST_F(WindowProbeTest, AProgressBoxStaysOpenWhileThePlugInWorksAndClosesWhenItS
     ASSERT_TRUE(host().chooseMenuItem("Windows > Progress"));
     EXPECT_EQ(events(), (Lines{"progress open", "progress closing", "progress done"}));
     EXPECT_TRUE(host().windows().windowsOfKind(host::ui::WindowKind::Modeless).empty());
+    // What a user watching the box saw: each redraw that changed its texts, and the box going away.
+    EXPECT_EQ(host().windows().windowLines(),
+        (Lines{"[window] \"Working\" opened", "[window] \"Working\" shows: Probe", "[window] \"Working\" shows: Probe | Step 1",
+            "[window] \"Working\" shows: Probe | Step 2", "[window] \"Working\" closed"}));
 }
 
 TEST_F(WindowProbeTest, ChoosersTakeTheScriptedFileFolderAndColour)
