@@ -93,6 +93,11 @@ struct ProbeApi {
     void (*presetFolders)(char* folder, char* backup, size_t size);
     ProbeSettings* (*workingSettings)();
     HookCounts* (*hookCounts)();
+
+    // Data blocks; `zeroIsCurrentBox` picks the reading of object 0 at the box levels.
+    xt::Handle (*newHandle)(int32_t size);
+    xt::Handle (*getXtData)(int32_t object, int16_t level, xt::FourLetterCode id, bool zeroIsCurrentBox);
+    int32_t (*setXtData)(int32_t object, int16_t level, xt::FourLetterCode id, xt::Handle data, bool zeroIsCurrentBox);
 };
 
 } // namespace probe

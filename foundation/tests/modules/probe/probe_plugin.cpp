@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "foundation/binding/binding.h"
+#include "foundation/document/data_blocks.h"
 #include "foundation/memory/handle_array.h"
 #include "foundation/plugin/plugin_description.h"
 #include "foundation/plugin/skeleton.h"
@@ -77,6 +78,11 @@ constexpr std::array<xt::Resource, 6> kResources = {{
     {xt::kResourceString, 20023, kStyledFolderCode1, sizeof kStyledFolderCode1},
     {xt::kResourceVersion, 1, kVersion, sizeof kVersion - 1},
 }};
+
+foundation::ZeroObject zeroObject(bool zeroIsCurrentBox)
+{
+    return zeroIsCurrentBox ? foundation::ZeroObject::CurrentBox : foundation::ZeroObject::NoBox;
+}
 
 struct LongerRecord {
     ProbeSettings settings;
@@ -192,4 +198,11 @@ extern "C" XT_PLUGIN_EXPORT const probe::ProbeApi XTFoundationProbe{
     .presetFolders = &probe::presetFolders,
     .workingSettings = &probe::workingSettings,
     .hookCounts = &probe::hookCounts,
+    .newHandle = [](int32_t size) { return xt::calls::NewHandle(size); },
+    .getXtData = [](int32_t object, int16_t level, xt::FourLetterCode id, bool zeroIsCurrentBox) {
+        return foundation::GetXtData(object, level, id, probe::zeroObject(zeroIsCurrentBox));
+    },
+    .setXtData = [](int32_t object, int16_t level, xt::FourLetterCode id, xt::Handle data, bool zeroIsCurrentBox) {
+        return foundation::SetXtData(object, level, id, data, probe::zeroObject(zeroIsCurrentBox));
+    },
 };
