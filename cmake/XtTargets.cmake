@@ -139,6 +139,7 @@ function(xt_add_example_sessions name)
         -DWORK=${CMAKE_CURRENT_BINARY_DIR}/examples/${stem}
         -P ${XT_CMAKE_DIR}/RunExampleSession.cmake)
     set_property(GLOBAL APPEND PROPERTY XT_SWEEP_SCRIPTS ${session})
+    set_property(GLOBAL APPEND PROPERTY XT_EXAMPLE_SCRIPTS ${session})
   endforeach()
 endfunction()
 
@@ -186,6 +187,16 @@ function(xt_add_gathered_targets)
       COMMAND fault-sweep --host $<TARGET_FILE:layout-host> --plugins ${XT_PLUGIN_DIR}
         --out ${CMAKE_BINARY_DIR}/sweep-sample --sample ${XT_SWEEP_SAMPLE} --jobs 4
         ${work_files} ${scripts})
+  endif()
+  # The undo check over every example session, the host's and each plug-in's: after each step a session
+  # makes, Undo gives back the documents as they were and Redo as the step left them, byte for byte.
+  file(GLOB host_examples CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/examples/*.txt)
+  get_property(plugin_examples GLOBAL PROPERTY XT_EXAMPLE_SCRIPTS)
+  if(BUILD_TESTING AND TARGET undo-check)
+    add_test(NAME undo_check_examples
+      COMMAND undo-check --host $<TARGET_FILE:layout-host> --plugins ${XT_PLUGIN_DIR}
+        --out ${CMAKE_BINARY_DIR}/undo-check --jobs 4
+        --work-file ${PROJECT_SOURCE_DIR}/examples/example-document.json ${host_examples} ${plugin_examples})
   endif()
 
   # Plug-ins and the foundation reach the host only through xtapi/.

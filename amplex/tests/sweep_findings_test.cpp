@@ -53,6 +53,16 @@ TEST(AmplexSweepFindings, PaletteSession)
         });
 }
 
+TEST(AmplexSweepFindings, TextFitSession)
+{
+    sweep::expectSoundRuns(kExamples / "text-fit-session.txt",
+        {
+            "GetSelectedTab:1",   // the Text Fit page in front unknown: OK scaled instead of fitting
+            "GetTextValue691:9",  // a run's value unread looked "mixed": the fit passed it over
+            "SetControlValue:3",  // a Text Fit switch not shown: the page read back another choice
+        });
+}
+
 TEST(AmplexSweepFindings, StepAndRepeatAndPageRange)
 {
     sweep::expectSoundRuns(kSweepSessions / "amplex-step-and-pages.txt",

@@ -43,7 +43,9 @@ DrawingScope::~DrawingScope()
 
 void setChecked(int32_t item, bool on)
 {
-    SetControlValue(item, on ? 1 : 0);
+    // A box the host would not set shows the user another choice than the one the record holds.
+    if (SetControlValue(item, on ? 1 : 0) != 0)
+        dialogState().setHostFailed();
 }
 
 bool isChecked(int32_t item)

@@ -124,7 +124,11 @@ void onOk()
     if (dialogState().currentIsTextBox()) {
         ReadTextFitPage();
         int32_t tab = 0;
-        GetSelectedTab(kTabControl, &tab, 0);
+        // Without the tab in front the dialog cannot tell a fit from a scale: it does neither.
+        if (GetSelectedTab(kTabControl, &tab, 0) != 0) {
+            dialogState().setHostFailed();
+            return;
+        }
         dialogState().setSelectedTab(tab);
         if (tab == kTextFitTab)
             settings.FitTextRequest = 1;
@@ -136,8 +140,8 @@ void onOk()
 void onClosing()
 {
     int32_t tab = 0;
-    GetSelectedTab(kTabControl, &tab, 0);
-    dialogState().setSelectedTab(tab);
+    if (GetSelectedTab(kTabControl, &tab, 0) == 0)
+        dialogState().setSelectedTab(tab);
     pageWindows() = PageWindows{};
     if (pictures().itemObject != 0)
         ReleaseItemObject1527(pictures().itemObject);

@@ -25,6 +25,8 @@ std::variant<ProgramOptions, ExitStatus> parseCommandLine(int argc, const char* 
     std::string failCall;
     app.add_option("--fail-call", failCall, "Make the N-th call of a host operation fail (fault sweep), e.g. NewHandle:3");
     app.add_option("--sweep-report", options.sweepReport, "Write what the run saw as JSON (fault sweep)");
+    app.add_option("--undo-report", options.undoReport,
+        "After each command that makes an undo step, undo and redo it at once and write how the documents came back, as JSON");
     try {
         app.parse(argc, argv);
         if (!options.listMenus && script.empty())

@@ -28,7 +28,10 @@ ui::DialogAction toDialogAction(const DialogCommand& command)
 
 std::string formatDialog(const ui::DialogRecord& dialog)
 {
-    std::string text = "[dialog] \"" + dialog.title + "\" -> " + ui::outcomeName(dialog.outcome) + "\n";
+    std::string text;
+    for (const auto& field : dialog.refusedFields)
+        text += "[dialog] \"" + dialog.title + "\" kept open: the host refused " + field + "\n";
+    text += "[dialog] \"" + dialog.title + "\" -> " + ui::outcomeName(dialog.outcome) + "\n";
     for (const auto& problem : dialog.problems)
         text += "[dialog problem] " + problem + "\n";
     return text;

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "host/app/script_parser.h"
+#include "host/app/undo_check.h"
 #include "host/host.h"
 #include "xtapi/messages.h"
 
@@ -81,6 +82,9 @@ ExitStatus runHostProgram(const ProgramOptions& options, std::ostream& out, std:
     hostOptions.systemDirectory = systemDirectory;
     Host host(hostOptions);
     SweepProbe probe(host, options.failCall);
+    std::optional<UndoCheck> undoCheck;
+    if (!options.undoReport.empty())
+        undoCheck.emplace(host);
     ExitStatus status = loadPlugins(host, options.pluginDirectory, err);
     host.startSession();
     probe.scriptStarting();
@@ -91,12 +95,20 @@ ExitStatus runHostProgram(const ProgramOptions& options, std::ostream& out, std:
     }
     if (script) {
         ScriptRunner runner(host, out, err, workDirectory);
-        runner.onCommandDone([&probe](const Command& command, bool failed) { probe.commandDone(command, failed); });
+        runner.onCommandDone([&probe, &undoCheck](const Command& command, bool failed) {
+            probe.commandDone(command, failed);
+            if (undoCheck)
+                undoCheck->commandDone(command, failed);
+        });
         status = worse(status, runner.run(*script, options.script->string()));
     }
     host.quit();
     if (!options.sweepReport.empty() && !probe.writeReport(options.sweepReport, static_cast<int>(status))) {
         err << "layout-host: cannot write the sweep report \"" << options.sweepReport.string() << "\"\n";
+        return worse(status, ExitStatus::Failed);
+    }
+    if (undoCheck && !undoCheck->writeReport(options.undoReport)) {
+        err << "layout-host: cannot write the undo report \"" << options.undoReport.string() << "\"\n";
         return worse(status, ExitStatus::Failed);
     }
     return status;

@@ -22,6 +22,8 @@ struct ProgramOptions {
     /// For the fault sweep: the host call to fail, and where to write what the run saw.
     std::optional<FailCall> failCall;
     std::filesystem::path sweepReport;
+    /// For the undo check: where to write how Undo and Redo of each step the session made came out.
+    std::filesystem::path undoReport;
 };
 
 /// The options, or the status to exit with when the command line asked for help or was wrong

@@ -6,8 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/app/documents_text.h"
 #include "host/host.h"
-#include "host/model/document_json.h"
 
 namespace host::app {
 
@@ -61,11 +61,7 @@ size_t SweepProbe::userNotices() const
 
 std::string SweepProbe::documentsText() const
 {
-    nlohmann::ordered_json documents = nlohmann::ordered_json::array();
-    const model::DocumentModel& model = m_host.documents();
-    for (size_t index = 0; index < model.projectCount(); ++index)
-        documents.push_back(model::documentToJson(model.project(index)));
-    return documents.dump();
+    return app::documentsText(m_host);
 }
 
 nlohmann::json SweepProbe::report(int exitStatus) const

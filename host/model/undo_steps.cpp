@@ -7,14 +7,16 @@ namespace host::model {
 
 void UndoSteps::open(xt::XTensionId creator)
 {
-    if (m_depth++ == 0)
-        m_opening = UndoStep{creator, nullptr};
+    openKeepingText(creator, nullptr);
 }
 
 void UndoSteps::openKeepingText(xt::XTensionId creator, std::shared_ptr<KeptText> text)
 {
-    if (m_depth++ == 0)
-        m_opening = UndoStep{creator, std::move(text)};
+    if (m_depth++ != 0)
+        return;
+    if (m_openingWatcher)
+        m_openingWatcher();
+    m_opening = UndoStep{creator, std::move(text)};
 }
 
 bool UndoSteps::close()
@@ -27,6 +29,7 @@ bool UndoSteps::close()
         return true;
     m_undo = m_opening;
     m_redo.reset();
+    ++m_commits;
     return true;
 }
 

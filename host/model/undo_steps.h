@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -48,6 +49,11 @@ public:
     void beginNotUndoable();
     void endNotUndoable();
 
+    /// How many steps have been committed since the host started: a command that adds to it made a step.
+    uint64_t commitCount() const { return m_commits; }
+    /// Called as each outermost step opens, before the change it holds is made (the undo check watches).
+    void watchOpenings(std::function<void()> watcher) { m_openingWatcher = std::move(watcher); }
+
     const std::optional<UndoStep>& undoable() const { return m_undo; }
     const std::optional<UndoStep>& redoable() const { return m_redo; }
     /// The step to undo, now offered for Redo; nullopt when there is none (or a step is open).
@@ -62,6 +68,8 @@ private:
     UndoStep m_opening;
     std::optional<UndoStep> m_undo;
     std::optional<UndoStep> m_redo;
+    uint64_t m_commits = 0;
+    std::function<void()> m_openingWatcher;
 };
 
 } // namespace host::model

@@ -3,12 +3,17 @@
 
 #include <algorithm>
 
+#include "host/ui/field_check.h"
 #include "host/ui/item_actions.h"
 #include "host/ui/window_events.h"
 #include "xtapi/window_callback.h"
 
 namespace host::ui {
 namespace {
+
+/// The dialog's own buttons, whose hit comes before the OK or Cancel event.
+constexpr int32_t kOkButton = 1;
+constexpr int32_t kCancelButton = 2;
 
 /// The leaving page gives up its values (23); a page shown again refills (22) and draws (4).
 constexpr int32_t kPageLeaving = 23;
@@ -98,7 +103,34 @@ void markUnexpected(size_t logIndex, const char* why)
     entry(logIndex).problems.push_back(why);
 }
 
-DialogOutcome play(xt::WindowRef dialog, size_t logIndex, bool opening)
+/// Refuses the first of `places` whose typed text its field cannot take, noting it in the dialog's log;
+/// the refused field has the focus after it.
+bool refusedField(const std::vector<FieldPlace>& places, size_t logIndex, std::optional<FieldPlace>& focus)
+{
+    const auto refused = refuseFirstUnreadable(places);
+    if (!refused)
+        return false;
+    const Window* window = windowManager().find(refused->window);
+    const WindowItem* field = window ? window->item(refused->item) : nullptr;
+    entry(logIndex).refusedFields.push_back(
+        "item " + std::to_string(refused->item) + " \"" + (field ? field->text() : std::string()) + "\"");
+    focus = refused;
+    return true;
+}
+
+/// Whether the action takes the focus away from the field being typed into: anything but more typing into
+/// it, and Cancel (which throws the typing away).
+bool leavesField(xt::WindowRef dialog, const DialogAction& action, const FieldPlace& focus)
+{
+    if (action.kind == DialogActionKind::Cancel)
+        return false;
+    const auto target = actionTarget(dialog, action);
+    if (action.kind == DialogActionKind::SetText)
+        return !target || *target != focus;
+    return !(action.kind == DialogActionKind::Click && target && target->window == dialog && target->item == kCancelButton);
+}
+
+DialogOutcome play(xt::WindowRef dialog, size_t logIndex, bool opening, std::optional<FieldPlace>& focus)
 {
     DialogUser& user = windowManager().dialogUser();
     if (opening && user.pending() == 0) {
@@ -116,15 +148,27 @@ DialogOutcome play(xt::WindowRef dialog, size_t logIndex, bool opening)
             markUnexpected(logIndex, "the scripted actions ran out before OK or Cancel: the host cancelled it");
             return DialogOutcome::Cancelled;
         }
-        if (action->kind == DialogActionKind::Ok)
+        // Leaving a field checks what was typed into it; a refusal keeps the focus there and takes the action.
+        if (focus && leavesField(dialog, *action, *focus) && refusedField({*focus}, logIndex, focus))
+            continue;
+        if (action->kind == DialogActionKind::Ok) {
+            if (refusedField(typedFields(dialog, focus), logIndex, focus))
+                continue;
             return DialogOutcome::Ok;
+        }
         if (action->kind == DialogActionKind::Cancel)
             return DialogOutcome::Cancelled;
         ActionResult result = action->kind == DialogActionKind::Tab
-            ? ActionResult{selectTab(dialog, action->value), std::nullopt}
+            ? ActionResult{selectTab(dialog, action->value), std::nullopt, std::nullopt}
             : performItemAction(dialog, *action);
         if (result.problem)
             entry(logIndex).problems.push_back(describe(*action) + ": " + *result.problem);
+        if (result.typedInto)
+            focus = result.typedInto;
+        else if (!result.problem && action->kind != DialogActionKind::SetText)
+            focus.reset();
+        if (result.ends == DialogOutcome::Ok && refusedField(typedFields(dialog, focus), logIndex, focus))
+            continue;
         if (result.ends)
             return *result.ends;
         syncTabs(dialog, logIndex);
@@ -132,10 +176,6 @@ DialogOutcome play(xt::WindowRef dialog, size_t logIndex, bool opening)
         tickTimers();
     }
 }
-
-/// The dialog's own buttons, whose hit comes before the OK or Cancel event.
-constexpr int32_t kOkButton = 1;
-constexpr int32_t kCancelButton = 2;
 
 /// The OK button's hit, the pages hand in what was typed, then the dialog hears OK; false when its callback
 /// refuses it (handled 2), which keeps the dialog open.
@@ -151,8 +191,9 @@ bool acceptOk(xt::WindowRef dialog)
 /// Runs the scripted user until the dialog ends; an OK the dialog refuses lets the user go on.
 DialogOutcome playUntilEnd(xt::WindowRef dialog, size_t logIndex)
 {
+    std::optional<FieldPlace> focus;
     for (bool opening = true;; opening = false) {
-        const DialogOutcome outcome = play(dialog, logIndex, opening);
+        const DialogOutcome outcome = play(dialog, logIndex, opening, focus);
         if (outcome != DialogOutcome::Ok || acceptOk(dialog))
             return outcome;
         Window* window = windowManager().find(dialog);

@@ -69,6 +69,8 @@ struct DialogRecord {
     bool unexpected = false;
     /// Actions the dialog could not take, and why ("click 7: item 7 is disabled").
     std::vector<std::string> problems;
+    /// Fields whose typed text the host refused, keeping the dialog open ("item 19 \"abc\"").
+    std::vector<std::string> refusedFields;
 };
 
 class DialogLog {

@@ -28,7 +28,7 @@ Target resolve(Window& root, const DialogAction& action)
 
 ActionResult refuse(std::string why)
 {
-    return {std::move(why), std::nullopt};
+    return {std::move(why), std::nullopt, std::nullopt};
 }
 
 ActionResult hit(const Target& target, int32_t item, int32_t detail)
@@ -43,7 +43,7 @@ ActionResult click(Window& root, const Target& target, int32_t item)
     switch (control.kind()) {
     case ItemKind::Button:
         if (target.window == &root && root.kind() == WindowKind::Dialog && (item == kOkButton || item == kCancelButton))
-            return {std::nullopt, item == kOkButton ? DialogOutcome::Ok : DialogOutcome::Cancelled};
+            return {std::nullopt, item == kOkButton ? DialogOutcome::Ok : DialogOutcome::Cancelled, std::nullopt};
         return hit(target, item, xt::ItemPressed);
     case ItemKind::CheckBox:
         // Automatic check boxes: the callback reads the new state.
@@ -66,10 +66,11 @@ ActionResult setText(const Target& target, const DialogAction& action)
 {
     if (target.item->kind() != ItemKind::EditText)
         return refuse("item " + std::to_string(action.item) + " is not a field");
-    target.item->setText(action.text);
+    target.item->typeText(action.text);
+    const FieldPlace typed{target.window->ref(), action.item};
     hit(target, action.item, xt::ItemPressed);
-    sendEvent(target.window->ref(), xt::FieldChanged, action.item);
-    return {};
+    sendEvent(typed.window, xt::FieldChanged, action.item);
+    return {std::nullopt, std::nullopt, typed};
 }
 
 ActionResult check(const Target& target, const DialogAction& action)
@@ -109,6 +110,18 @@ ActionResult choose(const Target& target, const DialogAction& action)
 }
 
 } // namespace
+
+std::optional<FieldPlace> actionTarget(xt::WindowRef rootRef, const DialogAction& action)
+{
+    Window* root = windowManager().find(rootRef);
+    if (!root || action.kind == DialogActionKind::Ok || action.kind == DialogActionKind::Cancel
+        || action.kind == DialogActionKind::Tab)
+        return std::nullopt;
+    const Target target = resolve(*root, action);
+    if (!target.item)
+        return std::nullopt;
+    return FieldPlace{target.window->ref(), action.item};
+}
 
 ActionResult performItemAction(xt::WindowRef rootRef, const DialogAction& action)
 {

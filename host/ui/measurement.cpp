@@ -139,6 +139,23 @@ std::string trimmedNumber(double value, int decimals)
 
 } // namespace
 
+std::string unitWords(int32_t unit)
+{
+    switch (familyOf(unit).value_or(UnitFamily::Plain)) {
+    case UnitFamily::Length:
+        return "a measurement, such as 12 pt, 1.5 in or 10 mm";
+    case UnitFamily::Percent:
+        return "a percentage, such as 75%";
+    case UnitFamily::Whole:
+        return "a whole number";
+    case UnitFamily::Degrees:
+        return "an angle in degrees, such as 45";
+    case UnitFamily::Plain:
+        break;
+    }
+    return "a number";
+}
+
 bool isKnownUnit(int32_t unit)
 {
     return familyOf(unit).has_value();

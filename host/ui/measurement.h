@@ -21,4 +21,7 @@ std::optional<std::string> formatMeasurement(xt::Fixed value, int32_t unit);
 
 bool isKnownUnit(int32_t unit);
 
+/// What a field of `unit` takes, as a message names it: "a percentage, such as 75%".
+std::string unitWords(int32_t unit);
+
 } // namespace host::ui

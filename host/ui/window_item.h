@@ -37,7 +37,19 @@ public:
     bool enabled() const { return m_enabled; }
     bool visible() const { return m_visible; }
 
-    void setText(std::string text) { m_text = std::move(text); }
+    /// The plug-in (or the dialog's template) puts text into the item: the user has typed nothing over it.
+    void setText(std::string text)
+    {
+        m_text = std::move(text);
+        m_typed = false;
+    }
+    /// The user types into a field: the host checks such text before the field is left.
+    void typeText(std::string text)
+    {
+        m_text = std::move(text);
+        m_typed = true;
+    }
+    bool typedByUser() const { return m_typed; }
     void setValue(int32_t value) { m_value = value; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
     void setVisible(bool visible) { m_visible = visible; }
@@ -96,6 +108,7 @@ public:
 private:
     ItemKind m_kind;
     std::string m_text;
+    bool m_typed = false;
     int32_t m_value = 0;
     bool m_enabled = true;
     bool m_visible = true;

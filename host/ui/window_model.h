@@ -84,6 +84,10 @@ public:
     const std::string& shownText() const { return m_shownText; }
     void setShownText(std::string text) { m_shownText = std::move(text); }
 
+    /// The item that has the keyboard focus, 0 for none: the host gives it to a field whose text it refused.
+    int32_t focusedItem() const { return m_focus; }
+    void setFocusedItem(int32_t item) { m_focus = item; }
+
 private:
     xt::WindowRef m_ref;
     int32_t m_windowId;
@@ -98,6 +102,7 @@ private:
     bool m_closeRequested = false;
     DialogOutcome m_closeOutcome = DialogOutcome::Closed;
     int32_t m_redraws = 0;
+    int32_t m_focus = 0;
     std::string m_shownText;
 };
 

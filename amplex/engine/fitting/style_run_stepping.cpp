@@ -73,8 +73,11 @@ Fixed autoLeading(int32_t story)
 {
     const Fixed size = xt::calls::GetTextValue691(story, xt::kCharSize, nullptr, 0);
     for (const Fixed none : kNoSizeValues) {
-        if (size == none)
+        if (size == none) {
+            // One style run at a time is selected: it has a size, unless the host failed to give it.
+            foundation::noteHostFailure();
             return 0;
+        }
     }
     int16_t id = -1;
     xt::calls::GetCurrentDocument(&id);
@@ -137,6 +140,10 @@ void stepCharacters(int32_t story, StepDirection direction, StepSize size)
         if (!takesPart(attribute, settings, size))
             continue;
         const Fixed old = xt::calls::GetTextValue691(story, attribute.code, nullptr, 0);
+        // The fitter selects one style run at a time, whose characters share their values: "mixed" is a
+        // value the host failed to read.
+        if (old == xt::kMixedValue)
+            foundation::noteHostFailure();
         Fixed stepped = 0;
         if (stepOne(attribute, old, direction, size, story, stepped))
             writeCharacterValue(attribute.code, stepped);

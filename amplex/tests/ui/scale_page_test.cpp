@@ -129,7 +129,8 @@ TEST_F(ScalePageTest, ReadBackWritesWhatTheUserSetIntoTheRecord)
             [](const ScaleSettings& s) { return s.VerticalFactor; }, 0x4000},
         {"size step factor", {DialogAction::click(SizeRadio), DialogAction::setText(StepField, "126 pt")},
             [](const ScaleSettings& s) { return s.StepFactor; }, 0x4000},
-        // Text that is no measurement keeps the value the record had.
+        // The host refuses text a user types that is no measurement before the dialog is confirmed
+        // (field_refusal_session_test); a read that fails all the same keeps the value the record had.
         {"unreadable text", {DialogAction::setText(HorizontalField, "lots")},
             [](const ScaleSettings& s) { return s.HorizontalFactor; }, xt::kFixedOne},
         {"business card", {DialogAction::choose(FitToList, 11)}, [](const ScaleSettings& s) { return s.HorizontalFactor; },

@@ -81,16 +81,16 @@ void setUpFields()
     call<xt::op::SetFieldText>()(4, nullptr, 2 * xt::kFixedOne);
 }
 
-/// OK is refused (handled 2) while the count field holds no whole number in its range.
+/// OK is refused (handled 2) while the text field is empty: the host takes any text there, the dialog does not.
 void onFieldsOk(xt::WindowCallbackRecord& record)
 {
-    const std::string count = fieldNumber(4);
-    if (count == "unreadable") {
-        log("ok refused: count " + fieldText(4));
+    const std::string text = fieldText(3);
+    if (text.empty()) {
+        log("ok refused: no text");
         record.handled = 2;
         return;
     }
-    log("ok: text " + fieldText(3) + ", count " + count + ", angle " + fieldNumber(5));
+    log("ok: text " + text + ", count " + fieldNumber(4) + ", angle " + fieldNumber(5));
 }
 
 int32_t fieldsDialog(void* block)
