@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "host/api/layout_access.h"
 #include "host/api/operation_areas.h"
@@ -156,13 +158,19 @@ int32_t XpgOp979(xt::DocumentRef document, xt::Fixed increment)
     return 0;
 }
 
-int32_t XpkOp3141(xt::DocumentRef document, xt::TextObject* text)
+int32_t XpkOp3141(xt::DocumentRef document, xt::TextObject* text, xt::TextObject* projectName)
 {
-    const model::Layout* layout = layoutOfDocument(document);
-    if (!layout || !text)
+    model::Layout* layout = layoutOfDocument(document);
+    const model::Project* project = layout ? context().documents().projectOf(*layout) : nullptr;
+    if (!project || !text)
         return -1;
     *text = context().texts().make(layout->name());
-    return *text ? 0 : -1;
+    if (!*text)
+        return -1;
+    if (!projectName)
+        return 0;
+    *projectName = context().texts().make(project->name());
+    return *projectName ? 0 : -1;
 }
 
 int32_t XpkOp5070(xt::Fixed height, xt::Fixed width, const xt::Fixed* margins, int32_t facing, int32_t columns,
@@ -215,6 +223,49 @@ int32_t XpkOp3146(xt::DocumentRef document, xt::TextObject, xt::FourLetterCode t
     return 0;
 }
 
+/// A layout of the set-up's pages (at least one) added to the project and made current.
+int32_t addLayoutFromSetup(model::Project& project, const std::string& name, const xt::PageSetupRecord& setup, int16_t* id)
+{
+    model::Layout& layout = project.addLayout(name);
+    for (int32_t i = 0; i < std::max(setup.pageCount, 1); ++i)
+        layout.appendPage({setup.width, setup.height});
+    applySetup(layout, setup);
+    context().documents().setCurrent(&layout);
+    *id = layout.id();
+    return 0;
+}
+
+/// The text of a name the caller passed, or the fallback when it passed none; nothing for a text object the host never made.
+std::optional<std::string> nameOrDefault(xt::TextObject name, const std::string& fallback)
+{
+    if (!name)
+        return fallback;
+    const std::string* text = context().texts().find(name);
+    if (!text)
+        return std::nullopt;
+    return text->empty() ? fallback : *text;
+}
+
+int32_t XpkOp3090(xt::TextObject name, xt::FourLetterCode type, const void* setup, int16_t* id)
+{
+    const auto found = liveSetups().find(setup);
+    const auto text = nameOrDefault(name, "Project");
+    if (!id || !text || type != xt::kPageSetupDocument || found == liveSetups().end())
+        return -1;
+    return addLayoutFromSetup(context().documents().addProject(*text), "Layout 1", *found->second, id);
+}
+
+int32_t NewLayoutInProject(xt::DocumentRef document, xt::TextObject name, const void* setup, int16_t* id)
+{
+    model::Layout* layout = layoutOfDocument(document);
+    model::Project* project = layout ? context().documents().projectOf(*layout) : nullptr;
+    const auto found = liveSetups().find(setup);
+    const auto text = project ? nameOrDefault(name, "Layout " + std::to_string(project->layoutCount() + 1)) : std::nullopt;
+    if (!id || !text || found == liveSetups().end())
+        return -1;
+    return addLayoutFromSetup(*project, *text, *found->second, id);
+}
+
 void XpkOp3183(void* setup)
 {
     liveSetups().erase(setup);
@@ -242,6 +293,8 @@ void registerPageSetupOps(OperationRegistry& registry)
     registry.add<xt::op::XpkOp5070, &XpkOp5070, &failXpkOp5070>();
     registry.add<xt::op::XpkOp3146, &XpkOp3146>();
     registry.add<xt::op::XpkOp3183, &XpkOp3183>();
+    registry.add<xt::op::XpkOp3090, &XpkOp3090>();
+    registry.add<xt::op::NewLayoutInProject, &NewLayoutInProject>();
 }
 
 } // namespace host::api

@@ -50,6 +50,21 @@ int32_t GetStyleSheet(int32_t table, int32_t kind, int32_t index, int32_t* style
     return *style != 0 ? 0 : -1;
 }
 
+int32_t CopyStyleSheetToDocument(int32_t source, int32_t sheet, int32_t destination)
+{
+    model::StyleSheets* from = tableOf(source);
+    model::StyleSheets* to = tableOf(destination);
+    if (!from || !to || from == to)
+        return -1;
+    return to->copyFrom(*from, sheet) != 0 ? 0 : -1;
+}
+
+int32_t DeleteStyleSheet(int32_t table, int32_t sheet)
+{
+    model::StyleSheets* sheets = tableOf(table);
+    return sheets && sheets->remove(sheet) ? 0 : -1;
+}
+
 int32_t StyleSheetOp5141(int32_t table, int32_t style, void* record)
 {
     model::StyleSheets* sheets = tableOf(table);
@@ -102,6 +117,8 @@ void registerStyleSheetOps(OperationRegistry& registry)
     registry.add<xt::op::StyleSheetOp5142, &StyleSheetOp5142>();
     registry.add<xt::op::StyleSheetOp5138, &StyleSheetOp5138>();
     registry.add<xt::op::StyleSheetOp5139, &StyleSheetOp5139>();
+    registry.add<xt::op::CopyStyleSheetToDocument, &CopyStyleSheetToDocument>();
+    registry.add<xt::op::DeleteStyleSheet, &DeleteStyleSheet>();
 }
 
 } // namespace host::api

@@ -132,6 +132,45 @@ ParagraphStyle& StyleSheets::addParagraphStyle(const xt::ParagraphStyleRecord& r
     return style;
 }
 
+bool StyleSheets::remove(int32_t ref)
+{
+    const auto character = std::find_if(m_characters.begin(), m_characters.end(), [&](const auto& s) { return s.ref() == ref; });
+    if (character != m_characters.end()) {
+        if (character == m_characters.begin())
+            return false;
+        m_characters.erase(character);
+        return true;
+    }
+    const auto paragraph = std::find_if(m_paragraphs.begin(), m_paragraphs.end(), [&](const auto& s) { return s.ref() == ref; });
+    if (paragraph == m_paragraphs.end() || paragraph == m_paragraphs.begin())
+        return false;
+    m_paragraphs.erase(paragraph);
+    return true;
+}
+
+int32_t StyleSheets::copyFrom(StyleSheets& from, int32_t ref)
+{
+    if (const CharacterStyle* source = from.findCharacter(ref)) {
+        for (CharacterStyle& mine : m_characters) {
+            if (mine.name() == source->name()) {
+                mine.setRecord(source->record());
+                return mine.ref();
+            }
+        }
+        return addCharacterStyle(source->record()).ref();
+    }
+    const ParagraphStyle* source = from.findParagraph(ref);
+    if (!source)
+        return 0;
+    for (ParagraphStyle& mine : m_paragraphs) {
+        if (mine.name() == source->name()) {
+            mine.setDefinition(*source);
+            return mine.ref();
+        }
+    }
+    return addParagraphStyle(source->record(), source->tabs()).ref();
+}
+
 CharacterStyle* StyleSheets::findCharacter(int32_t ref)
 {
     auto found = std::find_if(m_characters.begin(), m_characters.end(), [&](const auto& s) { return s.ref() == ref; });

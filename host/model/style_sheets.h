@@ -54,6 +54,12 @@ public:
     const xt::ParagraphStyleRecord& record() const { return m_record; }
     const std::vector<uint8_t>& tabs() const { return m_tabs; }
     void setTabs(std::vector<uint8_t> tabs) { m_tabs = std::move(tabs); }
+    /// Takes another style's definition: its record and tab stops.
+    void setDefinition(const ParagraphStyle& other)
+    {
+        m_record = other.m_record;
+        m_tabs = other.m_tabs;
+    }
 
     /// The record as StyleSheetOp5138 hands it out, with the style's block of tabs at 0xAA.
     xt::ParagraphStyleRecord lend();
@@ -81,6 +87,11 @@ public:
 
     CharacterStyle& addCharacterStyle(const xt::CharacterStyleRecord& record);
     ParagraphStyle& addParagraphStyle(const xt::ParagraphStyleRecord& record, std::vector<uint8_t> tabs = {});
+    /// Removes a style; false for an unknown one and for the first of its kind, which the table keeps.
+    bool remove(int32_t ref);
+    /// Copies style `ref` of `from` here: a style of its name and kind takes its definition, else it is
+    /// added. The style's reference here, or 0 for a style `from` does not hold.
+    int32_t copyFrom(StyleSheets& from, int32_t ref);
     CharacterStyle* findCharacter(int32_t ref);
     ParagraphStyle* findParagraph(int32_t ref);
     const std::vector<CharacterStyle>& characterStyles() const { return m_characters; }

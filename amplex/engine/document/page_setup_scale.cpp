@@ -27,7 +27,7 @@ void applyPageSize(const PageSetupPlan& plan, Fixed width, Fixed height)
 {
     const xt::DocumentRef ref = documentRun().documentRef();
     xt::TextObject name = nullptr;
-    xt::calls::XpkOp3141(ref, &name);
+    xt::calls::XpkOp3141(ref, &name, nullptr);
     void* setup = nullptr;
     xt::calls::XpkOp5070(height, width, plan.margins, plan.facing, plan.columns, plan.gutter, 0,
         plan.pageCount, 0, &setup);

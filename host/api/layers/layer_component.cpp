@@ -7,7 +7,9 @@
 #include "host/api/layout_access.h"
 #include "host/api/operation_areas.h"
 #include "host/model/layers/layer_edits.h"
+#include "host/model/limits.h"
 #include "host/model/pages/page_copy.h"
+#include "host/ui/host_alert.h"
 #include "win32/standin.h"
 #include "xtapi/components.h"
 
@@ -110,6 +112,10 @@ int32_t CopyPages(xt::DocumentRef source, xt::DocumentRef destination, xt::Handl
     const auto pages = from ? pageList(*from, list) : std::nullopt;
     if (!to || !pages || after < 0)
         return -1;
+    if (to->pageCount() + pages->size() > model::kMostLayoutPages) {
+        ui::alertUser(model::kPageLimitMessage);
+        return -1;
+    }
     return model::copyPages(*from, *to, *pages, static_cast<size_t>(after)) ? 0 : -1;
 }
 

@@ -87,7 +87,20 @@ struct PageCopy {
     PageSize size;
     xt::FixedPoint origin;
     std::vector<ItemSnapshot> items;
+    /// The page's own ruler guides, in the page's coordinates, so they hold on any page.
+    std::vector<std::pair<GuideKind, xt::GuideEntry>> guides;
 };
+
+std::vector<std::pair<GuideKind, xt::GuideEntry>> pageGuidesOf(const Layout& layout, size_t index)
+{
+    std::vector<std::pair<GuideKind, xt::GuideEntry>> out;
+    const GuideListKey key{xt::kGuidePageSet, layout.page(index).ref()};
+    for (const GuideKind kind : {GuideKind::Vertical, GuideKind::Horizontal}) {
+        for (const Guide& guide : layout.guides().guides(key, kind))
+            out.emplace_back(kind, guide.entry());
+    }
+    return out;
+}
 
 xt::FixedPoint originOf(const Layout& layout, PageSlot slot)
 {
@@ -105,6 +118,18 @@ int32_t place(Layout& destination, Translation& translation, ItemSnapshot snapsh
     return ref;
 }
 
+/// Guides stand in spread coordinates: they move with the page from its place in the source's spread
+/// to its place in the destination's.
+void placeGuides(Layout& destination, size_t page, const PageCopy& copy)
+{
+    const xt::FixedPoint to = originOf(destination, {PageList::Document, page});
+    const GuideListKey key{xt::kGuidePageSet, destination.page(page).ref()};
+    for (auto [kind, entry] : copy.guides) {
+        entry.position += kind == GuideKind::Vertical ? to.h - copy.origin.h : to.v - copy.origin.v;
+        destination.guides().add(key, kind, entry);
+    }
+}
+
 } // namespace
 
 bool copyPages(const Layout& source, Layout& destination, const std::vector<size_t>& pages, size_t after)
@@ -115,7 +140,7 @@ bool copyPages(const Layout& source, Layout& destination, const std::vector<size
     for (size_t index : pages) {
         if (index >= source.pageCount())
             return false;
-        PageCopy copy{source.page(index).size(), originOf(source, {PageList::Document, index}), {}};
+        PageCopy copy{source.page(index).size(), originOf(source, {PageList::Document, index}), {}, pageGuidesOf(source, index)};
         for (int32_t ref : source.items().topLevelOnPage(source.page(index).ref())) {
             if (auto snapshot = snapshotOf(source.items(), source.stories(), ref))
                 copy.items.push_back(std::move(*snapshot));
@@ -128,6 +153,7 @@ bool copyPages(const Layout& source, Layout& destination, const std::vector<size
     for (size_t i = 0; i < copies.size(); ++i) {
         for (const ItemSnapshot& snapshot : copies[i].items)
             place(destination, translation, snapshot, after + i, copies[i].origin);
+        placeGuides(destination, after + i, copies[i]);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 // Pages copied from one layout into another (or into the same one): their items with their text, the
-// colours those use (matched by name) and the layers they sit on (matched by name, made when missing).
+// colours those use (matched by name), the layers they sit on (matched by name, made when missing) and
+// the pages' own ruler guides.
 #pragma once
 
 #include <cstddef>

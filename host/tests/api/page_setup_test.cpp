@@ -65,7 +65,7 @@ TEST_F(PageSetupTest, ASetUpResizesEveryPageAndLeavesItemsWhereTheyWere)
     xt::PageSetupRecord* setup = buildSetup(1000, 800, m, 3, 9);
     ASSERT_NE(setup, nullptr);
     xt::TextObject name = nullptr;
-    ASSERT_EQ(hostOp<xt::op::XpkOp3141>()(ref(), &name), 0);
+    ASSERT_EQ(hostOp<xt::op::XpkOp3141>()(ref(), &name, nullptr), 0);
     int32_t out = -1;
     ASSERT_EQ(hostOp<xt::op::XpkOp3146>()(ref(), name, xt::kPageSetupDocument, setup, &out), 0);
     hostOp<xt::op::XpkOp3183>()(setup);

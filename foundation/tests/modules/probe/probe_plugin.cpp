@@ -8,6 +8,7 @@
 #include "foundation/plugin/plugin_description.h"
 #include "foundation/plugin/skeleton.h"
 #include "foundation/presets/presets.h"
+#include "foundation/presets/presets_page.h"
 #include "foundation/tests/modules/probe/probe_api.h"
 #include "foundation/tests/modules/probe/probe_settings.h"
 #include "foundation/text/text_helpers.h"
@@ -47,9 +48,30 @@ constexpr std::array<foundation::MessageEntry, 2> kMessages = {{
     {kRunNumber, &run},
 }};
 
+xt::WindowRef g_presetsPage = 0;
+
+xt::WindowRef& presetsPageWindow()
+{
+    return g_presetsPage;
+}
+
+/// The Presets page as a plug-in with only that page has it: nothing to read or fill besides the
+/// record, and a delete that keeps the selection in place.
+const foundation::PresetsPage kPresetsPage{
+    .window = &presetsPageWindow,
+    .readPages = [] {},
+    .fillPages = [] {},
+    .afterDelete = foundation::AfterPresetDelete::SamePlace,
+};
+
+int32_t presetsPageEvent(void* block)
+{
+    return foundation::PresetsPageEvent(kPresetsPage, block);
+}
+
 constexpr std::array<foundation::WindowEntry, 2> kWindows = {{
     {0, &ignoreWindowEvent},
-    {1, &ignoreWindowEvent},
+    {1, &presetsPageEvent},
 }};
 
 constexpr foundation::PluginDescription kProbe{

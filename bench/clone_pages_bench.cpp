@@ -1,0 +1,126 @@
+// Twinnel's clone of every page of a layout into a new layout, through its menu item and dialog: pages
+// of 20 boxes each, for 500 and 2,000 pages (a layout of this host holds at most 2,000), and the ratio
+// of 2,000 to 200 pages, ten times as many (linear in pages is a ratio of at most 11).
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "host/host.h"
+#include "testing/test_document.h"
+
+namespace {
+
+namespace testdoc = host::model::testdoc;
+
+constexpr int kItemsPerPage = 20;
+constexpr int32_t kPageTextField = 9;
+constexpr int32_t kDestinationPopup = 7;
+constexpr int32_t kNewLayoutRow = 3;
+
+/// A host with Twinnel loaded and one layout of `pages` pages, each with a row of small boxes.
+class PagesOfBoxes {
+public:
+    explicit PagesOfBoxes(int pages)
+    {
+        m_folder = std::filesystem::temp_directory_path() / ("twinnel-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_folder);
+        host::HostOptions options;
+        options.systemDirectory = m_folder;
+        m_host = std::make_unique<host::Host>(options);
+        const auto results = m_host->loadModules({TWINNEL_MODULE_FILE});
+        if (results.empty() || !results[0].loaded) {
+            std::fprintf(stderr, "cannot load Twinnel8.xnt\n");
+            std::abort();
+        }
+        m_host->startSession();
+        m_layout = &m_host->newDocument({.pageCount = pages});
+        for (size_t page = 0; page < static_cast<size_t>(pages); ++page) {
+            for (int i = 0; i < kItemsPerPage; ++i) {
+                const double top = 20 + 30 * i;
+                testdoc::addBox(*m_layout, page, testdoc::rect(top, 20, top + 20, 120));
+            }
+        }
+    }
+
+    ~PagesOfBoxes()
+    {
+        m_host.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+
+    /// "All" into a new layout; the new layout's page count.
+    size_t cloneIntoNewLayout()
+    {
+        auto& user = m_host->windows().dialogUser();
+        user.setText(kPageTextField, "All");
+        user.choose(kDestinationPopup, kNewLayoutRow);
+        user.ok();
+        m_host->chooseMenuItem("VORNE > Twinnel...");
+        const auto& project = m_host->documents().project(0);
+        return project.layoutCount() > 1 ? project.layout(project.layoutCount() - 1).pageCount() : 0;
+    }
+
+private:
+    std::filesystem::path m_folder;
+    std::unique_ptr<host::Host> m_host;
+    host::model::Layout* m_layout = nullptr;
+};
+
+/// Seconds one clone of every page takes, the document built beforehand.
+double secondsToClone(int pages, benchmark::State& state)
+{
+    PagesOfBoxes document(pages);
+    const auto start = std::chrono::steady_clock::now();
+    const size_t cloned = document.cloneIntoNewLayout();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    if (cloned != static_cast<size_t>(pages))
+        state.SkipWithError("the new layout does not hold every page");
+    return took.count();
+}
+
+void BM_CloneAllPagesIntoNewLayout(benchmark::State& state)
+{
+    const int pages = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto document = std::make_unique<PagesOfBoxes>(pages);
+        state.ResumeTiming();
+        if (document->cloneIntoNewLayout() != static_cast<size_t>(pages))
+            state.SkipWithError("the new layout does not hold every page");
+        state.PauseTiming();
+        document.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * pages);
+    state.SetLabel("pages of 20 boxes");
+}
+BENCHMARK(BM_CloneAllPagesIntoNewLayout)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+/// 2,000 pages against 200 in one run: linear in pages is a ratio near 10; the target is 11 at most.
+void BM_CloneLinearity(benchmark::State& state)
+{
+    double small = 0;
+    double large = 0;
+    for (auto _ : state) {
+        small += secondsToClone(200, state);
+        large += secondsToClone(2000, state);
+    }
+    state.counters["ms_200"] = 1000 * small / static_cast<double>(state.iterations());
+    state.counters["ms_2000"] = 1000 * large / static_cast<double>(state.iterations());
+    state.counters["ratio"] = small > 0 ? large / small : 0;
+    if (small > 0 && large / small > 11)
+        state.SetLabel("above the target of 11");
+}
+BENCHMARK(BM_CloneLinearity)->Iterations(2)->Unit(benchmark::kSecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,17 @@
+// New destinations with the source's page set-up: a new project, or a new layout in the source's project.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "twinnel/engine/common/layouts.h"
+
+namespace twinnel {
+
+enum class NewDocumentKind { Project, LayoutInSourceProject };
+
+/// A new one-page project or layout named `name`, with the source's page size, margins, columns,
+/// gutter and facing pages; it becomes current. Nothing when the host refuses it.
+std::optional<LayoutRef> newDocumentLike(xt::DocumentRef source, NewDocumentKind kind, const std::string& name);
+
+} // namespace twinnel

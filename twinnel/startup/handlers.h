@@ -1,0 +1,16 @@
+// Twinnel's message handlers and its two window callbacks.
+#pragma once
+
+#include <cstdint>
+
+namespace twinnel {
+
+int32_t OnQuit(void* block);
+int32_t OnBuildMenus(void* block);
+int32_t OnMenuUpdate(void* block);
+/// "Twinnel...": the clone dialog, then the clone.
+int32_t CloneCommand(void* block);
+int32_t CloneDialogCallback(void* record);
+int32_t InsertPagesCallback(void* record);
+
+} // namespace twinnel
