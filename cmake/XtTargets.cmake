@@ -196,7 +196,7 @@ function(xt_add_gathered_targets)
     add_test(NAME undo_check_examples
       COMMAND undo-check --host $<TARGET_FILE:layout-host> --plugins ${XT_PLUGIN_DIR}
         --out ${CMAKE_BINARY_DIR}/undo-check --jobs 4
-        --work-file ${PROJECT_SOURCE_DIR}/examples/example-document.json ${host_examples} ${plugin_examples})
+        ${work_files} ${host_examples} ${plugin_examples})
   endif()
 
   # Plug-ins and the foundation reach the host only through xtapi/.
