@@ -1,11 +1,11 @@
 // fault-sweep: runs each session script once clean, then once per host call with that call failing, and reports findings.
 #include <CLI/CLI.hpp>
 
-#include <fstream>
 #include <iostream>
 #include <optional>
 
 #include "tools/sweep/child_runs.h"
+#include "tools/sweep/run_options.h"
 #include "tools/sweep/sweep_plan.h"
 #include "tools/sweep/sweep_verdict.h"
 
@@ -13,43 +13,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Options {
-    fs::path host;
-    fs::path plugins;
-    fs::path out;
-    std::vector<fs::path> scripts;
-    std::vector<fs::path> workFiles;
+struct Options : sweep::RunOptions {
     size_t sample = 0;
-    size_t jobs = 4;
-    int timeoutSeconds = 60;
 };
 
-std::optional<nlohmann::json> readReport(const fs::path& file)
-{
-    std::ifstream in(file);
-    if (!in)
-        return std::nullopt;
-    auto parsed = nlohmann::json::parse(in, nullptr, false);
-    if (parsed.is_discarded())
-        return std::nullopt;
-    return parsed;
-}
-
-/// Each run starts in a work directory of its own holding the files the sessions open.
-void prepareWorkDirectory(const Options& options, const fs::path& folder)
-{
-    const fs::path work = folder / "work";
-    fs::create_directories(work);
-    for (const fs::path& file : options.workFiles)
-        fs::copy_file(file, work / file.filename(), fs::copy_options::overwrite_existing);
-}
+using sweep::readReport;
 
 sweep::ChildJob hostJob(const Options& options, const fs::path& script, const fs::path& folder,
     const std::optional<sweep::PlannedRun>& run)
 {
-    prepareWorkDirectory(options, folder);
+    const fs::path work = sweep::prepareWorkDirectory(options, folder);
     sweep::ChildJob job{{options.host.string(), "--plugins", options.plugins.string(), "--script",
-                            fs::absolute(script).string(), "--work-dir", (folder / "work").string(),
+                            fs::absolute(script).string(), "--work-dir", work.string(),
                             "--sweep-report", (folder / "report.json").string()},
         folder};
     if (run) {
@@ -111,25 +86,11 @@ int main(int argc, char** argv)
     CLI::App app{"Runs session scripts with each host call failing in turn and reports crashes, sanitizer "
                  "findings and failures that changed a document without telling the user.",
         "fault-sweep"};
-    app.add_option("--host", options.host, "The layout-host program")->required()->check(CLI::ExistingFile);
-    app.add_option("--plugins", options.plugins, "Folder of the *.xnt plug-ins")->required()->check(CLI::ExistingDirectory);
-    app.add_option("--out", options.out, "Folder for the runs; a finding's run folder is kept there")->required();
+    sweep::addRunOptions(app, options, "Folder for the runs; a finding's run folder is kept there");
     app.add_option("--sample", options.sample, "Make at most this many failing runs per script (0: all)");
-    app.add_option("--jobs", options.jobs, "Runs at a time");
-    app.add_option("--timeout", options.timeoutSeconds, "Seconds before a run counts as a hang");
-    app.add_option("--work-file", options.workFiles, "A file copied into each run's work directory (repeatable)")
-        ->check(CLI::ExistingFile)
-        ->expected(1)
-        ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    app.add_option("scripts", options.scripts, "Session scripts")->required()->check(CLI::ExistingFile);
     CLI11_PARSE(app, argc, argv);
 
-    options.host = fs::absolute(options.host);
-    options.plugins = fs::absolute(options.plugins);
-    options.out = fs::absolute(options.out);
-    for (fs::path& file : options.workFiles)
-        file = fs::absolute(file);
+    sweep::makePathsAbsolute(options);
     sweep::setSanitizerEnvironment();
     size_t findings = 0;
     for (const fs::path& script : options.scripts)

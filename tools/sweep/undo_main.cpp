@@ -2,45 +2,24 @@
 // Undo did not give back the documents as they were before it, or whose Redo not as they were after it.
 #include <CLI/CLI.hpp>
 
-#include <fstream>
 #include <iostream>
 
 #include "tools/sweep/child_runs.h"
+#include "tools/sweep/run_options.h"
 #include "tools/sweep/undo_verdict.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Options {
-    fs::path host;
-    fs::path plugins;
-    fs::path out;
-    std::vector<fs::path> scripts;
-    std::vector<fs::path> workFiles;
-    size_t jobs = 4;
-    int timeoutSeconds = 120;
-};
-
-std::optional<nlohmann::json> readReport(const fs::path& file)
-{
-    std::ifstream in(file);
-    if (!in)
-        return std::nullopt;
-    auto parsed = nlohmann::json::parse(in, nullptr, false);
-    if (parsed.is_discarded())
-        return std::nullopt;
-    return parsed;
-}
+using Options = sweep::RunOptions;
+using sweep::readReport;
 
 sweep::ChildJob checkJob(const Options& options, const fs::path& script)
 {
     const fs::path folder = options.out / script.stem();
     fs::remove_all(folder);
-    const fs::path work = folder / "work";
-    fs::create_directories(work);
-    for (const fs::path& file : options.workFiles)
-        fs::copy_file(file, work / file.filename(), fs::copy_options::overwrite_existing);
+    const fs::path work = sweep::prepareWorkDirectory(options, folder);
     return {{options.host.string(), "--plugins", options.plugins.string(), "--script", fs::absolute(script).string(),
                 "--work-dir", work.string(), "--undo-report", (folder / "undo.json").string()},
         folder};
@@ -54,24 +33,11 @@ int main(int argc, char** argv)
     CLI::App app{"Runs session scripts with Undo and Redo tried after every step they make, and reports each step "
                  "that did not give back the documents exactly as they were before and after it.",
         "undo-check"};
-    app.add_option("--host", options.host, "The layout-host program")->required()->check(CLI::ExistingFile);
-    app.add_option("--plugins", options.plugins, "Folder of the *.xnt plug-ins")->required()->check(CLI::ExistingDirectory);
-    app.add_option("--out", options.out, "Folder for the runs; a run with findings is kept there")->required();
-    app.add_option("--jobs", options.jobs, "Runs at a time");
-    app.add_option("--timeout", options.timeoutSeconds, "Seconds before a run counts as a hang");
-    app.add_option("--work-file", options.workFiles, "A file copied into each run's work directory (repeatable)")
-        ->check(CLI::ExistingFile)
-        ->expected(1)
-        ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    app.add_option("scripts", options.scripts, "Session scripts")->required()->check(CLI::ExistingFile);
+    options.timeoutSeconds = 120;
+    sweep::addRunOptions(app, options, "Folder for the runs; a run with findings is kept there");
     CLI11_PARSE(app, argc, argv);
 
-    options.host = fs::absolute(options.host);
-    options.plugins = fs::absolute(options.plugins);
-    options.out = fs::absolute(options.out);
-    for (fs::path& file : options.workFiles)
-        file = fs::absolute(file);
+    sweep::makePathsAbsolute(options);
     sweep::setSanitizerEnvironment();
     std::vector<sweep::ChildJob> jobs;
     for (const fs::path& script : options.scripts)
