@@ -429,9 +429,13 @@ TEST(ItemsJson, TheRecordIsWrittenOnlyForBytesTheModelDoesNotHold)
     std::vector<xt::Fixed> skews;
     std::vector<xt::Fixed> scales;
     for (int32_t ref : read.items().topLevelOnPage(read.page(0).ref())) {
-        skews.push_back(read.items().find(ref)->record().skew);
-        if (read.items().find(ref)->kind() == xt::BoxKind::Picture)
-            scales.push_back(read.items().find(ref)->picture().scales[0]);
+        // Copied out first: the records are packed, so a reference to their fields may be misaligned.
+        const xt::Fixed skew = read.items().find(ref)->record().skew;
+        skews.push_back(skew);
+        if (read.items().find(ref)->kind() == xt::BoxKind::Picture) {
+            const xt::Fixed scale = read.items().find(ref)->picture().scales[0];
+            scales.push_back(scale);
+        }
     }
     EXPECT_NE(std::find(skews.begin(), skews.end(), pt(10)), skews.end());
     EXPECT_EQ(scales, (std::vector<xt::Fixed>{xt::kFixedOne}));
