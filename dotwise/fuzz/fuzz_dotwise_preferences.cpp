@@ -35,7 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static void* const kept = dlopen(XT_MODULE_FILE, RTLD_NOW | RTLD_NODELETE);
     assert(kept && "the Dotwise module could not be mapped");
     (void)kept;
-    const fs::path file = folder() / "Dotwise Preferences.prf";
+    // The host keeps preference files in the Preferences folder of its system directory.
+    const fs::path file = folder() / "Preferences" / "Dotwise Preferences.prf";
+    fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     host::HostOptions options;
     options.systemDirectory = folder();
