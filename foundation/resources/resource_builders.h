@@ -1,5 +1,5 @@
-// Building a plug-in's resource table at compile time: string resources and window templates whose items
-// stand in a plain column, since only the host's item table reads their rectangles.
+// Building a plug-in's resource table at compile time: string, dialog, menu and bitmap entries, and window
+// templates whose items stand in a plain column, since only the host's item table reads their rectangles.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +15,28 @@ template <size_t N>
 constexpr xt::Resource text(int32_t id, const char (&value)[N])
 {
     return {xt::kResourceString, id, value, static_cast<uint32_t>(N)};
+}
+
+/// Every bitmap is a stand-in image: the host only needs to find one under the id.
+inline constexpr char kBitmapStandIn[] = "BM";
+
+/// A dialog resource holding a window template (see `window`).
+template <class Template>
+constexpr xt::Resource dialogEntry(int32_t id, const Template& made)
+{
+    return {xt::kResourceDialog, id, &made, static_cast<uint32_t>(sizeof made)};
+}
+
+/// A menu resource: its entries, each ended by a zero.
+template <size_t N>
+constexpr xt::Resource menuEntry(int32_t id, const char (&entries)[N])
+{
+    return {xt::kResourceMenu, id, entries, static_cast<uint32_t>(N)};
+}
+
+constexpr xt::Resource bitmapEntry(int32_t id)
+{
+    return {xt::kResourceBitmap, id, kBitmapStandIn, static_cast<uint32_t>(sizeof kBitmapStandIn)};
 }
 
 /// One item, placed by its id in a column of 24 rows.
