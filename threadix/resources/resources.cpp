@@ -1,29 +1,25 @@
 // Threadix's resource table.
 #include "threadix/resources/resources.h"
 
+#include "foundation/resources/resource_builders.h"
 #include "threadix/resources/dialog_resources.h"
 
 namespace threadix {
 namespace {
 
 constexpr char kVersionText[8] = {'8', '.', '0', '.', '0', 0, 0, 0};
-constexpr char kBitmapStandIn[] = "BM";
-
-template <class Template>
-constexpr xt::Resource dialog(int32_t id, const Template& made)
-{
-    return {xt::kResourceDialog, id, &made, static_cast<uint32_t>(sizeof made)};
-}
+using foundation::resources::bitmapEntry;
+using foundation::resources::dialogEntry;
 
 } // namespace
 
 const std::array<xt::Resource, kResourceCount> kThreadixResources = {{
     {xt::kResourceVersion, 1, kVersionText, sizeof kVersionText},
-    dialog(kLinkDialogResource, kLinkDialogTemplate),
-    dialog(kHelpDialogResource, kHelpDialogTemplate),
-    dialog(kProgressResource, kProgressTemplate),
-    {xt::kResourceBitmap, kBannerBitmap, kBitmapStandIn, sizeof kBitmapStandIn},
-    {xt::kResourceBitmap, kModesBitmap, kBitmapStandIn, sizeof kBitmapStandIn},
+    dialogEntry(kLinkDialogResource, kLinkDialogTemplate),
+    dialogEntry(kHelpDialogResource, kHelpDialogTemplate),
+    dialogEntry(kProgressResource, kProgressTemplate),
+    bitmapEntry(kBannerBitmap),
+    bitmapEntry(kModesBitmap),
 }};
 
 } // namespace threadix

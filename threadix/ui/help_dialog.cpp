@@ -2,6 +2,8 @@
 #include <array>
 
 #include "foundation/binding/binding.h"
+#include "foundation/dialog/dialog_skeleton.h"
+#include "foundation/dialog/item_pictures.h"
 #include "threadix/resources/dialog_resources.h"
 #include "threadix/ui/dialog_text.h"
 #include "threadix/ui/link_dialog.h"
@@ -10,9 +12,6 @@
 
 namespace threadix {
 namespace {
-
-constexpr int32_t kPictureStyle = 0x44;
-constexpr int32_t kBitmapFromModule = 0x30000000;
 
 constexpr char kUnlinkHelp[] = "Use this to isolate text boxes from the text chain so that it will no longer affect "
                                "text flow when further edits are made.";
@@ -29,50 +28,27 @@ constexpr std::array<const char*, 4> kModeHelp = {
 
 int32_t g_picture = 0;
 
-void setUp()
-{
-    xt::calls::SetItemStyle(kHelpPicture, kPictureStyle, 0, 0);
-    g_picture = xt::calls::NewPictureObject();
-    if (g_picture != 0)
-        xt::calls::LoadBitmapResource(g_picture, kBitmapFromModule, 2, kModesBitmap, 0);
-}
-
 void show()
 {
-    if (g_picture != 0)
-        xt::calls::SetItemPicture(kHelpPicture, g_picture);
+    foundation::dialog::showItemPicture(kHelpPicture, g_picture);
     setStaticText(kHelpUnlinkText, kUnlinkHelp);
     setStaticText(kHelpLinkText, kLinkHelp);
     for (size_t i = 0; i < kModeHelp.size(); ++i)
         setStaticText(kHelpFirstModeText + static_cast<int32_t>(i), kModeHelp[i]);
 }
 
+constexpr foundation::dialog::DialogHandlers kHelpDialog{
+    .resourceId = kHelpDialogResource,
+    .initItems = [] { g_picture = foundation::dialog::loadItemPicture(kHelpPicture, kModesBitmap); },
+    .opened = show,
+    .closing = [] { foundation::dialog::disposePicture(g_picture); },
+};
+
 } // namespace
 
 int32_t LinkHelpCallback(void* data)
 {
-    auto* record = static_cast<xt::WindowCallbackRecord*>(data);
-    record->handled = 1;
-    switch (record->event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record->argument.answer)->resourceId = kHelpDialogResource;
-        break;
-    case xt::InitItemsEvent:
-        setUp();
-        break;
-    case xt::WindowOpened:
-        show();
-        break;
-    case xt::ClosingEvent:
-        if (g_picture != 0)
-            xt::calls::DisposePictureObject(g_picture);
-        g_picture = 0;
-        break;
-    default:
-        record->handled = 0;
-        break;
-    }
-    return 0;
+    return foundation::dialog::dispatchDialogEvent(kHelpDialog, data);
 }
 
 } // namespace threadix

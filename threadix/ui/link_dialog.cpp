@@ -5,7 +5,8 @@
 #include <array>
 
 #include "foundation/binding/binding.h"
-#include "foundation/plugin/skeleton.h"
+#include "foundation/dialog/dialog_skeleton.h"
+#include "foundation/dialog/item_pictures.h"
 #include "threadix/resources/dialog_resources.h"
 #include "threadix/resources/threadix_id.h"
 #include "threadix/ui/dialog_text.h"
@@ -16,8 +17,7 @@
 namespace threadix {
 namespace {
 
-constexpr int32_t kPictureStyle = 0x44;
-constexpr int32_t kBitmapFromModule = 0x30000000;
+namespace dialog = foundation::dialog;
 
 struct DialogState {
     LinkSettings working;
@@ -72,18 +72,9 @@ void showAction(LinkAction action)
     setMode(kKeepTextBox, !unlink);
 }
 
-int32_t loadPicture(int32_t item, int32_t bitmap)
-{
-    xt::calls::SetItemStyle(item, kPictureStyle, 0, 0);
-    const int32_t picture = xt::calls::NewPictureObject();
-    if (picture != 0)
-        xt::calls::LoadBitmapResource(picture, kBitmapFromModule, 2, bitmap, 0);
-    return picture;
-}
-
 void setUpItems()
 {
-    g_state.pictures = {loadPicture(kBannerPicture, kBannerBitmap), loadPicture(kModesPicture, kModesBitmap)};
+    g_state.pictures = {dialog::loadItemPicture(kBannerPicture, kBannerBitmap), dialog::loadItemPicture(kModesPicture, kModesBitmap)};
     if (g_state.boxCurrent) {
         xt::calls::DefineRadioGroup(kSelectionRadio, kPagesRadio, 0);
     } else {
@@ -99,10 +90,8 @@ void setUpItems()
 void writeLinkDialog()
 {
     LinkSettings& working = g_state.working;
-    if (g_state.pictures[0] != 0)
-        xt::calls::SetItemPicture(kBannerPicture, g_state.pictures[0]);
-    if (g_state.pictures[1] != 0)
-        xt::calls::SetItemPicture(kModesPicture, g_state.pictures[1]);
+    dialog::showItemPicture(kBannerPicture, g_state.pictures[0]);
+    dialog::showItemPicture(kModesPicture, g_state.pictures[1]);
     working.scope = g_state.boxCurrent ? LinkScope::Selection : LinkScope::Pages;
     setFieldText(kPageField, working.pageText);
     showScope(working.scope);
@@ -129,94 +118,50 @@ void readLinkDialog()
     working.keepText = isOn(kKeepTextBox);
 }
 
-/// An item click; false for an item the dialog leaves to the host.
-bool itemHit(int32_t item)
-{
-    switch (item) {
-    case kSelectionRadio:
-        showScope(LinkScope::Selection);
-        return true;
-    case kPagesRadio:
-        showScope(LinkScope::Pages);
-        return true;
-    case kUnlinkRadio:
-        showAction(LinkAction::Unlink);
-        return true;
-    case kLinkRadio:
-        showAction(LinkAction::LinkRelink);
-        return true;
-    case kHelpButton: {
-        int32_t result = 0;
-        xt::calls::OpenDialog(foundation::windowId(kHelpDialogWindow), 0, &result);
-        return true;
-    }
-    case kBannerPicture:
-        ShellExecuteA(nullptr, "open", kBannerAddress, nullptr, nullptr, SW_SHOWNORMAL);
-        return true;
-    default:
-        return false;
-    }
-}
+/// The clicks the dialog answers itself. Radios switch themselves; the dialog follows with the items that
+/// depend on them.
+constexpr dialog::ItemAction kItemActions[] = {
+    {kSelectionRadio, [](int32_t) { showScope(LinkScope::Selection); }},
+    {kPagesRadio, [](int32_t) { showScope(LinkScope::Pages); }},
+    {kUnlinkRadio, [](int32_t) { showAction(LinkAction::Unlink); }},
+    {kLinkRadio, [](int32_t) { showAction(LinkAction::LinkRelink); }},
+    {kHelpButton, [](int32_t) { dialog::runModalDialog(kHelpDialogWindow); }},
+    {kBannerPicture, [](int32_t) { ShellExecuteA(nullptr, "open", kBannerAddress, nullptr, nullptr, SW_SHOWNORMAL); }},
+};
 
 void closing()
 {
-    for (int32_t& picture : g_state.pictures) {
-        if (picture != 0)
-            xt::calls::DisposePictureObject(picture);
-        picture = 0;
-    }
+    for (int32_t& picture : g_state.pictures)
+        dialog::disposePicture(picture);
 }
+
+constexpr dialog::DialogHandlers kLinkDialog{
+    .resourceId = kLinkDialogResource,
+    .created = [] { g_state.ok = false; },
+    .initItems = setUpItems,
+    .opened = writeLinkDialog,
+    .itemHit = [](const xt::WindowCallbackRecord& record) { return dialog::runItemAction(kItemActions, record.item); },
+    .ok = [] {
+        readLinkDialog();
+        g_state.ok = true;
+        return dialog::OkAnswer::Close;
+    },
+    .cancel = [] { g_state.ok = false; },
+    .closing = closing,
+    .quietEvents = dialog::kDrawEvents,
+};
 
 } // namespace
 
 int32_t LinkDialogCallback(void* data)
 {
-    auto* record = static_cast<xt::WindowCallbackRecord*>(data);
-    record->handled = 1;
-    switch (record->event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record->argument.answer)->resourceId = kLinkDialogResource;
-        break;
-    case xt::CreatedEvent:
-        g_state.ok = false;
-        break;
-    case xt::InitItemsEvent:
-        setUpItems();
-        break;
-    case xt::WindowOpened:
-        writeLinkDialog();
-        break;
-    case xt::ItemHit:
-        // Radios switch themselves; the dialog follows with the items that depend on them.
-        if (!itemHit(record->item))
-            record->handled = 0;
-        break;
-    case xt::OkEvent:
-        readLinkDialog();
-        g_state.ok = true;
-        break;
-    case xt::CancelEvent:
-        g_state.ok = false;
-        break;
-    case xt::ClosingEvent:
-        closing();
-        break;
-    case xt::DrawEvent:
-    case xt::DrawEvent14:
-    case xt::DrawEvent24:
-        break;
-    default:
-        record->handled = 0;
-        break;
-    }
-    return 0;
+    return foundation::dialog::dispatchDialogEvent(kLinkDialog, data);
 }
 
 bool runLinkDialog(LinkSettings& settings, bool boxCurrent)
 {
     g_state = DialogState{settings, boxCurrent, false, {}};
-    int32_t result = 0;
-    if (xt::calls::OpenDialog(foundation::windowId(kLinkDialogWindow), 0, &result) != 0 || !g_state.ok)
+    if (!foundation::dialog::runModalDialog(kLinkDialogWindow) || !g_state.ok)
         return false;
     settings = g_state.working;
     return true;

@@ -3,6 +3,7 @@
 #include "threadix/ui/progress_box.h"
 
 #include "foundation/binding/binding.h"
+#include "foundation/dialog/dialog_skeleton.h"
 #include "foundation/plugin/skeleton.h"
 #include "threadix/resources/dialog_resources.h"
 #include "threadix/resources/threadix_id.h"
@@ -62,20 +63,11 @@ void ProgressBox::close()
 
 int32_t ProgressBoxCallback(void* data)
 {
-    auto* record = static_cast<xt::WindowCallbackRecord*>(data);
-    record->handled = 1;
-    switch (record->event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record->argument.answer)->resourceId = kProgressResource;
-        break;
-    case xt::ClosingEvent:
-        g_window = 0;
-        break;
-    default:
-        record->handled = 0;
-        break;
-    }
-    return 0;
+    static constexpr foundation::dialog::DialogHandlers kProgressWindowHandlers{
+        .resourceId = kProgressResource,
+        .closing = [] { g_window = 0; },
+    };
+    return foundation::dialog::dispatchDialogEvent(kProgressWindowHandlers, data);
 }
 
 } // namespace threadix
