@@ -9,18 +9,19 @@ namespace {
 
 constexpr char kVersionText[8] = {'8', '.', '0', 0, 0, 0, 0, 0};
 constexpr char kMenuTitle[] = "VORNE";
-/// Every bitmap is a stand-in image: the host only needs to find one under the id.
-constexpr char kBitmapStandIn[] = "BM";
+using foundation::resources::bitmapEntry;
+using foundation::resources::dialogEntry;
+using foundation::resources::menuEntry;
 
 } // namespace
 
 const std::array<xt::Resource, kResourceCount> kTwinnelResources = {{
     {xt::kResourceVersion, 1, kVersionText, sizeof kVersionText},
     {xt::kResourceMenu, 103, kMenuTitle, sizeof kMenuTitle},
-    {xt::kResourceDialog, kCloneDialogResource, &kCloneDialogTemplate, static_cast<uint32_t>(sizeof kCloneDialogTemplate)},
-    {xt::kResourceDialog, kInsertPagesResource, &kInsertPagesTemplate, static_cast<uint32_t>(sizeof kInsertPagesTemplate)},
-    {xt::kResourceMenu, kDestinationMenu, kDestinationEntries, static_cast<uint32_t>(sizeof kDestinationEntries)},
-    {xt::kResourceBitmap, kBannerBitmap, kBitmapStandIn, sizeof kBitmapStandIn},
+    dialogEntry(kCloneDialogResource, kCloneDialogTemplate),
+    dialogEntry(kInsertPagesResource, kInsertPagesTemplate),
+    menuEntry(kDestinationMenu, kDestinationEntries),
+    bitmapEntry(kBannerBitmap),
 }};
 
 } // namespace twinnel

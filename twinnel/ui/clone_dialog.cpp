@@ -5,7 +5,8 @@
 #include <algorithm>
 
 #include "foundation/binding/binding.h"
-#include "foundation/plugin/skeleton.h"
+#include "foundation/dialog/dialog_skeleton.h"
+#include "foundation/dialog/item_pictures.h"
 #include "twinnel/engine/common/layouts.h"
 #include "twinnel/resources/dialog_resources.h"
 #include "twinnel/resources/twinnel_id.h"
@@ -16,8 +17,9 @@
 namespace twinnel {
 namespace {
 
-constexpr int32_t kPictureStyle = 0x44;
-constexpr int32_t kBitmapFromModule = 0x30000000;
+namespace dialog = foundation::dialog;
+
+
 /// The popup row of "Split Layouts to Projects" (from 0): the one destination a box cannot go to.
 constexpr int32_t kSplitLayoutsRow = 5;
 
@@ -66,10 +68,7 @@ void setUpItems()
     xt::calls::DefineRadioGroup(SectionNumberRadio, SequenceNumberRadio, 0);
     for (const int32_t field : {ToPageField, CopiesField})
         xt::calls::SetFieldNumber(field, 0, 1, xt::UnitWholeNumber, kLeastCount * xt::kFixedOne, kMostCount * xt::kFixedOne, 0);
-    xt::calls::SetItemStyle(BannerPicture, kPictureStyle, 0, 0);
-    g_state.picture = xt::calls::NewPictureObject();
-    if (g_state.picture > 0)
-        xt::calls::LoadBitmapResource(g_state.picture, kBitmapFromModule, 2, kBannerBitmap, 0);
+    g_state.picture = dialog::loadItemPicture(BannerPicture, kBannerBitmap);
     setMode(SelectionRadio, g_state.boxSelected);
     g_state.working.source = g_state.boxSelected ? CloneSource::Selection : CloneSource::Pages;
 }
@@ -124,76 +123,54 @@ void ReadCloneDialog()
 void opened()
 {
     FillDestinationPopup(g_state.current);
-    if (g_state.picture > 0)
-        xt::calls::SetItemPicture(BannerPicture, g_state.picture);
+    dialog::showItemPicture(BannerPicture, g_state.picture);
     WriteCloneDialog();
 }
 
-/// An item hit the dialog answers itself: the source radios switch the enabling.
-bool takeHit(int32_t item)
+/// The source radios switch the enabling.
+void chooseSource(int32_t radio)
 {
-    if (item == SelectionRadio || item == PagesRadio) {
-        g_state.working.source = item == SelectionRadio ? CloneSource::Selection : CloneSource::Pages;
-        xt::calls::DialogItemOp1568(item);
-        enableForSource(g_state.working.source);
-        return true;
-    }
-    return false;
+    g_state.working.source = radio == SelectionRadio ? CloneSource::Selection : CloneSource::Pages;
+    xt::calls::DialogItemOp1568(radio);
+    enableForSource(g_state.working.source);
 }
 
-void closing()
-{
-    if (g_state.picture > 0)
-        xt::calls::DisposePictureObject(g_state.picture);
-    g_state.picture = 0;
-}
+constexpr dialog::ItemAction kItemActions[] = {
+    {SelectionRadio, chooseSource},
+    {PagesRadio, chooseSource},
+};
+
+constexpr dialog::DialogHandlers kCloneDialog{
+    .resourceId = kCloneDialogResource,
+    .created = [] {
+        xt::calls::GetCallbackWindow();
+        g_state.ok = false;
+    },
+    .initItems = setUpItems,
+    .opened = opened,
+    .itemHit = [](const xt::WindowCallbackRecord& record) {
+        return dialog::isPress(record) && dialog::runItemAction(kItemActions, record.item);
+    },
+    .ok = [] {
+        ReadCloneDialog();
+        g_state.ok = true;
+        return dialog::OkAnswer::Close;
+    },
+    .cancel = [] { g_state.ok = false; },
+    .closing = [] { dialog::disposePicture(g_state.picture); },
+};
 
 } // namespace
 
 int32_t CloneDialogCallback(void* data)
 {
-    auto* record = static_cast<xt::WindowCallbackRecord*>(data);
-    record->handled = 1;
-    switch (record->event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record->argument.answer)->resourceId = kCloneDialogResource;
-        break;
-    case xt::CreatedEvent:
-        xt::calls::GetCallbackWindow();
-        g_state.ok = false;
-        break;
-    case xt::InitItemsEvent:
-        setUpItems();
-        break;
-    case xt::WindowOpened:
-        opened();
-        break;
-    case xt::ItemHit:
-        if (record->argument.pair.value != xt::ItemPressed || !takeHit(record->item))
-            record->handled = 0;
-        break;
-    case xt::OkEvent:
-        ReadCloneDialog();
-        g_state.ok = true;
-        break;
-    case xt::CancelEvent:
-        g_state.ok = false;
-        break;
-    case xt::ClosingEvent:
-        closing();
-        break;
-    default:
-        record->handled = 0;
-        break;
-    }
-    return 0;
+    return foundation::dialog::dispatchDialogEvent(kCloneDialog, data);
 }
 
 bool runCloneDialog(CloneSettings& settings, int16_t current, bool boxSelected)
 {
     g_state = DialogState{settings, current, boxSelected, false, 0};
-    int32_t result = 0;
-    if (xt::calls::OpenDialog(foundation::windowId(kCloneDialogWindow), 0, &result) != 0 || !g_state.ok)
+    if (!foundation::dialog::runModalDialog(kCloneDialogWindow) || !g_state.ok)
         return false;
     settings = g_state.working;
     return true;

@@ -2,7 +2,7 @@
 #include "twinnel/ui/insert_pages_dialog.h"
 
 #include "foundation/binding/binding.h"
-#include "foundation/plugin/skeleton.h"
+#include "foundation/dialog/dialog_skeleton.h"
 #include "twinnel/engine/common/layouts.h"
 #include "twinnel/resources/dialog_resources.h"
 #include "twinnel/resources/twinnel_id.h"
@@ -22,40 +22,28 @@ void showQuestion()
         xt::calls::DisposeTextObject(text);
 }
 
+constexpr foundation::dialog::DialogHandlers kInsertPagesDialog{
+    .resourceId = kInsertPagesResource,
+    .beforeResource = [] { g_insertCancelled = true; },
+    .initItems = showQuestion,
+    .ok = [] {
+        g_insertCancelled = false;
+        return foundation::dialog::OkAnswer::Close;
+    },
+    .cancel = [] { g_insertCancelled = true; },
+};
+
 } // namespace
 
 int32_t InsertPagesCallback(void* data)
 {
-    auto* record = static_cast<xt::WindowCallbackRecord*>(data);
-    record->handled = 1;
-    switch (record->event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record->argument.answer)->resourceId = kInsertPagesResource;
-        g_insertCancelled = true;
-        break;
-    case xt::InitItemsEvent:
-        showQuestion();
-        break;
-    case xt::OkEvent:
-        g_insertCancelled = false;
-        break;
-    case xt::CancelEvent:
-        g_insertCancelled = true;
-        break;
-    default:
-        record->handled = 0;
-        break;
-    }
-    return 0;
+    return foundation::dialog::dispatchDialogEvent(kInsertPagesDialog, data);
 }
 
 bool confirmInsertPages()
 {
     g_insertCancelled = true;
-    int32_t result = 0;
-    if (xt::calls::OpenDialog(foundation::windowId(kInsertPagesWindow), 0, &result) != 0)
-        return false;
-    return !g_insertCancelled;
+    return foundation::dialog::runModalDialog(kInsertPagesWindow) && !g_insertCancelled;
 }
 
 } // namespace twinnel
