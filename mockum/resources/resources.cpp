@@ -10,6 +10,8 @@
 namespace mockum {
 namespace {
 
+using foundation::resources::bitmapEntry;
+using foundation::resources::dialogEntry;
 using foundation::resources::text;
 
 constexpr char kVersionText[8] = {'9', '.', '0', '.', '0', 0, 0, 0};
@@ -17,7 +19,6 @@ constexpr char kVersionText[8] = {'9', '.', '0', '.', '0', 0, 0, 0};
 constexpr char kUndoTexts[] = "Undo Mockum\0Redo Mockum\0Undo Placeholder Text\0Redo Placeholder Text";
 constexpr char kMenuTitle[] = "VORNE";
 constexpr char kXtensionQuery[] = "Mockum";
-constexpr char kBitmapStandIn[] = "BM";
 
 } // namespace
 
@@ -30,8 +31,8 @@ const std::array<xt::Resource, kResourceCount> kMockumResources = {{
     {kFillerTextType, kFillerTextId, kFillerText, static_cast<uint32_t>(kFillerTextSize)},
     {xt::fourCC("XTQQ"), 100, kXtensionQuery, sizeof kXtensionQuery},
     {xt::kResourceMenu, 103, kMenuTitle, sizeof kMenuTitle},
-    {xt::kResourceDialog, kSettingsDialogResource, &kSettingsDialogTemplate, static_cast<uint32_t>(sizeof kSettingsDialogTemplate)},
-    {xt::kResourceBitmap, kBannerBitmap, kBitmapStandIn, sizeof kBitmapStandIn},
+    dialogEntry(kSettingsDialogResource, kSettingsDialogTemplate),
+    bitmapEntry(kBannerBitmap),
 }};
 
 } // namespace mockum

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "foundation/binding/binding.h"
-#include "foundation/plugin/skeleton.h"
+#include "foundation/dialog/dialog_skeleton.h"
+#include "foundation/dialog/item_pictures.h"
 #include "foundation/text/text_helpers.h"
 #include "mockum/resources/dialog_resources.h"
 #include "mockum/resources/mockum_id.h"
@@ -20,12 +21,11 @@
 namespace mockum {
 namespace {
 
+namespace dialog = foundation::dialog;
+
+
 /// The field unit the host knows for page numbers and sizes typed as whole or decimal numbers.
 constexpr int32_t kNumberFieldUnit = 1000;
-constexpr int32_t kPictureStyle = 0x44;
-constexpr int32_t kBitmapFromModule = 0x30000000;
-/// The handled word with which a callback keeps its dialog open at OK.
-constexpr int32_t kRefuseOk = 2;
 
 struct DialogState {
     GreekSettings working;
@@ -41,10 +41,7 @@ void setUpItems()
 {
     for (const int32_t field : {FromField, ToField, ThresholdField})
         xt::calls::SetFieldNumber(field, 0, 1, kNumberFieldUnit, 0, 0, 0);
-    xt::calls::SetItemStyle(BannerPicture, kPictureStyle, 0, 0);
-    g_state.picture = xt::calls::NewPictureObject();
-    if (g_state.picture != 0)
-        xt::calls::LoadBitmapResource(g_state.picture, kBitmapFromModule, 2, kBannerBitmap, 0);
+    g_state.picture = dialog::loadItemPicture(BannerPicture, kBannerBitmap);
     if (g_state.working.selectionScopesOffered) {
         xt::calls::DefineRadioGroup(SelectionRadio, PageRangeRadio, 0);
     } else {
@@ -59,8 +56,7 @@ void showItems()
     GreekSettings& working = g_state.working;
     if (!working.selectionScopesOffered)
         working.scope = GreekScope::PageRange;
-    if (g_state.picture != 0)
-        xt::calls::SetItemPicture(BannerPicture, g_state.picture);
+    dialog::showItemPicture(BannerPicture, g_state.picture);
     xt::calls::SetFieldText(FromField, 0, working.fromPage * xt::kFixedOne);
     xt::calls::SetFieldText(ToField, 0, working.toPage * xt::kFixedOne);
     xt::calls::SetFieldText(ThresholdField, 0, working.sizeThreshold);
@@ -111,100 +107,62 @@ std::optional<std::string> fieldProblem()
 
 /// OK: the fields are taken when each holds a value; otherwise the user hears which is wrong and the
 /// dialog stays open.
-void accept(xt::WindowCallbackRecord& record)
+dialog::OkAnswer accept()
 {
     if (const std::optional<std::string> problem = fieldProblem()) {
         foundation::WarningBox(problem->c_str());
-        record.handled = kRefuseOk;
-        return;
+        return dialog::OkAnswer::KeepOpen;
     }
     readFields();
     g_state.ok = true;
+    return dialog::OkAnswer::Close;
 }
 
-/// A radio click: true when the item is one of the dialog's radios.
-bool takeRadio(int32_t item)
+/// What each radio chooses; the dialog turns the radio on itself.
+constexpr dialog::ItemAction kRadioChoices[] = {
+    {SelectionRadio, [](int32_t) { g_state.working.scope = GreekScope::Selection; }},
+    {EntireItemRadio, [](int32_t) { g_state.working.scope = GreekScope::EntireItem; }},
+    {PageRangeRadio, [](int32_t) { g_state.working.scope = GreekScope::PageRange; }},
+    {GreekBelowRadio, [](int32_t) { g_state.working.greekAny = false; }},
+    {GreekAnyRadio, [](int32_t) { g_state.working.greekAny = true; }},
+};
+
+/// Every item hit takes the fields first; a radio pressed then chooses.
+bool itemHit(const xt::WindowCallbackRecord& record)
 {
-    GreekSettings& working = g_state.working;
-    switch (item) {
-    case SelectionRadio:
-        working.scope = GreekScope::Selection;
-        break;
-    case EntireItemRadio:
-        working.scope = GreekScope::EntireItem;
-        break;
-    case PageRangeRadio:
-        working.scope = GreekScope::PageRange;
-        break;
-    case GreekBelowRadio:
-        working.greekAny = false;
-        break;
-    case GreekAnyRadio:
-        working.greekAny = true;
-        break;
-    default:
+    readFields();
+    if (!dialog::isPress(record) || !dialog::runItemAction(kRadioChoices, record.item))
         return false;
-    }
-    xt::calls::DialogItemOp1568(item);
+    xt::calls::DialogItemOp1568(record.item);
     return true;
 }
 
-void closing()
-{
-    if (g_state.picture != 0)
-        xt::calls::DisposePictureObject(g_state.picture);
-    g_state.picture = 0;
-}
+constexpr int32_t kQuietEvents[] = {xt::DrawEvent14, xt::DrawEvent24};
+
+constexpr dialog::DialogHandlers kSettingsDialog{
+    .resourceId = kSettingsDialogResource,
+    .created = [] { xt::calls::GetCallbackWindow(); },
+    .initItems = setUpItems,
+    .opened = showItems,
+    .itemHit = itemHit,
+    .ok = accept,
+    .cancel = [] { g_state.ok = false; },
+    .closing = [] { dialog::disposePicture(g_state.picture); },
+    .quietEvents = kQuietEvents,
+};
 
 } // namespace
 
 int32_t GreekSettingsProc(void* data)
 {
-    auto* record = static_cast<xt::WindowCallbackRecord*>(data);
-    record->handled = 1;
-    switch (record->event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record->argument.answer)->resourceId = kSettingsDialogResource;
-        break;
-    case xt::CreatedEvent:
-        xt::calls::GetCallbackWindow();
-        break;
-    case xt::InitItemsEvent:
-        setUpItems();
-        break;
-    case xt::WindowOpened:
-        showItems();
-        break;
-    case xt::ItemHit:
-        readFields();
-        if (record->argument.pair.value != xt::ItemPressed || !takeRadio(record->item))
-            record->handled = 0;
-        break;
-    case xt::OkEvent:
-        accept(*record);
-        break;
-    case xt::CancelEvent:
-        g_state.ok = false;
-        break;
-    case xt::ClosingEvent:
-        closing();
-        break;
-    case xt::DrawEvent14:
-    case xt::DrawEvent24:
-        break;
-    default:
-        record->handled = 0;
-        break;
-    }
-    return 0;
+    return foundation::dialog::dispatchDialogEvent(kSettingsDialog, data);
 }
 
 bool runSettingsDialog(GreekSettings& settings, int32_t pageCount)
 {
     g_state = DialogState{settings, false, 0};
     g_state.working.toPage = std::max(pageCount, 1);
-    int32_t result = 0;
-    if (xt::calls::OpenDialog(foundation::windowId(kSettingsDialogWindow), 0, &result) != 0 || !g_state.ok)
+    if (!foundation::dialog::runModalDialog(kSettingsDialogWindow) || !g_state.ok)
         return false;
     GreekSettings chosen = g_state.working;
     chosen.fromPage = pageWithin(chosen.fromPage, pageCount);
