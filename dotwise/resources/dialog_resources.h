@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "foundation/resources/resource_builders.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/records.h"
 
@@ -34,24 +35,8 @@ inline constexpr char kNumberTypeEntries[] = "1.\0001)\0A.\0a.\0A)\0a)\0IV.\0iv.
 inline constexpr char kPaletteActionEntries[] =
     "Settings...\0-\0Remove bullets and numbers\0Remove bullets, numbers and indent\0Zero left and right indents";
 
-/// Every bitmap is a stand-in image: the host only needs to find one under the id.
-inline constexpr char kBitmapStandIn[] = "BM";
-
-template <class Data>
-constexpr xt::Resource dialogEntry(int32_t id, const Data& data)
-{
-    return {xt::kResourceDialog, id, &data, static_cast<uint32_t>(sizeof data)};
-}
-
-template <size_t N>
-constexpr xt::Resource menuEntry(int32_t id, const char (&entries)[N])
-{
-    return {xt::kResourceMenu, id, entries, static_cast<uint32_t>(N)};
-}
-
-constexpr xt::Resource bitmapEntry(int32_t id)
-{
-    return {xt::kResourceBitmap, id, kBitmapStandIn, static_cast<uint32_t>(sizeof kBitmapStandIn)};
-}
+using foundation::resources::bitmapEntry;
+using foundation::resources::dialogEntry;
+using foundation::resources::menuEntry;
 
 } // namespace dotwise

@@ -12,6 +12,8 @@
 #include "dotwise/ui/font_menu.h"
 #include "dotwise/ui/settings_form.h"
 #include "foundation/binding/binding.h"
+#include "foundation/dialog/dialog_skeleton.h"
+#include "foundation/dialog/item_pictures.h"
 #include "win32/windows.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/page_records.h"
@@ -22,12 +24,11 @@ namespace {
 
 using namespace xt::calls;
 using namespace ui;
+namespace dialog = foundation::dialog;
 
 constexpr int32_t kCheckBoxSetup = 2;
 constexpr int32_t kPopupSetup = static_cast<int32_t>(0x80000001u);
 constexpr xt::Fixed kLargestIndent = 720 * xt::kFixedOne;
-constexpr int32_t kBannerStyle = 68;
-constexpr int32_t kBitmapKind = 0x30000000;
 constexpr char kNoOverride[] = "No override";
 
 struct PopupLabel {
@@ -51,9 +52,7 @@ void initialiseItems()
     SetFieldNumber(CharacterField, 1, 0, xt::UnitText, 0, 0, 0);
     for (const PopupLabel& entry : kPopupLabels)
         ConfigureList1596(entry.popup, entry.label, static_cast<uint32_t>(kPopupSetup), 0);
-    SetItemStyle(BannerPicture, kBannerStyle, 0, 0);
-    g_banner = NewPictureObject();
-    LoadBitmapResource(g_banner, kBitmapKind, 2, BannerBitmap, 0);
+    g_banner = dialog::loadItemPicture(BannerPicture, BannerBitmap);
 }
 
 /// "No override" and the current document's style sheets of one kind, in their order.
@@ -106,7 +105,7 @@ void enableGapAmounts(bool enabled)
 
 void opened()
 {
-    SetItemPicture(BannerPicture, g_banner);
+    dialog::showItemPicture(BannerPicture, g_banner);
     ListSettings& settings = listSettings();
     LoadListSettings(settings);
     SetPopupMenuResource(GapPopup, 0, GapCharacterMenu);
@@ -128,43 +127,36 @@ void opened()
     enableGapAmounts(settings.gapKind == GapTab);
 }
 
-void itemHit(int32_t item)
+/// The dialog takes every item hit; only the gap popup changes what else may be edited.
+bool itemHit(const xt::WindowCallbackRecord& record)
 {
-    if (item == GapPopup)
+    if (record.item == GapPopup)
         enableGapAmounts(popupSelection(GapPopup) == GapTab - 1);
+    return true;
 }
 
-void accepted()
+dialog::OkAnswer accepted()
 {
     ListSettings& settings = listSettings();
     ReadSettingsDialog(settings);
     SaveListSettings(settings);
+    return dialog::OkAnswer::Close;
 }
 
-void closing()
-{
-    DisposePictureObject(g_banner);
-    g_banner = 0;
-}
+constexpr dialog::DialogHandlers kSettingsDialog{
+    .resourceId = SettingsDialogResource,
+    .initItems = initialiseItems,
+    .opened = opened,
+    .itemHit = itemHit,
+    .ok = accepted,
+    .closing = [] { dialog::disposePicture(g_banner); },
+};
 
 } // namespace
 
 int32_t SettingsDialogCallback(void* block)
 {
-    auto& record = *static_cast<xt::WindowCallbackRecord*>(block);
-    switch (record.event) {
-    case xt::WhichResourceEvent:
-        static_cast<xt::WhichResourceBlock*>(record.argument.answer)->resourceId = SettingsDialogResource;
-        break;
-    case xt::InitItemsEvent: initialiseItems(); break;
-    case xt::WindowOpened: opened(); break;
-    case xt::ItemHit: itemHit(record.item); break;
-    case xt::OkEvent: accepted(); break;
-    case xt::ClosingEvent: closing(); break;
-    default: return 0;
-    }
-    record.handled = 1;
-    return 0;
+    return foundation::dialog::dispatchDialogEvent(kSettingsDialog, block);
 }
 
 } // namespace dotwise
