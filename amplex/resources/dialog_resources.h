@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "foundation/resources/resource_builders.h"
 #include "xtapi/dialogs.h"
 #include "xtapi/records.h"
 
@@ -39,24 +40,8 @@ inline constexpr char kScaleFromEntries[] =
     "Upper left of selection\0Center of selection\0Upper left of items\0Center of items";
 inline constexpr char kFitCommandEntries[] = "Fit Selection to Box\0Fit Story to Box\0Fit Box to Selection\0Fit Box to Story";
 
-/// Every bitmap is a stand-in image: the host only needs to find one under the id.
-inline constexpr char kBitmapStandIn[] = "BM";
-
-template <class Data>
-constexpr xt::Resource dialogEntry(int32_t id, const Data& data)
-{
-    return {xt::kResourceDialog, id, &data, static_cast<uint32_t>(sizeof data)};
-}
-
-template <size_t N>
-constexpr xt::Resource menuEntry(int32_t id, const char (&entries)[N])
-{
-    return {xt::kResourceMenu, id, entries, static_cast<uint32_t>(N)};
-}
-
-constexpr xt::Resource bitmapEntry(int32_t id)
-{
-    return {xt::kResourceBitmap, id, kBitmapStandIn, static_cast<uint32_t>(sizeof kBitmapStandIn)};
-}
+using foundation::resources::bitmapEntry;
+using foundation::resources::dialogEntry;
+using foundation::resources::menuEntry;
 
 } // namespace amplex

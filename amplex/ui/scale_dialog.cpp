@@ -6,6 +6,7 @@
 #include "amplex/ui/options_page.h"
 #include "amplex/ui/scale_page.h"
 #include "foundation/binding/binding.h"
+#include "foundation/dialog/dialog_skeleton.h"
 #include "foundation/plugin/plugin_state.h"
 #include "foundation/presets/presets.h"
 #include "win32/windows.h"
@@ -116,7 +117,7 @@ void onOpened()
     AttachItemObject1526(kItemObjectItem, 0, &pictures().itemObject);
 }
 
-void onOk()
+foundation::dialog::OkAnswer onOk()
 {
     ReadScalePage();
     ReadOptionsPage();
@@ -127,7 +128,7 @@ void onOk()
         // Without the tab in front the dialog cannot tell a fit from a scale: it does neither.
         if (GetSelectedTab(kTabControl, &tab, 0) != 0) {
             dialogState().setHostFailed();
-            return;
+            return foundation::dialog::OkAnswer::Close;
         }
         dialogState().setSelectedTab(tab);
         if (tab == kTextFitTab)
@@ -135,6 +136,7 @@ void onOk()
     }
     if (settings.ScaleDocumentSize == 0 && settings.ScaleWhat == ScaleDocument)
         settings.ScaleWhat = ScalePageRange;
+    return foundation::dialog::OkAnswer::Close;
 }
 
 void onClosing()
@@ -149,21 +151,43 @@ void onClosing()
     foundation::DiscardPresetList();
 }
 
-void itemHit(xt::WindowCallbackRecord& record)
-{
-    if (record.item == kUseSettingsButton) {
+constexpr foundation::dialog::ItemAction kItemActions[] = {
+    {kUseSettingsButton, [](int32_t) {
         ReadScalePage(true);
         dialogState().setCancelled(true);
         DrawWindowPart1506(0, 0, 0);
-        return;
-    }
-    if (record.item == kLogo) {
+    }},
+    {kLogo, [](int32_t) {
         auto* window = static_cast<HWND>(XdwOp1714());
         ShellExecuteA(window, "open", kMakerWebPage, nullptr, nullptr, 1);
-        return;
-    }
-    record.handled = 0;
+    }},
+};
+
+/// The page size and the selection as they are before the dialog opens, and no target size yet.
+void beforeResource()
+{
+    dialogState().setPageBounds(currentPageBounds());
+    dialogState().saveSelectionBounds();
+    currentSettings().TargetWidth = 0;
+    currentSettings().TargetHeight = 0;
 }
+
+constexpr int32_t kQuietEvents[] = {xt::DrawEvent, xt::DrawEvent24, xt::AcceptEvent};
+
+constexpr foundation::dialog::DialogHandlers kScaleDialog{
+    .resourceId = 20001,
+    .beforeResource = beforeResource,
+    .created = onCreated,
+    .initItems = onInitItems,
+    .opened = onOpened,
+    .itemHit = [](const xt::WindowCallbackRecord& record) {
+        return foundation::dialog::runItemAction(kItemActions, record.item);
+    },
+    .ok = onOk,
+    .cancel = [] { dialogState().setCancelled(true); },
+    .closing = onClosing,
+    .quietEvents = kQuietEvents,
+};
 
 } // namespace
 } // namespace amplex::ui
@@ -172,29 +196,7 @@ namespace amplex {
 
 int32_t ScaleDialogProc(void* block)
 {
-    auto& record = *static_cast<xt::WindowCallbackRecord*>(block);
-    record.handled = 1;
-    switch (record.event) {
-    case xt::WhichResourceEvent:
-        ui::dialogState().setPageBounds(ui::currentPageBounds());
-        ui::dialogState().saveSelectionBounds();
-        currentSettings().TargetWidth = 0;
-        currentSettings().TargetHeight = 0;
-        static_cast<xt::WhichResourceBlock*>(record.argument.answer)->resourceId = 20001;
-        break;
-    case xt::CreatedEvent: ui::onCreated(); break;
-    case xt::InitItemsEvent: ui::onInitItems(); break;
-    case xt::WindowOpened: ui::onOpened(); break;
-    case xt::ItemHit: ui::itemHit(record); break;
-    case xt::DrawEvent: break;
-    case xt::DrawEvent24: break;
-    case xt::OkEvent: ui::onOk(); break;
-    case xt::CancelEvent: ui::dialogState().setCancelled(true); break;
-    case xt::AcceptEvent: break;
-    case xt::ClosingEvent: ui::onClosing(); break;
-    default: record.handled = 0;
-    }
-    return 0;
+    return foundation::dialog::dispatchDialogEvent(ui::kScaleDialog, block);
 }
 
 } // namespace amplex
