@@ -3,6 +3,9 @@
 
 #include <dlfcn.h>
 
+#include <nlohmann/json.hpp>
+
+#include "host/model/document_json.h"
 #include "testing/test_document.h"
 
 namespace xt_testing {
@@ -49,6 +52,13 @@ host::model::Layout& ProbeHostTest::newDocument(int32_t pages)
     return *m_layout;
 }
 
+void ProbeHostTest::startSessionWithDocument(int32_t pages)
+{
+    ASSERT_NO_FATAL_FAILURE(startHost());
+    m_host->startSession();
+    newDocument(pages);
+}
+
 host::model::Item& ProbeHostTest::item(int32_t ref)
 {
     host::model::Item* found = items().find(ref);
@@ -74,6 +84,21 @@ std::vector<std::string> ProbeHostTest::messageTexts() const
     for (const auto& box : m_host->messageBoxes())
         texts.push_back(box.text);
     return texts;
+}
+
+host::ui::DialogUser& ProbeHostTest::user()
+{
+    return m_host->windows().dialogUser();
+}
+
+const std::vector<host::ui::DialogRecord>& ProbeHostTest::dialogs() const
+{
+    return m_host->windows().dialogLog().entries();
+}
+
+std::string ProbeHostTest::saved(size_t index) const
+{
+    return host::model::documentToJson(m_host->documents().project(index)).dump(1);
 }
 
 } // namespace xt_testing

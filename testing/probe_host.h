@@ -14,6 +14,7 @@
 
 #include "host/host.h"
 #include "host/model/items/item_store.h"
+#include "host/ui/dialog_script.h"
 #include "testing/temporary_folder.h"
 
 namespace xt_testing {
@@ -41,6 +42,8 @@ protected:
 
     /// A new document of `pages` pages, made current and kept in `m_layout`.
     host::model::Layout& newDocument(int32_t pages);
+    /// Where most plug-in tests begin: `startHost`, the session started, and a new document of `pages` pages.
+    void startSessionWithDocument(int32_t pages);
 
     host::model::Layout& layout() { return *m_layout; }
     host::model::ItemStore& items() { return m_layout->items(); }
@@ -52,6 +55,11 @@ protected:
 
     /// The texts of the message boxes shown so far, in order.
     std::vector<std::string> messageTexts() const;
+    /// The scripted user who answers the dialogs, and the dialogs shown so far, in order.
+    host::ui::DialogUser& user();
+    const std::vector<host::ui::DialogRecord>& dialogs() const;
+    /// Project `index` as it would be saved, for comparing before and after.
+    std::string saved(size_t index = 0) const;
 
     /// The system folder, and a file in it by the name a plug-in gives it on Windows ("C:\WINDOWS\system32\x").
     const std::filesystem::path& systemFolder() const { return m_folder->path(); }

@@ -3,11 +3,8 @@
 
 #include <algorithm>
 
-#include <nlohmann/json.hpp>
-
 #include "host/model/composer/font_metrics.h"
 #include "host/model/data_blocks.h"
-#include "host/model/document_json.h"
 #include "host/model/text/text_boxes.h"
 #include "testing/test_text.h"
 #include "threadix/engine/chain_record.h"
@@ -19,9 +16,7 @@ namespace testdoc = host::model::testdoc;
 void ThreadixTest::SetUp()
 {
     ProbeHostTest::SetUp();
-    startHost();
-    m_host->startSession();
-    newDocument(12);
+    startSessionWithDocument(12);
 }
 
 int32_t ThreadixTest::lineBox(size_t page, int row, std::string_view text)
@@ -93,11 +88,6 @@ bool ThreadixTest::runThreadix(const std::vector<host::ui::DialogAction>& action
         user().queue(action);
     user().ok();
     return m_host->chooseMenuItem("VORNE > Threadix...");
-}
-
-std::string ThreadixTest::saved()
-{
-    return host::model::documentToJson(m_host->documents().project(0)).dump(1);
 }
 
 } // namespace threadix::testing

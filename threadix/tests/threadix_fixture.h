@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "host/ui/dialog_script.h"
 #include "testing/probe_host.h"
 #include "testing/test_document.h"
 
@@ -51,11 +50,8 @@ protected:
     /// The box the chain record on `box` names, 0 for none.
     int32_t recordOn(int32_t box);
 
-    host::ui::DialogUser& user() { return m_host->windows().dialogUser(); }
     /// Chooses "VORNE > Threadix..." with the link dialog answered by `actions` then OK.
     bool runThreadix(const std::vector<host::ui::DialogAction>& actions);
-    /// The document as saved, for comparing before and after.
-    std::string saved();
 };
 
 } // namespace threadix::testing

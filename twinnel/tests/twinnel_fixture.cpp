@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include <nlohmann/json.hpp>
-
 #include "host/model/document_json.h"
 #include "host/model/items/item_store.h"
 #include "twinnel/resources/dialog_resources.h"
@@ -15,9 +13,7 @@ namespace twinnel::testing {
 void TwinnelTest::SetUp()
 {
     ProbeHostTest::SetUp();
-    startHost();
-    m_host->startSession();
-    newDocument(4);
+    startSessionWithDocument(4);
     for (size_t page = 0; page < 4; ++page) {
         const int32_t box = markPage(layout(), page);
         if (page == 0)
@@ -50,10 +46,9 @@ std::vector<std::vector<int>> TwinnelTest::marks(const host::model::Layout& targ
 
 void TwinnelTest::answerPages(const std::string& pageText, int32_t destinationRow)
 {
-    auto& user = m_host->windows().dialogUser();
-    user.setText(PageTextField, pageText);
-    user.choose(DestinationPopup, destinationRow);
-    user.ok();
+    user().setText(PageTextField, pageText);
+    user().choose(DestinationPopup, destinationRow);
+    user().ok();
 }
 
 bool TwinnelTest::clone()
@@ -103,11 +98,6 @@ std::vector<std::string> TwinnelTest::filesIn(const std::filesystem::path& folde
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-std::string TwinnelTest::saved(size_t index)
-{
-    return host::model::documentToJson(project(index)).dump(1);
 }
 
 size_t TwinnelTest::beeps() const

@@ -55,8 +55,6 @@ protected:
     /// The files in the folder, by name, sorted.
     static std::vector<std::string> filesIn(const std::filesystem::path& folder);
 
-    /// The project as it would be saved, for comparing before and after.
-    std::string saved(size_t index = 0);
     host::model::Project& project(size_t index) { return m_host->documents().project(index); }
     size_t projectCount() { return m_host->documents().projectCount(); }
     int16_t currentId() { return m_host->documents().current()->id(); }

@@ -11,9 +11,6 @@ constexpr int32_t kItemTool = 0;
 
 class SettingsDialogTest : public MockumTest {
 protected:
-    host::ui::DialogUser& user() { return m_host->windows().dialogUser(); }
-    const std::vector<host::ui::DialogRecord>& dialogs() { return m_host->windows().dialogLog().entries(); }
-
     /// "large" at 18 pt and "small" at 10 pt, the box current with the item tool.
     int32_t twoSizes(size_t page = 0)
     {

@@ -14,8 +14,6 @@ using host::ui::DialogAction;
 
 class LinkDialogTest : public ThreadixTest {
 protected:
-    const std::vector<host::ui::DialogRecord>& dialogs() { return m_host->windows().dialogLog().entries(); }
-
     /// Runs the dialog with `actions` then Cancel; the problems the link dialog noted.
     std::vector<std::string> problemsOf(const std::vector<DialogAction>& actions)
     {

@@ -8,11 +8,7 @@
 namespace twinnel::testing {
 namespace {
 
-class CloneDialogTest : public TwinnelTest {
-protected:
-    host::ui::DialogUser& user() { return m_host->windows().dialogUser(); }
-    const std::vector<host::ui::DialogRecord>& dialogs() { return m_host->windows().dialogLog().entries(); }
-};
+using CloneDialogTest = TwinnelTest;
 
 TEST_F(CloneDialogTest, WithoutASelectionOnlyPagesAreOffered)
 {
