@@ -7,6 +7,7 @@
 #include "host/api/layout_access.h"
 #include "host/api/operation_areas.h"
 #include "host/host_context.h"
+#include "host/model/pages/page_table.h"
 #include "host/model/spread_layout.h"
 #include "xtapi/page_records.h"
 
@@ -96,10 +97,13 @@ int32_t DocumentOp490(xt::DocumentRef document, int32_t* facing)
     return 0;
 }
 
+/// (document, spread from 0, &facing): counted as DocumentOp864 counts spreads.
 int32_t PageOp866(xt::DocumentRef document, int32_t spread, uint8_t* facing)
 {
     const model::Layout* layout = layoutOfDocument(document);
     if (!layout || !facing || spread < 0)
+        return -1;
+    if (model::slotsOfSpread(*layout, {layout->view().showsMasters(), static_cast<size_t>(spread)}).empty())
         return -1;
     *facing = layout->setup().facing() ? 1 : 0;
     return 0;

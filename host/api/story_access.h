@@ -2,6 +2,7 @@
 // current box for 0, and stories by reference.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "host/model/document_model.h"
@@ -21,5 +22,12 @@ struct StoryPlace {
 };
 /// The story with reference `ref` in any open layout.
 StoryPlace findStory(int32_t ref);
+
+/// True when both ends of a range (in either order) lie from 0 to the story's length: a write
+/// outside the text is refused rather than moved to its nearest end.
+inline bool rangeWithinStory(const model::Story& story, int32_t start, int32_t end)
+{
+    return std::min(start, end) >= 0 && std::max(start, end) <= story.length();
+}
 
 } // namespace host::api

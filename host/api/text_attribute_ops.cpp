@@ -115,7 +115,7 @@ int32_t GetTextRunAttribute(int32_t story, int32_t start, int32_t end, int32_t c
 int32_t SetTextRunAttribute(int32_t story, int32_t start, int32_t end, int32_t code, intptr_t value, int32_t)
 {
     StoryPlace place = findStory(story);
-    if (!place)
+    if (!place || !rangeWithinStory(*place.story, start, end))
         return -1;
     if (code != xt::kParaTabs) {
         if (!model::isParagraphValueCode(code))

@@ -96,7 +96,7 @@ int32_t InsertTextChars(int32_t story, int32_t position, int32_t count, const ui
 int32_t XhjOp3103(int32_t story, int32_t start, int32_t end)
 {
     StoryPlace place = findStory(story);
-    if (!place)
+    if (!place || !rangeWithinStory(*place.story, start, end))
         return -1;
     place.story->erase(start, end);
     return 0;
