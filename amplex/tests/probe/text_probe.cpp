@@ -8,7 +8,6 @@
 #include "amplex/engine/text/text_scale_range.h"
 #include "amplex/tests/probe/text_probe_api.h"
 #include "foundation/binding/binding.h"
-#include "foundation/document/data_blocks.h"
 #include "foundation/plugin/skeleton.h"
 
 extern "C" XT_PLUGIN_EXPORT const amplex::probe::TextProbeApi XTAmplexTextProbe{
@@ -27,10 +26,5 @@ extern "C" XT_PLUGIN_EXPORT const amplex::probe::TextProbeApi XTAmplexTextProbe{
         *start = amplex::textScaleRange().start;
         *end = amplex::textScaleRange().end;
     },
-    .getXtData = [](int32_t object, int16_t level, xt::FourLetterCode id) { return foundation::GetXtData(object, level, id); },
-    .setXtData = [](int32_t object, int16_t level, xt::FourLetterCode id, xt::Handle data) { return foundation::SetXtData(object, level, id, data); },
     .markTextDone = &amplex::markTextDone,
-    .newHandle = [](int32_t size) { return xt::calls::NewHandle(size); },
-    .handleSize = [](xt::Handle handle) { return xt::calls::GetHandleSize(handle); },
-    .disposeHandle = [](xt::Handle handle) { xt::calls::DisposeHandle(handle); },
 };

@@ -25,12 +25,7 @@ struct TextProbeApi {
     void (*setTextScaleRange)(int32_t start, int32_t end);
     void (*textScaleRange)(int32_t* start, int32_t* end);
 
-    xt::Handle (*getXtData)(int32_t object, int16_t level, xt::FourLetterCode id);
-    int32_t (*setXtData)(int32_t object, int16_t level, xt::FourLetterCode id, xt::Handle data);
     void (*markTextDone)(int32_t box);
-    xt::Handle (*newHandle)(int32_t size);
-    int32_t (*handleSize)(xt::Handle handle);
-    void (*disposeHandle)(xt::Handle handle);
 };
 
 } // namespace amplex::probe

@@ -84,6 +84,9 @@ TEST_F(DataBlocksTest, EachLevelKeepsItsOwnBlocks)
     EXPECT_EQ(store(box, 0, std::string()), 0);
     m_api->setXtData(box, 0, kId, nullptr, true);
     EXPECT_EQ(read(box, 0), "none") << "a null block removes it";
+    EXPECT_EQ(m_api->setXtData(box, 0, kId, nullptr, true), 0) << "nothing left to remove";
+    EXPECT_EQ(read(box, 0), "none");
+    EXPECT_EQ(read(box, 1), "second") << "the box's second holder keeps its block";
 }
 
 TEST_F(DataBlocksTest, ObjectZeroIsTheCurrentBoxOnlyWhenThePlugInSaysSo)
@@ -110,6 +113,12 @@ TEST_F(DataBlocksTest, LevelsThatNameNothingHoldNothing)
     for (int32_t page : {0, -1, 3}) {
         EXPECT_EQ(store(page, 2, "page"), 0) << page;
         EXPECT_EQ(read(page, 2), "none") << page;
+    }
+    for (int32_t page : {0, -1}) {
+        const int32_t asked = m_host->faults().callCount("GetPageRef");
+        store(page, 2, "page");
+        read(page, 2);
+        EXPECT_EQ(m_host->faults().callCount("GetPageRef"), asked) << "a page number below one asks the host for no page";
     }
     for (const int16_t level : {int16_t{3}, int16_t{5}, int16_t{7}, int16_t{-1}}) {
         EXPECT_EQ(store(1, level, "odd"), 0) << level;
