@@ -78,6 +78,26 @@ TEST_F(SettingsFileTest, AShortFileLeavesTheRecordAsItWasAndSaysSo)
     EXPECT_NE(messageTexts().back().find("damaged"), std::string::npos);
 }
 
+// What stored files rely on: a file longer than a record gives its first record, as the plug-in has
+// always read it, and a missing file (the state before the first OK) is no news to the user.
+TEST_F(SettingsFileTest, ALongerFileGivesItsFirstRecordAndAMissingOneSaysNothing)
+{
+    ListSettings stored = defaultListSettings();
+    stored.gapKind = GapSpace;
+    std::string bytes(reinterpret_cast<const char*>(&stored), sizeof stored);
+    xt_testing::writeFile(settingsFile(), bytes + "more");
+    ListSettings record = defaultListSettings();
+    EXPECT_EQ(m_probe->loadSettingsFile(&record), 0);
+    EXPECT_EQ(record.gapKind, GapSpace);
+
+    std::filesystem::remove(settingsFile());
+    const size_t shown = messageTexts().size();
+    record.gapKind = GapEnSpace;
+    EXPECT_NE(m_probe->loadSettingsFile(&record), 0);
+    EXPECT_EQ(record.gapKind, GapEnSpace);
+    EXPECT_EQ(messageTexts().size(), shown);
+}
+
 TEST_F(SettingsFileTest, AShortFileAtStartUpGivesTheDefaults)
 {
     ListSettings stored = defaultListSettings();
