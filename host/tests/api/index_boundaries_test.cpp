@@ -150,6 +150,7 @@ TEST_F(IndexBoundaryTest, EachIndexedOperationAtTheEdgesOfItsList)
     const auto masters = static_cast<int32_t>(layout().masters().pageCount());
     const auto masterSpreads = static_cast<int32_t>(layout().masters().spreadCount());
     const int32_t spreads = spreadCount();
+    const auto documentSpreads = static_cast<int32_t>(host::model::spreadCount(layout()));
     xt::GuideEntry entry{};
     int16_t count = 0;
     uint8_t flag = 0;
@@ -307,6 +308,9 @@ TEST_F(IndexBoundaryTest, EachIndexedOperationAtTheEdgesOfItsList)
         {"DocumentOp864", 0, spreads, false, false, [&](int32_t i) { return op<xt::op::DocumentOp864>()(ref(), i, &item); }},
         {"PageOp866", 0, spreads, false, false, [&](int32_t i) { return op<xt::op::PageOp866>()(ref(), i, &flag); }},
         {"XmbOp3597", 0, masterSpreads + 1, false, false, [&](int32_t i) { return op<xt::op::XmbOp3597>()(window(), i); }},
+        // The item walk counts the document's spreads from 1.
+        {"GetFirstItem", 1, documentSpreads, false, false,
+            [&](int32_t i) { return op<xt::op::GetFirstItem>()(ref(), i, 0, &item); }},
 
         // The project's layouts and the open layouts' windows.
         {"GetProjectLayout", 0, 1, false, false, [&](int32_t i) { return op<xt::op::GetProjectLayout>()(ref(), i, &id); }},
