@@ -1,7 +1,5 @@
 // Saving a document to a file and opening one, without ever leaving a half-written file behind.
 #include <fstream>
-#include <iomanip>
-#include <iterator>
 #include <system_error>
 #include <unistd.h>
 
@@ -25,9 +23,9 @@ std::string describe(const fs::path& file)
     return "\"" + file.string() + "\"";
 }
 
-/// Writes the document straight into the file (never the whole text in memory beside it), next to the
-/// target, then renames it over the target.
-SaveResult writeDocument(const fs::path& file, const nlohmann::ordered_json& document)
+/// Writes the document straight into the file (never the whole text, nor the whole document as JSON, in
+/// memory beside the model), next to the target, then renames it over the target.
+SaveResult writeDocument(const fs::path& file, const Project& project)
 {
     const fs::path temporary = temporaryPathFor(file);
     {
@@ -36,7 +34,8 @@ SaveResult writeDocument(const fs::path& file, const nlohmann::ordered_json& doc
             return {"cannot write " + describe(file) + ": the folder is missing or not writable"};
         std::string problem;
         try {
-            out << std::setw(2) << document << "\n";
+            writeDocumentJson(out, project);
+            out << "\n";
             out.flush();
             if (!out)
                 problem = "the disk refused the data";
@@ -65,7 +64,7 @@ SaveResult writeDocument(const fs::path& file, const nlohmann::ordered_json& doc
 
 SaveResult saveDocument(const Project& project, const fs::path& file)
 {
-    return writeDocument(file, documentToJson(project));
+    return writeDocument(file, project);
 }
 
 OpenResult openDocument(const fs::path& file, DocumentModel& model)
@@ -76,10 +75,9 @@ OpenResult openDocument(const fs::path& file, DocumentModel& model)
     if (!fs::is_regular_file(file, error))
         return {nullptr, "cannot open " + describe(file) + ": it is not a file"};
     std::ifstream in(file, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.is_open() || in.bad())
+    if (!in.is_open())
         return {nullptr, "cannot open " + describe(file) + ": it cannot be read"};
-    OpenResult result = documentFromOwnedText(std::move(text), model);
+    OpenResult result = documentFromStream(in, model);
     if (!result)
         return {nullptr, "cannot open " + describe(file) + ": " + result.error};
     model.setCurrent(&result.project->layout(0));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -30,15 +31,18 @@ struct SaveResult {
 
 /// Keys keep their written order, so a saved file reads top-down: format, version, then the content.
 nlohmann::ordered_json documentToJson(const Project& project);
+/// Writes the text of documentToJson printed with an indent of two, without ever holding the whole
+/// document as JSON: a layout's items and stories are made and written one at a time.
+void writeDocumentJson(std::ostream& out, const Project& project);
 
 /// Checks the whole document before it touches the model, so a damaged one adds nothing.
 /// The new project is added but not made current.
 OpenResult documentFromJson(const nlohmann::ordered_json& document, DocumentModel& model);
 /// As documentFromJson, from the text of a file; text that is not JSON is refused with where it broke.
 OpenResult documentFromText(std::string_view text, DocumentModel& model);
-/// As documentFromText, taking the text: it is freed once parsed, so that a large file's text is not held
-/// beside the model built from it.
-OpenResult documentFromOwnedText(std::string text, DocumentModel& model);
+/// As documentFromText, parsing the text as the stream gives it, so that a large file is never held
+/// whole as text; a stream that fails to read is refused as "it cannot be read".
+OpenResult documentFromStream(std::istream& in, DocumentModel& model);
 
 /// Writes next to the target and renames over it, so a failed save leaves the old file as it was.
 SaveResult saveDocument(const Project& project, const std::filesystem::path& file);

@@ -1,8 +1,10 @@
 // Reads a JSON document into the model: checked in full first, so a damaged file adds nothing.
 #include <algorithm>
+#include <istream>
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "host/model/limits.h"
@@ -133,7 +135,14 @@ std::optional<PageSize> readPage(DocumentChecker& check, const Json& page, const
     return PageSize{*width, *height};
 }
 
-std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout, const std::string& where)
+/// A parsed document the reader may take apart as it goes (Json), or one it must leave whole (const Json).
+/// Taken apart, each part's parsed form goes once it is read, so a large layout's items are never held
+/// both as parsed and as read.
+template <class DocumentJson>
+constexpr bool kReleasesParts = !std::is_const_v<DocumentJson>;
+
+template <class LayoutJson>
+std::optional<LayoutData> readLayout(DocumentChecker& check, LayoutJson& layout, const std::string& where)
 {
     if (!layout.is_object()) {
         check.fail(where, "must be a layout with a name and pages");
@@ -177,6 +186,8 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, const Json& layout,
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }
+    if constexpr (kReleasesParts<LayoutJson>)
+        layout.erase(std::string(kItemsKey));
     // Files written before layouts kept their layers give the layer numbers alone: each becomes a layer.
     if (!layout.contains(kLayersKey)) {
         for (const ItemData& item : data.items.items)
@@ -213,7 +224,14 @@ bool checkFormat(DocumentChecker& check, const Json& document)
     return check.onlyKeys(document, "", {"format", "version", "name", "layouts"});
 }
 
-std::optional<ProjectData> readProject(DocumentChecker& check, const Json& document)
+template <class DocumentJson>
+auto& layoutAt(DocumentJson& document, size_t i)
+{
+    return document["layouts"][i];
+}
+
+template <class DocumentJson>
+std::optional<ProjectData> readProject(DocumentChecker& check, DocumentJson& document)
 {
     if (!checkFormat(check, document))
         return std::nullopt;
@@ -224,18 +242,21 @@ std::optional<ProjectData> readProject(DocumentChecker& check, const Json& docum
         return std::nullopt;
     data.name = *name;
     for (size_t i = 0; i < layouts->size(); ++i) {
-        auto layout = readLayout(check, (*layouts)[i], DocumentChecker::index("layouts", i));
+        auto layout = readLayout(check, layoutAt(document, i), DocumentChecker::index("layouts", i));
         if (!layout)
             return std::nullopt;
         data.layouts.push_back(std::move(*layout));
+        if constexpr (kReleasesParts<DocumentJson>)
+            layoutAt(document, i) = Json();
     }
     return data;
 }
 
-Project& addToModel(const ProjectData& data, DocumentModel& model)
+/// Builds the project from what was read, letting each part of it go once it is in the model.
+Project& addToModel(ProjectData& data, DocumentModel& model)
 {
     Project& project = model.addProject(data.name);
-    for (const LayoutData& layoutData : data.layouts) {
+    for (LayoutData& layoutData : data.layouts) {
         Layout& layout = project.addLayout(layoutData.name);
         for (const PageSize& size : layoutData.pages)
             layout.appendPage(size);
@@ -243,10 +264,12 @@ Project& addToModel(const ProjectData& data, DocumentModel& model)
         applyLayoutColours(layoutData.colours, layout);
         // Items come back under new references; stories and item holders follow them there.
         const std::map<int32_t, int32_t> items = applyLayoutItems(layoutData.items, layout);
+        layoutData.items = {};
         applyLayoutText(layoutData.text, layout, [&items](int32_t written) {
             const auto found = items.find(written);
             return found == items.end() ? 0 : found->second;
         });
+        layoutData.text = {};
         applyLayoutPages(layoutData.pageNames, layout);
     }
     return project;
@@ -259,48 +282,58 @@ std::string withoutExceptionTag(const std::string& message)
     return message.starts_with("[json.exception.") && end != std::string::npos ? message.substr(end + 2) : message;
 }
 
+/// Reads a parsed document, taking it apart as it goes when it may (see kReleasesParts).
+template <class DocumentJson>
+OpenResult fromParsed(DocumentJson& document, DocumentModel& model)
+{
+    DocumentChecker check;
+    auto data = readProject(check, document);
+    if (!data)
+        return {nullptr, check.problem()};
+    if constexpr (kReleasesParts<DocumentJson>)
+        document = Json();
+    return {&addToModel(*data, model), {}};
+}
+
+/// Parses the text or stream; nullopt with the reason when it is not JSON.
+template <class Input>
+std::optional<Json> parse(Input&& input, std::string& problem)
+{
+    try {
+        return Json::parse(std::forward<Input>(input));
+    } catch (const Json::exception& error) {
+        // Besides syntax errors the parser throws out_of_range for a number beyond a double.
+        problem = "not valid JSON: " + withoutExceptionTag(error.what());
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 OpenResult documentFromJson(const Json& document, DocumentModel& model)
 {
-    DocumentChecker check;
-    const auto data = readProject(check, document);
-    if (!data)
-        return {nullptr, check.problem()};
-    return {&addToModel(*data, model), {}};
+    return fromParsed(document, model);
 }
 
 OpenResult documentFromText(std::string_view text, DocumentModel& model)
 {
-    Json document;
-    try {
-        document = Json::parse(text);
-    } catch (const Json::exception& error) {
-        // Besides syntax errors the parser throws out_of_range for a number beyond a double.
-        return {nullptr, "not valid JSON: " + withoutExceptionTag(error.what())};
-    }
-    return documentFromJson(document, model);
+    std::string problem;
+    std::optional<Json> document = parse(text, problem);
+    if (!document)
+        return {nullptr, problem};
+    return fromParsed(*document, model);
 }
 
-OpenResult documentFromOwnedText(std::string text, DocumentModel& model)
+OpenResult documentFromStream(std::istream& in, DocumentModel& model)
 {
-    // The text goes once it is parsed, and the parsed document once it is read: a large file is never
-    // held three times over (text, parsed document and model) at once.
-    DocumentChecker check;
-    std::optional<ProjectData> data;
-    {
-        Json document;
-        try {
-            document = Json::parse(text);
-        } catch (const Json::exception& error) {
-            return {nullptr, "not valid JSON: " + withoutExceptionTag(error.what())};
-        }
-        std::string().swap(text);
-        data = readProject(check, document);
-    }
-    if (!data)
-        return {nullptr, check.problem()};
-    return {&addToModel(*data, model), {}};
+    // The file is parsed as it is read, and the parsed document is taken apart as it is read into the
+    // model's terms: a large file is never held as text beside its parsed form, nor its parsed items
+    // beside the items read from them.
+    std::string problem;
+    std::optional<Json> document = parse(in, problem);
+    if (!document)
+        return {nullptr, in.bad() ? "it cannot be read" : problem};
+    return fromParsed(*document, model);
 }
 
 } // namespace host::model

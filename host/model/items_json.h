@@ -15,6 +15,7 @@
 #include "host/model/colours/colours_json.h"
 #include "host/model/document_model.h"
 #include "host/model/items/picture_file.h"
+#include "host/model/json_sink.h"
 
 namespace host::model {
 
@@ -23,6 +24,8 @@ inline constexpr const char* kItemsKey = "items";
 
 /// Adds "items" to a layout's object: every item on a page or on none, a group after its members.
 void writeLayoutItems(const Layout& layout, nlohmann::ordered_json& object);
+/// Gives the entries of "items" in the order writeLayoutItems lists them.
+void forEachItemJson(const Layout& layout, const JsonSink& sink);
 
 /// One item as read: everything it needs to be made again, with references as written.
 struct ItemData {
@@ -56,6 +59,9 @@ struct LayoutItemsData {
 /// Checks the layout object's "items" (may be absent) into `data`; says where the first problem sits
 /// and what it is. Colours are named as `colours` knows them.
 std::optional<std::pair<std::string, std::string>> readLayoutItems(const nlohmann::ordered_json& layout,
+    const std::string& where, size_t pageCount, const ColourNames& colours, LayoutItemsData& data);
+/// The same, letting each item's parsed form go once it is read (the layout object keeps a null in its place).
+std::optional<std::pair<std::string, std::string>> readLayoutItems(nlohmann::ordered_json& layout,
     const std::string& where, size_t pageCount, const ColourNames& colours, LayoutItemsData& data);
 
 /// Makes the items in a layout whose pages are already there; answers each written reference's new one.

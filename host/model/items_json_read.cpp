@@ -6,6 +6,7 @@
 #include <iterator>
 #include <set>
 #include <string_view>
+#include <type_traits>
 
 #include "host/model/document_json_points.h"
 #include "host/model/items_json.h"
@@ -397,7 +398,12 @@ bool ItemReader::readItem(const Json& item, const std::string& where, ItemData& 
 
 } // namespace
 
-std::optional<std::pair<std::string, std::string>> readLayoutItems(const Json& layout, const std::string& where,
+namespace {
+
+/// Reads the items of a layout object; one the reader may change (Json) loses each item's parsed form
+/// once the item is read, so a long list is never held both as parsed and as read.
+template <class LayoutJson>
+std::optional<std::pair<std::string, std::string>> readItemsOf(LayoutJson& layout, const std::string& where,
     size_t pageCount, const ColourNames& colours, LayoutItemsData& data)
 {
     const auto items = layout.find(kItemsKey);
@@ -412,8 +418,24 @@ std::optional<std::pair<std::string, std::string>> readLayoutItems(const Json& l
         if (!reader.readItem((*items)[i], at + "[" + std::to_string(i) + "]", item, false))
             return reader.problem();
         data.items.push_back(std::move(item));
+        if constexpr (!std::is_const_v<LayoutJson>)
+            (*items)[i] = Json();
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::pair<std::string, std::string>> readLayoutItems(const Json& layout, const std::string& where,
+    size_t pageCount, const ColourNames& colours, LayoutItemsData& data)
+{
+    return readItemsOf(layout, where, pageCount, colours, data);
+}
+
+std::optional<std::pair<std::string, std::string>> readLayoutItems(Json& layout, const std::string& where,
+    size_t pageCount, const ColourNames& colours, LayoutItemsData& data)
+{
+    return readItemsOf(layout, where, pageCount, colours, data);
 }
 
 } // namespace host::model

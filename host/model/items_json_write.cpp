@@ -145,27 +145,32 @@ Json itemJson(const Layout& layout, const Item& item)
 }
 
 /// A group's members go first, so a reader makes them before the group that holds them.
-void appendItem(const Layout& layout, const Item& item, Json& items)
+void giveItem(const Layout& layout, const Item& item, const JsonSink& sink)
 {
     if (item.groupRole() == GroupRole::Group) {
         for (int32_t member : item.members()) {
             if (const Item* found = layout.items().find(member))
-                appendItem(layout, *found, items);
+                giveItem(layout, *found, sink);
         }
     }
-    items.push_back(itemJson(layout, item));
+    sink(itemJson(layout, item));
 }
 
 } // namespace
 
-void writeLayoutItems(const Layout& layout, nlohmann::ordered_json& object)
+void forEachItemJson(const Layout& layout, const JsonSink& sink)
 {
-    Json items = Json::array();
     for (size_t i = 0; i <= layout.pageCount(); ++i) {
         const int32_t pageRef = i < layout.pageCount() ? layout.page(i).ref() : 0;
         for (int32_t ref : layout.items().topLevelOnPage(pageRef))
-            appendItem(layout, *layout.items().find(ref), items);
+            giveItem(layout, *layout.items().find(ref), sink);
     }
+}
+
+void writeLayoutItems(const Layout& layout, nlohmann::ordered_json& object)
+{
+    Json items = Json::array();
+    forEachItemJson(layout, [&items](Json item) { items.push_back(std::move(item)); });
     if (!items.empty())
         object[kItemsKey] = std::move(items);
 }

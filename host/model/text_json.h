@@ -15,12 +15,17 @@
 #include "host/model/colours/colours_json.h"
 #include "host/model/data_blocks.h"
 #include "host/model/document_model.h"
+#include "host/model/json_sink.h"
 #include "host/model/text/story.h"
 
 namespace host::model {
 
 /// Adds "stories" and "dataBlocks" to a layout's object, each only when the layout has some.
 void writeLayoutText(const Layout& layout, nlohmann::ordered_json& object);
+/// Gives the entries of "stories" in the order writeLayoutText lists them.
+void forEachStoryJson(const Layout& layout, const JsonSink& sink);
+/// Adds "dataBlocks" alone, when the layout has some.
+void writeLayoutDataBlocks(const Layout& layout, nlohmann::ordered_json& object);
 
 struct StoryData {
     std::vector<int32_t> boxes;

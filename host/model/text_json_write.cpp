@@ -169,9 +169,8 @@ std::optional<Json> holderJson(const Layout& layout, const DataBlockStore::Owner
 
 } // namespace
 
-void writeLayoutText(const Layout& layout, nlohmann::ordered_json& object)
+void forEachStoryJson(const Layout& layout, const JsonSink& sink)
 {
-    Json stories = Json::array();
     for (const auto& [ref, story] : layout.stories().stories()) {
         std::vector<int32_t> boxes;
         for (int32_t box : layout.stories().chain(ref)) {
@@ -185,8 +184,12 @@ void writeLayoutText(const Layout& layout, nlohmann::ordered_json& object)
         // read, so reading a box (as a command does before it changes nothing) leaves the file as it was.
         if (boxes.size() == 1 && written == storyJson(Story(ref), boxes, layout.colours()))
             continue;
-        stories.push_back(std::move(written));
+        sink(std::move(written));
     }
+}
+
+void writeLayoutDataBlocks(const Layout& layout, nlohmann::ordered_json& object)
+{
     Json holders = Json::array();
     for (const auto& [owner, holder] : layout.dataBlocks().filledHolders()) {
         std::optional<Json> entry = holderJson(layout, owner);
@@ -198,10 +201,17 @@ void writeLayoutText(const Layout& layout, nlohmann::ordered_json& object)
         (*entry)["blocks"] = std::move(blocks);
         holders.push_back(std::move(*entry));
     }
-    if (!stories.empty())
-        object[kStoriesKey] = std::move(stories);
     if (!holders.empty())
         object[kDataBlocksKey] = std::move(holders);
+}
+
+void writeLayoutText(const Layout& layout, nlohmann::ordered_json& object)
+{
+    Json stories = Json::array();
+    forEachStoryJson(layout, [&stories](Json story) { stories.push_back(std::move(story)); });
+    if (!stories.empty())
+        object[kStoriesKey] = std::move(stories);
+    writeLayoutDataBlocks(layout, object);
 }
 
 } // namespace host::model

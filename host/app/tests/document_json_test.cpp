@@ -8,6 +8,8 @@
 #include <nlohmann/json.hpp>
 
 #include "testing/temporary_folder.h"
+#include "testing/test_document.h"
+#include "testing/test_text.h"
 
 namespace host::model {
 namespace {
@@ -181,6 +183,69 @@ TEST_F(DocumentFile, OpenNamesTheFileAndWhy)
     writeFile(damaged, "{\"format\": \"vorne-layout\", \"version\": 1, \"name\": \"x\"");
     const OpenResult result = openDocument(damaged, model);
     EXPECT_TRUE(result.error.starts_with("cannot open \"" + damaged.string() + "\": not valid JSON: ")) << result.error;
+    EXPECT_EQ(model.projectCount(), 0u);
+}
+
+/// Two layouts, each with a box, a line and a text box whose story says which layout it is in.
+Project& buildFilledBrochure(DocumentModel& model)
+{
+    Project& project = buildBrochure(model);
+    for (size_t l = 0; l < 2; ++l) {
+        Layout& layout = project.layout(l);
+        testdoc::addBox(layout, 0, testdoc::rect(36, 36, 72, 200));
+        testdoc::addLine(layout, 0, testdoc::point(80, 36), testdoc::point(80, 200));
+        const int32_t box = testdoc::addTextBox(layout, 0, testdoc::rect(90, 36, 150, 200)).ref();
+        testdoc::setText(layout, box, "Story of layout " + std::to_string(l + 1) + ".");
+    }
+    return project;
+}
+
+TEST_F(DocumentFile, AFileOfSeveralLayoutsOpensWholeThoughItIsReadAPartAtATime)
+{
+    // The file is parsed as it is read and each layout's parsed items and stories are let go once read:
+    // every layout still comes back with all of them, and the saved form is the same.
+    DocumentModel original;
+    const auto file = m_folder.path() / "filled.json";
+    ASSERT_TRUE(saveDocument(buildFilledBrochure(original), file));
+
+    // Items take new references when a file is first opened; from then on a round trip changes nothing.
+    DocumentModel reopened;
+    const OpenResult result = openDocument(file, reopened);
+    ASSERT_TRUE(result) << result.error;
+    for (size_t l = 0; l < 2; ++l) {
+        const Layout& layout = result.project->layout(l);
+        EXPECT_EQ(layout.items().size(), 3u) << "layout " << l;
+        const Json stories = documentToJson(*result.project)["layouts"][l]["stories"];
+        ASSERT_EQ(stories.size(), 1u) << "layout " << l;
+        EXPECT_EQ(stories[0]["text"], "Story of layout " + std::to_string(l + 1) + ".");
+    }
+    const auto once = m_folder.path() / "once.json";
+    ASSERT_TRUE(saveDocument(*result.project, once));
+    DocumentModel third;
+    const OpenResult again = openDocument(once, third);
+    ASSERT_TRUE(again) << again.error;
+    const auto twice = m_folder.path() / "twice.json";
+    ASSERT_TRUE(saveDocument(*again.project, twice));
+    EXPECT_EQ(readFile(twice), readFile(once));
+    EXPECT_EQ(readFile(once), documentToJson(*result.project).dump(2) + "\n") << "the file is the whole document printed";
+}
+
+TEST_F(DocumentFile, AFaultInALaterLayoutRefusesTheFileThoughEarlierPartsWereAlreadyLetGo)
+{
+    DocumentModel original;
+    const auto file = m_folder.path() / "filled.json";
+    ASSERT_TRUE(saveDocument(buildFilledBrochure(original), file));
+    Json damaged = Json::parse(readFile(file));
+    damaged["layouts"][1]["stories"][0]["text"] = 12; // not a text
+    writeFile(file, damaged.dump(2));
+
+    DocumentModel model;
+    const OpenResult result = openDocument(file, model);
+    EXPECT_EQ(result.error, "cannot open \"" + file.string() + "\": \"layouts[1].stories[0].text\" must be a text");
+    EXPECT_EQ(model.projectCount(), 0u);
+
+    writeFile(file, readFile(file).substr(0, readFile(file).size() / 2)); // cut off half-way
+    EXPECT_TRUE(openDocument(file, model).error.starts_with("cannot open \"" + file.string() + "\": not valid JSON: "));
     EXPECT_EQ(model.projectCount(), 0u);
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -185,6 +186,20 @@ TEST_F(ItemsRoundTrip, EveryItemComesBackFieldByField)
     EXPECT_EQ(headline.text().columns, 2);
     EXPECT_EQ(headline.text().gutter, pt(12));
     EXPECT_EQ(m_after->items().find(m_refs.at(m_doc.sidebar))->pageRef(), m_after->page(1).ref());
+}
+
+TEST_F(ItemsRoundTrip, TheFileIsTheWholeDocumentPrintedThoughItsListsAreWrittenAnEntryAtATime)
+{
+    // A second layout with nothing but pages, and a third with only a story-less box, so that lists and
+    // objects left out, empty and nested all meet the writer.
+    Project& project = *m_doc.model.projectOf(*m_doc.layout);
+    project.addLayout("Empty").appendPage({pt(100), pt(100)});
+    Layout& third = project.addLayout("One box");
+    third.appendPage({pt(200), pt(300)});
+    addBox(third, 0, rect(10, 10, 20, 20));
+    std::ostringstream streamed;
+    writeDocumentJson(streamed, project);
+    EXPECT_EQ(streamed.str(), documentToJson(project).dump(2));
 }
 
 TEST_F(ItemsRoundTrip, ItemsListedOutOfPageOrderKeepTheirReferencesFromTheFirstSaveOn)

@@ -1,5 +1,5 @@
-// Item outlines for hit-testing: boxes and ovals turned about their centres, point lists and Bezier
-// outlines through their points (as the page drawing shows them), lines with their weight.
+// Item outlines for hit-testing: boxes and ovals turned about their centres with their corners as
+// shaped, point lists through their points, Bezier outlines through their curves, lines with their weight.
 #include "host/model/items/item_outline.h"
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "host/model/items/line_geometry.h"
+#include "host/model/items/outline_curves.h"
 
 namespace host::model {
 namespace {
@@ -26,6 +27,19 @@ xt::Fixed fixedOf(double value)
 {
     constexpr double kLimit = std::numeric_limits<xt::Fixed>::max() / 65536.0;
     return static_cast<xt::Fixed>(std::lround(std::clamp(value, -kLimit, kLimit) * 65536.0));
+}
+
+/// A point list as it stands; a Bezier outline through its curves. Bezier data that is not whole
+/// vertices (three points each) is taken through its points as they stand, as the page drawing shows it.
+std::vector<OutlinePoint> shapedOutline(uint8_t shape, const ShapeData& data, bool closed)
+{
+    std::vector<OutlinePoint> stored;
+    for (const xt::FixedPoint& point : data.points())
+        stored.push_back({points(point.v), points(point.h)});
+    if (!xt::shape::isBezier(shape))
+        return stored;
+    std::vector<OutlinePoint> curve = flattenBezier(stored, closed);
+    return curve.empty() ? stored : curve;
 }
 
 } // namespace
@@ -69,12 +83,16 @@ void ItemOutline::add(const ItemStore& store, const Item& item, std::vector<Piec
     if (const ShapeData* data = item.shapeData()) {
         const bool closed = item.shape() == xt::shape::kPolygon || item.shape() == xt::shape::kBezier;
         piece.form = closed ? Piece::Form::Polygon : Piece::Form::Path;
-        for (const xt::FixedPoint& point : data->points())
-            piece.points.push_back({points(point.v), points(point.h)});
+        piece.points = shapedOutline(item.shape(), *data, closed);
         if (!closed)
             piece.halfWidth = std::max(points(item.weight()) / 2, kLeastLineReach);
     } else if (item.shape() == xt::shape::kOval) {
         piece.form = Piece::Form::Oval;
+    } else if (auto corners = cornerOutline(item.shape(), piece.top, piece.left, piece.bottom, piece.right,
+                   points(item.corner()));
+               !corners.empty()) {
+        piece.form = Piece::Form::Polygon;
+        piece.points = std::move(corners);
     }
     pieces.push_back(std::move(piece));
 }
@@ -152,14 +170,24 @@ bool ItemOutline::contains(double v, double h) const
     return std::any_of(m_pieces.begin(), m_pieces.end(), [&](const Piece& piece) { return pieceContains(piece, {v, h}); });
 }
 
-std::vector<ItemOutline::Point> ItemOutline::drawnPoints(const Piece& piece)
+std::vector<OutlinePoint> ItemOutline::drawnPoints(const Piece& piece)
 {
-    std::vector<Point> unturned = piece.points;
-    if (piece.form == Piece::Form::Box || piece.form == Piece::Form::Oval)
-        unturned = {{piece.top, piece.left}, {piece.top, piece.right}, {piece.bottom, piece.right}, {piece.bottom, piece.left}};
     const double c = std::cos(piece.angle);
     const double s = std::sin(piece.angle);
-    std::vector<Point> turned;
+    if (piece.form == Piece::Form::Oval) {
+        // A turned oval reaches no further than these four points, where its edge runs straight across
+        // or straight down.
+        const double rv = (piece.bottom - piece.top) / 2;
+        const double rh = (piece.right - piece.left) / 2;
+        const double down = std::hypot(rh * s, rv * c);
+        const double across = std::hypot(rh * c, rv * s);
+        const Point& m = piece.centre;
+        return {{m.v - down, m.h}, {m.v + down, m.h}, {m.v, m.h - across}, {m.v, m.h + across}};
+    }
+    std::vector<OutlinePoint> unturned = piece.points;
+    if (piece.form == Piece::Form::Box)
+        unturned = {{piece.top, piece.left}, {piece.top, piece.right}, {piece.bottom, piece.right}, {piece.bottom, piece.left}};
+    std::vector<OutlinePoint> turned;
     for (const Point& p : unturned) {
         const double dh = p.h - piece.centre.h;
         const double dv = p.v - piece.centre.v;

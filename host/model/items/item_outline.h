@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/model/items/item_store.h"
+#include "host/model/items/outline_curves.h"
 #include "xtapi/box_record.h"
 
 namespace host::model {
@@ -22,10 +23,9 @@ public:
     xt::FixedRect bounds() const;
 
 private:
-    struct Point {
-        double v, h;
-    };
-    /// One piece of an outline: a box, an oval, a closed polygon, or an open path (a line, a polyline).
+    using Point = OutlinePoint;
+    /// One piece of an outline: a box, an oval, a closed polygon (a point list, a closed Bezier outline, a
+    /// box with shaped corners), or an open path (a line, a polyline, an open Bezier outline).
     struct Piece {
         enum class Form { Box, Oval, Polygon, Path } form = Form::Box;
         double top = 0, left = 0, bottom = 0, right = 0; // a box's or an oval's, before the turn
@@ -38,7 +38,7 @@ private:
     static void add(const ItemStore& store, const Item& item, std::vector<Piece>& pieces, int depth);
     bool pieceContains(const Piece& piece, Point at) const;
     /// The piece's corners or points as drawn, turned.
-    static std::vector<Point> drawnPoints(const Piece& piece);
+    static std::vector<OutlinePoint> drawnPoints(const Piece& piece);
     double reach(const Piece& piece) const;
 
     std::vector<Piece> m_pieces;
