@@ -1,6 +1,7 @@
 // Text boxes, chains, selections, characters and anchors of stories.
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 #include "host/api/operation_areas.h"
 #include "host/api/story_access.h"
@@ -86,9 +87,7 @@ int32_t InsertTextChars(int32_t story, int32_t position, int32_t count, const ui
     StoryPlace place = findStory(story);
     if (!place || count < 0 || (count > 0 && !chars) || position < 0 || position > place.story->length())
         return -1;
-    std::u16string inserted(static_cast<size_t>(count), u'\0');
-    std::copy(chars, chars + count, inserted.begin());
-    place.story->insert(position, inserted);
+    place.story->insert(position, std::span<const uint16_t>(chars, static_cast<size_t>(count)));
     return 0;
 }
 
@@ -107,8 +106,7 @@ int32_t ReplaceTextChars(int32_t story, int32_t position, int32_t count, const u
     StoryPlace place = findStory(story);
     if (!place || count < 0 || (count > 0 && !chars))
         return -1;
-    const std::u16string written(chars, chars + count);
-    return place.story->overwrite(position, written) ? 0 : -1;
+    return place.story->overwrite(position, std::span<const uint16_t>(chars, static_cast<size_t>(count))) ? 0 : -1;
 }
 
 /// Removes [start, end) when it lies within the story; `changed` says whether a character went.

@@ -55,13 +55,13 @@ bool tellCreator(xt::XTensionId creator, int32_t message)
     return true;
 }
 
-/// Puts back the text a host-kept step holds from before it (`before`) or after it.
-bool putBackText(const model::KeptText& kept, bool before)
+/// Undoes or redoes a host-kept step: its stories and the layout's change places.
+bool exchangeText(model::KeptText& kept)
 {
     model::Layout* layout = context().documents().findByRef(kept.layout);
     if (!layout)
         return false;
-    layout->stories().putBack(before ? kept.before : kept.after);
+    layout->stories().exchange(kept.stories.stories);
     return true;
 }
 
@@ -84,7 +84,7 @@ bool undoLastStep()
 {
     const std::optional<model::UndoStep> step = context().documents().undoSteps().takeUndo();
     if (step && step->kept)
-        return putBackText(*step->kept, true);
+        return exchangeText(*step->kept);
     return step && tellCreator(step->creator, xt::UndoMessage);
 }
 
@@ -92,7 +92,7 @@ bool redoLastStep()
 {
     const std::optional<model::UndoStep> step = context().documents().undoSteps().takeRedo();
     if (step && step->kept)
-        return putBackText(*step->kept, false);
+        return exchangeText(*step->kept);
     return step && tellCreator(step->creator, xt::RedoMessage);
 }
 

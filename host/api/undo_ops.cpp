@@ -24,8 +24,8 @@ int32_t UndoOp2952()
     return steps().close() ? 0 : -1;
 }
 
-/// Opens a step whose text the host keeps: the current layout's stories now, and again when the
-/// outermost step closes. Inside an open step it only nests; with no document it opens a plain step.
+/// Opens a step whose text the host keeps: each story of the current layout as it is before the step
+/// first changes it. Inside an open step it only nests; with no document it opens a plain step.
 int32_t UndoOp2953(int32_t, int32_t)
 {
     const loader::LoadedModule* module = context().plugins().current();
@@ -37,8 +37,8 @@ int32_t UndoOp2953(int32_t, int32_t)
     }
     auto kept = std::make_shared<model::KeptText>();
     kept->layout = layout->ref();
-    kept->before = layout->stories().stories();
-    steps().openKeepingText(creator, std::move(kept));
+    steps().openKeepingText(creator, kept);
+    layout->stories().keepChangesIn(std::shared_ptr<model::KeptStories>(kept, &kept->stories));
     return 0;
 }
 
@@ -47,7 +47,7 @@ int32_t UndoOp2954()
     if (steps().depth() == 1) {
         if (model::KeptText* kept = steps().openText()) {
             if (model::Layout* layout = context().documents().findByRef(kept->layout))
-                kept->after = layout->stories().stories();
+                layout->stories().stopKeeping(&kept->stories);
         }
     }
     return steps().close() ? 0 : -1;

@@ -25,6 +25,8 @@ bool UndoSteps::close()
         return false;
     if (--m_depth > 0)
         return true;
+    if (m_opening.kept)
+        m_opening.kept->stories.open = false;
     if (std::exchange(m_tainted, false) || m_notUndoable > 0)
         return true;
     m_undo = m_opening;

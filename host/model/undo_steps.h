@@ -1,7 +1,7 @@
 // The host's undoable steps: plug-ins open and close them (nested; the outermost close commits),
 // the user undoes and redoes the last one. For most steps the host restores nothing itself; it only
-// tells the step's creator (UndoMessage, RedoMessage). A step that keeps text holds a layout's stories
-// from before and after it, and the host puts them back itself.
+// tells the step's creator (UndoMessage, RedoMessage). A step that keeps text holds the stories of a
+// layout that it changed, as they were before it, and the host exchanges them with the layout's itself.
 #pragma once
 
 #include <cstdint>
@@ -10,16 +10,16 @@
 #include <memory>
 #include <optional>
 
-#include "host/model/text/story.h"
+#include "host/model/text/story_store.h"
 #include "xtapi/types.h"
 
 namespace host::model {
 
-/// A layout's stories as they were when a text step opened, and as they were when it closed.
+/// The stories of a layout that a text step changed: as they were before it until it is undone, as
+/// they were after it once it is (Undo and Redo exchange them with the layout's).
 struct KeptText {
     xt::DocumentRef layout = 0;
-    std::map<int32_t, Story> before;
-    std::map<int32_t, Story> after;
+    KeptStories stories;
 };
 
 struct UndoStep {

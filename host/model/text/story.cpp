@@ -14,12 +14,12 @@ Story::Story(int32_t ref, CharacterAttributes characters, ParagraphAttributes pa
 
 const std::u16string& Story::text() const
 {
-    if (!m_wholeTextCurrent) {
-        m_wholeText.resize(m_text.size());
-        m_text.copy(0, m_text.size(), m_wholeText.begin());
-        m_wholeTextCurrent = true;
+    if (!m_wholeText.current) {
+        m_wholeText.text.resize(m_text.size());
+        m_text.copy(0, m_text.size(), m_wholeText.text.data());
+        m_wholeText.current = true;
     }
-    return m_wholeText;
+    return m_wholeText.text;
 }
 
 char16_t Story::charAt(int32_t offset) const
@@ -31,16 +31,28 @@ char16_t Story::charAt(int32_t offset) const
 
 void Story::insert(int32_t offset, std::u16string_view characters)
 {
+    insertUnits(offset, characters.data(), characters.size());
+}
+
+void Story::insert(int32_t offset, std::span<const uint16_t> characters)
+{
+    insertUnits(offset, characters.data(), characters.size());
+}
+
+template <class Unit>
+void Story::insertUnits(int32_t offset, const Unit* characters, size_t size)
+{
     offset = std::clamp(offset, 0, length());
-    const auto count = static_cast<int32_t>(characters.size());
+    const auto count = static_cast<int32_t>(size);
     if (count == 0)
         return;
+    willChange();
     const CharacterAttributes inserted = characterAttributesAt(offset);
     const ParagraphAttributes paragraph = paragraphAttributesAt(offset);
     m_characters.insert(offset, count, inserted);
     m_paragraphs.insert(offset, count, paragraph);
-    m_text.insert(static_cast<size_t>(offset), characters.data(), characters.size());
-    m_wholeTextCurrent = false;
+    m_text.insert(static_cast<size_t>(offset), characters, size);
+    m_wholeText.current = false;
     m_typing.reset();
 
     shiftAnchors(offset, count);
@@ -52,17 +64,71 @@ void Story::insert(int32_t offset, std::u16string_view characters)
 
 bool Story::overwrite(int32_t offset, std::u16string_view characters)
 {
-    if (offset < 0 || static_cast<size_t>(offset) + characters.size() > m_text.size())
+    return overwriteUnits(offset, characters.data(), characters.size());
+}
+
+bool Story::overwrite(int32_t offset, std::span<const uint16_t> characters)
+{
+    return overwriteUnits(offset, characters.data(), characters.size());
+}
+
+namespace {
+
+/// Whether `c` may not be written over by another character, nor written over one: it carries more
+/// than a character (a paragraph's end, an anchored item). Whole numbers rather than bools, and no
+/// branches, so that the scan below runs on vectors of characters.
+constexpr unsigned carriesMore(uint16_t c)
+{
+    return unsigned(static_cast<uint16_t>(c - 11) < 3) | unsigned(c == xt::kAnchorCharacter);
+}
+static_assert(carriesMore(11) && carriesMore(12) && carriesMore(13) && carriesMore(xt::kAnchorCharacter));
+static_assert(!carriesMore(10) && !carriesMore(14) && !carriesMore(u'a'));
+
+/// Whether writing `now` over `old` would replace a character that carries more, or put one in.
+template <class Unit>
+bool overwritesMore(const char16_t* old, const Unit* now, size_t count)
+{
+    // Fixed-size chunks let the compiler turn the inner loop into vector code.
+    constexpr size_t kChunk = 64;
+    unsigned refused = 0;
+    size_t i = 0;
+    for (; i + kChunk <= count && refused == 0; i += kChunk) {
+        for (size_t j = i; j < i + kChunk; ++j) {
+            const auto was = static_cast<uint16_t>(old[j]);
+            const auto is = static_cast<uint16_t>(now[j]);
+            refused |= unsigned(was != is) & (carriesMore(was) | carriesMore(is));
+        }
+    }
+    for (; i < count; ++i) {
+        const auto was = static_cast<uint16_t>(old[i]);
+        const auto is = static_cast<uint16_t>(now[i]);
+        refused |= unsigned(was != is) & (carriesMore(was) | carriesMore(is));
+    }
+    return refused != 0;
+}
+
+} // namespace
+
+template <class Unit>
+bool Story::overwriteUnits(int32_t offset, const Unit* characters, size_t count)
+{
+    if (offset < 0 || static_cast<size_t>(offset) + count > m_text.size())
         return false;
     const auto at = static_cast<size_t>(offset);
-    for (size_t i = 0; i < characters.size(); ++i) {
-        const char16_t old = m_text[at + i];
-        const char16_t now = characters[i];
-        if (old != now && (xt::isParagraphEnd(old) || xt::isParagraphEnd(now) || old == xt::kAnchorCharacter || now == xt::kAnchorCharacter))
-            return false;
-    }
-    m_text.write(at, characters.data(), characters.size());
-    m_wholeTextCurrent = false;
+    bool refused = false;
+    size_t checked = 0;
+    // The story's text lies in at most two blocks around its hole; each is scanned as a plain array.
+    m_text.forEachBlock(at, count, [&](const char16_t* old, size_t n) {
+        refused = refused || overwritesMore(old, characters + checked, n);
+        checked += n;
+    });
+    if (refused)
+        return false;
+    if (count == 0)
+        return true;
+    willChange();
+    m_text.write(at, characters, count);
+    m_wholeText.current = false;
     return true;
 }
 
@@ -72,8 +138,9 @@ void Story::erase(int32_t start, int32_t end)
     if (range.empty())
         return;
     const int32_t count = range.end - range.start;
+    willChange();
     m_text.erase(static_cast<size_t>(range.start), static_cast<size_t>(range.end));
-    m_wholeTextCurrent = false;
+    m_wholeText.current = false;
     m_characters.erase(range.start, range.end);
     m_paragraphs.erase(range.start, range.end);
     joinParagraphAt(range.start);
@@ -114,6 +181,9 @@ void Story::joinParagraphAt(int32_t offset)
 void Story::select(int32_t start, int32_t end)
 {
     const TextRange selection = clamp(start, end);
+    if (selection == m_selection && !m_typing)
+        return;
+    willChange();
     if (m_typing && !(selection.empty() && selection.start == m_typing->offset))
         m_typing.reset();
     m_selection = selection;
@@ -154,7 +224,8 @@ TextRange Story::paragraphsOf(TextRange range) const
 void Story::insertAnchor(int32_t offset, int32_t item)
 {
     offset = std::clamp(offset, 0, length());
-    insert(offset, std::u16string(1, static_cast<char16_t>(xt::kAnchorCharacter)));
+    const auto anchor = static_cast<char16_t>(xt::kAnchorCharacter);
+    insert(offset, std::u16string_view(&anchor, 1));
     m_anchors[offset] = item;
 }
 
@@ -162,6 +233,7 @@ bool Story::attachAnchor(int32_t offset, int32_t item)
 {
     if (offset < 0 || offset >= length() || charAt(offset) != xt::kAnchorCharacter || item == 0)
         return false;
+    willChange();
     m_anchors[offset] = item;
     return true;
 }

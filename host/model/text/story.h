@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/model/text/character_attributes.h"
@@ -22,6 +24,18 @@ struct TextRange {
     int32_t end = 0;
     bool operator==(const TextRange&) const = default;
     bool empty() const { return start >= end; }
+};
+
+class Story;
+
+/// Told once before a story it watches changes in any way (text, attributes, selection, the tables
+/// behind its run numbers), so that an undo step can keep the story as it was.
+class StoryWatcher {
+public:
+    virtual void storyWillChange(Story& story) = 0;
+
+protected:
+    ~StoryWatcher() = default;
 };
 
 class Story {
@@ -46,10 +60,13 @@ public:
     /// Inserts characters at `offset` (clamped to the story); they take the character attributes of the
     /// character before them (of the first character at offset 0) and join the paragraph they land in.
     void insert(int32_t offset, std::u16string_view characters);
+    /// The same for characters as plug-ins hand them over, taken without an intermediate copy.
+    void insert(int32_t offset, std::span<const uint16_t> characters);
     /// Writes `characters` over as many characters from `offset`, each keeping its attributes. Refused
     /// (false, nothing changed) when the range passes the story's end or a paragraph end or an anchor
     /// would be written over by another character, since those carry more than a character.
     bool overwrite(int32_t offset, std::u16string_view characters);
+    bool overwrite(int32_t offset, std::span<const uint16_t> characters);
     /// Removes [start, end) (clamped); a paragraph that loses its end joins the next and keeps its own attributes.
     void erase(int32_t start, int32_t end);
 
@@ -106,15 +123,54 @@ public:
     int32_t anchoredItem(int32_t offset) const;
     const std::map<int32_t, int32_t>& anchors() const { return m_anchors; }
 
+    /// Tells `watcher` before the next change of this story object (null: tell no one). The watch
+    /// belongs to the object, not its value: a copy starts unwatched, and a value assigned or swapped
+    /// into the object leaves its watch as it was.
+    void watchNextChange(StoryWatcher* watcher) { m_watch.watcher = watcher; }
+
 private:
+    /// See watchNextChange.
+    struct Watch {
+        StoryWatcher* watcher = nullptr;
+        Watch() = default;
+        Watch(const Watch&) {}
+        Watch& operator=(const Watch&) { return *this; }
+    };
+
+    /// The whole text made on demand. Copies of the story start without it (an undo step's copy of a
+    /// long story need not carry the text twice); moves take it along.
+    struct WholeText {
+        std::u16string text;
+        bool current = true;
+        WholeText() = default;
+        WholeText(const WholeText&) : current(false) {}
+        WholeText(WholeText&&) noexcept = default;
+        WholeText& operator=(const WholeText&)
+        {
+            text.clear();
+            current = false;
+            return *this;
+        }
+        WholeText& operator=(WholeText&&) noexcept = default;
+    };
+
+    /// Every change starts here, so that the watcher sees the story before it.
+    void willChange()
+    {
+        if (StoryWatcher* watcher = std::exchange(m_watch.watcher, nullptr))
+            watcher->storyWillChange(*this);
+    }
+    template <class Unit>
+    void insertUnits(int32_t offset, const Unit* characters, size_t count);
+    template <class Unit>
+    bool overwriteUnits(int32_t offset, const Unit* characters, size_t count);
     void joinParagraphAt(int32_t offset);
     /// Moves the anchors at `from` and after by `by` characters.
     void shiftAnchors(int32_t from, int32_t by);
 
     int32_t m_ref;
     GapBuffer<char16_t> m_text;
-    mutable std::u16string m_wholeText;
-    mutable bool m_wholeTextCurrent = true;
+    mutable WholeText m_wholeText;
     RunList<CharacterAttributes> m_characters;
     RunList<ParagraphAttributes> m_paragraphs;
     std::map<int32_t, int32_t> m_anchors;
@@ -127,6 +183,7 @@ private:
     std::vector<TabStops> m_tabSets;
     std::vector<CharacterAttributes> m_characterStyles;
     std::vector<ParagraphAttributes> m_paragraphStyles;
+    Watch m_watch;
 };
 
 } // namespace host::model

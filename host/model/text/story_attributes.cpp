@@ -19,12 +19,15 @@ xt::Fixed commonValue(const RunList<Value>& runs, TextRange range, Read read)
     return first;
 }
 
-template <class Value>
-int32_t internedId(std::vector<Value>& table, const Value& value)
+/// The number of `value` in `table`, adding it (after calling `beforeAdding`) when it is new.
+template <class Value, class BeforeAdding>
+int32_t internedId(std::vector<Value>& table, const Value& value, BeforeAdding beforeAdding)
 {
     auto found = std::find(table.begin(), table.end(), value);
-    if (found == table.end())
+    if (found == table.end()) {
+        beforeAdding();
         found = table.insert(table.end(), value);
+    }
     return static_cast<int32_t>(found - table.begin()) + 1;
 }
 
@@ -49,6 +52,7 @@ xt::Fixed Story::characterValue(TextRange range, xt::CharacterCode code) const
 void Story::setCharacterValue(TextRange range, xt::CharacterCode code, xt::Fixed value)
 {
     range = clamp(range.start, range.end);
+    willChange();
     if (range.empty()) {
         CharacterAttributes typing = characterAttributesAt(range.start);
         model::setCharacterValue(typing, code, value);
@@ -61,6 +65,7 @@ void Story::setCharacterValue(TextRange range, xt::CharacterCode code, xt::Fixed
 void Story::setCharacterAttributes(TextRange range, const CharacterAttributes& attributes)
 {
     range = clamp(range.start, range.end);
+    willChange();
     if (length() == 0)
         m_characters.setEmptyValue(attributes);
     m_characters.assign(range.start, range.end, attributes);
@@ -82,6 +87,7 @@ xt::Fixed Story::paragraphValue(TextRange range, int32_t code) const
 void Story::setParagraphValue(TextRange range, int32_t code, xt::Fixed value)
 {
     const TextRange paragraphs = paragraphsOf(range);
+    willChange();
     if (paragraphs.empty()) {
         // An empty story keeps the attributes its first text will take.
         ParagraphAttributes attributes = m_paragraphs.emptyValue();
@@ -95,6 +101,7 @@ void Story::setParagraphValue(TextRange range, int32_t code, xt::Fixed value)
 void Story::setTabs(TextRange range, const TabStops& tabs)
 {
     const TextRange paragraphs = paragraphsOf(range);
+    willChange();
     if (paragraphs.empty()) {
         ParagraphAttributes attributes = m_paragraphs.emptyValue();
         attributes.tabs = tabs;
@@ -107,6 +114,7 @@ void Story::setTabs(TextRange range, const TabStops& tabs)
 void Story::setParagraphAttributes(TextRange range, const ParagraphAttributes& attributes)
 {
     const TextRange paragraphs = paragraphsOf(range);
+    willChange();
     if (length() == 0)
         m_paragraphs.setEmptyValue(attributes);
     m_paragraphs.assign(paragraphs.start, paragraphs.end, attributes);
@@ -114,7 +122,7 @@ void Story::setParagraphAttributes(TextRange range, const ParagraphAttributes& a
 
 int32_t Story::tabReference(const TabStops& tabs)
 {
-    return tabs.empty() ? 0 : internedId(m_tabSets, tabs);
+    return tabs.empty() ? 0 : internedId(m_tabSets, tabs, [this] { willChange(); });
 }
 
 const TabStops* Story::tabsOf(int32_t reference) const
@@ -126,12 +134,12 @@ const TabStops* Story::tabsOf(int32_t reference) const
 
 int32_t Story::characterStyleId(const CharacterAttributes& attributes)
 {
-    return internedId(m_characterStyles, attributes);
+    return internedId(m_characterStyles, attributes, [this] { willChange(); });
 }
 
 int32_t Story::paragraphStyleId(const ParagraphAttributes& attributes)
 {
-    return internedId(m_paragraphStyles, attributes);
+    return internedId(m_paragraphStyles, attributes, [this] { willChange(); });
 }
 
 } // namespace host::model

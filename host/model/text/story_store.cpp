@@ -2,6 +2,7 @@
 #include "host/model/text/story_store.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "host/model/text/text_piece.h"
 
@@ -166,12 +167,38 @@ int32_t StoryStore::nextBox(int32_t box) const
     return at + 1 == boxes.end() ? 0 : *(at + 1);
 }
 
-void StoryStore::putBack(const std::map<int32_t, Story>& kept)
+void StoryStore::keepChangesIn(std::shared_ptr<KeptStories> kept)
 {
-    for (const auto& [ref, story] : kept) {
+    m_keeping = std::move(kept);
+    for (auto& [ref, story] : m_stories)
+        story.watchNextChange(this);
+}
+
+void StoryStore::stopKeeping(const KeptStories* kept)
+{
+    if (!m_keeping || m_keeping.get() != kept)
+        return;
+    m_keeping.reset();
+    for (auto& [ref, story] : m_stories)
+        story.watchNextChange(nullptr);
+}
+
+void StoryStore::storyWillChange(Story& story)
+{
+    // A step left open by a plug-in is closed without stopKeeping; its stories are complete then.
+    if (!m_keeping || !m_keeping->open) {
+        m_keeping.reset();
+        return;
+    }
+    m_keeping->stories.try_emplace(story.ref(), story);
+}
+
+void StoryStore::exchange(std::map<int32_t, Story>& kept)
+{
+    for (auto& [ref, story] : kept) {
         auto found = m_stories.find(ref);
         if (found != m_stories.end())
-            found->second = story;
+            std::swap(found->second, story);
     }
 }
 

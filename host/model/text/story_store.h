@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,7 +20,14 @@ enum class ChainSplit {
     AfterBox,    ///< the link out of the box is cut: the box after it starts a chain of its own
 };
 
-class StoryStore {
+/// Stories as they were before an undo step first changed them: only those the step changed, each
+/// whole. `open` while the step may still change more.
+struct KeptStories {
+    std::map<int32_t, Story> stories;
+    bool open = true;
+};
+
+class StoryStore final : private StoryWatcher {
 public:
     explicit StoryStore(ReferenceAllocator& references) : m_references(&references) {}
     StoryStore(const StoryStore&) = delete;
@@ -53,14 +61,21 @@ public:
 
     /// Every story with its chain, for saving; in story reference order.
     const std::map<int32_t, Story>& stories() const { return m_stories; }
-    /// Puts back stories kept earlier (an undo step's copy), each whole with its runs and selection;
-    /// a story the layout no longer has is skipped.
-    void putBack(const std::map<int32_t, Story>& kept);
+    /// From now on, keeps in `kept` a copy of each story as it is before its first change, until
+    /// `kept` is closed or stopKeeping. Stories made meanwhile are not kept: they had no earlier state.
+    void keepChangesIn(std::shared_ptr<KeptStories> kept);
+    /// Stops keeping into `kept` (when that is what the store keeps into).
+    void stopKeeping(const KeptStories* kept);
+    /// Exchanges each kept story, whole with its runs and selection, with the layout's story of the
+    /// same reference; a story the layout no longer has is skipped. Undo and Redo are both this
+    /// exchange: afterwards `kept` holds what the layout held.
+    void exchange(std::map<int32_t, Story>& kept);
     /// A new empty story shown by `boxes`, for a reader to fill; null when a box is a text box
     /// already, or no box is given.
     Story* restoreChain(const std::vector<int32_t>& boxes);
 
 private:
+    void storyWillChange(Story& story) override;
     int32_t newStory();
     /// Moves the boxes [from, end of chain) of `story`'s chain into a new chain with an empty story.
     void moveTailToNewStory(int32_t story, size_t from);
@@ -69,6 +84,7 @@ private:
     std::map<int32_t, Story> m_stories;
     std::map<int32_t, std::vector<int32_t>> m_chains; // story -> boxes
     std::map<int32_t, int32_t> m_chainOf;            // box -> story
+    std::shared_ptr<KeptStories> m_keeping;
 };
 
 } // namespace host::model

@@ -1,5 +1,10 @@
 // Undo steps: nesting and commit, changes that cannot be undone, steps a handler leaves open, and
 // the host's Undo and Redo telling the step's creator.
+#include <functional>
+
+#include <nlohmann/json.hpp>
+
+#include "host/model/document_json.h"
 #include "host/tests/pages_fixture.h"
 #include "testing/test_text.h"
 #include "win32/standin.h"
@@ -158,6 +163,118 @@ TEST_F(UndoStepsTest, AStepThatKeepsTextIsUndoneAndRedoneByTheHost)
     EXPECT_EQ(story.text(), u"after");
     EXPECT_EQ(g_seen.redos, 0);
     EXPECT_NE(hostOp<xt::op::UndoOp2954>()(), 0) << "nothing left to close";
+}
+
+/// Three stories, one a chain of two boxes, with runs of their own: commands that change some of
+/// them, undone and redone by the host.
+class KeptTextTest : public UndoStepsTest {
+protected:
+    void SetUp() override
+    {
+        UndoStepsTest::SetUp();
+        namespace testdoc = host::model::testdoc;
+        for (int i = 0; i < 4; ++i)
+            m_boxes.push_back(testdoc::addTextBox(layout(), 0, testdoc::rect(10 + 60 * i, 10, 60 + 60 * i, 200)).ref());
+        testdoc::setText(layout(), m_boxes[0], "Sky and sand\rsea");
+        testdoc::setText(layout(), m_boxes[1], "Second story");
+        testdoc::setText(layout(), m_boxes[2], "Third\rstory\r");
+        testdoc::linkChain(layout(), {m_boxes[2], m_boxes[3]});
+        story(0).setCharacterValue({4, 7}, xt::kCharSize, 14 * xt::kFixedOne);
+        story(2).setParagraphValue({0, 1}, xt::kParaLeading, 20 * xt::kFixedOne);
+        story(1).select(2, 5);
+    }
+
+    host::model::Story& story(int which) { return *layout().stories().storyOfBox(m_boxes[static_cast<size_t>(which)]); }
+
+    /// What a user could tell apart: the saved document, and each story's selection.
+    std::string state()
+    {
+        std::string text = host::model::documentToJson(*host::context().documents().projectOf(layout())).dump();
+        for (int i = 0; i < 3; ++i)
+            text += " " + std::to_string(story(i).selection().start) + "-" + std::to_string(story(i).selection().end);
+        return text;
+    }
+
+    /// Runs `change` inside a text step of the stand-in plug-in, as a menu command would.
+    void inTextStep(const std::function<void()>& change)
+    {
+        host::loader::PluginRegistry::Scope scope(host::context().plugins(), m_module);
+        ASSERT_EQ(hostOp<xt::op::UndoOp2953>()(24, 0), 0);
+        change();
+        ASSERT_EQ(hostOp<xt::op::UndoOp2954>()(), 0);
+    }
+
+    std::vector<int32_t> m_boxes;
+};
+
+struct StoryChange {
+    const char* what;
+    std::function<void(host::model::Story& first, host::model::Story& second, host::model::Story& third)> change;
+};
+
+TEST_F(KeptTextTest, UndoAndRedoPutBackEveryStoryAsItWas)
+{
+    const StoryChange kChanges[] = {
+        {"nothing changes", [](auto&, auto&, auto&) {}},
+        {"characters typed into the middle story", [](auto&, auto& second, auto&) { second.insert(6, u" long"); }},
+        {"a character size over part of a story",
+            [](auto& first, auto&, auto&) { first.setCharacterValue({0, 3}, xt::kCharSize, 30 * xt::kFixedOne); }},
+        {"the selection alone", [](auto&, auto&, auto& third) { third.select(1, 4); }},
+        {"a whole chained story erased", [](auto&, auto&, auto& third) { third.erase(0, third.length()); }},
+        {"characters written over", [](auto& first, auto&, auto&) { first.overwrite(0, std::u16string_view(u"Sea")); }},
+        {"a paragraph end removed, joining two paragraphs", [](auto&, auto&, auto& third) { third.erase(5, 6); }},
+        {"two stories, one of them twice", [](auto& first, auto& second, auto&) {
+            first.erase(0, 4);
+            second.insert(0, u"A ");
+            first.insert(first.length(), u"!");
+        }},
+    };
+    for (const StoryChange& c : kChanges) {
+        SCOPED_TRACE(c.what);
+        const std::string before = state();
+        inTextStep([&] { c.change(story(0), story(1), story(2)); });
+        const std::string after = state();
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(host().undo());
+            EXPECT_EQ(state(), before) << "undo, round " << round;
+            ASSERT_TRUE(host().redo());
+            EXPECT_EQ(state(), after) << "redo, round " << round;
+        }
+        ASSERT_TRUE(host().undo()) << "back to the start for the next case";
+    }
+}
+
+TEST_F(KeptTextTest, ALinkThatJoinsTwoStoriesIsUndone)
+{
+    const std::string before = state();
+    inTextStep([&] { ASSERT_TRUE(host::model::testdoc::linkChain(layout(), {m_boxes[0], m_boxes[1]})); });
+    EXPECT_EQ(story(0).text(), u"Sky and sand\rseaSecond story");
+    ASSERT_TRUE(host().undo());
+    EXPECT_EQ(story(0).text(), u"Sky and sand\rsea") << "the story that took the other's text is put back";
+}
+
+TEST_F(KeptTextTest, ChangesAfterTheStepAreNotTakenIntoIt)
+{
+    inTextStep([&] { story(0).insert(0, u"Blue "); });
+    // A change no step records, after the step and before its Undo: the step never had this story.
+    story(1).insert(0, u"Kept ");
+    ASSERT_TRUE(host().undo());
+    EXPECT_EQ(story(0).text(), u"Sky and sand\rsea");
+    EXPECT_EQ(story(1).text(), u"Kept Second story") << "a story the step did not change keeps its later text";
+}
+
+TEST_F(KeptTextTest, AStepAHandlerLeavesOpenKeepsNothingAfterTheHostClosesIt)
+{
+    {
+        host::loader::PluginRegistry::Scope scope(host::context().plugins(), m_module);
+        ASSERT_EQ(hostOp<xt::op::UndoOp2953>()(24, 0), 0);
+        story(0).insert(0, u"Blue ");
+    }
+    ASSERT_EQ(steps().closeDownTo(0), 1);
+    story(1).insert(0, u"Later ");
+    ASSERT_TRUE(host().undo());
+    EXPECT_EQ(story(0).text(), u"Sky and sand\rsea");
+    EXPECT_EQ(story(1).text(), u"Later Second story");
 }
 
 } // namespace
