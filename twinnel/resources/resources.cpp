@@ -11,6 +11,8 @@ constexpr char kVersionText[8] = {'8', '.', '0', 0, 0, 0, 0, 0};
 constexpr char kMenuTitle[] = "VORNE";
 /// Every bitmap is a stand-in image: the host only needs to find one under the id.
 constexpr char kBitmapStandIn[] = "BM";
+/// The Edit menu's texts for a clone's step: undo, then redo.
+constexpr char kUndoTexts[] = "Undo Twinnel\0Redo Twinnel";
 
 } // namespace
 
@@ -21,6 +23,7 @@ const std::array<xt::Resource, kResourceCount> kTwinnelResources = {{
     {xt::kResourceDialog, kInsertPagesResource, &kInsertPagesTemplate, static_cast<uint32_t>(sizeof kInsertPagesTemplate)},
     {xt::kResourceMenu, kDestinationMenu, kDestinationEntries, static_cast<uint32_t>(sizeof kDestinationEntries)},
     {xt::kResourceBitmap, kBannerBitmap, kBitmapStandIn, sizeof kBitmapStandIn},
+    {xt::fourCC("STRQ"), 20000, kUndoTexts, sizeof kUndoTexts},
 }};
 
 } // namespace twinnel
