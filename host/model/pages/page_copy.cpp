@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -31,7 +32,7 @@ void restoreLayer(ItemStore& items, int32_t ref, const ItemSnapshot& snapshot)
 struct CopiedItem {
     int32_t source = 0;
     std::optional<ItemSnapshot> item;
-    std::optional<TableCopy> table;
+    std::unique_ptr<TableCopy> table; ///< held apart: few items are tables, and a table's copy is large
 };
 
 struct PageCopy {
@@ -92,8 +93,8 @@ namespace {
 CopiedItem copiedItemOf(const Layout& source, int32_t ref)
 {
     if (auto table = tableCopyOf(source, ref))
-        return {ref, std::nullopt, std::move(table)};
-    return {ref, snapshotOf(source.items(), source.stories(), ref), std::nullopt};
+        return {ref, std::nullopt, std::make_unique<TableCopy>(std::move(*table))};
+    return {ref, snapshotOf(source.items(), source.stories(), ref), nullptr};
 }
 
 PageCopy pageCopyOf(const Layout& source, size_t index, bool keepSections)
@@ -101,7 +102,10 @@ PageCopy pageCopyOf(const Layout& source, size_t index, bool keepSections)
     const Page& page = source.page(index);
     PageCopy copy{page.size(), page.masterSpread(), originOf(source, {PageList::Document, index}), {},
         pageGuidesOf(source, index), std::nullopt, 0};
-    for (int32_t ref : source.items().topLevelOnPage(page.ref()))
+    const std::vector<int32_t> onPage = source.items().topLevelOnPage(page.ref());
+    // One block for the page's copies: they are large, and growing the list would copy them over and over.
+    copy.items.reserve(onPage.size());
+    for (int32_t ref : onPage)
         copy.items.push_back(copiedItemOf(source, ref));
     if (const SectionStart* section = keepSections ? source.sections().at(page.ref()) : nullptr)
         copy.section = *section;
@@ -120,56 +124,71 @@ void gatherTextBoxes(const Layout& source, int32_t ref, std::set<int32_t>& boxes
         gatherTextBoxes(source, member, boxes);
 }
 
+/// Builds one page's copy on destination page `page`, pairing each copied item with its source when
+/// `pairs` is given (chains to link among the copies).
+void placePage(const Layout& source, Layout& destination, Translation& translation, PageCopy copy, size_t page,
+    std::map<int32_t, int32_t>* pairs)
+{
+    for (CopiedItem& item : copy.items) {
+        if (item.table) {
+            const xt::FixedPoint to = originOf(destination, {PageList::Document, page});
+            rebuildTable(destination, translation, std::move(*item.table), destination.page(page).ref(),
+                to.v - copy.origin.v, to.h - copy.origin.h);
+            continue;
+        }
+        if (!item.item)
+            continue;
+        const int32_t made = place(destination, translation, std::move(*item.item), page, copy.origin);
+        if (pairs)
+            pairCopies(source.items(), item.source, destination.items(), made, *pairs);
+    }
+    placeGuides(destination, page, copy);
+    if (copy.section)
+        destination.sections().start(destination.page(page).ref(), *copy.section);
+}
+
 } // namespace
 
 bool copyPages(const Layout& source, Layout& destination, const std::vector<size_t>& pages, size_t after, PageCopyOptions options)
 {
     if (pages.empty() || after > destination.pageCount())
         return false;
-    std::vector<PageCopy> copies;
+    std::vector<size_t> rounds;
+    std::vector<std::pair<PageSize, size_t>> shapes; // each page's size and master spread
     std::vector<std::set<int32_t>> boxesByRound;
     std::map<size_t, size_t> timesListed;
     for (size_t index : pages) {
         if (index >= source.pageCount())
             return false;
-        PageCopy copy = pageCopyOf(source, index, options.keepSections);
-        copy.round = timesListed[index]++;
-        if (boxesByRound.size() <= copy.round)
-            boxesByRound.resize(copy.round + 1);
-        for (const CopiedItem& item : copy.items)
-            gatherTextBoxes(source, item.source, boxesByRound[copy.round]);
-        copies.push_back(std::move(copy));
+        shapes.emplace_back(source.page(index).size(), source.page(index).masterSpread());
+        rounds.push_back(timesListed[index]++);
+        if (boxesByRound.size() <= rounds.back())
+            boxesByRound.resize(rounds.back() + 1);
+        for (int32_t ref : source.items().topLevelOnPage(source.page(index).ref()))
+            gatherTextBoxes(source, ref, boxesByRound[rounds.back()]);
     }
-    // Chains are read before anything is added: a layout may copy its own pages.
+    // What is copied is read before anything is added when a layout copies its own pages; from another
+    // layout each page is read as it is copied, so that only one page's copy is held at a time.
+    const bool sameLayout = &source == &destination;
+    std::vector<PageCopy> copies;
+    for (size_t i = 0; sameLayout && i < pages.size(); ++i)
+        copies.push_back(pageCopyOf(source, pages[i], options.keepSections));
     std::vector<std::vector<ChainCopy>> chainsByRound;
     for (const std::set<int32_t>& boxes : boxesByRound)
         chainsByRound.push_back(chainsOf(source, boxes));
 
-    for (size_t i = 0; i < copies.size(); ++i) {
+    for (size_t i = 0; i < pages.size(); ++i) {
         // A master the destination lacks (no spread of that number) leaves the copy on the first.
-        Page& made = destination.insertPage(after + i, copies[i].size);
-        made.setMasterSpread(copies[i].masterSpread < destination.masters().spreadCount() ? copies[i].masterSpread : 0);
+        const auto [size, master] = shapes[i];
+        Page& made = destination.insertPage(after + i, size);
+        made.setMasterSpread(master < destination.masters().spreadCount() ? master : 0);
     }
     Translation translation(source, destination);
     std::vector<std::map<int32_t, int32_t>> pairsByRound(chainsByRound.size());
-    for (size_t i = 0; i < copies.size(); ++i) {
-        PageCopy& copy = copies[i];
-        const size_t page = after + i;
-        for (CopiedItem& item : copy.items) {
-            if (item.table) {
-                const xt::FixedPoint to = originOf(destination, {PageList::Document, page});
-                rebuildTable(destination, translation, std::move(*item.table), destination.page(page).ref(),
-                    to.v - copy.origin.v, to.h - copy.origin.h);
-                continue;
-            }
-            if (!item.item)
-                continue;
-            const int32_t made = place(destination, translation, std::move(*item.item), page, copy.origin);
-            pairCopies(source.items(), item.source, destination.items(), made, pairsByRound[copy.round]);
-        }
-        placeGuides(destination, page, copy);
-        if (copy.section)
-            destination.sections().start(destination.page(page).ref(), *copy.section);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        PageCopy copy = sameLayout ? std::move(copies[i]) : pageCopyOf(source, pages[i], options.keepSections);
+        const bool chained = !chainsByRound[rounds[i]].empty();
+        placePage(source, destination, translation, std::move(copy), after + i, chained ? &pairsByRound[rounds[i]] : nullptr);
     }
     for (size_t round = 0; round < chainsByRound.size(); ++round)
         relinkChains(destination, chainsByRound[round], pairsByRound[round]);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "twinnel/engine/common/layouts.h"
 
 namespace twinnel {
@@ -28,8 +29,10 @@ SourceSection sectionOf(xt::DocumentRef source, int page)
     SourceSection section{1, std::abs(format), takeText(prefix)};
     if (section.prefix.size() > kMostPrefixCharacters)
         section.prefix.resize(kMostPrefixCharacters);
-    if (xt::calls::GetPageSectionNumber(source, page, &section.number) != 0)
+    if (xt::calls::GetPageSectionNumber(source, page, &section.number) != 0) {
+        foundation::noteHostFailure();
         section.number = 1;
+    }
     return section;
 }
 
