@@ -38,9 +38,10 @@ ContentAside takeContent(Layout& layout, const std::set<int32_t>& items)
         if (auto story = layout.stories().takeOut(ref))
             content.stories.push_back(std::move(*story));
     }
-    // Members before their groups, so that a taken group's members are already gone from the selection.
-    for (auto ref = items.rbegin(); ref != items.rend(); ++ref) {
-        if (auto taken = layout.items().takeOut(*ref))
+    // Each item keeps its own fields, the references of its group and members among them, so they go
+    // and come back in any order.
+    for (int32_t ref : items) {
+        if (auto taken = layout.items().takeOut(ref))
             content.items.push_back(std::move(*taken));
     }
     return content;
