@@ -67,6 +67,9 @@ bool copyMasterSpreads(xt::DocumentRef source, xt::DocumentRef destination)
             return false;
         if (name)
             xt::calls::DisposeTextObject(name);
+        // The new layout is in front while it takes the entry.
+        if (xt::calls::DocumentOp3278(destination) != 0)
+            return false;
         if (xt::calls::CopyPageCopyEntry(source, entry, destination) != 0)
             return false;
     }
