@@ -17,6 +17,7 @@
 #include "host/host.h"
 #include "host/loader/plugin_registry.h"
 #include "host/model/document_model.h"
+#include "host/model/aside/set_aside.h"
 #include "host/ui/menu_bar.h"
 #include "host/ui/message_boxes.h"
 #include "host/ui/printer.h"
@@ -34,6 +35,8 @@ public:
     const HostOptions& options() const { return m_options; }
 
     model::DocumentModel& documents() { return m_documents; }
+    /// What undone commands set aside for their redo; emptied before the documents go.
+    model::AsideStore& aside() { return m_aside; }
 
     ui::MenuBar& menus() { return m_menus; }
     ui::MessageBoxLog& messageBoxes() { return m_messageBoxes; }
@@ -71,6 +74,7 @@ public:
 private:
     HostOptions m_options;
     model::DocumentModel m_documents;
+    model::AsideStore m_aside;
     ui::MenuBar m_menus;
     ui::MessageBoxLog m_messageBoxes;
     ui::ScriptedUser m_user;

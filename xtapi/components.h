@@ -12,6 +12,8 @@ namespace xt {
 
 inline constexpr FourLetterCode kTableComponent = fourCC("XPTA");
 inline constexpr FourLetterCode kLayerComponent = 0x00594C51; // "QLY\0"
+/// CopyPages's last argument: copied pages that start a section start it in the destination too.
+inline constexpr int32_t kCopyPagesKeepSections = 4;
 /// The layer every layout has, and DeleteLayerOp's destination that deletes the layer's items too.
 inline constexpr int32_t kDefaultLayerId = 0;
 inline constexpr int32_t kDeleteLayerItems = -1;

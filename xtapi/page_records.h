@@ -101,6 +101,11 @@ inline constexpr FourLetterCode kPageSetupDocument = 0x58444F43;
 
 inline constexpr int32_t kCharacterStyle = 1;
 inline constexpr int32_t kParagraphStyle = 2;
+/// The third kind of style sheet a table holds: named sheets whose definition no plug-in reads, which a
+/// table need not have (it keeps no default of this kind).
+inline constexpr int32_t kStyleKind5 = 5;
+/// The longest name a style sheet of kind 5 takes, as the other kinds' records hold theirs.
+inline constexpr size_t kStyleKind5NameMax = 63;
 
 #pragma pack(push, 1)
 /// A character style sheet as StyleSheetOp5141 reads and StyleSheetOp5142 writes it.

@@ -114,6 +114,15 @@ int32_t ShowLayoutWindow(xt::DocumentRef document)
     return 0;
 }
 
+int32_t DocumentOp3278(xt::DocumentRef document)
+{
+    model::Layout* layout = layoutOfDocument(document);
+    if (!layout)
+        return -1;
+    context().documents().setCurrent(layout);
+    return 0;
+}
+
 /// (layout, &file spec, flags): the project holding the layout written as that file, and renamed after
 /// it. A file already there is never replaced: that answers kFileDuplicate and writes nothing.
 int32_t XpkOp5012(xt::DocumentRef document, const void* spec, int32_t)
@@ -152,6 +161,7 @@ void registerProjectOps(OperationRegistry& registry)
     registry.add<xt::op::GetProjectLayout, &GetProjectLayout>();
     registry.add<xt::op::XpkOp3172, &XpkOp3172>();
     registry.add<xt::op::ShowLayoutWindow, &ShowLayoutWindow>();
+    registry.add<xt::op::DocumentOp3278, &DocumentOp3278>();
     registry.add<xt::op::XpkOp5012, &XpkOp5012>();
     registry.add<xt::op::XpkOp3086, &XpkOp3086>();
 }

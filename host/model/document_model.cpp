@@ -14,8 +14,22 @@ Layout::Layout(int16_t id, xt::DocumentRef ref, std::string name, ReferenceAlloc
 
 const Page* Layout::findPage(int32_t ref) const
 {
-    auto found = std::find_if(m_pages.begin(), m_pages.end(), [&](const Page& page) { return page.ref() == ref; });
-    return found == m_pages.end() ? nullptr : &*found;
+    const auto index = indexOfPage(ref);
+    return index ? &m_pages[*index] : nullptr;
+}
+
+std::optional<size_t> Layout::indexOfPage(int32_t ref) const
+{
+    if (m_pageIndexStale) {
+        m_pageIndex.clear();
+        for (size_t i = 0; i < m_pages.size(); ++i)
+            m_pageIndex.emplace(m_pages[i].ref(), i);
+        m_pageIndexStale = false;
+    }
+    const auto found = m_pageIndex.find(ref);
+    if (found == m_pageIndex.end())
+        return std::nullopt;
+    return found->second;
 }
 
 Page& Layout::appendPage(PageSize size)
@@ -27,7 +41,15 @@ Page& Layout::insertPage(size_t index, PageSize size)
 {
     if (index > m_pages.size())
         index = m_pages.size();
+    m_pageIndexStale = true;
     return *m_pages.insert(m_pages.begin() + static_cast<std::ptrdiff_t>(index), Page(m_references->next(), size));
+}
+
+Page& Layout::insertKeptPage(size_t index, const Page& page)
+{
+    index = std::min(index, m_pages.size());
+    m_pageIndexStale = true;
+    return *m_pages.insert(m_pages.begin() + static_cast<std::ptrdiff_t>(index), page);
 }
 
 bool Layout::removePage(size_t index)
@@ -35,6 +57,7 @@ bool Layout::removePage(size_t index)
     if (index >= m_pages.size())
         return false;
     m_sections.remove(m_pages[index].ref());
+    m_pageIndexStale = true;
     m_pages.erase(m_pages.begin() + static_cast<std::ptrdiff_t>(index));
     return true;
 }
@@ -47,6 +70,51 @@ Layout& Project::addLayout(std::string name)
     const xt::DocumentRef ref = m_model->references().next();
     m_layouts.push_back(std::make_unique<Layout>(id, ref, std::move(name), m_model->references(), m_model->colours()));
     return *m_layouts.back();
+}
+
+std::unique_ptr<Layout> Project::detachLayout(size_t index)
+{
+    if (index >= m_layouts.size())
+        return nullptr;
+    std::unique_ptr<Layout> layout = std::move(m_layouts[index]);
+    m_layouts.erase(m_layouts.begin() + static_cast<std::ptrdiff_t>(index));
+    m_model->keepCurrentOpen();
+    return layout;
+}
+
+Layout& Project::attachLayout(std::unique_ptr<Layout> layout, size_t index)
+{
+    index = std::min(index, m_layouts.size());
+    return **m_layouts.insert(m_layouts.begin() + static_cast<std::ptrdiff_t>(index), std::move(layout));
+}
+
+std::unique_ptr<Project> DocumentModel::detachProject(const Project& project, size_t& index)
+{
+    auto found = std::find_if(m_projects.begin(), m_projects.end(), [&](const auto& entry) { return entry.get() == &project; });
+    if (found == m_projects.end())
+        return nullptr;
+    index = static_cast<size_t>(found - m_projects.begin());
+    std::unique_ptr<Project> detached = std::move(*found);
+    m_projects.erase(found);
+    keepCurrentOpen();
+    return detached;
+}
+
+Project& DocumentModel::attachProject(std::unique_ptr<Project> project, size_t index)
+{
+    index = std::min(index, m_projects.size());
+    return **m_projects.insert(m_projects.begin() + static_cast<std::ptrdiff_t>(index), std::move(project));
+}
+
+void DocumentModel::keepCurrentOpen()
+{
+    if (m_current && projectOf(*m_current))
+        return;
+    m_current = nullptr;
+    for (auto& remaining : m_projects) {
+        if (remaining->layoutCount() > 0)
+            m_current = &remaining->layout(remaining->layoutCount() - 1);
+    }
 }
 
 Layout& DocumentModel::newDocument(const NewDocumentOptions& options)

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -54,9 +56,13 @@ public:
     const std::vector<Page>& pages() const { return m_pages; }
     /// Looks a page up by its reference; null when this layout has none with it.
     const Page* findPage(int32_t ref) const;
+    /// The index of the document page with this reference.
+    std::optional<size_t> indexOfPage(int32_t ref) const;
 
     Page& appendPage(PageSize size);
     Page& insertPage(size_t index, PageSize size);
+    /// Puts a page taken out earlier back at `index`, under its own reference.
+    Page& insertKeptPage(size_t index, const Page& page);
     bool removePage(size_t index);
 
     /// The layout's items, its selection and the window that shows them.
@@ -103,6 +109,10 @@ private:
     std::string m_name;
     ReferenceAllocator* m_references;
     std::vector<Page> m_pages;
+    /// Page reference -> index, built when first asked for after the pages changed: a page's place is
+    /// asked for item by item, and looking through every page each time costs the square of the pages.
+    mutable std::unordered_map<int32_t, size_t> m_pageIndex;
+    mutable bool m_pageIndexStale = true;
     ItemStore m_items{*m_references};
     StoryStore m_stories{*m_references};
     DataBlockStore m_dataBlocks{*m_references};
@@ -132,6 +142,10 @@ public:
 
     /// Adds an empty layout (no pages yet) at the end of the project.
     Layout& addLayout(std::string name);
+    /// Takes a layout out of the project whole (an undone command's new layout); null for no such index.
+    std::unique_ptr<Layout> detachLayout(size_t index);
+    /// Puts a detached layout back at `index` (at the end when past it).
+    Layout& attachLayout(std::unique_ptr<Layout> layout, size_t index);
 
 private:
     std::string m_name;
@@ -152,6 +166,13 @@ public:
     Project& addProject(std::string name);
     /// Closes the project; when it held the current layout, the last remaining layout becomes current.
     bool closeProject(const Project& project);
+    /// Takes the project out whole, as closeProject does, without destroying it; null for an unknown one.
+    /// `index` receives its place among the projects.
+    std::unique_ptr<Project> detachProject(const Project& project, size_t& index);
+    /// Puts a detached project back at `index` (at the end when past it); it is not made current.
+    Project& attachProject(std::unique_ptr<Project> project, size_t index);
+    /// When the current layout is no longer open, the last open layout becomes current (none when none is).
+    void keepCurrentOpen();
 
     size_t projectCount() const { return m_projects.size(); }
     Project& project(size_t index) { return *m_projects.at(index); }

@@ -17,12 +17,12 @@ int32_t pageRefOf(const Layout& layout, size_t page)
 }
 
 /// The fields every item keeps beside its geometry; `apply` takes the rectangle too, so it is set after.
-void applyFields(const ItemData& data, Item& item, const Layout& layout)
+void applyFields(const ItemData& data, Item& item, Layout& layout)
 {
     item.apply(data.record);
     if (!item.hasShapeData() && !item.isGroupKind())
         item.setRect(data.rect);
-    item.setPageRef(pageRefOf(layout, data.page));
+    layout.items().setPageOf(item, pageRefOf(layout, data.page));
     item.setLocked(data.locked);
     item.setLayer(data.layer);
     item.setName(data.name);

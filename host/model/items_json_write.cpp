@@ -39,11 +39,8 @@ Json lengthsJson(const std::vector<xt::Fixed>& lengths)
 /// From 1, or 0 for an item on no page of the layout.
 size_t pageNumberOf(const Layout& layout, int32_t pageRef)
 {
-    for (size_t i = 0; i < layout.pageCount(); ++i) {
-        if (layout.page(i).ref() == pageRef)
-            return i + 1;
-    }
-    return 0;
+    const auto index = layout.indexOfPage(pageRef);
+    return index ? *index + 1 : 0;
 }
 
 void writeGeometry(const Item& item, Json& object)

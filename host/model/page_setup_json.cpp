@@ -77,6 +77,8 @@ Json stylesToJson(const StyleSheets& sheets)
         styles.push_back({{"kind", xt::kParagraphStyle}, {"record", toHex(bytes, sizeof(xt::ParagraphStyleRecord))},
             {"tabs", toHex(style.tabs().data(), style.tabs().size())}});
     }
+    for (const Kind5Style& style : sheets.kind5Styles())
+        styles.push_back({{"kind", xt::kStyleKind5}, {"name", style.name()}});
     return styles;
 }
 
@@ -177,9 +179,24 @@ void readGuide(Reader& read, const Json& guide, const std::string& at, size_t pa
     data.guides.push_back(out);
 }
 
+void readKind5Style(Reader& read, const Json& style, const std::string& at, PageSetupData& data)
+{
+    const Json* name = style.contains("name") ? &style["name"] : nullptr;
+    if (!name || !name->is_string() || name->get<std::string>().empty()
+        || name->get<std::string>().size() > xt::kStyleKind5NameMax)
+        return (void)read.fail(at + ".name", "must be the style sheet's name, 1 to " + std::to_string(xt::kStyleKind5NameMax) + " characters");
+    data.styles.push_back({xt::kStyleKind5, {}, {}, name->get<std::string>()});
+}
+
 void readStyle(Reader& read, const Json& style, const std::string& at, PageSetupData& data)
 {
-    const auto kind = style.is_object() ? read.whole(style, at, "kind", 1, 2) : std::nullopt;
+    const bool kindKnown = style.is_object() && style.contains("kind") && style["kind"].is_number_integer()
+        && (style["kind"] == xt::kCharacterStyle || style["kind"] == xt::kParagraphStyle || style["kind"] == xt::kStyleKind5);
+    if (!kindKnown)
+        return (void)read.fail(at + ".kind", "must be a style sheet of kind 1 (character), 2 (paragraph) or 5");
+    if (style["kind"] == xt::kStyleKind5)
+        return readKind5Style(read, style, at, data);
+    const auto kind = read.whole(style, at, "kind", 1, 2);
     if (!kind)
         return (void)read.fail(at, "must be a style sheet with kind, record and tabs");
     const size_t size = *kind == xt::kCharacterStyle ? sizeof(xt::CharacterStyleRecord) : sizeof(xt::ParagraphStyleRecord);
@@ -273,6 +290,10 @@ void applyPageSetup(const PageSetupData& data, Layout& layout)
         layout.guides().add(key, guide.kind, guide.entry);
     }
     for (const StyleData& style : data.styles) {
+        if (style.kind == xt::kStyleKind5) {
+            layout.styleSheets().addKind5Style(style.name);
+            continue;
+        }
         if (style.kind == xt::kCharacterStyle) {
             xt::CharacterStyleRecord record;
             std::memcpy(&record, style.record.data(), sizeof record);

@@ -38,6 +38,7 @@ struct StyleData {
     int32_t kind = xt::kCharacterStyle;
     std::vector<uint8_t> record;
     std::vector<uint8_t> tabs;
+    std::string name; ///< kind 5, which is its name
 };
 
 struct PageSetupData {

@@ -42,8 +42,11 @@ size_t spreadCount(const Layout& layout)
 
 std::vector<size_t> pagesOfSpread(const Layout& layout, size_t spread)
 {
+    // A spread holds at most two pages, and they follow one another: the first is the spread itself
+    // (single pages) or one before it (facing pages after the first spread).
     std::vector<size_t> pages;
-    for (size_t i = 0; i < layout.pageCount(); ++i) {
+    const size_t from = layout.setup().facing() && spread > 0 ? 2 * spread - 1 : spread;
+    for (size_t i = from; i < layout.pageCount() && i <= from + 1; ++i) {
         if (documentPlace(layout, i).spread == spread)
             pages.push_back(i);
     }
@@ -83,10 +86,8 @@ PageSize sizeOf(const Layout& layout, PageSlot slot)
 
 std::optional<PageSlot> slotOfRef(const Layout& layout, int32_t ref)
 {
-    for (size_t i = 0; i < layout.pageCount(); ++i) {
-        if (layout.page(i).ref() == ref)
-            return PageSlot{PageList::Document, i};
-    }
+    if (const auto index = layout.indexOfPage(ref))
+        return PageSlot{PageList::Document, *index};
     const int64_t master = layout.masters().indexOf(ref);
     if (master >= 0)
         return PageSlot{PageList::Masters, static_cast<size_t>(master)};

@@ -110,6 +110,8 @@ size_t StyleSheets::count(int32_t kind) const
         return m_characters.size();
     if (kind == xt::kParagraphStyle)
         return m_paragraphs.size();
+    if (kind == xt::kStyleKind5)
+        return m_kind5.size();
     return 0;
 }
 
@@ -117,6 +119,8 @@ int32_t StyleSheets::styleAt(int32_t kind, size_t index) const
 {
     if (index >= count(kind))
         return 0;
+    if (kind == xt::kStyleKind5)
+        return m_kind5[index].ref();
     return kind == xt::kCharacterStyle ? m_characters[index].ref() : m_paragraphs[index].ref();
 }
 
@@ -132,8 +136,20 @@ ParagraphStyle& StyleSheets::addParagraphStyle(const xt::ParagraphStyleRecord& r
     return style;
 }
 
+Kind5Style& StyleSheets::addKind5Style(std::string name)
+{
+    if (name.size() > xt::kStyleKind5NameMax)
+        name.resize(xt::kStyleKind5NameMax);
+    return m_kind5.emplace_back(m_references->next(), std::move(name));
+}
+
 bool StyleSheets::remove(int32_t ref)
 {
+    const auto kind5 = std::find_if(m_kind5.begin(), m_kind5.end(), [&](const auto& s) { return s.ref() == ref; });
+    if (kind5 != m_kind5.end()) {
+        m_kind5.erase(kind5);
+        return true;
+    }
     const auto character = std::find_if(m_characters.begin(), m_characters.end(), [&](const auto& s) { return s.ref() == ref; });
     if (character != m_characters.end()) {
         if (character == m_characters.begin())
@@ -150,6 +166,15 @@ bool StyleSheets::remove(int32_t ref)
 
 int32_t StyleSheets::copyFrom(StyleSheets& from, int32_t ref)
 {
+    const auto kind5 = std::find_if(from.m_kind5.begin(), from.m_kind5.end(), [&](const auto& s) { return s.ref() == ref; });
+    if (kind5 != from.m_kind5.end()) {
+        // A kind 5 sheet is its name: one of that name here is the same sheet already.
+        for (const Kind5Style& mine : m_kind5) {
+            if (mine.name() == kind5->name())
+                return mine.ref();
+        }
+        return addKind5Style(kind5->name()).ref();
+    }
     if (const CharacterStyle* source = from.findCharacter(ref)) {
         for (CharacterStyle& mine : m_characters) {
             if (mine.name() == source->name()) {

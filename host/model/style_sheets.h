@@ -74,20 +74,35 @@ private:
     std::unique_ptr<LentTabs> m_lent = std::make_unique<LentTabs>();
 };
 
+/// A style sheet of kind 5: a name under a reference.
+class Kind5Style {
+public:
+    Kind5Style(int32_t ref, std::string name) : m_ref(ref), m_name(std::move(name)) {}
+    int32_t ref() const { return m_ref; }
+    const std::string& name() const { return m_name; }
+
+private:
+    int32_t m_ref;
+    std::string m_name;
+};
+
 /// The table of one layout, found by its reference.
 class StyleSheets {
 public:
     explicit StyleSheets(ReferenceAllocator& references) : m_references(&references), m_ref(references.next()) {}
 
     int32_t tableRef() const { return m_ref; }
-    /// Styles of kind xt::kCharacterStyle or xt::kParagraphStyle; 0 for another kind.
+    /// Styles of kind xt::kCharacterStyle, xt::kParagraphStyle or xt::kStyleKind5; 0 for another kind.
     size_t count(int32_t kind) const;
     /// The reference of style `index` (from 0) of the kind, or 0.
     int32_t styleAt(int32_t kind, size_t index) const;
 
     CharacterStyle& addCharacterStyle(const xt::CharacterStyleRecord& record);
     ParagraphStyle& addParagraphStyle(const xt::ParagraphStyleRecord& record, std::vector<uint8_t> tabs = {});
-    /// Removes a style; false for an unknown one and for the first of its kind, which the table keeps.
+    /// A kind 5 style named `name` (cut to xt::kStyleKind5NameMax characters).
+    Kind5Style& addKind5Style(std::string name);
+    /// Removes a style; false for an unknown one and for the first character or paragraph style, which
+    /// the table keeps as its defaults.
     bool remove(int32_t ref);
     /// Copies style `ref` of `from` here: a style of its name and kind takes its definition, else it is
     /// added. The style's reference here, or 0 for a style `from` does not hold.
@@ -96,12 +111,14 @@ public:
     ParagraphStyle* findParagraph(int32_t ref);
     const std::vector<CharacterStyle>& characterStyles() const { return m_characters; }
     const std::vector<ParagraphStyle>& paragraphStyles() const { return m_paragraphs; }
+    const std::vector<Kind5Style>& kind5Styles() const { return m_kind5; }
 
 private:
     ReferenceAllocator* m_references;
     int32_t m_ref;
     std::vector<CharacterStyle> m_characters;
     std::vector<ParagraphStyle> m_paragraphs;
+    std::vector<Kind5Style> m_kind5;
 };
 
 /// A record named `name` (cut to fit), everything else zero.

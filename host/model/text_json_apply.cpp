@@ -11,7 +11,7 @@ void keepWithText(Layout& layout, int32_t item, int32_t box)
     Item* anchored = layout.items().find(item);
     const Item* holder = layout.items().find(box);
     if (anchored && holder)
-        anchored->setPageRef(holder->pageRef());
+        layout.items().setPageOf(*anchored, holder->pageRef());
 }
 
 void applyStory(const StoryData& data, Layout& layout, const ItemRefMap& items)

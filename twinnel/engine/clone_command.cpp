@@ -16,6 +16,8 @@
 #include "twinnel/engine/destination/project_file.h"
 #include "twinnel/engine/split/project_files.h"
 #include "twinnel/engine/split/split.h"
+#include "twinnel/engine/undo/clone_undo.h"
+#include "twinnel/resources/twinnel_id.h"
 #include "win32/windows.h"
 #include "xtapi/box_record.h"
 
@@ -68,6 +70,9 @@ std::optional<Target> newTarget(const CloneRun& run, NewDocumentKind kind)
         foundation::noteHostFailure();
         return std::nullopt;
     }
+    cloneUndo().noteNewLayout(made->ref, kind == NewDocumentKind::Project);
+    if (run.settings.source == CloneSource::Pages && !copyMasterSpreads(run.source.ref, made->ref))
+        foundation::noteHostFailure();
     return Target{*made, true};
 }
 
@@ -161,15 +166,53 @@ void runDestination(CloneRun& run, const ConfirmInsert& confirmInsert)
     copyInto(run, *target);
 }
 
+/// How the clone stands to Undo: a copy into the source or into a new layout or project is one step;
+/// a copy into a layout the user already has (which may also take colours, layers and style sheets)
+/// cannot be undone, and a split leaves the open documents as they were.
+enum class UndoKind : uint8_t { Step, NotUndoable, None };
+
+UndoKind undoKindOf(const CloneRun& run)
+{
+    const Destination destination = destinationOf(run);
+    const bool selection = run.settings.source == CloneSource::Selection;
+    switch (destination) {
+    case Destination::CurrentLayout:
+    case Destination::NewProject:
+    case Destination::NewLayout:
+        return UndoKind::Step;
+    case Destination::SplitToPages:
+        return selection ? UndoKind::Step : UndoKind::None;
+    case Destination::SplitLayoutsToProjects:
+    case Destination::Separator:
+        return UndoKind::None;
+    default:
+        return UndoKind::NotUndoable;
+    }
+}
+
+constexpr int32_t kCloneStep = 1;
+
 } // namespace
 
 void RunClone(const CloneSettings& settings, LayoutRef source, int32_t box, const ConfirmInsert& confirmInsert)
 {
     const foundation::HostFailureWatch watch;
     CloneRun run{source, box, {}, settings, otherOpenLayouts(source.id)};
+    const UndoKind undo = undoKindOf(run);
+    // A split changes no open document, so the Undo offered before it still stands, notes and all.
+    if (undo != UndoKind::None)
+        cloneUndo().begin(source.id);
+    if (undo == UndoKind::Step)
+        xt::calls::UndoOp2951(0, kTwinnelId, kCloneStep);
+    else if (undo == UndoKind::NotUndoable)
+        xt::calls::UndoOp2958(1);
     if (makeCurrent(source.id))
         runDestination(run, confirmInsert);
     makeCurrent(source.id);
+    if (undo == UndoKind::Step)
+        xt::calls::UndoOp2952();
+    else if (undo == UndoKind::NotUndoable)
+        xt::calls::UndoOp2958(0);
     xt::calls::SetCurrentTool(kContentTool);
     if (watch.failed())
         foundation::WarningBox("Twinnel could not finish the clone: the application refused a step. "

@@ -12,6 +12,8 @@ constexpr char kMenuTitle[] = "VORNE";
 using foundation::resources::bitmapEntry;
 using foundation::resources::dialogEntry;
 using foundation::resources::menuEntry;
+/// The Edit menu's texts for a clone's step: undo, then redo.
+constexpr char kUndoTexts[] = "Undo Twinnel\0Redo Twinnel";
 
 } // namespace
 
@@ -22,6 +24,7 @@ const std::array<xt::Resource, kResourceCount> kTwinnelResources = {{
     dialogEntry(kInsertPagesResource, kInsertPagesTemplate),
     menuEntry(kDestinationMenu, kDestinationEntries),
     bitmapEntry(kBannerBitmap),
+    {xt::fourCC("STRQ"), 20000, kUndoTexts, sizeof kUndoTexts},
 }};
 
 } // namespace twinnel

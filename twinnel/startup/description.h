@@ -19,12 +19,14 @@ constexpr std::array<foundation::ComponentRequest, 1> kComponents = {{
     {0x00594C51, 2},
 }};
 
-constexpr std::array<foundation::MessageEntry, 5> kMessages = {{
+constexpr std::array<foundation::MessageEntry, 7> kMessages = {{
     {xt::QuitMessage, &OnQuit},
     {xt::MenuSetupMessage, &OnBuildMenus},
     {xt::MenuUpdateMessage, &OnMenuUpdate},
     {xt::MenuCommandMessage, &CloneCommand},
     {xt::LanguageMessage, &foundation::OnLanguage},
+    {xt::UndoMessage, &OnUndoClone},
+    {xt::RedoMessage, &OnRedoClone},
 }};
 
 constexpr std::array<foundation::WindowEntry, 2> kWindows = {{

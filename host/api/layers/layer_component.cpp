@@ -8,7 +8,9 @@
 #include "host/api/operation_areas.h"
 #include "host/model/layers/layer_edits.h"
 #include "host/model/limits.h"
+#include "host/host_context.h"
 #include "host/model/pages/page_copy.h"
+#include "host/model/pages/page_names.h"
 #include "host/ui/host_alert.h"
 #include "win32/standin.h"
 #include "xtapi/components.h"
@@ -105,7 +107,7 @@ std::optional<std::vector<size_t>> pageList(const model::Layout& layout, xt::Han
     return pages;
 }
 
-int32_t CopyPages(xt::DocumentRef source, xt::DocumentRef destination, xt::Handle list, int32_t after, int32_t)
+int32_t CopyPages(xt::DocumentRef source, xt::DocumentRef destination, xt::Handle list, int32_t after, int32_t flags)
 {
     const model::Layout* from = layoutOfDocument(source);
     model::Layout* to = layoutOfDocument(destination);
@@ -116,7 +118,36 @@ int32_t CopyPages(xt::DocumentRef source, xt::DocumentRef destination, xt::Handl
         ui::alertUser(model::kPageLimitMessage);
         return -1;
     }
-    return model::copyPages(*from, *to, *pages, static_cast<size_t>(after)) ? 0 : -1;
+    const model::PageCopyOptions options{.keepSections = (flags & xt::kCopyPagesKeepSections) != 0};
+    return model::copyPages(*from, *to, *pages, static_cast<size_t>(after), options) ? 0 : -1;
+}
+
+int32_t GetPageCopyEntryCount(xt::DocumentRef source, int32_t* count)
+{
+    const model::Layout* from = layoutOfDocument(source);
+    if (!from || !count)
+        return -1;
+    *count = static_cast<int32_t>(from->masters().spreadCount());
+    return 0;
+}
+
+int32_t GetPageCopyEntry(xt::DocumentRef source, int32_t index, int32_t* entry, xt::TextObject* name)
+{
+    const model::Layout* from = layoutOfDocument(source);
+    if (!from || !entry || !name || index < 0 || static_cast<size_t>(index) >= from->masters().spreadCount())
+        return -1;
+    *entry = index;
+    *name = context().texts().make(model::masterName(*from, static_cast<size_t>(index) * from->masters().pagesPerSpread()));
+    return 0;
+}
+
+int32_t CopyPageCopyEntry(xt::DocumentRef source, int32_t entry, xt::DocumentRef destination)
+{
+    const model::Layout* from = layoutOfDocument(source);
+    model::Layout* to = layoutOfDocument(destination);
+    if (!from || !to || entry < 0 || from == to)
+        return -1;
+    return model::copyMasterSpread(*from, static_cast<size_t>(entry), *to) ? 0 : -1;
 }
 
 int32_t XsqOp1307(xt::DocumentRef source, int32_t item, xt::DocumentRef destination, int32_t page)
@@ -144,6 +175,9 @@ void registerLayerComponent(OperationRegistry& registry)
     registry.addComponent<xt::component::GetItemLayer, &GetItemLayer>();
     registry.addComponent<xt::component::DeleteLayerOp, &DeleteLayerOp>();
     registry.addComponent<xt::component::CopyPages, &CopyPages>();
+    registry.addComponent<xt::component::GetPageCopyEntryCount, &GetPageCopyEntryCount>();
+    registry.addComponent<xt::component::GetPageCopyEntry, &GetPageCopyEntry>();
+    registry.addComponent<xt::component::CopyPageCopyEntry, &CopyPageCopyEntry>();
     registry.add<xt::op::XsqOp1307, &XsqOp1307>();
 }
 

@@ -102,6 +102,16 @@ int32_t GetPageSection(xt::DocumentRef document, int32_t page, int32_t* start, i
     return 0;
 }
 
+int32_t GetPageSectionNumber(xt::DocumentRef document, int32_t page, int32_t* number)
+{
+    const model::Layout* layout = layoutOfDocument(document);
+    const auto index = layout ? documentPage(*layout, page) : std::nullopt;
+    if (!index || !number)
+        return -1;
+    *number = model::numberingOf(*layout, *index).number;
+    return 0;
+}
+
 /// (document, page, &flag): 1 when the page's left margin is its inside one (a right-hand page, or
 /// any page without facing pages), 0 for a left-hand page.
 int32_t XmbOp809(xt::DocumentRef document, int32_t page, uint8_t* flag)
@@ -156,6 +166,7 @@ void registerSectionOps(OperationRegistry& registry)
     registry.add<xt::op::PageOp4223, &PageOp4223, &failPageOp4223>();
     registry.add<xt::op::XsqOp4977, &XsqOp4977>();
     registry.add<xt::op::GetPageSection, &GetPageSection>();
+    registry.add<xt::op::GetPageSectionNumber, &GetPageSectionNumber>();
     registry.add<xt::op::XmbOp809, &XmbOp809>();
     registry.add<xt::op::XmbOp810, &XmbOp810>();
 }

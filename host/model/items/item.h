@@ -34,7 +34,6 @@ public:
 
     int32_t ref() const { return m_ref; }
     int32_t pageRef() const { return m_pageRef; }
-    void setPageRef(int32_t pageRef) { m_pageRef = pageRef; }
     xt::BoxKind kind() const { return m_kind; }
     uint8_t shape() const { return m_shape; }
 
@@ -122,6 +121,10 @@ public:
     void moveBy(xt::Fixed dv, xt::Fixed dh);
 
 private:
+    // The store keeps its items by page, so only it moves one to another page.
+    friend class ItemStore;
+    void setPageRef(int32_t pageRef) { m_pageRef = pageRef; }
+
     void keepUnmodelled(const xt::BoxRecord& record);
 
     int32_t m_ref;

@@ -26,21 +26,25 @@ Item& ItemIndex::insert(std::unique_ptr<Item> item)
 
 bool ItemIndex::erase(int32_t ref)
 {
+    return take(ref) != nullptr;
+}
+
+std::unique_ptr<Item> ItemIndex::take(int32_t ref)
+{
     const size_t page = pageOf(ref);
     if (page >= m_pages.size() || !m_pages[page])
-        return false;
+        return nullptr;
     Page& held = *m_pages[page];
-    std::unique_ptr<Item>& slot = held.slots[slotOf(ref)];
-    if (!slot)
-        return false;
-    slot.reset();
+    std::unique_ptr<Item> taken = std::move(held.slots[slotOf(ref)]);
+    if (!taken)
+        return nullptr;
     --m_size;
     --held.used;
     // New references land on the last page, so it stays even when empty: a pseudo-group that
     // replaces the one before it would otherwise free and allocate it each time.
     if (page + 1 != m_pages.size())
         releaseIfEmpty(page);
-    return true;
+    return taken;
 }
 
 void ItemIndex::releaseIfEmpty(size_t page)

@@ -31,6 +31,8 @@ public:
     Item& insert(std::unique_ptr<Item> item);
     /// Destroys the item; false when no item has the reference.
     bool erase(int32_t ref);
+    /// Lets the item go without destroying it; null when no item has the reference.
+    std::unique_ptr<Item> take(int32_t ref);
     size_t size() const { return m_size; }
 
 private:

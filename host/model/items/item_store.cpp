@@ -35,7 +35,46 @@ Item& ItemStore::insert(std::unique_ptr<Item> item)
     assert(ref > 0 && (m_order.empty() || ref > m_order.back()) && "the stacking order is kept in reference order");
     item->setLayer(m_newItemLayer);
     m_order.push_back(ref);
+    addToPage(item->pageRef(), ref);
     return m_items.insert(std::move(item));
+}
+
+void ItemStore::addToPage(int32_t pageRef, int32_t ref)
+{
+    std::vector<int32_t>& refs = m_byPage[pageRef];
+    refs.insert(std::lower_bound(refs.begin(), refs.end(), ref), ref);
+}
+
+void ItemStore::dropFromPage(int32_t pageRef, int32_t ref)
+{
+    const auto page = m_byPage.find(pageRef);
+    if (page == m_byPage.end())
+        return;
+    std::vector<int32_t>& refs = page->second;
+    const auto at = std::lower_bound(refs.begin(), refs.end(), ref);
+    if (at != refs.end() && *at == ref)
+        refs.erase(at);
+    // A deleted page leaves no list behind.
+    if (refs.empty())
+        m_byPage.erase(page);
+}
+
+void ItemStore::setPageOf(Item& item, int32_t pageRef)
+{
+    if (item.pageRef() == pageRef)
+        return;
+    if (item.groupRole() != GroupRole::Selection) {
+        dropFromPage(item.pageRef(), item.ref());
+        addToPage(pageRef, item.ref());
+    }
+    item.setPageRef(pageRef);
+}
+
+const std::vector<int32_t>& ItemStore::onPage(int32_t pageRef) const
+{
+    static const std::vector<int32_t> none;
+    const auto page = m_byPage.find(pageRef);
+    return page == m_byPage.end() ? none : page->second;
 }
 
 Item& ItemStore::addItem(int32_t pageRef, xt::BoxKind kind, uint8_t shape, const xt::FixedRect& rect)
@@ -132,8 +171,48 @@ void ItemStore::forget(int32_t ref)
     const auto at = std::lower_bound(m_order.begin(), m_order.end(), ref);
     if (at != m_order.end() && *at == ref)
         m_order.erase(at);
+    dropFromPage(item.pageRef(), ref);
     m_removedPages[ref] = item.pageRef();
     m_items.erase(ref);
+}
+
+std::optional<ItemStore::TakenItem> ItemStore::takeOut(int32_t ref)
+{
+    const Item* item = find(ref);
+    if (!item || item->groupRole() == GroupRole::Selection)
+        return std::nullopt;
+    if (Item* multi = find(m_selection.multi()))
+        multi->removeMember(ref);
+    m_selection.dropFromBuilding(ref);
+    if (const ShapeData* data = item->shapeData())
+        m_shapeOwners.erase(data->handle());
+    TakenItem taken;
+    if (auto grid = m_tables.find(ref); grid != m_tables.end()) {
+        taken.table = std::move(grid->second);
+        m_tables.erase(grid);
+    }
+    const auto at = std::lower_bound(m_order.begin(), m_order.end(), ref);
+    if (at != m_order.end() && *at == ref)
+        m_order.erase(at);
+    dropFromPage(item->pageRef(), ref);
+    taken.item = m_items.take(ref);
+    return taken;
+}
+
+bool ItemStore::putBack(TakenItem taken)
+{
+    if (!taken.item || find(taken.item->ref()))
+        return false;
+    const int32_t ref = taken.item->ref();
+    m_order.insert(std::lower_bound(m_order.begin(), m_order.end(), ref), ref);
+    addToPage(taken.item->pageRef(), ref);
+    if (const ShapeData* data = taken.item->shapeData())
+        m_shapeOwners.emplace(data->handle(), ref);
+    if (taken.table)
+        m_tables.emplace(ref, std::move(*taken.table));
+    m_removedPages.erase(ref);
+    m_items.insert(std::move(taken.item));
+    return true;
 }
 
 std::optional<int32_t> ItemStore::pageOfRemoved(int32_t ref) const
@@ -161,6 +240,12 @@ Table* ItemStore::table(int32_t ref)
     return found == m_tables.end() ? nullptr : &found->second;
 }
 
+const Table* ItemStore::table(int32_t ref) const
+{
+    auto found = m_tables.find(ref);
+    return found == m_tables.end() ? nullptr : &found->second;
+}
+
 Item* ItemStore::ownerOfShapeData(xt::Handle handle)
 {
     auto found = m_shapeOwners.find(handle);
@@ -169,13 +254,12 @@ Item* ItemStore::ownerOfShapeData(xt::Handle handle)
 
 std::vector<int32_t> ItemStore::topLevelOnPage(int32_t pageRef) const
 {
-    std::vector<int32_t> onPage;
-    for (int32_t ref : m_order) {
-        const Item& item = *find(ref);
-        if (item.parent() == 0 && item.groupRole() != GroupRole::Selection && item.pageRef() == pageRef)
-            onPage.push_back(ref);
+    std::vector<int32_t> topLevel;
+    for (int32_t ref : onPage(pageRef)) {
+        if (find(ref)->parent() == 0)
+            topLevel.push_back(ref);
     }
-    return onPage;
+    return topLevel;
 }
 
 xt::FixedRect ItemStore::bounds(const Item& item) const

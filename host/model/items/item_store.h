@@ -37,14 +37,29 @@ public:
     /// Removes the item; a group or table takes its members with it. False for an unknown reference.
     bool remove(int32_t ref);
 
+    /// An item taken out whole, to be put back later under its own reference (an undone command's items).
+    struct TakenItem {
+        std::unique_ptr<Item> item;
+        std::optional<Table> table;
+    };
+    /// Takes the item out (not its members: take those too); nothing of it is destroyed.
+    std::optional<TakenItem> takeOut(int32_t ref);
+    /// Puts an item taken out back in its place in the stacking order; false when its reference is in use.
+    bool putBack(TakenItem taken);
+
     Item* find(int32_t ref) { return m_items.find(ref); }
     const Item* find(int32_t ref) const { return m_items.find(ref); }
     Table* table(int32_t ref);
+    const Table* table(int32_t ref) const;
     /// The item whose shape data lives in `handle`, or null.
     Item* ownerOfShapeData(xt::Handle handle);
     size_t size() const { return m_items.size(); }
     /// Items that belong to no group, on the page, back to front.
     std::vector<int32_t> topLevelOnPage(int32_t pageRef) const;
+    /// Every item on the page but pseudo-groups, members included, back to front (ascending references).
+    const std::vector<int32_t>& onPage(int32_t pageRef) const;
+    /// Puts the item (not its members) on another page.
+    void setPageOf(Item& item, int32_t pageRef);
     /// Every item but pseudo-groups, back to front. References only grow and new items go in front,
     /// so the list is in ascending reference order.
     const std::vector<int32_t>& stackingOrder() const { return m_order; }
@@ -101,12 +116,16 @@ public:
 private:
     Item& insert(std::unique_ptr<Item> item);
     void forget(int32_t ref);
+    void addToPage(int32_t pageRef, int32_t ref);
+    void dropFromPage(int32_t pageRef, int32_t ref);
     Item& newPseudoGroup(const std::vector<int32_t>& members);
 
     ReferenceAllocator* m_references;
     int32_t m_newItemLayer = 0;
     ItemIndex m_items;
     std::vector<int32_t> m_order;
+    /// The stacking order split by page, so that a page's items are found without looking at the others'.
+    std::unordered_map<int32_t, std::vector<int32_t>> m_byPage;
     std::unordered_map<int32_t, int32_t> m_removedPages; // removed item -> the page it was on
     std::unordered_map<xt::Handle, int32_t> m_shapeOwners;
     std::map<int32_t, Table> m_tables;

@@ -24,17 +24,25 @@ std::vector<int32_t> pageRefsOfSpread(const Layout& layout, size_t spread)
     return refs;
 }
 
-/// The walked item nearest the front among those behind position `end` of the stacking order.
-int32_t frontmostBefore(const Layout& layout, std::vector<int32_t>::const_iterator end, const std::vector<int32_t>& pages)
+/// The walked item nearest the front among those of the pages behind reference `bound` (0: behind none).
+/// References are the stacking order, so each page's list answers for its own items.
+int32_t frontmostBefore(const Layout& layout, int32_t bound, const std::vector<int32_t>& pages)
 {
-    const std::vector<int32_t>& order = layout.items().stackingOrder();
-    for (auto at = end; at != order.begin();) {
-        --at;
-        const Item& item = *layout.items().find(*at);
-        if (isWalked(item) && std::find(pages.begin(), pages.end(), item.pageRef()) != pages.end())
-            return item.ref();
+    int32_t frontmost = 0;
+    for (int32_t page : pages) {
+        const std::vector<int32_t>& refs = layout.items().onPage(page);
+        auto at = bound == 0 ? refs.end() : std::lower_bound(refs.begin(), refs.end(), bound);
+        while (at != refs.begin()) {
+            --at;
+            if (*at <= frontmost)
+                break;
+            if (isWalked(*layout.items().find(*at))) {
+                frontmost = *at;
+                break;
+            }
+        }
     }
-    return 0;
+    return frontmost;
 }
 
 /// Members first, so that each leaves its chain while the store still knows it.
@@ -74,7 +82,7 @@ int32_t firstItemOfSpread(const Layout& layout, size_t spread)
 {
     if (spread >= spreadCount(layout))
         return 0;
-    return frontmostBefore(layout, layout.items().stackingOrder().end(), pageRefsOfSpread(layout, spread));
+    return frontmostBefore(layout, 0, pageRefsOfSpread(layout, spread));
 }
 
 int32_t nextItemOfSpread(const Layout& layout, int32_t item)
@@ -84,9 +92,8 @@ int32_t nextItemOfSpread(const Layout& layout, int32_t item)
     const std::optional<size_t> spread = pageRef ? spreadOfPage(layout, *pageRef) : std::nullopt;
     if (!spread)
         return 0;
-    const std::vector<int32_t>& order = layout.items().stackingOrder();
     // A deleted item is no longer in the order, but the items behind it still stand before its reference.
-    return frontmostBefore(layout, std::lower_bound(order.begin(), order.end(), item), pageRefsOfSpread(layout, *spread));
+    return frontmostBefore(layout, item, pageRefsOfSpread(layout, *spread));
 }
 
 bool deleteItem(Layout& layout, int32_t item)

@@ -1,76 +1,21 @@
 // Copying pages and items between layouts.
 #include "host/model/pages/page_copy.h"
 
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 
 #include "host/model/clipboard.h"
-#include "host/model/colours/colour_copy.h"
 #include "host/model/layers/layer_edits.h"
+#include "host/model/pages/chain_copy.h"
+#include "host/model/pages/copy_translation.h"
+#include "host/model/pages/table_copy.h"
 #include "host/model/spread_layout.h"
 
 namespace host::model {
 namespace {
-
-/// Brings colour and layer numbers of the source over to the destination, each looked up once.
-class Translation {
-public:
-    Translation(const Layout& source, Layout& destination) : m_source(source), m_destination(destination) {}
-
-    int16_t colour(int16_t id)
-    {
-        if (&m_source == &m_destination)
-            return id;
-        const auto found = m_colours.find(id);
-        if (found != m_colours.end())
-            return found->second;
-        // A colour the destination cannot take prints in black rather than in whatever number it had.
-        const int16_t copied = copyColourByName(m_source.colours(), id, m_destination.colours()).value_or(xt::kBlackColour);
-        m_colours.emplace(id, copied);
-        return copied;
-    }
-
-    int32_t layer(int32_t id)
-    {
-        if (&m_source == &m_destination)
-            return id;
-        const Layer* from = m_source.layers().find(id);
-        if (!from || id == kDefaultLayer)
-            return kDefaultLayer;
-        if (const Layer* there = m_destination.layers().findByName(from->name))
-            return there->id;
-        const auto made = m_destination.layers().create(from->name);
-        if (!made)
-            return kDefaultLayer;
-        m_destination.layers().setVisible(*made, from->visible);
-        m_destination.layers().setLocked(*made, from->locked);
-        return *made;
-    }
-
-    void apply(ItemSnapshot& snapshot)
-    {
-        snapshot.record.frameColour = colour(snapshot.record.frameColour);
-        snapshot.record.backgroundColour = colour(snapshot.record.backgroundColour);
-        if (snapshot.kind == xt::BoxKind::Picture)
-            snapshot.record.content.picture.colour = colour(snapshot.record.content.picture.colour);
-        snapshot.layer = layer(snapshot.layer);
-        if (snapshot.text) {
-            for (auto& run : snapshot.text->characterRuns)
-                run.second.colour = colour(run.second.colour);
-            for (auto& run : snapshot.text->paragraphRuns) {
-                run.second.ruleAbove.colour = colour(run.second.ruleAbove.colour);
-                run.second.ruleBelow.colour = colour(run.second.ruleBelow.colour);
-            }
-        }
-        for (ItemSnapshot& member : snapshot.members)
-            apply(member);
-    }
-
-private:
-    const Layout& m_source;
-    Layout& m_destination;
-    std::map<int16_t, int16_t> m_colours;
-};
 
 /// A group made again takes the current layer; the snapshot says where it was.
 void restoreLayer(ItemStore& items, int32_t ref, const ItemSnapshot& snapshot)
@@ -83,12 +28,23 @@ void restoreLayer(ItemStore& items, int32_t ref, const ItemSnapshot& snapshot)
         restoreLayer(items, item->members()[i], snapshot.members[i]);
 }
 
+/// A top-level item of a copied page: a table, or anything else.
+struct CopiedItem {
+    int32_t source = 0;
+    std::optional<ItemSnapshot> item;
+    std::unique_ptr<TableCopy> table; ///< held apart: few items are tables, and a table's copy is large
+};
+
 struct PageCopy {
     PageSize size;
+    size_t masterSpread = 0;
     xt::FixedPoint origin;
-    std::vector<ItemSnapshot> items;
+    std::vector<CopiedItem> items;
     /// The page's own ruler guides, in the page's coordinates, so they hold on any page.
     std::vector<std::pair<GuideKind, xt::GuideEntry>> guides;
+    std::optional<SectionStart> section;
+    /// A page listed twice is copied twice: each copy of a chain is linked among the copies of its round.
+    size_t round = 0;
 };
 
 std::vector<std::pair<GuideKind, xt::GuideEntry>> pageGuidesOf(const Layout& layout, size_t index)
@@ -132,28 +88,146 @@ void placeGuides(Layout& destination, size_t page, const PageCopy& copy)
 
 } // namespace
 
-bool copyPages(const Layout& source, Layout& destination, const std::vector<size_t>& pages, size_t after)
+namespace {
+
+CopiedItem copiedItemOf(const Layout& source, int32_t ref)
+{
+    if (auto table = tableCopyOf(source, ref))
+        return {ref, std::nullopt, std::make_unique<TableCopy>(std::move(*table))};
+    return {ref, snapshotOf(source.items(), source.stories(), ref), nullptr};
+}
+
+PageCopy pageCopyOf(const Layout& source, size_t index, bool keepSections)
+{
+    const Page& page = source.page(index);
+    PageCopy copy{page.size(), page.masterSpread(), originOf(source, {PageList::Document, index}), {},
+        pageGuidesOf(source, index), std::nullopt, 0};
+    const std::vector<int32_t> onPage = source.items().topLevelOnPage(page.ref());
+    // One block for the page's copies: they are large, and growing the list would copy them over and over.
+    copy.items.reserve(onPage.size());
+    for (int32_t ref : onPage)
+        copy.items.push_back(copiedItemOf(source, ref));
+    if (const SectionStart* section = keepSections ? source.sections().at(page.ref()) : nullptr)
+        copy.section = *section;
+    return copy;
+}
+
+/// The text boxes among the copied items and their members.
+void gatherTextBoxes(const Layout& source, int32_t ref, std::set<int32_t>& boxes)
+{
+    const Item* item = source.items().find(ref);
+    if (!item || item->groupRole() == GroupRole::Table)
+        return;
+    if (source.stories().isTextBox(ref))
+        boxes.insert(ref);
+    for (int32_t member : item->members())
+        gatherTextBoxes(source, member, boxes);
+}
+
+/// Builds one page's copy on destination page `page`, pairing each copied item with its source when
+/// `pairs` is given (chains to link among the copies).
+void placePage(const Layout& source, Layout& destination, Translation& translation, PageCopy copy, size_t page,
+    std::map<int32_t, int32_t>* pairs)
+{
+    for (CopiedItem& item : copy.items) {
+        if (item.table) {
+            const xt::FixedPoint to = originOf(destination, {PageList::Document, page});
+            rebuildTable(destination, translation, std::move(*item.table), destination.page(page).ref(),
+                to.v - copy.origin.v, to.h - copy.origin.h);
+            continue;
+        }
+        if (!item.item)
+            continue;
+        const int32_t made = place(destination, translation, std::move(*item.item), page, copy.origin);
+        if (pairs)
+            pairCopies(source.items(), item.source, destination.items(), made, *pairs);
+    }
+    placeGuides(destination, page, copy);
+    if (copy.section)
+        destination.sections().start(destination.page(page).ref(), *copy.section);
+}
+
+} // namespace
+
+bool copyPages(const Layout& source, Layout& destination, const std::vector<size_t>& pages, size_t after, PageCopyOptions options)
 {
     if (pages.empty() || after > destination.pageCount())
         return false;
-    std::vector<PageCopy> copies;
+    std::vector<size_t> rounds;
+    std::vector<std::pair<PageSize, size_t>> shapes; // each page's size and master spread
+    std::vector<std::set<int32_t>> boxesByRound;
+    std::map<size_t, size_t> timesListed;
     for (size_t index : pages) {
         if (index >= source.pageCount())
             return false;
-        PageCopy copy{source.page(index).size(), originOf(source, {PageList::Document, index}), {}, pageGuidesOf(source, index)};
-        for (int32_t ref : source.items().topLevelOnPage(source.page(index).ref())) {
-            if (auto snapshot = snapshotOf(source.items(), source.stories(), ref))
-                copy.items.push_back(std::move(*snapshot));
-        }
-        copies.push_back(std::move(copy));
+        shapes.emplace_back(source.page(index).size(), source.page(index).masterSpread());
+        rounds.push_back(timesListed[index]++);
+        if (boxesByRound.size() <= rounds.back())
+            boxesByRound.resize(rounds.back() + 1);
+        for (int32_t ref : source.items().topLevelOnPage(source.page(index).ref()))
+            gatherTextBoxes(source, ref, boxesByRound[rounds.back()]);
     }
-    for (size_t i = 0; i < copies.size(); ++i)
-        destination.insertPage(after + i, copies[i].size);
+    // What is copied is read before anything is added when a layout copies its own pages; from another
+    // layout each page is read as it is copied, so that only one page's copy is held at a time.
+    const bool sameLayout = &source == &destination;
+    std::vector<PageCopy> copies;
+    for (size_t i = 0; sameLayout && i < pages.size(); ++i)
+        copies.push_back(pageCopyOf(source, pages[i], options.keepSections));
+    std::vector<std::vector<ChainCopy>> chainsByRound;
+    for (const std::set<int32_t>& boxes : boxesByRound)
+        chainsByRound.push_back(chainsOf(source, boxes));
+
+    for (size_t i = 0; i < pages.size(); ++i) {
+        // A master the destination lacks (no spread of that number) leaves the copy on the first.
+        const auto [size, master] = shapes[i];
+        Page& made = destination.insertPage(after + i, size);
+        made.setMasterSpread(master < destination.masters().spreadCount() ? master : 0);
+    }
     Translation translation(source, destination);
-    for (size_t i = 0; i < copies.size(); ++i) {
-        for (const ItemSnapshot& snapshot : copies[i].items)
-            place(destination, translation, snapshot, after + i, copies[i].origin);
-        placeGuides(destination, after + i, copies[i]);
+    std::vector<std::map<int32_t, int32_t>> pairsByRound(chainsByRound.size());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        PageCopy copy = sameLayout ? std::move(copies[i]) : pageCopyOf(source, pages[i], options.keepSections);
+        const bool chained = !chainsByRound[rounds[i]].empty();
+        placePage(source, destination, translation, std::move(copy), after + i, chained ? &pairsByRound[rounds[i]] : nullptr);
+    }
+    for (size_t round = 0; round < chainsByRound.size(); ++round)
+        relinkChains(destination, chainsByRound[round], pairsByRound[round]);
+    return true;
+}
+
+bool copyMasterSpread(const Layout& source, size_t spread, Layout& destination)
+{
+    const MasterPages& from = source.masters();
+    if (spread >= from.spreadCount())
+        return false;
+    while (destination.masters().spreadCount() <= spread)
+        destination.masters().addSpread();
+    const size_t pages = std::min(from.pagesPerSpread(), destination.masters().pagesPerSpread());
+    Translation translation(source, destination);
+    for (size_t p = 0; p < pages; ++p) {
+        const PageSlot fromSlot{PageList::Masters, spread * from.pagesPerSpread() + p};
+        const PageSlot toSlot{PageList::Masters, spread * destination.masters().pagesPerSpread() + p};
+        const MasterPage& master = from.page(fromSlot.index);
+        MasterPage& made = destination.masters().page(toSlot.index);
+        made.setMargins(master.margins());
+        made.setColumns(master.columns());
+        const GuideListKey fromGuides{xt::kGuidePageSet, master.ref()};
+        const GuideListKey toGuides{xt::kGuidePageSet, made.ref()};
+        destination.guides().clear(toGuides);
+        for (const GuideKind kind : {GuideKind::Vertical, GuideKind::Horizontal}) {
+            for (const Guide& guide : source.guides().guides(fromGuides, kind))
+                destination.guides().add(toGuides, kind, guide.entry());
+        }
+        const xt::FixedPoint origin = originOf(source, fromSlot);
+        const xt::FixedPoint to = originOf(destination, toSlot);
+        for (int32_t ref : source.items().topLevelOnPage(master.ref())) {
+            auto snapshot = snapshotOf(source.items(), source.stories(), ref);
+            if (!snapshot)
+                continue;
+            translation.apply(*snapshot);
+            const int32_t copy = rebuild(destination.items(), destination.stories(), *snapshot, made.ref(), to.v - origin.v, to.h - origin.h);
+            restoreLayer(destination.items(), copy, *snapshot);
+        }
     }
     return true;
 }

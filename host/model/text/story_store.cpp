@@ -202,6 +202,36 @@ void StoryStore::exchange(std::map<int32_t, Story>& kept)
     }
 }
 
+std::optional<StoryStore::TakenStory> StoryStore::takeOut(int32_t box)
+{
+    const auto found = m_chainOf.find(box);
+    if (found == m_chainOf.end())
+        return std::nullopt;
+    const int32_t ref = found->second;
+    TakenStory taken{std::move(m_stories.at(ref)), std::move(m_chains[ref])};
+    for (int32_t shown : taken.boxes)
+        m_chainOf.erase(shown);
+    m_chains.erase(ref);
+    m_stories.erase(ref);
+    return taken;
+}
+
+bool StoryStore::putBack(TakenStory taken)
+{
+    const int32_t ref = taken.story.ref();
+    if (m_stories.count(ref) != 0 || taken.boxes.empty())
+        return false;
+    for (int32_t box : taken.boxes) {
+        if (isTextBox(box))
+            return false;
+    }
+    for (int32_t box : taken.boxes)
+        m_chainOf[box] = ref;
+    m_chains[ref] = std::move(taken.boxes);
+    m_stories.emplace(ref, std::move(taken.story));
+    return true;
+}
+
 Story* StoryStore::restoreChain(const std::vector<int32_t>& boxes)
 {
     if (boxes.empty())

@@ -74,6 +74,16 @@ public:
     /// already, or no box is given.
     Story* restoreChain(const std::vector<int32_t>& boxes);
 
+    /// A story taken out with its chain, to be put back later under its own reference.
+    struct TakenStory {
+        Story story;
+        std::vector<int32_t> boxes;
+    };
+    /// Takes out the story shown by `box` with its whole chain; nullopt when the box shows none.
+    std::optional<TakenStory> takeOut(int32_t box);
+    /// Puts a story taken out back; false, with nothing changed, when its reference or a box is in use.
+    bool putBack(TakenStory taken);
+
 private:
     void storyWillChange(Story& story) override;
     int32_t newStory();

@@ -89,7 +89,7 @@ TEST_F(PagesTest, MasterViewNumbersMasterPagesFromFourAndComesBack)
     EXPECT_NE(flag, 0);
     EXPECT_EQ(currentPageNumber(), 4) << "the master spread's first page";
     const int32_t onMaster = addBox(layout(), 0, rect(0, 0, 5, 5)).ref();
-    layout().items().find(onMaster)->setPageRef(layout().masters().page(1).ref());
+    layout().items().setPageOf(*layout().items().find(onMaster), layout().masters().page(1).ref());
     ASSERT_EQ(hostOp<xt::op::DocumentOp868>()(window(), 5), 0);
     ASSERT_EQ(runCommand(210), 0);
     EXPECT_EQ(currentBox(), onMaster) << "select all works on a master page";

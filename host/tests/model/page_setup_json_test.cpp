@@ -36,6 +36,8 @@ protected:
         xt::ParagraphStyleRecord paragraph = paragraphStyleNamed("Body");
         paragraph.leading = pt(13);
         layout.styleSheets().addParagraphStyle(paragraph, std::vector<uint8_t>(16, 5));
+        layout.styleSheets().addKind5Style("Figure list");
+        layout.styleSheets().addKind5Style("Table list");
         m_written = documentToJson(m_model.project(0));
     }
 
@@ -81,6 +83,9 @@ TEST_F(PageSetupJsonTest, EverythingReadsBackAsItWasWritten)
     ASSERT_EQ(read.styleSheets().paragraphStyles().size(), 1u);
     EXPECT_EQ(xt::Fixed{read.styleSheets().paragraphStyles()[0].record().leading}, pt(13));
     EXPECT_EQ(read.styleSheets().paragraphStyles()[0].tabs(), std::vector<uint8_t>(16, 5));
+    ASSERT_EQ(read.styleSheets().count(xt::kStyleKind5), 2u);
+    EXPECT_EQ(read.styleSheets().kind5Styles()[1].name(), "Table list");
+    EXPECT_EQ(read.styleSheets().styleAt(xt::kStyleKind5, 1), read.styleSheets().kind5Styles()[1].ref());
     EXPECT_EQ(documentToJson(*m_model.projectOf(read)).dump(), m_written.dump()) << "a second save is the same";
 }
 
@@ -98,6 +103,10 @@ TEST_F(PageSetupJsonTest, DamagedValuesAreRefusedWithTheirPlace)
         {kGuidesKey, nlohmann::ordered_json::array({{{"list", "page"}, {"master", false}, {"page", 9}, {"kind", 1},
                          {"position", 1}, {"colour", 0}, {"flags", 0}}}), "layouts[0].guides[0].page"},
         {kStyleSheetsKey, nlohmann::ordered_json::array({{{"kind", 1}, {"record", "00"}}}), "layouts[0].styleSheets[0].record"},
+        {kStyleSheetsKey, nlohmann::ordered_json::array({{{"kind", 3}, {"name", "A"}}}), "layouts[0].styleSheets[0].kind"}, // no such kind
+        {kStyleSheetsKey, nlohmann::ordered_json::array({{{"kind", 5}}}), "layouts[0].styleSheets[0].name"},
+        {kStyleSheetsKey, nlohmann::ordered_json::array({{{"kind", 5}, {"name", ""}}}), "layouts[0].styleSheets[0].name"},
+        {kStyleSheetsKey, nlohmann::ordered_json::array({{{"kind", 5}, {"name", std::string(64, 'x')}}}), "layouts[0].styleSheets[0].name"},
     };
     for (const Case& c : cases) {
         const std::string error = refusal(c.key, c.value);

@@ -8,12 +8,14 @@
 #include "twinnel/engine/copy/page_list_handle.h"
 #include "twinnel/engine/copy/sections.h"
 #include "twinnel/engine/copy/style_copy.h"
+#include "twinnel/engine/undo/clone_undo.h"
 #include "win32/windows.h"
+#include "xtapi/components.h"
 
 namespace twinnel {
 namespace {
 
-constexpr int32_t kKeepSections = 4;
+constexpr int32_t kKeepSections = xt::kCopyPagesKeepSections;
 
 /// Where the copies go: after the page before the to page, and never in front of a listed page of the
 /// same layout, so that the originals keep their places.
@@ -47,8 +49,10 @@ int32_t copyPages(xt::DocumentRef source, const std::vector<int>& pages, const T
         MessageBeep(0);
         return 0;
     }
-    if (!target.isNew)
+    if (!target.isNew) {
+        cloneUndo().notePages(target.layout.ref, after + 1, static_cast<int32_t>(pages.size()));
         return after + 1;
+    }
     xt::calls::PageOp859(target.layout.ref, 1, 1, 0);
     return 1;
 }

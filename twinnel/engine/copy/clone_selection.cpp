@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "foundation/binding/binding.h"
+#include "twinnel/engine/undo/clone_undo.h"
 
 namespace twinnel {
 namespace {
@@ -23,7 +24,11 @@ bool addPagesAtEnd(xt::DocumentRef layout, int32_t count)
 {
     if (count <= 0)
         return true;
-    return xt::calls::PageOp2213(layout, pageCountOf(layout), count, kPagesAfter, 0, 1) == 0;
+    const int32_t before = pageCountOf(layout);
+    if (xt::calls::PageOp2213(layout, before, count, kPagesAfter, 0, 1) != 0)
+        return false;
+    cloneUndo().notePages(layout, before + 1, count);
+    return true;
 }
 
 bool CloneSelection(const CloneRun& run, const Target& target)
@@ -37,8 +42,14 @@ bool CloneSelection(const CloneRun& run, const Target& target)
         return false;
     }
     xt::calls::SetCurrentTool(kItemTool);
-    for (int32_t k = 0; k < copies; ++k)
-        xt::calls::XsqOp1307(run.source.ref, run.box, target.layout.ref, run.settings.toPage + k);
+    for (int32_t k = 0; k < copies; ++k) {
+        if (xt::calls::XsqOp1307(run.source.ref, run.box, target.layout.ref, run.settings.toPage + k) != 0)
+            continue;
+        // The host selects the copy it made; a new layout goes aside whole, copies and all.
+        int32_t copy = 0;
+        if (!target.isNew && xt::calls::GetCurrentBox(&copy) == 0)
+            cloneUndo().noteItem(target.layout.ref, copy);
+    }
     xt::calls::StoryMode1375(1);
     makeSourceCurrent(run);
     return true;

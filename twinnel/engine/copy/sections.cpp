@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "foundation/binding/binding.h"
+#include "foundation/binding/host_failures.h"
 #include "twinnel/engine/common/layouts.h"
 
 namespace twinnel {
@@ -13,6 +14,7 @@ constexpr int32_t kArabicNumbers = 1;
 constexpr size_t kMostPrefixCharacters = 4;
 
 struct SourceSection {
+    int32_t number = 1;
     int32_t format = kArabicNumbers;
     std::string prefix;
 };
@@ -24,9 +26,13 @@ SourceSection sectionOf(xt::DocumentRef source, int page)
     xt::TextObject prefix = nullptr;
     if (xt::calls::GetPageSection(source, page, &start, &format, &prefix) != 0)
         return {};
-    SourceSection section{std::abs(format), takeText(prefix)};
+    SourceSection section{1, std::abs(format), takeText(prefix)};
     if (section.prefix.size() > kMostPrefixCharacters)
         section.prefix.resize(kMostPrefixCharacters);
+    if (xt::calls::GetPageSectionNumber(source, page, &section.number) != 0) {
+        foundation::noteHostFailure();
+        section.number = 1;
+    }
     return section;
 }
 
@@ -50,9 +56,10 @@ void makeSections(xt::DocumentRef source, const std::vector<int>& pages, const S
     for (size_t i = 1; i < pages.size(); ++i) {
         if (pages[i] == pages[i - 1] + 1)
             continue;
-        // The copy keeps the source page's number, so its name reads as it did in the source.
+        // The copy starts its section at the number the source page shows in its own section, so that
+        // its name reads as it did there ("iv" stays "iv", not the page's place in the layout).
         const SourceSection section = sectionOf(source, pages[i]);
-        startSection(plan.firstCopiedPage + static_cast<int32_t>(i), pages[i], section.format, section.prefix);
+        startSection(plan.firstCopiedPage + static_cast<int32_t>(i), section.number, section.format, section.prefix);
     }
 }
 

@@ -12,7 +12,6 @@
 namespace twinnel {
 namespace {
 
-constexpr int32_t kStyleSheetKind5 = 5;
 constexpr int32_t kCurrentColourList = 0;
 
 std::vector<int32_t> sheetsOf(int32_t table, int32_t kind)
@@ -34,10 +33,11 @@ void copyKinds(xt::DocumentRef source, xt::DocumentRef destination, StyleReplace
     if (from == to)
         return;
     for (const int32_t kind : kinds) {
-        // The table keeps the first sheet of each kind, its default, so only the others go.
+        // The table keeps its first character and paragraph sheets, its defaults, so only the others go;
+        // it has no default sheet of kind 5.
         if (replace == StyleReplace::Replace) {
             const std::vector<int32_t> own = sheetsOf(to, kind);
-            for (size_t i = 1; i < own.size(); ++i)
+            for (size_t i = kind == xt::kStyleKind5 ? 0 : 1; i < own.size(); ++i)
                 xt::calls::DeleteStyleSheet(to, own[i]);
         }
         for (const int32_t sheet : sheetsOf(from, kind))
@@ -70,7 +70,7 @@ void CopyStyleSheets(xt::DocumentRef source, xt::DocumentRef destination, StyleR
 
 void CopyStyleSheetsKind5(xt::DocumentRef source, xt::DocumentRef destination, StyleReplace replace)
 {
-    copyKinds(source, destination, replace, {kStyleSheetKind5});
+    copyKinds(source, destination, replace, {xt::kStyleKind5});
 }
 
 void CopyColors(xt::DocumentRef destination)

@@ -2,6 +2,7 @@
 #include "twinnel/engine/destination/new_document.h"
 
 #include "foundation/binding/binding.h"
+#include "foundation/binding/component_calls.h"
 #include "xtapi/page_records.h"
 
 namespace twinnel {
@@ -52,6 +53,27 @@ std::optional<LayoutRef> newDocumentLike(xt::DocumentRef source, NewDocumentKind
     if (made != 0)
         return std::nullopt;
     return makeCurrent(id);
+}
+
+bool copyMasterSpreads(xt::DocumentRef source, xt::DocumentRef destination)
+{
+    int32_t count = 0;
+    if (xt::calls::GetPageCopyEntryCount(source, &count) != 0)
+        return false;
+    for (int32_t index = 1; index < count; ++index) {
+        int32_t entry = 0;
+        xt::TextObject name = nullptr;
+        if (xt::calls::GetPageCopyEntry(source, index, &entry, &name) != 0)
+            return false;
+        if (name)
+            xt::calls::DisposeTextObject(name);
+        // The new layout is in front while it takes the entry.
+        if (xt::calls::DocumentOp3278(destination) != 0)
+            return false;
+        if (xt::calls::CopyPageCopyEntry(source, entry, destination) != 0)
+            return false;
+    }
+    return true;
 }
 
 } // namespace twinnel

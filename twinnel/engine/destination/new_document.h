@@ -14,4 +14,9 @@ enum class NewDocumentKind { Project, LayoutInSourceProject };
 /// gutter and facing pages; it becomes current. Nothing when the host refuses it.
 std::optional<LayoutRef> newDocumentLike(xt::DocumentRef source, NewDocumentKind kind, const std::string& name);
 
+/// Gives a new layout the source's master spreads after its first (which it has already), through the
+/// host's page-copy service, so that the pages copied into it keep their masters. False when the host
+/// refused a step.
+bool copyMasterSpreads(xt::DocumentRef source, xt::DocumentRef destination);
+
 } // namespace twinnel

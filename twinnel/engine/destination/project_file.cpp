@@ -29,7 +29,12 @@ int32_t askForFile(xt::FileSpec& spec)
 std::optional<LayoutRef> openProjectFile()
 {
     xt::FileSpec spec{};
-    if (askForFile(spec) != xt::kChooserConfirmed)
+    // The file dialog may leave another resource file current; Twinnel's own is current again after it.
+    const int16_t resources = xt::calls::GetCurrentResourceFile();
+    const int32_t answer = askForFile(spec);
+    if (resources >= 0)
+        xt::calls::UseResourceFile(resources);
+    if (answer != xt::kChooserConfirmed)
         return std::nullopt;
     xt::DocumentRef first = 0;
     if (xt::calls::DocumentOp3147(&spec, kOpenFlags, &first) != 0) {

@@ -1,6 +1,9 @@
 // Finding items by reference in layouts of thousands of items, while items and selections come and go.
 #include "host/tests/item_fixture.h"
 
+#include "host/model/aside/set_aside.h"
+#include "host/model/items/item_walk.h"
+
 namespace host_tests {
 namespace {
 
@@ -71,6 +74,57 @@ TEST_F(ItemIndexTest, ALongSelectionHoldsEachItemOnceInTheOrderGiven)
     const int32_t selection = select(layout(), asked);
     ASSERT_NE(items().find(selection), nullptr);
     EXPECT_EQ(items().find(selection)->members(), boxes);
+}
+
+TEST_F(ItemIndexTest, EachPageListsItsItemsAsTheyComeGoAndMove)
+{
+    const int32_t page1 = layout().page(0).ref();
+    const int32_t page2 = layout().page(1).ref();
+    const int32_t a = addBox(layout(), 0, rect(0, 0, 10, 10)).ref();
+    const int32_t b = addBox(layout(), 1, rect(0, 0, 10, 10)).ref();
+    const int32_t c = addBox(layout(), 0, rect(20, 0, 30, 10)).ref();
+    const int32_t d = addBox(layout(), 0, rect(40, 0, 50, 10)).ref();
+    const int32_t group = addGroup(layout(), {c, d}).ref();
+    select(layout(), {a, b});
+    using Refs = std::vector<int32_t>;
+    EXPECT_EQ(items().onPage(page1), (Refs{a, c, d, group})) << "members too, but no pseudo-group";
+    EXPECT_EQ(items().topLevelOnPage(page1), (Refs{a, group}));
+    EXPECT_EQ(items().onPage(page2), (Refs{b}));
+
+    items().setPageOf(*items().find(a), page2);
+    EXPECT_EQ(items().topLevelOnPage(page2), (Refs{a, b})) << "a page's items stay back to front";
+    ASSERT_TRUE(items().remove(group));
+    EXPECT_TRUE(items().onPage(page1).empty());
+
+    // The walk goes front to back over the spread's pages and survives the item it stands on going.
+    EXPECT_EQ(host::model::firstItemOfSpread(layout(), 1), b);
+    EXPECT_EQ(host::model::nextItemOfSpread(layout(), b), a);
+    ASSERT_TRUE(items().remove(b));
+    EXPECT_EQ(host::model::nextItemOfSpread(layout(), b), a);
+    EXPECT_EQ(host::model::nextItemOfSpread(layout(), a), 0);
+}
+
+TEST_F(ItemIndexTest, PagesSetAsideComeBackWithTheirItemsUnderTheSameReferences)
+{
+    const int32_t kept = addBox(layout(), 0, rect(0, 0, 10, 10)).ref();
+    const int32_t text = addBox(layout(), 1, rect(0, 0, 10, 10), xt::BoxKind::Text).ref();
+    ASSERT_TRUE(layout().stories().addTextBox(text));
+    layout().stories().storyOfBox(text)->insert(0, u"aside");
+    const int32_t pageRef = layout().page(1).ref();
+
+    auto aside = host::model::setPagesAside(layout(), 1, 1);
+    ASSERT_TRUE(aside);
+    EXPECT_EQ(layout().pageCount(), 1u);
+    EXPECT_EQ(items().find(text), nullptr);
+    EXPECT_FALSE(layout().stories().isTextBox(text));
+    EXPECT_FALSE(host::model::setPagesAside(layout(), 0, 1)) << "a layout keeps one page at least";
+
+    ASSERT_TRUE(host::model::putBack(host().documents(), *aside));
+    ASSERT_EQ(layout().pageCount(), 2u);
+    EXPECT_EQ(layout().page(1).ref(), pageRef);
+    EXPECT_EQ(items().topLevelOnPage(pageRef), (std::vector<int32_t>{text}));
+    EXPECT_EQ(items().stackingOrder(), (std::vector<int32_t>{kept, text}));
+    EXPECT_EQ(layout().stories().storyOfBox(text)->text(), u"aside");
 }
 
 } // namespace
