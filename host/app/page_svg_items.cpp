@@ -246,7 +246,8 @@ void drawTextLines(const PageCanvas& canvas, const Item& item)
     const size_t boxIndex = static_cast<size_t>(at - boxes.begin());
     const model::Story& story = chain->story();
     for (const model::ComposedLine& line : chain->composition().lines) {
-        if (line.boxIndex != boxIndex || line.overset)
+        // An empty story's one line has nothing to draw.
+        if (line.boxIndex != boxIndex || line.overset || line.start == line.end)
             continue;
         const xt::Fixed size = story.characterRuns().valueAt(line.start).size;
         SvgAttributes place{{"x", number(canvas.x(item.rect().left + line.left))},

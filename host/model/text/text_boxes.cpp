@@ -146,7 +146,11 @@ std::optional<ChainLayout> chainLayoutOf(Layout& layout, int32_t box)
 {
     if (!knowTextBox(layout, box))
         return std::nullopt;
-    return ChainLayout::of(layout.stories(), box, [&](int32_t member) { return textFrameOf(layout, member); });
+    // One cache for every layout: what it keeps is compared with the story and frames asked about, so
+    // an entry can never answer for another story, and the oldest entries make room for new ones.
+    static CompositionCache compositions;
+    return ChainLayout::of(
+        layout.stories(), box, [&](int32_t member) { return textFrameOf(layout, member); }, &compositions);
 }
 
 } // namespace host::model
