@@ -110,6 +110,24 @@ TEST_F(PageRunTest, RelinkOverTenPagesPutsEveryChainBack)
     EXPECT_TRUE(messageTexts().empty());
 }
 
+TEST_F(PageRunTest, AStepOfTheItemWalkThatFailsDoesNotEndThePage)
+{
+    // Two chains on page 1; the walk's first step fails, once.
+    const int32_t a = lineBox(0, 0, "a1\ra2");
+    const int32_t b = lineBox(0, 1);
+    const int32_t c = lineBox(0, 2, "c1\rc2");
+    const int32_t d = lineBox(0, 3);
+    ASSERT_TRUE(host::model::linkTextBoxes(layout(), a, b));
+    ASSERT_TRUE(host::model::linkTextBoxes(layout(), c, d));
+    m_host->faults().failNth("GetNextItem", 1);
+
+    ASSERT_TRUE(unlinkPages("1"));
+
+    EXPECT_EQ(chains({a, b, c, d}), "a b c d") << "both chains unlinked";
+    EXPECT_EQ(shows(a) + shows(b) + shows(c) + shows(d), "a1|a2c1|c2");
+    EXPECT_TRUE(messageTexts().empty());
+}
+
 TEST_F(PageRunTest, TheMouseButtonStopsAfterTheCurrentItem)
 {
     chainOnEveryPage();
