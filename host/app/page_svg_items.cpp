@@ -235,8 +235,9 @@ std::vector<ColouredText> lineText(const model::ColourTable& colours, const mode
 
 void drawTextLines(const PageCanvas& canvas, const Item& item)
 {
+    // Every box of a chain draws from one composition of it.
     const auto chain = model::ChainLayout::of(canvas.layout.stories(), item.ref(),
-        [&](int32_t box) { return model::textFrameOf(canvas.layout, box); });
+        [&](int32_t box) { return model::textFrameOf(canvas.layout, box); }, &model::sharedCompositions());
     if (!chain)
         return;
     const auto& boxes = chain->boxes();

@@ -107,4 +107,10 @@ std::shared_ptr<const Composition> CompositionCache::compositionOf(const Story& 
     return entry.composition;
 }
 
+CompositionCache& sharedCompositions()
+{
+    static CompositionCache compositions;
+    return compositions;
+}
+
 } // namespace host::model

@@ -43,4 +43,9 @@ private:
     uint64_t m_uses = 0;
 };
 
+/// The cache the host's layout questions and page drawing share. One serves every layout: what it keeps
+/// is compared with the story and frames asked about, so an entry never answers for another story, and
+/// the oldest entries make room for new ones.
+CompositionCache& sharedCompositions();
+
 } // namespace host::model

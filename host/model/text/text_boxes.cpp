@@ -146,11 +146,8 @@ std::optional<ChainLayout> chainLayoutOf(Layout& layout, int32_t box)
 {
     if (!knowTextBox(layout, box))
         return std::nullopt;
-    // One cache for every layout: what it keeps is compared with the story and frames asked about, so
-    // an entry can never answer for another story, and the oldest entries make room for new ones.
-    static CompositionCache compositions;
     return ChainLayout::of(
-        layout.stories(), box, [&](int32_t member) { return textFrameOf(layout, member); }, &compositions);
+        layout.stories(), box, [&](int32_t member) { return textFrameOf(layout, member); }, &sharedCompositions());
 }
 
 } // namespace host::model
