@@ -128,6 +128,29 @@ TEST_F(PageRunTest, AStepOfTheItemWalkThatFailsDoesNotEndThePage)
     EXPECT_TRUE(messageTexts().empty());
 }
 
+TEST_F(PageRunTest, AWalkTheApplicationCannotStartIsReportedAndTheOtherPagesDone)
+{
+    struct Case {
+        const char* operation;
+    } const cases[] = {{"GetFirstItem"}, {"PageOp3594"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.operation);
+        newDocument(12);
+        m_firsts.clear();
+        m_seconds.clear();
+        chainOnEveryPage();
+        const size_t shown = messageTexts().size();
+        // The run goes from the last page: its walk is the one refused.
+        m_host->faults().failNth(c.operation, 1);
+
+        ASSERT_TRUE(unlinkPages("All"));
+
+        EXPECT_EQ(splitPages(), "1 2 3 4 5 6 7 8 9 10 11");
+        ASSERT_EQ(messageTexts().size(), shown + 1);
+        EXPECT_EQ(messageTexts().back(), "Threadix could not change every chain as asked: the application refused a step.");
+    }
+}
+
 TEST_F(PageRunTest, TheMouseButtonStopsAfterTheCurrentItem)
 {
     chainOnEveryPage();
