@@ -61,6 +61,10 @@ bool putBackText(const model::KeptText& kept, bool before)
     model::Layout* layout = context().documents().findByRef(kept.layout);
     if (!layout)
         return false;
+    if (kept.chainsBefore && kept.chainsAfter) {
+        model::putBackChains(*layout, before ? *kept.chainsBefore : *kept.chainsAfter);
+        return true;
+    }
     layout->stories().putBack(before ? kept.before : kept.after);
     return true;
 }

@@ -8,6 +8,8 @@ namespace {
 
 constexpr char kVersionText[8] = {'8', '.', '0', '.', '0', 0, 0, 0};
 constexpr char kBitmapStandIn[] = "BM";
+/// The host's Edit menu texts for a Threadix step.
+constexpr char kUndoTexts[] = "Undo Threadix\0Redo Threadix";
 
 template <class Template>
 constexpr xt::Resource dialog(int32_t id, const Template& made)
@@ -24,6 +26,7 @@ const std::array<xt::Resource, kResourceCount> kThreadixResources = {{
     dialog(kProgressResource, kProgressTemplate),
     {xt::kResourceBitmap, kBannerBitmap, kBitmapStandIn, sizeof kBitmapStandIn},
     {xt::kResourceBitmap, kModesBitmap, kBitmapStandIn, sizeof kBitmapStandIn},
+    {xt::fourCC("STRQ"), 20000, kUndoTexts, sizeof kUndoTexts},
 }};
 
 } // namespace threadix

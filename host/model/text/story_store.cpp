@@ -175,6 +175,13 @@ void StoryStore::putBack(const std::map<int32_t, Story>& kept)
     }
 }
 
+void StoryStore::restore(const Contents& kept)
+{
+    m_stories = kept.stories;
+    m_chains = kept.chains;
+    m_chainOf = kept.chainOf;
+}
+
 Story* StoryStore::restoreChain(const std::vector<int32_t>& boxes)
 {
     if (boxes.empty())

@@ -60,6 +60,15 @@ public:
     /// already, or no box is given.
     Story* restoreChain(const std::vector<int32_t>& boxes);
 
+    /// Every story with its chain, as an undo step keeps them to put back whole.
+    struct Contents {
+        std::map<int32_t, Story> stories;
+        std::map<int32_t, std::vector<int32_t>> chains;
+        std::map<int32_t, int32_t> chainOf;
+    };
+    Contents contents() const { return {m_stories, m_chains, m_chainOf}; }
+    void restore(const Contents& kept);
+
 private:
     int32_t newStory();
     /// Moves the boxes [from, end of chain) of `story`'s chain into a new chain with an empty story.
