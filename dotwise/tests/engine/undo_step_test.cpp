@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "dotwise/engine/list_run.h"
 #include "dotwise/tests/dotwise_host_fixture.h"
 #include "host/model/document_json.h"
@@ -13,7 +15,12 @@ namespace {
 
 class ListUndoTest : public DotwiseHostTest {
 protected:
-    std::string saved() { return host::model::documentToJson(m_host->documents().project(0)).dump(1); }
+    /// The document made last, as saved.
+    std::string saved()
+    {
+        auto& documents = m_host->documents();
+        return host::model::documentToJson(documents.project(documents.projectCount() - 1)).dump(1);
+    }
 };
 
 TEST_F(ListUndoTest, EveryActionIsUndoneAndRedoneWhole)
