@@ -61,11 +61,12 @@ int32_t UndoOp2954()
     if (steps().depth() == 1) {
         if (model::KeptText* kept = steps().openText()) {
             if (model::Layout* layout = context().documents().findByRef(kept->layout)) {
-                kept->after = layout->stories().stories();
                 if (kept->chainsBefore) {
                     kept->chainsAfter = std::make_shared<model::KeptChains>(model::keepChains(*layout));
                     if (kept->chainsAfter->savedText == kept->chainsBefore->savedText)
                         steps().dropOpening();
+                } else {
+                    kept->after = layout->stories().stories();
                 }
             }
         }
