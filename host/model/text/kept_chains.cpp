@@ -29,6 +29,11 @@ KeptChains keepChains(const Layout& layout)
 void putBackChains(Layout& layout, const KeptChains& kept)
 {
     layout.stories().restore(kept.stories);
+    // A box deleted since the state was kept leaves its chain, as a deletion does.
+    for (const auto& [box, story] : kept.stories.chainOf) {
+        if (!layout.items().find(box))
+            layout.stories().removeTextBox(box);
+    }
     layout.dataBlocks().restore(kept.blocks);
     for (const auto& [ref, fields] : kept.boxFields) {
         if (Item* item = layout.items().find(ref))

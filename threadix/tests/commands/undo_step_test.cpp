@@ -144,5 +144,17 @@ TEST_F(UndoStepTest, ARefusalMakesNoStep)
     EXPECT_EQ(chains(boxes), "a>b>c");
 }
 
+TEST_F(UndoStepTest, UndoLeavesABoxMadeSinceWithItsText)
+{
+    const std::vector<int32_t> boxes = threeBoxChain();
+    select({boxes[1]});
+    ASSERT_TRUE(runThreadix({DialogAction::click(kUnlink), DialogAction::click(kCutAtEnd)}));
+    // A box made and filled after the command, by a change that is no undo step of its own.
+    const int32_t later = lineBox(1, 0, "later");
+    ASSERT_TRUE(m_host->undo());
+    EXPECT_EQ(chains(boxes), "a>b>c");
+    EXPECT_EQ(shows(later), "later");
+}
+
 } // namespace
 } // namespace threadix::testing
