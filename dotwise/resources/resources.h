@@ -7,7 +7,7 @@
 
 namespace dotwise {
 
-inline constexpr size_t kResourceCount = 18;
+inline constexpr size_t kResourceCount = 19;
 extern const std::array<xt::Resource, kResourceCount> kDotwiseResources;
 
 } // namespace dotwise

@@ -61,6 +61,10 @@ bool exchangeText(model::KeptText& kept)
     model::Layout* layout = context().documents().findByRef(kept.layout);
     if (!layout)
         return false;
+    if (kept.chainsBefore && kept.chainsAfter) {
+        model::putBackChains(*layout, before ? *kept.chainsBefore : *kept.chainsAfter);
+        return true;
+    }
     layout->stories().exchange(kept.stories.stories);
     return true;
 }

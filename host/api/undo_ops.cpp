@@ -42,12 +42,33 @@ int32_t UndoOp2953(int32_t, int32_t)
     return 0;
 }
 
+/// Opens a step as UndoOp2953 does, keeping the layout's chains, box fields and data blocks besides.
+int32_t OpenChainUndoStep(int32_t kind)
+{
+    model::Layout* layout = context().documents().current();
+    if (steps().depth() > 0 || !layout)
+        return UndoOp2953(kind, 0);
+    const loader::LoadedModule* module = context().plugins().current();
+    auto kept = std::make_shared<model::KeptText>();
+    kept->layout = layout->ref();
+    kept->chainsBefore = std::make_shared<model::KeptChains>(model::keepChains(*layout));
+    steps().openKeepingText(module ? module->id : 0, std::move(kept));
+    return 0;
+}
+
 int32_t UndoOp2954()
 {
     if (steps().depth() == 1) {
         if (model::KeptText* kept = steps().openText()) {
-            if (model::Layout* layout = context().documents().findByRef(kept->layout))
-                layout->stories().stopKeeping(&kept->stories);
+            if (model::Layout* layout = context().documents().findByRef(kept->layout)) {
+                if (kept->chainsBefore) {
+                    kept->chainsAfter = std::make_shared<model::KeptChains>(model::keepChains(*layout));
+                    if (kept->chainsAfter->savedText == kept->chainsBefore->savedText)
+                        steps().dropOpening();
+                } else {
+                    layout->stories().stopKeeping(&kept->stories);
+                }
+            }
         }
     }
     return steps().close() ? 0 : -1;
@@ -87,6 +108,7 @@ void registerUndoOps(OperationRegistry& registry)
     registry.add<xt::op::UndoOp2958, &UndoOp2958>();
     registry.add<xt::op::UndoOp2953, &UndoOp2953>();
     registry.add<xt::op::UndoOp2954, &UndoOp2954>();
+    registry.add<xt::op::OpenChainUndoStep, &OpenChainUndoStep>();
     registry.add<xt::op::GetStepRepeatOffsets, &GetStepRepeatOffsets>();
     registry.add<xt::op::SetStepRepeatOffsets, &SetStepRepeatOffsets>();
 }

@@ -235,8 +235,9 @@ std::vector<ColouredText> lineText(const model::ColourTable& colours, const mode
 
 void drawTextLines(const PageCanvas& canvas, const Item& item)
 {
+    // Every box of a chain draws from one composition of it.
     const auto chain = model::ChainLayout::of(canvas.layout.stories(), item.ref(),
-        [&](int32_t box) { return model::textFrameOf(canvas.layout, box); });
+        [&](int32_t box) { return model::textFrameOf(canvas.layout, box); }, &model::sharedCompositions());
     if (!chain)
         return;
     const auto& boxes = chain->boxes();
@@ -246,7 +247,8 @@ void drawTextLines(const PageCanvas& canvas, const Item& item)
     const size_t boxIndex = static_cast<size_t>(at - boxes.begin());
     const model::Story& story = chain->story();
     for (const model::ComposedLine& line : chain->composition().lines) {
-        if (line.boxIndex != boxIndex || line.overset)
+        // An empty story's one line has nothing to draw.
+        if (line.boxIndex != boxIndex || line.overset || line.start == line.end)
             continue;
         const xt::Fixed size = story.characterRuns().valueAt(line.start).size;
         SvgAttributes place{{"x", number(canvas.x(item.rect().left + line.left))},

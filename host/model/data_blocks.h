@@ -62,6 +62,21 @@ private:
         DataBlockHolder holder;
     };
 
+public:
+    /// Every holder with its blocks, as an undo step keeps them to put back whole.
+    struct Contents {
+        std::map<int32_t, Entry> holders;
+        std::map<std::pair<uint8_t, int32_t>, int32_t> byOwner;
+    };
+    Contents contents() const { return {m_holders, m_byOwner}; }
+    void restore(const Contents& kept)
+    {
+        m_holders = kept.holders;
+        m_byOwner = kept.byOwner;
+    }
+
+private:
+
     ReferenceAllocator* m_references;
     std::map<int32_t, Entry> m_holders;                        // by holder reference
     std::map<std::pair<uint8_t, int32_t>, int32_t> m_byOwner;  // (kind, object) -> holder reference

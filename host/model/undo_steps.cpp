@@ -35,6 +35,12 @@ bool UndoSteps::close()
     return true;
 }
 
+void UndoSteps::dropOpening()
+{
+    if (m_depth > 0)
+        m_tainted = true;
+}
+
 int32_t UndoSteps::closeDownTo(int32_t depth)
 {
     int32_t closed = 0;

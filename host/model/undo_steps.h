@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "host/model/text/kept_chains.h"
 #include "host/model/text/story_store.h"
 #include "xtapi/types.h"
 
@@ -20,6 +21,10 @@ namespace host::model {
 struct KeptText {
     xt::DocumentRef layout = 0;
     KeptStories stories;
+    /// Set for a step that keeps the layout's chains, box fields and data blocks too (the stories then
+    /// come back from here, with the boxes that show them, not from `stories`).
+    std::shared_ptr<KeptChains> chainsBefore;
+    std::shared_ptr<KeptChains> chainsAfter;
 };
 
 struct UndoStep {
@@ -40,6 +45,9 @@ public:
     /// Closes the innermost open step; closing the outermost commits it as the step Undo offers and
     /// withdraws Redo. False when no step is open.
     bool close();
+    /// The open outermost step will not be committed when it closes (it changed nothing); the Undo
+    /// offered before stays.
+    void dropOpening();
     int32_t depth() const { return m_depth; }
     /// Closes steps until `depth` are left open; returns how many it closed.
     int32_t closeDownTo(int32_t depth);

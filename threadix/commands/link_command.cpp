@@ -5,6 +5,7 @@
 
 #include "foundation/binding/binding.h"
 #include "foundation/binding/host_failures.h"
+#include "foundation/binding/undo_step.h"
 #include "threadix/engine/box_facts.h"
 #include "threadix/engine/chain_work.h"
 #include "threadix/engine/page_list.h"
@@ -107,7 +108,11 @@ int32_t LinkCommand(void* block)
     settings.pageText = "All";
     if (!runLinkDialog(settings, box != 0))
         return 0;
-    runWork(place, settings, box);
+    {
+        // One step for the whole command; what a cancel or a refusal left done is undone with the rest.
+        const foundation::UndoStep step;
+        runWork(place, settings, box);
+    }
     if (watch.failed())
         ShowLinkWarning(kHostRefused);
     return 0;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "foundation/binding/binding.h"
+#include "foundation/document/item_walk.h"
 #include "threadix/engine/box_facts.h"
 #include "threadix/engine/chain_record.h"
 #include "threadix/engine/page_list.h"
@@ -37,7 +38,8 @@ bool eachTextBoxOnPage(const WorkPlace& place, int page, const std::function<voi
     int32_t item = 0;
     if (xt::calls::GetFirstItem(place.document, where.spread + 1, 1, &item) != 0)
         return true;
-    for (; item != 0; item = xt::calls::GetNextItem(item, 1)) {
+    // A failed step of the walk answers like its end; confirming the end keeps the rest of the page.
+    for (; item != 0; item = foundation::confirmedNextItem(item, 1)) {
         const auto itemPlace = placeOf(item);
         if (itemPlace && itemPlace->pageNumber == page && boxKind(item) == BoxKind::Text)
             work(item);

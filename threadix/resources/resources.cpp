@@ -10,6 +10,8 @@ namespace {
 constexpr char kVersionText[8] = {'8', '.', '0', '.', '0', 0, 0, 0};
 using foundation::resources::bitmapEntry;
 using foundation::resources::dialogEntry;
+/// The host's Edit menu texts for a Threadix step.
+constexpr char kUndoTexts[] = "Undo Threadix\0Redo Threadix";
 
 } // namespace
 
@@ -20,6 +22,7 @@ const std::array<xt::Resource, kResourceCount> kThreadixResources = {{
     dialogEntry(kProgressResource, kProgressTemplate),
     bitmapEntry(kBannerBitmap),
     bitmapEntry(kModesBitmap),
+    {xt::fourCC("STRQ"), 20000, kUndoTexts, sizeof kUndoTexts},
 }};
 
 } // namespace threadix

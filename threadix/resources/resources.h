@@ -8,7 +8,7 @@
 
 namespace threadix {
 
-inline constexpr size_t kResourceCount = 6;
+inline constexpr size_t kResourceCount = 7;
 extern const std::array<xt::Resource, kResourceCount> kThreadixResources;
 
 } // namespace threadix

@@ -9,12 +9,14 @@
 
 namespace host::model {
 
-ChainLayout::ChainLayout(const Story& story, std::vector<int32_t> boxes, std::vector<TextFrame> frames)
-    : m_story(&story), m_boxes(std::move(boxes)), m_frames(std::move(frames)), m_composition(compose(story, m_frames))
+ChainLayout::ChainLayout(const Story& story, std::vector<int32_t> boxes, std::vector<TextFrame> frames,
+    std::shared_ptr<const Composition> composition)
+    : m_story(&story), m_boxes(std::move(boxes)), m_frames(std::move(frames)), m_composition(std::move(composition))
 {
 }
 
-std::optional<ChainLayout> ChainLayout::of(const StoryStore& stories, int32_t box, const FrameSource& frameOf)
+std::optional<ChainLayout> ChainLayout::of(const StoryStore& stories, int32_t box, const FrameSource& frameOf,
+    CompositionCache* cache)
 {
     const Story* story = stories.storyOfBox(box);
     if (!story || !frameOf(box))
@@ -28,7 +30,8 @@ std::optional<ChainLayout> ChainLayout::of(const StoryStore& stories, int32_t bo
         boxes.push_back(member);
         frames.push_back(*frame);
     }
-    return ChainLayout(*story, std::move(boxes), std::move(frames));
+    auto composition = cache ? cache->compositionOf(*story, frames) : std::make_shared<const Composition>(compose(*story, frames));
+    return ChainLayout(*story, std::move(boxes), std::move(frames), std::move(composition));
 }
 
 size_t ChainLayout::indexOf(int32_t box) const
@@ -39,7 +42,7 @@ size_t ChainLayout::indexOf(int32_t box) const
 int32_t ChainLayout::firstOffset(int32_t box) const
 {
     const size_t index = indexOf(box);
-    return index < m_composition.firstOffsets.size() ? m_composition.firstOffsets[index] : m_composition.storyLength;
+    return index < m_composition->firstOffsets.size() ? m_composition->firstOffsets[index] : m_composition->storyLength;
 }
 
 xt::LineRecord ChainLayout::record(const ComposedLine& line) const
@@ -66,23 +69,24 @@ xt::LineRecord ChainLayout::record(const ComposedLine& line) const
 std::vector<xt::LineRecord> ChainLayout::lineRecords(int32_t box) const
 {
     const size_t index = indexOf(box);
-    const auto& lines = m_composition.lines;
-    auto first = std::find_if(lines.begin(), lines.end(), [&](const ComposedLine& l) { return l.overset || l.boxIndex >= index; });
+    const auto& lines = m_composition->lines;
+    // Lines go box after box, overset ones last.
+    auto first = std::partition_point(lines.begin(), lines.end(), [&](const ComposedLine& l) { return !l.overset && l.boxIndex < index; });
     std::vector<xt::LineRecord> records;
     for (auto line = first; line != lines.end(); ++line)
         records.push_back(record(*line));
 
     xt::LineRecord closing;
     std::memset(&closing, 0, sizeof closing);
-    closing.start = m_composition.storyLength;
-    closing.end = m_composition.storyLength;
+    closing.start = m_composition->storyLength;
+    closing.end = m_composition->storyLength;
     const TextFrame& own = m_frames[std::min(index, m_frames.size() - 1)];
     closing.depth = own.insetTop + own.insetBottom;
     if (!lines.empty()) {
         const ComposedLine& last = lines.back();
         const TextFrame& frame = m_frames[last.boxIndex];
         closing = record(last);
-        closing.start = closing.end = m_composition.storyLength;
+        closing.start = closing.end = m_composition->storyLength;
         closing.depth = last.bottom + frame.insetBottom;
     }
     records.push_back(closing);
@@ -91,7 +95,7 @@ std::vector<xt::LineRecord> ChainLayout::lineRecords(int32_t box) const
 
 int32_t ChainLayout::boxHolding(int32_t offset) const
 {
-    const ComposedLine* line = m_composition.lineHolding(std::clamp(offset, 0, m_composition.storyLength));
+    const ComposedLine* line = m_composition->lineHolding(std::clamp(offset, 0, m_composition->storyLength));
     if (!line)
         return m_boxes.front();
     return line->overset ? 0 : m_boxes[line->boxIndex];
@@ -99,8 +103,8 @@ int32_t ChainLayout::boxHolding(int32_t offset) const
 
 ChainLayout::Position ChainLayout::positionOf(int32_t offset) const
 {
-    offset = std::clamp(offset, 0, m_composition.storyLength);
-    const ComposedLine* line = m_composition.lineHolding(offset);
+    offset = std::clamp(offset, 0, m_composition->storyLength);
+    const ComposedLine* line = m_composition->lineHolding(offset);
     if (!line) {
         const TextFrame& frame = m_frames.front();
         return {frame.insetLeft, frame.insetTop, m_boxes.front()};

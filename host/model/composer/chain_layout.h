@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "host/model/composer/composition.h"
+#include "host/model/composer/composition_cache.h"
 #include "host/model/text/story_store.h"
 #include "host/model/text/text_frame.h"
 #include "xtapi/text_records.h"
@@ -20,9 +22,11 @@ public:
     using FrameSource = std::function<std::optional<TextFrame>(int32_t box)>;
 
     /// Composes the chain of `box`; empty when `box` is not a text box. Boxes without a frame are left out.
-    static std::optional<ChainLayout> of(const StoryStore& stories, int32_t box, const FrameSource& frameOf);
+    /// With a cache, the chain is composed again only where it changed since the cache last saw it.
+    static std::optional<ChainLayout> of(const StoryStore& stories, int32_t box, const FrameSource& frameOf,
+        CompositionCache* cache = nullptr);
 
-    const Composition& composition() const { return m_composition; }
+    const Composition& composition() const { return *m_composition; }
     const Story& story() const { return *m_story; }
     const std::vector<int32_t>& boxes() const { return m_boxes; }
     /// The story offset of the first character that `box` shows.
@@ -44,7 +48,8 @@ public:
     Position positionOf(int32_t offset) const;
 
 private:
-    ChainLayout(const Story& story, std::vector<int32_t> boxes, std::vector<TextFrame> frames);
+    ChainLayout(const Story& story, std::vector<int32_t> boxes, std::vector<TextFrame> frames,
+        std::shared_ptr<const Composition> composition);
 
     size_t indexOf(int32_t box) const;
     xt::LineRecord record(const ComposedLine& line) const;
@@ -52,7 +57,7 @@ private:
     const Story* m_story;
     std::vector<int32_t> m_boxes;
     std::vector<TextFrame> m_frames;
-    Composition m_composition;
+    std::shared_ptr<const Composition> m_composition;
 };
 
 } // namespace host::model

@@ -41,7 +41,17 @@ std::vector<Slot> slotsOf(const std::vector<TextFrame>& frames)
 
 class Flow {
 public:
-    Flow(const Story& story, std::vector<Slot> slots) : m_story(story), m_slots(std::move(slots)) {}
+    /// Composes on from `from`, after `lines` (the lines placed before it).
+    Flow(const Story& story, std::vector<Slot> slots, std::vector<ComposedLine> lines, const ParagraphStart& from)
+        : m_story(story), m_slots(std::move(slots)), m_lines(std::move(lines)), m_slot(from.slot), m_y(from.y),
+          m_spaceAfter(from.spaceAfter), m_linesInSlot(from.linesInSlot), m_overset(from.overset)
+    {
+    }
+
+    ParagraphStart state(int32_t offset) const
+    {
+        return {offset, m_lines.size(), m_slot, m_y, m_spaceAfter, m_linesInSlot, m_overset};
+    }
 
     void paragraph(TextRange range)
     {
@@ -54,6 +64,10 @@ public:
         }
         m_spaceAfter = attributes.spaceAfter;
     }
+
+    /// An empty story still sets one empty line, as high as its insertion point's type, so that a box
+    /// too small for it overflows.
+    void emptyLine() { line({0, 0}, m_story.paragraphAttributesAt(0), 0, true); }
 
     /// The text after a next-box character starts at the top of the next box's first column.
     void nextBox()
@@ -178,29 +192,71 @@ const ComposedLine* Composition::lineHolding(int32_t offset) const
 {
     if (lines.empty())
         return nullptr;
-    for (const ComposedLine& line : lines) {
-        if (offset >= line.start && offset < line.end)
-            return &line;
-    }
-    return &lines.back();
+    // Lines follow one another through the story, so their ends only grow.
+    const auto line = std::partition_point(lines.begin(), lines.end(), [&](const ComposedLine& l) { return l.end <= offset; });
+    return line != lines.end() && offset >= line->start ? &*line : &lines.back();
 }
 
-Composition compose(const Story& story, const std::vector<TextFrame>& frames)
+namespace {
+
+/// The last paragraph start from which composing on gives what composing from the start would: its
+/// text and everything before it unchanged, and the flow still in a column of an unchanged box.
+ParagraphStart resumePoint(const Composition& composition, int32_t unchangedText, size_t unchangedSlots)
+{
+    const auto& starts = composition.paragraphStarts;
+    auto after = std::upper_bound(starts.begin(), starts.end(), unchangedText,
+        [](int32_t offset, const ParagraphStart& start) { return offset < start.offset; });
+    while (after != starts.begin()) {
+        const ParagraphStart& start = *--after;
+        if (!start.overset && start.slot < unchangedSlots && start.lineCount <= composition.lines.size())
+            return start;
+    }
+    return {};
+}
+
+void composeOn(Composition& composition, const Story& story, const std::vector<TextFrame>& frames, const ParagraphStart& from)
 {
     assert(!frames.empty() && "a story is shown by at least one box");
-    Flow flow(story, slotsOf(frames));
-    for (int32_t at = 0; at < story.length();) {
+    std::vector<ComposedLine> lines = std::move(composition.lines);
+    lines.resize(from.lineCount);
+    std::vector<ParagraphStart> starts = std::move(composition.paragraphStarts);
+    starts.erase(std::lower_bound(starts.begin(), starts.end(), from.offset,
+                     [](const ParagraphStart& start, int32_t offset) { return start.offset < offset; }),
+        starts.end());
+    Flow flow(story, slotsOf(frames), std::move(lines), from);
+    if (story.length() == 0)
+        flow.emptyLine();
+    for (int32_t at = from.offset; at < story.length();) {
         const TextRange paragraph = story.paragraphAt(at);
+        starts.push_back(flow.state(at));
         flow.paragraph(paragraph);
         if (story.charAt(paragraph.end - 1) == kNextBoxCharacter)
             flow.nextBox();
         at = paragraph.end;
     }
-    Composition composition;
     composition.lines = flow.takeLines();
+    composition.paragraphStarts = std::move(starts);
     composition.storyLength = story.length();
     composition.firstOffsets = firstOffsets(composition.lines, frames.size(), story.length());
+}
+
+} // namespace
+
+Composition compose(const Story& story, const std::vector<TextFrame>& frames)
+{
+    Composition composition;
+    composeOn(composition, story, frames, {});
     return composition;
+}
+
+void recompose(Composition& composition, const Story& story, const std::vector<TextFrame>& frames, int32_t unchangedText,
+    size_t unchangedBoxes)
+{
+    const std::vector<Slot> slots = slotsOf(frames);
+    const auto unchangedSlots = static_cast<size_t>(
+        std::find_if(slots.begin(), slots.end(), [&](const Slot& slot) { return slot.boxIndex >= unchangedBoxes; }) - slots.begin());
+    const ParagraphStart from = story.length() == 0 ? ParagraphStart{} : resumePoint(composition, unchangedText, unchangedSlots);
+    composeOn(composition, story, frames, from);
 }
 
 } // namespace host::model

@@ -28,6 +28,21 @@ struct ComposedLine {
     xt::Fixed baseline = 0;
     xt::Fixed bottom = 0;
     xt::Fixed depth = 0;   // the box height that holds the lines above this one in its column
+
+    bool operator==(const ComposedLine&) const = default;
+};
+
+/// Where the flow stood when a paragraph began: everything composing on from there needs.
+struct ParagraphStart {
+    int32_t offset = 0;
+    size_t lineCount = 0;  // lines placed before the paragraph
+    size_t slot = 0;       // the column the flow was in, counted over the chain
+    xt::Fixed y = 0;
+    xt::Fixed spaceAfter = 0; // of the paragraph before
+    int32_t linesInSlot = 0;
+    bool overset = false;
+
+    bool operator==(const ParagraphStart&) const = default;
 };
 
 struct Composition {
@@ -36,6 +51,9 @@ struct Composition {
     /// text reaches it).
     std::vector<int32_t> firstOffsets;
     int32_t storyLength = 0;
+    /// One per paragraph composed, in story order, so that a change composes again only from the
+    /// paragraph it touches.
+    std::vector<ParagraphStart> paragraphStarts;
 
     bool overflows() const { return !lines.empty() && lines.back().overset; }
     /// The line holding `offset`: the last line for the story's end; null when there are no lines.

@@ -232,6 +232,24 @@ bool StoryStore::putBack(TakenStory taken)
     return true;
 }
 
+void StoryStore::restore(const Contents& kept)
+{
+    Contents now{std::move(m_stories), std::move(m_chains), std::move(m_chainOf)};
+    m_stories = kept.stories;
+    m_chains = kept.chains;
+    m_chainOf = kept.chainOf;
+    // A chain made of boxes the kept state never had (made since) keeps the story it shows now.
+    for (auto& [ref, boxes] : now.chains) {
+        const bool madeSince = std::none_of(boxes.begin(), boxes.end(), [&](int32_t box) { return kept.chainOf.count(box) != 0; });
+        if (!madeSince || m_stories.count(ref) != 0 || now.stories.count(ref) == 0)
+            continue;
+        m_stories.emplace(ref, std::move(now.stories.at(ref)));
+        for (int32_t box : boxes)
+            m_chainOf[box] = ref;
+        m_chains[ref] = std::move(boxes);
+    }
+}
+
 Story* StoryStore::restoreChain(const std::vector<int32_t>& boxes)
 {
     if (boxes.empty())

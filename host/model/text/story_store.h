@@ -83,6 +83,14 @@ public:
     std::optional<TakenStory> takeOut(int32_t box);
     /// Puts a story taken out back; false, with nothing changed, when its reference or a box is in use.
     bool putBack(TakenStory taken);
+    /// Every story with its chain, as an undo step keeps them to put back whole.
+    struct Contents {
+        std::map<int32_t, Story> stories;
+        std::map<int32_t, std::vector<int32_t>> chains;
+        std::map<int32_t, int32_t> chainOf;
+    };
+    Contents contents() const { return {m_stories, m_chains, m_chainOf}; }
+    void restore(const Contents& kept);
 
 private:
     void storyWillChange(Story& story) override;

@@ -146,7 +146,8 @@ std::optional<ChainLayout> chainLayoutOf(Layout& layout, int32_t box)
 {
     if (!knowTextBox(layout, box))
         return std::nullopt;
-    return ChainLayout::of(layout.stories(), box, [&](int32_t member) { return textFrameOf(layout, member); });
+    return ChainLayout::of(
+        layout.stories(), box, [&](int32_t member) { return textFrameOf(layout, member); }, &sharedCompositions());
 }
 
 } // namespace host::model

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "foundation/binding/binding.h"
+#include "foundation/document/item_walk.h"
 #include "mockum/engine/common/box_text.h"
 #include "mockum/engine/common/current_box.h"
 #include "mockum/engine/common/document_view.h"
@@ -67,12 +68,10 @@ int32_t firstItemOf(xt::DocumentRef document, int32_t spread)
     return item;
 }
 
-/// The item after `item` on its spread, 0 after the last. The host answers 0 also when it could not
-/// say, so an end is asked for twice: a walk cut short would greek part of the document unseen.
+/// A walk cut short would greek part of the document unseen.
 int32_t nextItemOf(int32_t item)
 {
-    const int32_t next = xt::calls::GetNextItem(item, 0);
-    return next != 0 ? next : xt::calls::GetNextItem(item, 0);
+    return foundation::confirmedNextItem(item, 0);
 }
 
 /// The place of page `page` (from 1) in the document's window; nullopt when the document has no such page.

@@ -122,17 +122,37 @@ TEST_F(FillCommandTest, ALockedBoxGetsAMessageAndStaysEmpty)
     EXPECT_EQ(m_host->undoText(), "") << "nothing to undo";
 }
 
-TEST_F(FillCommandTest, ABoxTooSmallForALineGetsAMessageAndStaysEmpty)
+TEST_F(FillCommandTest, ABoxThatAlreadyOverflowsGetsAMessageAndStaysEmpty)
 {
+    // 6 pt inside the insets, lower than the empty line of 10 pt type, which overflows already.
     const int32_t box = textBox(0, rect(0, 0, 8, 197));
     select({box});
+    ASSERT_TRUE(overflows(box));
     const std::string before = saved();
 
     ASSERT_TRUE(choose("Fill With Placeholder Text"));
 
     EXPECT_EQ(saved(), before);
     ASSERT_EQ(messageTexts().size(), 1u);
-    EXPECT_EQ(messageTexts()[0], "Not one line of placeholder text fits in the text box, so Mockum left it empty.");
+    EXPECT_EQ(messageTexts()[0], "The text box cannot show any text, so Mockum left it empty.");
+    EXPECT_EQ(m_host->undoText(), "") << "nothing to undo";
+}
+
+TEST_F(FillCommandTest, ABoxJustHighEnoughForTheEmptyLineTakesOneLine)
+{
+    // 12 pt inside the insets: the empty line fits, and so does one line of the filler.
+    const int32_t box = textBox(0, rect(0, 0, 14, 197));
+    select({box});
+    ASSERT_FALSE(overflows(box));
+
+    ASSERT_TRUE(choose("Fill With Placeholder Text"));
+
+    const std::string filled = textOf(box);
+    ASSERT_FALSE(filled.empty());
+    EXPECT_EQ(filled, repeatedFiller(filled.size()));
+    EXPECT_EQ(linesOf(box).size(), 2u) << "one line and the closing record";
+    EXPECT_FALSE(overflows(box));
+    EXPECT_TRUE(messageTexts().empty());
 }
 
 TEST_F(FillCommandTest, AMissingPlaceholderTextGetsAMessageAndNoChange)

@@ -110,6 +110,47 @@ TEST_F(PageRunTest, RelinkOverTenPagesPutsEveryChainBack)
     EXPECT_TRUE(messageTexts().empty());
 }
 
+TEST_F(PageRunTest, AStepOfTheItemWalkThatFailsDoesNotEndThePage)
+{
+    // Two chains on page 1; the walk's first step fails, once.
+    const int32_t a = lineBox(0, 0, "a1\ra2");
+    const int32_t b = lineBox(0, 1);
+    const int32_t c = lineBox(0, 2, "c1\rc2");
+    const int32_t d = lineBox(0, 3);
+    ASSERT_TRUE(host::model::linkTextBoxes(layout(), a, b));
+    ASSERT_TRUE(host::model::linkTextBoxes(layout(), c, d));
+    m_host->faults().failNth("GetNextItem", 1);
+
+    ASSERT_TRUE(unlinkPages("1"));
+
+    EXPECT_EQ(chains({a, b, c, d}), "a b c d") << "both chains unlinked";
+    EXPECT_EQ(shows(a) + shows(b) + shows(c) + shows(d), "a1|a2c1|c2");
+    EXPECT_TRUE(messageTexts().empty());
+}
+
+TEST_F(PageRunTest, AWalkTheApplicationCannotStartIsReportedAndTheOtherPagesDone)
+{
+    struct Case {
+        const char* operation;
+    } const cases[] = {{"GetFirstItem"}, {"PageOp3594"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.operation);
+        newDocument(12);
+        m_firsts.clear();
+        m_seconds.clear();
+        chainOnEveryPage();
+        const size_t shown = messageTexts().size();
+        // The run goes from the last page: its walk is the one refused.
+        m_host->faults().failNth(c.operation, 1);
+
+        ASSERT_TRUE(unlinkPages("All"));
+
+        EXPECT_EQ(splitPages(), "1 2 3 4 5 6 7 8 9 10 11");
+        ASSERT_EQ(messageTexts().size(), shown + 1);
+        EXPECT_EQ(messageTexts().back(), "Threadix could not change every chain as asked: the application refused a step.");
+    }
+}
+
 TEST_F(PageRunTest, TheMouseButtonStopsAfterTheCurrentItem)
 {
     chainOnEveryPage();

@@ -93,7 +93,8 @@ TEST(Composer, BreaksLinesAndFindsOverflow)
         {"lines that do not fit are overset", "aa bb cc dd", 15, 30, {0, 3, 6, 9}, 2},
         {"exactly full still fits", "aa bb", 15, 24, {0, 3}, 2},
         {"a box lower than a line holds none", "aa", 50, 10, {0}, 0},
-        {"an empty story has no lines", "", 50, 50, {}, 0},
+        {"an empty story still has one line", "", 50, 50, {0}, 1},
+        {"an empty story in a box lower than a line overflows", "", 50, 10, {0}, 0},
     };
     for (const BreakCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -104,6 +105,21 @@ TEST(Composer, BreaksLinesAndFindsOverflow)
             EXPECT_EQ(composition.lines[i].overset, i >= c.firstOverset) << "line " << i;
         EXPECT_EQ(composition.overflows(), c.firstOverset < c.starts.size());
     }
+}
+
+TEST(Composer, AnEmptyStorysLineIsAsHighAsItsType)
+{
+    Story story = monoStory("");
+    const Composition automatic = host::model::compose(story, {frame(50, 50)});
+    ASSERT_EQ(automatic.lines.size(), 1u);
+    EXPECT_EQ(automatic.lines[0].end, 0);
+    EXPECT_EQ(automatic.lines[0].height, pt(12)) << "1.2 x the size of the insertion point's type";
+    EXPECT_EQ(automatic.lines[0].usedWidth, 0);
+
+    story.setParagraphValue({0, 0}, xt::kParaLeading, pt(30));
+    const Composition led = host::model::compose(story, {frame(50, 50)});
+    EXPECT_EQ(led.lines[0].height, pt(30)) << "the paragraph's leading";
+    EXPECT_TRUE(host::model::compose(story, {frame(50, 29)}).overflows());
 }
 
 TEST(Composer, WidthsFollowHorizontalScaleAndTracking)
@@ -254,6 +270,26 @@ TEST_F(ChainComposer, TheClosingRecordOfAFittingStoryFits)
     EXPECT_EQ(records.back().start, 25);
     EXPECT_EQ(records.back().fit, 0);
     EXPECT_EQ(records.back().depth, pt(12)) << "the bottom of the last line, in its own box";
+}
+
+TEST_F(ChainComposer, AnEmptyStorysProbeSaysWhetherItsLineFits)
+{
+    Story& story = *m_stories.storyOfBox(kFirst);
+    story.erase(0, story.length());
+    struct Case {
+        int height;
+        int32_t fit;
+    } const cases[] = {{24, 0}, {8, xt::kLineDoesNotFit}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.height);
+        auto frames = [&](int32_t) -> std::optional<TextFrame> { return frame(50, c.height); };
+        const std::vector<xt::LineRecord> records = ChainLayout::of(m_stories, kFirst, frames)->lineRecords(kFirst);
+        ASSERT_EQ(records.size(), 2u) << "the empty line and the closing record";
+        EXPECT_EQ(records[0].start, 0);
+        EXPECT_EQ(records[0].fit, c.fit);
+        EXPECT_EQ(records.back().fit, c.fit);
+        EXPECT_EQ(records.back().depth, pt(12));
+    }
 }
 
 TEST_F(ChainComposer, PositionsOfOffsets)
