@@ -208,7 +208,7 @@ void readStyle(Reader& read, const Json& style, const std::string& at, PageSetup
         tabs = style.contains("tabs") ? fromHex(style["tabs"]) : std::nullopt;
     if (!tabs || tabs->size() % 16 != 0)
         return (void)read.fail(at + ".tabs", "must be 16-byte tab entries in hex");
-    data.styles.push_back({static_cast<int32_t>(*kind), *record, *tabs});
+    data.styles.push_back({static_cast<int32_t>(*kind), *record, *tabs, {}});
 }
 
 template <class Each>

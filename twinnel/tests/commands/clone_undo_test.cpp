@@ -129,14 +129,16 @@ TEST_F(CloneUndoTest, AStepTheApplicationRefusesIsTold)
         answerPages("1", NewProjectRow);
         ASSERT_TRUE(clone());
         const std::string after = documents();
-        if (refusal.inRedo)
+        if (refusal.inRedo) {
             ASSERT_TRUE(m_host->undo());
+        }
         m_host->faults().failNth(refusal.call, 1);
         ASSERT_TRUE(refusal.inRedo ? m_host->redo() : m_host->undo());
         ASSERT_FALSE(messageTexts().empty());
         EXPECT_NE(messageTexts().back().find(refusal.inRedo ? "could not redo" : "could not undo"), std::string::npos);
-        if (!refusal.inRedo)
+        if (!refusal.inRedo) {
             EXPECT_EQ(documents(), after) << "the clone is still there, whole";
+        }
         m_host->faults().clear();
         while (projectCount() > 1)
             m_host->documents().closeProject(project(projectCount() - 1));
