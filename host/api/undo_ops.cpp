@@ -63,7 +63,7 @@ int32_t UndoOp2954()
             if (model::Layout* layout = context().documents().findByRef(kept->layout)) {
                 if (kept->chainsBefore) {
                     kept->chainsAfter = std::make_shared<model::KeptChains>(model::keepChains(*layout));
-                    if (kept->chainsAfter->savedText == kept->chainsBefore->savedText)
+                    if (model::sameAsSaved(*kept->chainsBefore, *kept->chainsAfter))
                         steps().dropOpening();
                 } else {
                     layout->stories().stopKeeping(&kept->stories);

@@ -19,13 +19,16 @@ struct KeptChains {
     StoryStore::Contents stories;
     std::map<int32_t, xt::TextFields> boxFields;
     DataBlockStore::Contents blocks;
-    /// The layout's text and blocks as they would be saved, and the box fields' bytes: two keeps
-    /// with equal texts hold the same document.
-    std::string savedText;
+    /// The data blocks as they would be saved: two keeps with equal texts hold the same blocks.
+    std::string savedBlocks;
 };
 
 KeptChains keepChains(const Layout& layout);
 /// Puts the kept state back whole; the boxes still there get their kept fields.
 void putBackChains(Layout& layout, const KeptChains& kept);
+/// True when a save would write the same text, chains, box fields and blocks for both keeps. Compared
+/// value by value rather than as saved text: a command keeps the layout twice, and writing out a long
+/// story each time would cost far more than the command.
+bool sameAsSaved(const KeptChains& a, const KeptChains& b);
 
 } // namespace host::model
