@@ -2,7 +2,6 @@
 #include "dotwise/engine/list_run.h"
 #include "dotwise/settings/settings_file.h"
 #include "foundation/binding/binding.h"
-#include "foundation/binding/undo_step.h"
 
 namespace dotwise {
 namespace {
@@ -75,8 +74,6 @@ void RunListAction(int16_t action)
     ListRun run(story, listSettings());
     if (!run.findSelectedParagraphs(selectionStart, selectionEnd, length))
         return;
-    // One palette action, one undo step; an action that changes nothing leaves the last Undo as it was.
-    const foundation::UndoStep step;
     runSteps(run, action);
     run.finish();
 }

@@ -13,8 +13,6 @@ namespace {
 using foundation::resources::text;
 
 constexpr char kVersionText[8] = {'8', '.', '0', 0, 0, 0, 0, 0};
-/// The host's Edit menu texts for a Dotwise step.
-constexpr char kUndoTexts[] = "Undo Dotwise\0Redo Dotwise";
 
 } // namespace
 
@@ -31,7 +29,6 @@ const std::array<xt::Resource, kResourceCount> kDotwiseResources = {{
     bitmapEntry(20001), bitmapEntry(20002), bitmapEntry(20003), bitmapEntry(20004),
     bitmapEntry(30001), bitmapEntry(30002), bitmapEntry(30003), bitmapEntry(30004),
     bitmapEntry(BannerBitmap),
-    {xt::fourCC("STRQ"), 20000, kUndoTexts, sizeof kUndoTexts},
 }};
 
 } // namespace dotwise

@@ -7,7 +7,7 @@
 
 namespace dotwise {
 
-inline constexpr size_t kResourceCount = 19;
+inline constexpr size_t kResourceCount = 18;
 extern const std::array<xt::Resource, kResourceCount> kDotwiseResources;
 
 } // namespace dotwise
