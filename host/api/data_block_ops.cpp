@@ -90,26 +90,34 @@ int32_t GetPageRef(xt::DocumentRef document, int16_t index)
     return 0;
 }
 
+/// A holder with the store it is in.
+struct FoundHolder {
+    model::DataBlockStore* store = nullptr;
+    int32_t ref = 0;
+    const model::DataBlockHolder* holder() const { return store ? store->holder(ref) : nullptr; }
+};
+
 /// The holder a reference names: a page, a holder of a layout, or a global holder.
-model::DataBlockHolder* holderOf(int32_t ref)
+FoundHolder holderOf(int32_t ref)
 {
     model::DocumentModel& documents = context().documents();
     for (size_t p = 0; p < documents.projectCount(); ++p) {
         model::Project& project = documents.project(p);
         for (size_t l = 0; l < project.layoutCount(); ++l) {
-            model::Layout& layout = project.layout(l);
-            if (model::slotOfRef(layout, ref))
-                return layout.dataBlocks().holder(layout.dataBlocks().holderRef(HolderKind::Page, ref));
-            if (model::DataBlockHolder* holder = layout.dataBlocks().holder(ref))
-                return holder;
+            model::DataBlockStore& store = project.layout(l).dataBlocks();
+            if (model::slotOfRef(project.layout(l), ref))
+                return {&store, store.holderRef(HolderKind::Page, ref)};
+            if (store.holder(ref))
+                return {&store, ref};
         }
     }
-    return documents.globalData().holder(ref);
+    model::DataBlockStore& global = documents.globalData();
+    return global.holder(ref) ? FoundHolder{&global, ref} : FoundHolder{};
 }
 
 int32_t HasXtDataBlock(int32_t holder, xt::FourLetterCode id, uint8_t* flag)
 {
-    const model::DataBlockHolder* found = holderOf(holder);
+    const model::DataBlockHolder* found = holderOf(holder).holder();
     if (flag)
         *flag = found && found->has(id) ? 1 : 0;
     return found ? 0 : -1;
@@ -121,7 +129,7 @@ int32_t GetXtDataBlock(int32_t holder, xt::FourLetterCode id, xt::Handle* handle
     if (!handle)
         return -1;
     *handle = nullptr;
-    const model::DataBlockHolder* found = holderOf(holder);
+    const model::DataBlockHolder* found = holderOf(holder).holder();
     const model::DataBlock* block = found ? found->find(id) : nullptr;
     if (!block)
         return -1;
@@ -137,15 +145,15 @@ int32_t GetXtDataBlock(int32_t holder, xt::FourLetterCode id, xt::Handle* handle
 /// Stores a copy of the block (the caller keeps its handle); a null handle removes the block.
 int32_t SetXtDataBlock(int32_t holder, xt::FourLetterCode id, xt::Handle data)
 {
-    model::DataBlockHolder* found = holderOf(holder);
-    if (!found || (data && !win32::isHandle(data)))
+    const FoundHolder found = holderOf(holder);
+    if (!found.store || (data && !win32::isHandle(data)))
         return -1;
     if (!data) {
-        found->remove(id);
+        found.store->removeBlock(found.ref, id);
         return 0;
     }
     const auto* bytes = reinterpret_cast<const uint8_t*>(*data);
-    found->set(id, model::DataBlock(bytes, bytes + win32::handleSize(data)));
+    found.store->setBlock(found.ref, id, model::DataBlock(bytes, bytes + win32::handleSize(data)));
     return 0;
 }
 

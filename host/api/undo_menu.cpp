@@ -55,15 +55,15 @@ bool tellCreator(xt::XTensionId creator, int32_t message)
     return true;
 }
 
-/// Undoes (`undo`) or redoes a host-kept step: its stories and the layout's change places, or, for a step
-/// that kept whole chains, the chains as they were before or after it come back.
-bool exchangeText(model::KeptText& kept, bool undo)
+/// Undoes or redoes a host-kept step: its stories (with their chains and data blocks, for a step that
+/// kept those) and the layout's change places.
+bool exchangeText(model::KeptText& kept)
 {
     model::Layout* layout = context().documents().findByRef(kept.layout);
     if (!layout)
         return false;
-    if (kept.chainsBefore && kept.chainsAfter) {
-        model::putBackChains(*layout, undo ? *kept.chainsBefore : *kept.chainsAfter);
+    if (kept.chains) {
+        model::exchangeKeptChains(*layout, *kept.chains);
         return true;
     }
     layout->stories().exchange(kept.stories.stories);
@@ -89,7 +89,7 @@ bool undoLastStep()
 {
     const std::optional<model::UndoStep> step = context().documents().undoSteps().takeUndo();
     if (step && step->kept)
-        return exchangeText(*step->kept, true);
+        return exchangeText(*step->kept);
     return step && tellCreator(step->creator, xt::UndoMessage);
 }
 
@@ -97,7 +97,7 @@ bool redoLastStep()
 {
     const std::optional<model::UndoStep> step = context().documents().undoSteps().takeRedo();
     if (step && step->kept)
-        return exchangeText(*step->kept, false);
+        return exchangeText(*step->kept);
     return step && tellCreator(step->creator, xt::RedoMessage);
 }
 

@@ -42,7 +42,7 @@ int32_t UndoOp2953(int32_t, int32_t)
     return 0;
 }
 
-/// Opens a step as UndoOp2953 does, keeping the layout's chains, box fields and data blocks besides.
+/// Opens a step as UndoOp2953 does, keeping the chains and data blocks it changes besides.
 int32_t OpenChainUndoStep(int32_t kind)
 {
     model::Layout* layout = context().documents().current();
@@ -51,8 +51,9 @@ int32_t OpenChainUndoStep(int32_t kind)
     const loader::LoadedModule* module = context().plugins().current();
     auto kept = std::make_shared<model::KeptText>();
     kept->layout = layout->ref();
-    kept->chainsBefore = std::make_shared<model::KeptChains>(model::keepChains(*layout));
-    steps().openKeepingText(module ? module->id : 0, std::move(kept));
+    kept->chains = std::make_shared<model::KeptChains>();
+    steps().openKeepingText(module ? module->id : 0, kept);
+    model::keepChainsIn(*layout, kept->chains);
     return 0;
 }
 
@@ -61,9 +62,9 @@ int32_t UndoOp2954()
     if (steps().depth() == 1) {
         if (model::KeptText* kept = steps().openText()) {
             if (model::Layout* layout = context().documents().findByRef(kept->layout)) {
-                if (kept->chainsBefore) {
-                    kept->chainsAfter = std::make_shared<model::KeptChains>(model::keepChains(*layout));
-                    if (model::sameAsSaved(*kept->chainsBefore, *kept->chainsAfter))
+                if (kept->chains) {
+                    model::stopKeepingChains(*layout, *kept->chains);
+                    if (model::sameAsKept(*layout, *kept->chains))
                         steps().dropOpening();
                 } else {
                     layout->stories().stopKeeping(&kept->stories);

@@ -25,8 +25,11 @@ bool UndoSteps::close()
         return false;
     if (--m_depth > 0)
         return true;
-    if (m_opening.kept)
+    if (m_opening.kept) {
         m_opening.kept->stories.open = false;
+        if (m_opening.kept->chains)
+            closeKeptChains(*m_opening.kept->chains);
+    }
     if (std::exchange(m_tainted, false) || m_notUndoable > 0)
         return true;
     m_undo = m_opening;

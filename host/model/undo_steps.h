@@ -21,10 +21,9 @@ namespace host::model {
 struct KeptText {
     xt::DocumentRef layout = 0;
     KeptStories stories;
-    /// Set for a step that keeps the layout's chains, box fields and data blocks too (the stories then
-    /// come back from here, with the boxes that show them, not from `stories`).
-    std::shared_ptr<KeptChains> chainsBefore;
-    std::shared_ptr<KeptChains> chainsAfter;
+    /// Set for a step that keeps the chains and data blocks it changes too (the stories then come back
+    /// from here, with the boxes that show them, not from `stories`).
+    std::shared_ptr<KeptChains> chains;
 };
 
 struct UndoStep {

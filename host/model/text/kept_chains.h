@@ -1,34 +1,32 @@
-// What an undo step around a change of chains keeps of a layout: every story with the boxes that show
-// it, each text box's text fields (its "runs on" flag follows its chain), and the data blocks plug-ins
-// keep on items, pages and the layout (a record naming the box a chain ran to is one).
+// What an undo step around a change of chains keeps of a layout: each story whose text or chain it
+// changes, with the boxes that show it, and each data block holder whose blocks it changes (a record
+// naming the box a chain ran to is one), all as they were before the step first changed them. A
+// command thus keeps what it touches, not the whole layout.
 #pragma once
 
-#include <cstdint>
-#include <map>
-#include <string>
+#include <memory>
 
 #include "host/model/data_blocks.h"
 #include "host/model/text/story_store.h"
-#include "xtapi/box_record.h"
 
 namespace host::model {
 
 class Layout;
 
 struct KeptChains {
-    StoryStore::Contents stories;
-    std::map<int32_t, xt::TextFields> boxFields;
-    DataBlockStore::Contents blocks;
-    /// The data blocks as they would be saved: two keeps with equal texts hold the same blocks.
-    std::string savedBlocks;
+    KeptStories stories;
+    KeptHolders blocks;
 };
 
-KeptChains keepChains(const Layout& layout);
-/// Puts the kept state back whole; the boxes still there get their kept fields.
-void putBackChains(Layout& layout, const KeptChains& kept);
-/// True when a save would write the same text, chains, box fields and blocks for both keeps. Compared
-/// value by value rather than as saved text: a command keeps the layout twice, and writing out a long
-/// story each time would cost far more than the command.
-bool sameAsSaved(const KeptChains& a, const KeptChains& b);
+/// From now on, keeps in `kept` what the layout's changes touch, until stopKeepingChains.
+void keepChainsIn(Layout& layout, const std::shared_ptr<KeptChains>& kept);
+void stopKeepingChains(Layout& layout, const KeptChains& kept);
+/// The step is closed: it keeps nothing more, even when the layout was never told to stop.
+void closeKeptChains(KeptChains& kept);
+/// True when a save would write what the step kept as the layout holds it now.
+bool sameAsKept(const Layout& layout, const KeptChains& kept);
+/// Undo and Redo alike: the kept stories, chains and holders change places with the layout's. A box
+/// deleted since leaves its chain, as a deletion does, and each box's "runs on" flag follows its chain.
+void exchangeKeptChains(Layout& layout, KeptChains& kept);
 
 } // namespace host::model

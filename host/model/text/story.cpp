@@ -252,4 +252,27 @@ int32_t Story::anchoredItem(int32_t offset) const
     return found == m_anchors.end() ? 0 : found->second;
 }
 
+namespace {
+
+template <class Runs>
+bool sameRuns(const Runs& a, const Runs& b)
+{
+    if (a.runCount() != b.runCount())
+        return false;
+    for (size_t i = 0; i < a.runCount(); ++i) {
+        if (a.startOfRun(i) != b.startOfRun(i) || !(a.valueOfRun(i) == b.valueOfRun(i)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool savedAlike(const Story& a, const Story& b)
+{
+    return a.length() == b.length() && a.selection() == b.selection() && a.anchors() == b.anchors()
+        && a.text() == b.text() && sameRuns(a.characterRuns(), b.characterRuns())
+        && sameRuns(a.paragraphRuns(), b.paragraphRuns());
+}
+
 } // namespace host::model

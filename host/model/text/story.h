@@ -186,4 +186,7 @@ private:
     Watch m_watch;
 };
 
+/// True when a save would write both stories alike: their text, runs, anchors and selection.
+bool savedAlike(const Story& a, const Story& b);
+
 } // namespace host::model

@@ -16,6 +16,7 @@ const std::vector<int32_t> kNoBoxes;
 int32_t StoryStore::newStory()
 {
     const int32_t ref = m_references->next();
+    keepChain(ref);
     m_stories.emplace(ref, Story(ref));
     m_chains[ref] = {};
     return ref;
@@ -32,6 +33,15 @@ bool StoryStore::addTextBox(int32_t box)
 }
 
 void StoryStore::removeTextBox(int32_t box)
+{
+    auto found = m_chainOf.find(box);
+    if (found == m_chainOf.end())
+        return;
+    keepChain(found->second);
+    detach(box);
+}
+
+void StoryStore::detach(int32_t box)
 {
     auto found = m_chainOf.find(box);
     if (found == m_chainOf.end())
@@ -54,6 +64,8 @@ bool StoryStore::link(int32_t box, int32_t next)
     const int32_t source = m_chainOf[next];
     if (source == target)
         return false;
+    keepChain(target);
+    keepChain(source);
     Story& into = m_stories.at(target);
     const Story& from = m_stories.at(source);
     if (from.length() > 0)
@@ -73,6 +85,7 @@ bool StoryStore::unlink(int32_t box)
     auto found = m_chainOf.find(box);
     if (found == m_chainOf.end() || m_chains[found->second].size() < 2)
         return false;
+    keepChain(found->second);
     auto& boxes = m_chains[found->second];
     boxes.erase(std::find(boxes.begin(), boxes.end(), box));
     const int32_t story = newStory();
@@ -83,6 +96,7 @@ bool StoryStore::unlink(int32_t box)
 
 void StoryStore::moveTailToNewStory(int32_t story, size_t from)
 {
+    keepChain(story);
     const int32_t fresh = newStory();
     auto& boxes = m_chains[story];
     auto& moved = m_chains[fresh];
@@ -190,7 +204,25 @@ void StoryStore::storyWillChange(Story& story)
         m_keeping.reset();
         return;
     }
-    m_keeping->stories.try_emplace(story.ref(), story);
+    if (m_keeping->withChains)
+        keepChain(story.ref());
+    else
+        m_keeping->stories.try_emplace(story.ref(), story);
+}
+
+void StoryStore::keepChain(int32_t ref)
+{
+    if (!m_keeping || !m_keeping->open || !m_keeping->withChains)
+        return;
+    auto [kept, first] = m_keeping->chains.try_emplace(ref);
+    if (!first)
+        return;
+    const auto chain = m_chains.find(ref);
+    const auto story = m_stories.find(ref);
+    if (chain == m_chains.end() || story == m_stories.end())
+        return;
+    kept->second = chain->second;
+    m_keeping->stories.try_emplace(ref, story->second);
 }
 
 void StoryStore::exchange(std::map<int32_t, Story>& kept)
@@ -208,6 +240,7 @@ std::optional<StoryStore::TakenStory> StoryStore::takeOut(int32_t box)
     if (found == m_chainOf.end())
         return std::nullopt;
     const int32_t ref = found->second;
+    keepChain(ref);
     TakenStory taken{std::move(m_stories.at(ref)), std::move(m_chains[ref])};
     for (int32_t shown : taken.boxes)
         m_chainOf.erase(shown);
@@ -225,6 +258,7 @@ bool StoryStore::putBack(TakenStory taken)
         if (isTextBox(box))
             return false;
     }
+    keepChain(ref);
     for (int32_t box : taken.boxes)
         m_chainOf[box] = ref;
     m_chains[ref] = std::move(taken.boxes);
@@ -232,22 +266,63 @@ bool StoryStore::putBack(TakenStory taken)
     return true;
 }
 
-void StoryStore::restore(const Contents& kept)
+std::vector<int32_t> StoryStore::exchangeChains(KeptStories& kept)
 {
-    Contents now{std::move(m_stories), std::move(m_chains), std::move(m_chainOf)};
-    m_stories = kept.stories;
-    m_chains = kept.chains;
-    m_chainOf = kept.chainOf;
-    // A chain made of boxes the kept state never had (made since) keeps the story it shows now.
-    for (auto& [ref, boxes] : now.chains) {
-        const bool madeSince = std::none_of(boxes.begin(), boxes.end(), [&](int32_t box) { return kept.chainOf.count(box) != 0; });
-        if (!madeSince || m_stories.count(ref) != 0 || now.stories.count(ref) == 0)
+    std::vector<int32_t> touched;
+    for (const auto& [ref, boxes] : kept.chains) {
+        const auto now = m_chains.find(ref);
+        if (now == m_chains.end())
             continue;
-        m_stories.emplace(ref, std::move(now.stories.at(ref)));
-        for (int32_t box : boxes)
-            m_chainOf[box] = ref;
-        m_chains[ref] = std::move(boxes);
+        for (int32_t box : now->second) {
+            m_chainOf.erase(box);
+            touched.push_back(box);
+        }
     }
+    for (auto& [ref, boxes] : kept.chains) {
+        std::optional<std::vector<int32_t>> nowBoxes;
+        if (auto now = m_chains.find(ref); now != m_chains.end()) {
+            nowBoxes = std::move(now->second);
+            m_chains.erase(now);
+        }
+        auto nowStory = m_stories.extract(ref);
+        auto keptStory = kept.stories.extract(ref);
+        if (boxes && keptStory) {
+            // A box the kept chain shows may have joined another chain since (a change no step kept).
+            for (int32_t box : *boxes) {
+                detach(box);
+                m_chainOf[box] = ref;
+                touched.push_back(box);
+            }
+            m_chains[ref] = std::move(*boxes);
+            m_stories.insert(std::move(keptStory));
+        }
+        boxes = std::move(nowBoxes);
+        if (boxes && nowStory)
+            kept.stories.insert(std::move(nowStory));
+        else
+            boxes.reset();
+    }
+    return touched;
+}
+
+bool StoryStore::sameAsKept(const KeptStories& kept) const
+{
+    // What a save writes of a story: none for a lone box's story that a fresh one would equal.
+    const auto written = [](const std::vector<int32_t>* boxes, const Story* story) {
+        return boxes && story && !(boxes->size() == 1 && savedAlike(*story, Story(story->ref())));
+    };
+    for (const auto& [ref, boxes] : kept.chains) {
+        const auto keptStory = kept.stories.find(ref);
+        const Story* before = boxes && keptStory != kept.stories.end() ? &keptStory->second : nullptr;
+        const auto now = m_chains.find(ref);
+        const std::vector<int32_t>* nowBoxes = now == m_chains.end() ? nullptr : &now->second;
+        const bool wasWritten = written(boxes ? &*boxes : nullptr, before);
+        if (wasWritten != written(nowBoxes, story(ref)))
+            return false;
+        if (wasWritten && (*boxes != *nowBoxes || !savedAlike(*before, *story(ref))))
+            return false;
+    }
+    return true;
 }
 
 Story* StoryStore::restoreChain(const std::vector<int32_t>& boxes)

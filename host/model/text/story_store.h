@@ -25,6 +25,11 @@ enum class ChainSplit {
 struct KeptStories {
     std::map<int32_t, Story> stories;
     bool open = true;
+    /// A step that keeps chains besides keeps, for each story whose text or chain it changed, the boxes
+    /// that showed it before its first change; nullopt for a story made meanwhile. Its story is then in
+    /// `stories` whenever it had boxes.
+    bool withChains = false;
+    std::map<int32_t, std::optional<std::vector<int32_t>>> chains;
 };
 
 class StoryStore final : private StoryWatcher {
@@ -70,6 +75,13 @@ public:
     /// same reference; a story the layout no longer has is skipped. Undo and Redo are both this
     /// exchange: afterwards `kept` holds what the layout held.
     void exchange(std::map<int32_t, Story>& kept);
+    /// Exchanges each story a chain step kept, with the boxes that show it, as `exchange` does; a
+    /// box a kept chain claims leaves the chain it is in now. Returns every box whose chain this may
+    /// have changed; a box left in none has no story until it is next asked for.
+    std::vector<int32_t> exchangeChains(KeptStories& kept);
+    /// True when each story a chain step kept is, with its boxes, as it is now, counting a lone box's
+    /// story that holds nothing a fresh one would not as no story (a save leaves it out).
+    bool sameAsKept(const KeptStories& kept) const;
     /// A new empty story shown by `boxes`, for a reader to fill; null when a box is a text box
     /// already, or no box is given.
     Story* restoreChain(const std::vector<int32_t>& boxes);
@@ -83,17 +95,12 @@ public:
     std::optional<TakenStory> takeOut(int32_t box);
     /// Puts a story taken out back; false, with nothing changed, when its reference or a box is in use.
     bool putBack(TakenStory taken);
-    /// Every story with its chain, as an undo step keeps them to put back whole.
-    struct Contents {
-        std::map<int32_t, Story> stories;
-        std::map<int32_t, std::vector<int32_t>> chains;
-        std::map<int32_t, int32_t> chainOf;
-    };
-    Contents contents() const { return {m_stories, m_chains, m_chainOf}; }
-    void restore(const Contents& kept);
-
 private:
     void storyWillChange(Story& story) override;
+    /// In a step that keeps chains, keeps the story `ref` with its boxes before their first change.
+    void keepChain(int32_t ref);
+    /// Takes `box` out of the chain it is in, the story going with its last box.
+    void detach(int32_t box);
     int32_t newStory();
     /// Moves the boxes [from, end of chain) of `story`'s chain into a new chain with an empty story.
     void moveTailToNewStory(int32_t story, size_t from);

@@ -54,8 +54,9 @@ bool knowTextBox(Layout& layout, int32_t box)
     return true;
 }
 
-/// Keeps the item's "runs on" flag in step with its chain.
-void markRunsOn(Layout& layout, int32_t box)
+} // namespace
+
+void followChainWithRunsOnFlag(Layout& layout, int32_t box)
 {
     Item* item = layout.items().find(box);
     if (!item)
@@ -65,8 +66,6 @@ void markRunsOn(Layout& layout, int32_t box)
     fields.flags = static_cast<uint8_t>(runsOn ? fields.flags | xt::kTextRunsOn : fields.flags & ~xt::kTextRunsOn);
     item->setText(fields);
 }
-
-} // namespace
 
 bool isTextItem(const Layout& layout, int32_t box)
 {
@@ -112,8 +111,8 @@ bool linkTextBoxes(Layout& layout, int32_t box, int32_t next)
 {
     if (!knowTextBox(layout, box) || !knowTextBox(layout, next) || !layout.stories().link(box, next))
         return false;
-    markRunsOn(layout, box);
-    markRunsOn(layout, next);
+    followChainWithRunsOnFlag(layout, box);
+    followChainWithRunsOnFlag(layout, next);
     return true;
 }
 
@@ -124,9 +123,9 @@ bool unlinkTextBox(Layout& layout, int32_t box)
     const int32_t previous = layout.stories().previousBox(box);
     if (!layout.stories().unlink(box))
         return false;
-    markRunsOn(layout, box);
+    followChainWithRunsOnFlag(layout, box);
     if (previous)
-        markRunsOn(layout, previous);
+        followChainWithRunsOnFlag(layout, previous);
     return true;
 }
 
@@ -138,7 +137,7 @@ bool splitTextChain(Layout& layout, int32_t box, ChainSplit where)
     if (!layout.stories().split(box, where))
         return false;
     for (int32_t touched : {previous, box})
-        markRunsOn(layout, touched);
+        followChainWithRunsOnFlag(layout, touched);
     return true;
 }
 

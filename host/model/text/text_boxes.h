@@ -31,6 +31,9 @@ bool unlinkTextBox(Layout& layout, int32_t box);
 /// no longer run on.
 bool splitTextChain(Layout& layout, int32_t box, ChainSplit where);
 
+/// Sets or clears the box's "runs on" flag as its chain runs on past it or not.
+void followChainWithRunsOnFlag(Layout& layout, int32_t box);
+
 /// The composition of the chain of a text box, with each box's current geometry.
 std::optional<ChainLayout> chainLayoutOf(Layout& layout, int32_t box);
 

@@ -5,6 +5,8 @@
 #include <nlohmann/json.hpp>
 
 #include "host/model/document_json.h"
+#include "host/model/items/item_walk.h"
+#include "host/model/text/text_boxes.h"
 #include "host/tests/pages_fixture.h"
 #include "testing/test_text.h"
 #include "win32/standin.h"
@@ -275,6 +277,134 @@ TEST_F(KeptTextTest, AStepAHandlerLeavesOpenKeepsNothingAfterTheHostClosesIt)
     ASSERT_TRUE(host().undo());
     EXPECT_EQ(story(0).text(), u"Sky and sand\rsea");
     EXPECT_EQ(story(1).text(), u"Later Second story");
+}
+
+/// Commands that change chains and data blocks inside a step that keeps chains, as Threadix opens one.
+class KeptChainsTest : public KeptTextTest {
+protected:
+    /// Runs `change` inside a chain step; false when the step changed nothing and was not committed.
+    bool inChainStep(const std::function<void()>& change)
+    {
+        const uint64_t commits = steps().commitCount();
+        host::loader::PluginRegistry::Scope scope(host::context().plugins(), m_module);
+        EXPECT_EQ(hostOp<xt::op::OpenChainUndoStep>()(24), 0);
+        change();
+        EXPECT_EQ(hostOp<xt::op::UndoOp2954>()(), 0);
+        return steps().commitCount() != commits;
+    }
+
+    int32_t blockHolder(int which) { return hostOp<xt::op::GetBoxXtDataRef>()(m_boxes[static_cast<size_t>(which)]); }
+
+    void setBlock(int which, const std::string& bytes)
+    {
+        xt::Handle handle = win32::newHandle(static_cast<int32_t>(bytes.size()));
+        std::copy(bytes.begin(), bytes.end(), *handle);
+        ASSERT_EQ(hostOp<xt::op::SetXtDataBlock>()(blockHolder(which), xt::fourCC("FRBB"), handle), 0);
+        win32::disposeHandle(handle);
+    }
+
+    /// Each chain as its boxes' places among the four, "0>1 2>3".
+    std::string chains()
+    {
+        std::string text;
+        for (size_t i = 0; i < m_boxes.size(); ++i) {
+            if (host::model::previousTextBox(layout(), m_boxes[i]) != 0)
+                continue;
+            text += text.empty() ? "" : " ";
+            text += std::to_string(i);
+            for (int32_t box = host::model::nextTextBox(layout(), m_boxes[i]); box != 0; box = host::model::nextTextBox(layout(), box))
+                text += ">" + std::to_string(std::find(m_boxes.begin(), m_boxes.end(), box) - m_boxes.begin());
+        }
+        return text;
+    }
+};
+
+TEST_F(KeptChainsTest, UndoAndRedoPutBackChainsTextAndBlocks)
+{
+    using host::model::ChainSplit;
+    const StoryChange kChanges[] = {
+        {"two boxes linked", [&](auto&, auto&, auto&) { ASSERT_TRUE(host::model::linkTextBoxes(layout(), m_boxes[0], m_boxes[1])); }},
+        {"a box unlinked from its chain", [&](auto&, auto&, auto&) { ASSERT_TRUE(host::model::unlinkTextBox(layout(), m_boxes[3])); }},
+        {"a chain split before its second box",
+            [&](auto&, auto&, auto&) { ASSERT_TRUE(host::model::splitTextChain(layout(), m_boxes[3], ChainSplit::BeforeBox)); }},
+        {"a link, then text changed on both sides of it and a block written", [&](auto& first, auto&, auto&) {
+            // The link ends the story of the boxes it joins on: only the first stories are still there.
+            ASSERT_TRUE(host::model::linkTextBoxes(layout(), m_boxes[1], m_boxes[2]));
+            story(1).erase(0, 7);
+            first.insert(0, u"Moved ");
+            setBlock(1, "link");
+        }},
+        {"a block written, then removed again and another written", [&](auto&, auto&, auto&) {
+            setBlock(0, "gone");
+            ASSERT_EQ(hostOp<xt::op::SetXtDataBlock>()(blockHolder(0), xt::fourCC("FRBB"), nullptr), 0);
+            setBlock(2, "kept");
+        }},
+        {"every box in one chain", [&](auto&, auto&, auto&) {
+            ASSERT_TRUE(host::model::linkTextBoxes(layout(), m_boxes[0], m_boxes[1]));
+            ASSERT_TRUE(host::model::linkTextBoxes(layout(), m_boxes[1], m_boxes[2]));
+        }},
+    };
+    setBlock(2, "before");
+    for (const StoryChange& c : kChanges) {
+        SCOPED_TRACE(c.what);
+        const std::string before = state();
+        const std::string chainsBefore = chains();
+        ASSERT_TRUE(inChainStep([&] { c.change(story(0), story(1), story(2)); }));
+        const std::string after = state();
+        ASSERT_NE(after, before);
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(host().undo());
+            EXPECT_EQ(state(), before) << "undo, round " << round;
+            EXPECT_EQ(chains(), chainsBefore);
+            ASSERT_TRUE(host().redo());
+            EXPECT_EQ(state(), after) << "redo, round " << round;
+        }
+        ASSERT_TRUE(host().undo()) << "back to the start for the next case";
+    }
+}
+
+TEST_F(KeptChainsTest, AStepThatChangesNothingSavedKeepsTheUndoBefore)
+{
+    ASSERT_TRUE(inChainStep([&] { ASSERT_TRUE(host::model::linkTextBoxes(layout(), m_boxes[0], m_boxes[1])); }));
+    const std::string linked = state();
+    EXPECT_FALSE(inChainStep([&] {
+        // Asking about a box registers a story for it; a block written and taken away again leaves none.
+        host::model::nextTextBox(layout(), m_boxes[0]);
+        setBlock(3, "x");
+        ASSERT_EQ(hostOp<xt::op::SetXtDataBlock>()(blockHolder(3), xt::fourCC("FRBB"), nullptr), 0);
+    }));
+    EXPECT_EQ(state(), linked);
+    ASSERT_TRUE(host().undo()) << "the link is still the step Undo offers";
+    EXPECT_EQ(chains(), "0 1 2>3");
+}
+
+TEST_F(KeptChainsTest, UndoAfterLaterChangesLeavesEveryBoxInOneChain)
+{
+    ASSERT_TRUE(inChainStep([&] { ASSERT_TRUE(host::model::unlinkTextBox(layout(), m_boxes[3])); }));
+    // Changes no step keeps, after the step: the unlinked box joins another chain, a new box is made
+    // and linked after it, and a box of the step's chain is deleted.
+    ASSERT_TRUE(host::model::linkTextBoxes(layout(), m_boxes[1], m_boxes[3]));
+    const int32_t later = host::model::testdoc::addTextBox(layout(), 0, host::model::testdoc::rect(300, 10, 350, 200)).ref();
+    host::model::testdoc::setText(layout(), later, "later");
+    ASSERT_TRUE(host::model::linkTextBoxes(layout(), m_boxes[3], later));
+    ASSERT_TRUE(host::model::deleteItem(layout(), m_boxes[2]));
+    const auto expectEveryBoxInOneChain = [&] {
+        for (int32_t box : {m_boxes[0], m_boxes[1], m_boxes[3], later}) {
+            const host::model::Story* shown = host::model::storyOfTextBox(layout(), box);
+            ASSERT_NE(shown, nullptr);
+            const auto& chain = layout().stories().chain(shown->ref());
+            EXPECT_EQ(std::count(chain.begin(), chain.end(), box), 1) << "box " << box << " is in the chain of its story";
+            EXPECT_EQ((layout().items().find(box)->text().flags & xt::kTextRunsOn) != 0,
+                host::model::nextTextBox(layout(), box) != 0) << "the runs-on flag follows the chain";
+        }
+        EXPECT_FALSE(layout().stories().isTextBox(m_boxes[2])) << "the deleted box stays deleted";
+        EXPECT_NO_THROW(host::model::documentToJson(*host::context().documents().projectOf(layout())));
+    };
+    ASSERT_TRUE(host().undo());
+    EXPECT_EQ(host::model::previousTextBox(layout(), m_boxes[3]), 0) << "the kept chain claims its box back";
+    expectEveryBoxInOneChain();
+    ASSERT_TRUE(host().redo());
+    expectEveryBoxInOneChain();
 }
 
 } // namespace
