@@ -66,6 +66,13 @@ void markRunsOn(Layout& layout, int32_t box)
     item->setText(fields);
 }
 
+/// A master page's text shows on every page based on it, so a chain stays on master pages or off them.
+bool onMasterPage(const Layout& layout, int32_t box)
+{
+    const Item* item = layout.items().find(box);
+    return item && layout.masters().indexOf(item->pageRef()) >= 0;
+}
+
 } // namespace
 
 bool isTextItem(const Layout& layout, int32_t box)
@@ -110,6 +117,8 @@ int32_t nextTextBox(Layout& layout, int32_t box)
 
 bool linkTextBoxes(Layout& layout, int32_t box, int32_t next)
 {
+    if (onMasterPage(layout, box) != onMasterPage(layout, next))
+        return false;
     if (!knowTextBox(layout, box) || !knowTextBox(layout, next) || !layout.stories().link(box, next))
         return false;
     markRunsOn(layout, box);
