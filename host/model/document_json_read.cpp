@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <unordered_set>
 #include <vector>
 
 #include "host/model/limits.h"
@@ -141,6 +142,46 @@ std::optional<PageSize> readPage(DocumentChecker& check, const Json& page, const
 template <class DocumentJson>
 constexpr bool kReleasesParts = !std::is_const_v<DocumentJson>;
 
+void addRefs(const ItemData& item, std::unordered_set<int32_t>& refs)
+{
+    refs.insert(item.ref);
+    for (const std::optional<ItemData>& cell : item.cells) {
+        if (cell)
+            addRefs(*cell, refs);
+    }
+}
+
+/// The index of the first story whose boxes sit some on master pages and some elsewhere, if any. Only
+/// a layout with master page items pays for the look, and only its master items are gathered unless a
+/// story holds one of them beside a box that may be of another list.
+std::optional<size_t> chainCrossingPageKinds(const LayoutItemsData& items, const LayoutTextData& text)
+{
+    // The master pages' list is read last, so its items end the list.
+    std::unordered_set<int32_t> masterBoxes;
+    for (auto item = items.items.rbegin(); item != items.items.rend() && item->master; ++item)
+        addRefs(*item, masterBoxes);
+    if (masterBoxes.empty())
+        return std::nullopt;
+    std::optional<std::unordered_set<int32_t>> otherBoxes;
+    for (size_t i = 0; i < text.stories.size(); ++i) {
+        const std::vector<int32_t>& boxes = text.stories[i].boxes;
+        const auto onMaster = [&](int32_t box) { return masterBoxes.count(box) != 0; };
+        if (std::none_of(boxes.begin(), boxes.end(), onMaster) || std::all_of(boxes.begin(), boxes.end(), onMaster))
+            continue;
+        if (!otherBoxes) {
+            otherBoxes.emplace();
+            for (const ItemData& item : items.items) {
+                if (!item.master)
+                    addRefs(item, *otherBoxes);
+            }
+        }
+        // A box that names no item at all is dropped as the story is read, wherever the others sit.
+        if (std::any_of(boxes.begin(), boxes.end(), [&](int32_t box) { return otherBoxes->count(box) != 0; }))
+            return i;
+    }
+    return std::nullopt;
+}
+
 template <class LayoutJson>
 std::optional<LayoutData> readLayout(DocumentChecker& check, LayoutJson& layout, const std::string& where)
 {
@@ -148,7 +189,7 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, LayoutJson& layout,
         check.fail(where, "must be a layout with a name and pages");
         return std::nullopt;
     }
-    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kColoursKey, kItemsKey, kStoriesKey, kDataBlocksKey, kLayersKey, kCurrentLayerKey, kSectionsKey, kRulerOriginKey, kSettingsKey}))
+    if (!check.onlyKeys(layout, where, {"name", "pages", kPageSetupKey, kMastersKey, kGuidesKey, kStyleSheetsKey, kColoursKey, kItemsKey, kMasterItemsKey, kStoriesKey, kDataBlocksKey, kLayersKey, kCurrentLayerKey, kSectionsKey, kRulerOriginKey, kSettingsKey}))
         return std::nullopt;
     LayoutData data;
     const auto name = check.text(layout, where, "name");
@@ -182,26 +223,39 @@ std::optional<LayoutData> readLayout(DocumentChecker& check, LayoutJson& layout,
         return std::nullopt;
     }
     const ColourNames colours(data.colours);
-    if (const auto problem = readLayoutItems(layout, where, data.pages.size(), colours, data.items)) {
+    // A layout without its master pages written has the host's: one spread of one page, or of two.
+    const size_t masterPages = data.setup.masters.empty() ? perSpread : data.setup.masters.size();
+    if (const auto problem = readLayoutItems(layout, where, {data.pages.size(), masterPages}, colours, data.items)) {
         check.fail(problem->first, problem->second);
         return std::nullopt;
     }
-    if constexpr (kReleasesParts<LayoutJson>)
+    if constexpr (kReleasesParts<LayoutJson>) {
         layout.erase(std::string(kItemsKey));
+        layout.erase(std::string(kMasterItemsKey));
+    }
     // Files written before layouts kept their layers give the layer numbers alone: each becomes a layer.
     if (!layout.contains(kLayersKey)) {
         for (const ItemData& item : data.items.items)
             addLayerNamedByNumber(data.pageNames, item.layer);
     }
+    size_t documentItems = 0; // the master pages' items follow, numbered in their own list
     for (size_t i = 0; i < data.items.items.size(); ++i) {
-        if (!hasLayer(data.pageNames, data.items.items[i].layer)) {
-            check.fail(DocumentChecker::index(DocumentChecker::join(where, kItemsKey), i) + ".layer",
+        const ItemData& item = data.items.items[i];
+        documentItems += item.master ? 0 : 1;
+        if (!hasLayer(data.pageNames, item.layer)) {
+            const std::string list = DocumentChecker::join(where, item.master ? kMasterItemsKey : kItemsKey);
+            check.fail(DocumentChecker::index(list, item.master ? i - documentItems : i) + ".layer",
                 "names no layer of the layout (see \"layers\")");
             return std::nullopt;
         }
     }
-    if (const auto problem = readLayoutText(layout, where, colours, data.text)) {
+    if (const auto problem = readLayoutText(layout, where, colours, masterPages, data.text)) {
         check.fail(problem->where, problem->what);
+        return std::nullopt;
+    }
+    if (const auto problem = chainCrossingPageKinds(data.items, data.text)) {
+        check.fail(DocumentChecker::index(DocumentChecker::join(where, kStoriesKey), *problem) + ".boxes",
+            "links a box on a master page with one on a document page or the pasteboard; a text chain stays on one or the other");
         return std::nullopt;
     }
     return data;

@@ -50,6 +50,7 @@ void writeLayout(PrettyWriter& writer, const Layout& layout)
     writer.open('{');
     writer.members(layoutHeadJson(layout));
     writer.list(kItemsKey, [&layout](const JsonSink& sink) { forEachItemJson(layout, sink); });
+    writer.list(kMasterItemsKey, [&layout](const JsonSink& sink) { forEachMasterItemJson(layout, sink); });
     writer.list(kStoriesKey, [&layout](const JsonSink& sink) { forEachStoryJson(layout, sink); });
     nlohmann::ordered_json tail = nlohmann::ordered_json::object();
     writeLayoutDataBlocks(layout, tail);

@@ -19,18 +19,26 @@
 
 namespace host::model {
 
-/// The key of a layout object that holds its items; absent when the layout has none.
+/// The key of a layout object that holds the items of its document pages and pasteboard; absent when
+/// the layout has none.
 inline constexpr const char* kItemsKey = "items";
+/// The key that holds the items of its master pages, in the same shape, each "page" numbering the master
+/// pages from 1 as "masters" lists them; absent when the masters hold none.
+inline constexpr const char* kMasterItemsKey = "masterItems";
 
-/// Adds "items" to a layout's object: every item on a page or on none, a group after its members.
+/// Adds "items" and "masterItems" to a layout's object: every item on a page or on none, a group after
+/// its members.
 void writeLayoutItems(const Layout& layout, nlohmann::ordered_json& object);
 /// Gives the entries of "items" in the order writeLayoutItems lists them.
 void forEachItemJson(const Layout& layout, const JsonSink& sink);
+/// Gives the entries of "masterItems" in that order, master page by master page.
+void forEachMasterItemJson(const Layout& layout, const JsonSink& sink);
 
 /// One item as read: everything it needs to be made again, with references as written.
 struct ItemData {
     int32_t ref = 0;
     size_t page = 0; // from 1; 0 for an item on no page
+    bool master = false; // "page" numbers the master pages
     xt::BoxKind kind = xt::BoxKind::Plain;
     uint8_t shape = xt::shape::kRectangle;
     xt::FixedRect rect{};
@@ -56,13 +64,19 @@ struct LayoutItemsData {
     std::deque<ItemData> items;
 };
 
-/// Checks the layout object's "items" (may be absent) into `data`; says where the first problem sits
-/// and what it is. Colours are named as `colours` knows them.
+/// How many pages the items of a layout may name: its document pages and its master pages.
+struct ItemPages {
+    size_t pages = 0;
+    size_t masterPages = 1;
+};
+
+/// Checks the layout object's "items" and "masterItems" (each may be absent) into `data`; says where
+/// the first problem sits and what it is. Colours are named as `colours` knows them.
 std::optional<std::pair<std::string, std::string>> readLayoutItems(const nlohmann::ordered_json& layout,
-    const std::string& where, size_t pageCount, const ColourNames& colours, LayoutItemsData& data);
+    const std::string& where, ItemPages pages, const ColourNames& colours, LayoutItemsData& data);
 /// The same, letting each item's parsed form go once it is read (the layout object keeps a null in its place).
 std::optional<std::pair<std::string, std::string>> readLayoutItems(nlohmann::ordered_json& layout,
-    const std::string& where, size_t pageCount, const ColourNames& colours, LayoutItemsData& data);
+    const std::string& where, ItemPages pages, const ColourNames& colours, LayoutItemsData& data);
 
 /// Makes the items in a layout whose pages are already there; answers each written reference's new one.
 std::map<int32_t, int32_t> applyLayoutItems(const LayoutItemsData& data, Layout& layout);

@@ -11,9 +11,11 @@ namespace {
 
 using RefMap = std::map<int32_t, int32_t>;
 
-int32_t pageRefOf(const Layout& layout, size_t page)
+int32_t pageRefOf(const Layout& layout, const ItemData& data)
 {
-    return page == 0 ? 0 : layout.page(page - 1).ref();
+    if (data.master)
+        return layout.masters().page(data.page - 1).ref();
+    return data.page == 0 ? 0 : layout.page(data.page - 1).ref();
 }
 
 /// The fields every item keeps beside its geometry; `apply` takes the rectangle too, so it is set after.
@@ -22,7 +24,7 @@ void applyFields(const ItemData& data, Item& item, Layout& layout)
     item.apply(data.record);
     if (!item.hasShapeData() && !item.isGroupKind())
         item.setRect(data.rect);
-    layout.items().setPageOf(item, pageRefOf(layout, data.page));
+    layout.items().setPageOf(item, pageRefOf(layout, data));
     item.setLocked(data.locked);
     item.setLayer(data.layer);
     item.setName(data.name);
@@ -42,7 +44,7 @@ void restoreShapeRect(Item& item, const xt::FixedRect& rect)
 Item* makeTable(const ItemData& data, Layout& layout, RefMap& refs)
 {
     ItemStore& store = layout.items();
-    Item& tableItem = store.addTable(pageRefOf(layout, data.page), {0, 0}, data.widths, data.heights, 0);
+    Item& tableItem = store.addTable(pageRefOf(layout, data), {0, 0}, data.widths, data.heights, 0);
     Table& grid = *store.table(tableItem.ref());
     for (size_t k = 0; k < data.columnLines.size(); ++k)
         grid.setColumnLine(static_cast<int32_t>(k), data.columnLines[k]);
@@ -73,7 +75,7 @@ Item* makeGroup(const ItemData& data, Layout& layout, const RefMap& refs)
 
 Item* makeItem(const ItemData& data, Layout& layout, RefMap& refs)
 {
-    const int32_t pageRef = pageRefOf(layout, data.page);
+    const int32_t pageRef = pageRefOf(layout, data);
     if (data.isTable)
         return makeTable(data, layout, refs);
     if (data.kind == xt::BoxKind::Group)
@@ -86,9 +88,10 @@ Item* makeItem(const ItemData& data, Layout& layout, RefMap& refs)
     return shaped;
 }
 
-/// The items in the order a writer lists them: page by page (items on no page last), a group's members
-/// before it. Made in that order, items take their references in it, so a document read and written
-/// again lists the same references, whatever order its items came in.
+/// The items in the order a writer lists them: page by page (items on no page after the document
+/// pages, then the master pages), a group's members before it. Made in that order, items take their
+/// references in it, so a document read and written again lists the same references, whatever order
+/// its items came in.
 std::vector<const ItemData*> inWritingOrder(const std::deque<ItemData>& items)
 {
     std::map<int32_t, size_t> groupOf; // member reference -> index of the group that holds it
@@ -100,7 +103,10 @@ std::vector<const ItemData*> inWritingOrder(const std::deque<ItemData>& items)
         // A member goes where its outermost group goes; the reader saw to it that groups do not loop.
         for (auto holder = groupOf.find(items[i].ref); holder != groupOf.end(); holder = groupOf.find(items[i].ref))
             i = holder->second;
-        return items[i].page == 0 ? SIZE_MAX : items[i].page;
+        constexpr size_t kPasteboard = SIZE_MAX / 2;
+        if (items[i].master)
+            return kPasteboard + items[i].page;
+        return items[i].page == 0 ? kPasteboard : items[i].page;
     };
     std::vector<size_t> order(items.size());
     for (size_t i = 0; i < order.size(); ++i)

@@ -48,6 +48,15 @@ class ItemReader {
 public:
     ItemReader(size_t pageCount, const ColourNames& colours) : m_pageCount(pageCount), m_colours(&colours) {}
 
+    /// The items read from here on sit on master pages, numbered from 1 up to `masterPages`; a group
+    /// among them holds only master page items.
+    void beginMasterItems(size_t masterPages)
+    {
+        m_masters = true;
+        m_pageCount = masterPages;
+        m_free.clear();
+    }
+
     const std::optional<std::pair<std::string, std::string>>& problem() const { return m_problem; }
 
     bool fail(const std::string& where, const std::string& what)
@@ -76,7 +85,9 @@ private:
 
     size_t m_pageCount;
     const ColourNames* m_colours;
+    bool m_masters = false;
     std::set<int32_t> m_seen;
+    std::set<int32_t> m_masterSeen; // the master page items among m_seen
     std::set<int32_t> m_free; // items read so far that no group or table holds yet
     std::optional<std::pair<std::string, std::string>> m_problem;
 };
@@ -124,15 +135,18 @@ bool ItemReader::rect(const Json& object, const std::string& where, xt::FixedRec
 bool ItemReader::readHeader(const Json& item, const std::string& where, ItemData& data)
 {
     const auto ref = whole(item, where, "ref", 1, INT32_MAX);
-    const auto page = whole(item, where, "page", 0, static_cast<int64_t>(m_pageCount));
+    const auto page = whole(item, where, "page", m_masters ? 1 : 0, static_cast<int64_t>(m_pageCount));
     const auto kind = whole(item, where, "kind", 0, 5);
     const auto shape = whole(item, where, "shape", 0, xt::shape::kBezierLine);
     if (!ref || !page || !kind || !shape)
         return false;
     if (!m_seen.insert(static_cast<int32_t>(*ref)).second)
         return fail(where + ".ref", "is the reference of another item");
+    if (m_masters)
+        m_masterSeen.insert(static_cast<int32_t>(*ref));
     data.ref = static_cast<int32_t>(*ref);
     data.page = static_cast<size_t>(*page);
+    data.master = m_masters;
     data.kind = static_cast<xt::BoxKind>(*kind);
     data.shape = static_cast<uint8_t>(*shape);
     // Without a record the item starts as the host makes one of its kind; the named fields then say the rest.
@@ -336,6 +350,8 @@ bool ItemReader::readMembers(const Json& item, const std::string& where, ItemDat
         const bool isRef = member.is_number_integer() && member >= 1 && member <= INT32_MAX;
         if (!isRef || member == data.ref || !m_seen.count(member.get<int32_t>()))
             return fail(at, "must name items written before the group");
+        if (m_masters && !m_masterSeen.count(member.get<int32_t>()))
+            return fail(at, "names an item of a document page; a group on a master page holds master page items only");
         if (!m_free.erase(member.get<int32_t>()))
             return fail(at, "names an item that another group or table already holds");
         data.members.push_back(member.get<int32_t>());
@@ -400,42 +416,55 @@ bool ItemReader::readItem(const Json& item, const std::string& where, ItemData& 
 
 namespace {
 
-/// Reads the items of a layout object; one the reader may change (Json) loses each item's parsed form
-/// once the item is read, so a long list is never held both as parsed and as read.
+/// Reads one list of a layout object's items; one the reader may change (Json) loses each item's parsed
+/// form once the item is read, so a long list is never held both as parsed and as read.
 template <class LayoutJson>
-std::optional<std::pair<std::string, std::string>> readItemsOf(LayoutJson& layout, const std::string& where,
-    size_t pageCount, const ColourNames& colours, LayoutItemsData& data)
+bool readList(ItemReader& reader, LayoutJson& layout, const std::string& where, const char* key, LayoutItemsData& data)
 {
-    const auto items = layout.find(kItemsKey);
+    const auto items = layout.find(key);
     if (items == layout.end())
-        return std::nullopt;
-    const std::string at = where + "." + kItemsKey;
+        return true;
+    const std::string at = where + "." + key;
     if (!items->is_array())
-        return std::make_pair(at, std::string("must be a list of items"));
-    ItemReader reader(pageCount, colours);
+        return reader.fail(at, "must be a list of items");
     for (size_t i = 0; i < items->size(); ++i) {
         ItemData item;
         if (!reader.readItem((*items)[i], at + "[" + std::to_string(i) + "]", item, false))
-            return reader.problem();
+            return false;
         data.items.push_back(std::move(item));
         if constexpr (!std::is_const_v<LayoutJson>)
             (*items)[i] = Json();
     }
+    return true;
+}
+
+/// The document pages' items, then the master pages': one reader for both, so a reference is the
+/// layout's once whichever list it is in.
+template <class LayoutJson>
+std::optional<std::pair<std::string, std::string>> readItemsOf(LayoutJson& layout, const std::string& where,
+    ItemPages pages, const ColourNames& colours, LayoutItemsData& data)
+{
+    ItemReader reader(pages.pages, colours);
+    if (!readList(reader, layout, where, kItemsKey, data))
+        return reader.problem();
+    reader.beginMasterItems(pages.masterPages);
+    if (!readList(reader, layout, where, kMasterItemsKey, data))
+        return reader.problem();
     return std::nullopt;
 }
 
 } // namespace
 
 std::optional<std::pair<std::string, std::string>> readLayoutItems(const Json& layout, const std::string& where,
-    size_t pageCount, const ColourNames& colours, LayoutItemsData& data)
+    ItemPages pages, const ColourNames& colours, LayoutItemsData& data)
 {
-    return readItemsOf(layout, where, pageCount, colours, data);
+    return readItemsOf(layout, where, pages, colours, data);
 }
 
 std::optional<std::pair<std::string, std::string>> readLayoutItems(Json& layout, const std::string& where,
-    size_t pageCount, const ColourNames& colours, LayoutItemsData& data)
+    ItemPages pages, const ColourNames& colours, LayoutItemsData& data)
 {
-    return readItemsOf(layout, where, pageCount, colours, data);
+    return readItemsOf(layout, where, pages, colours, data);
 }
 
 } // namespace host::model

@@ -36,9 +36,20 @@ Json lengthsJson(const std::vector<xt::Fixed>& lengths)
     return list;
 }
 
-/// From 1, or 0 for an item on no page of the layout.
-size_t pageNumberOf(const Layout& layout, int32_t pageRef)
+/// How a list numbers its items' pages: "items" the document pages from 1 (0 for an item on none),
+/// "masterItems" the master pages from 1. A member or cell that is not on a master page (a group the
+/// file could not have made) is written on the master page of the item that holds it.
+struct PageNumbering {
+    bool masters = false;
+    size_t holderPage = 0;
+};
+
+size_t pageNumberOf(const Layout& layout, int32_t pageRef, const PageNumbering& numbering)
 {
+    if (numbering.masters) {
+        const int64_t index = layout.masters().indexOf(pageRef);
+        return index >= 0 ? static_cast<size_t>(index) + 1 : numbering.holderPage;
+    }
     const auto index = layout.indexOfPage(pageRef);
     return index ? *index + 1 : 0;
 }
@@ -58,9 +69,9 @@ void writeGeometry(const Item& item, Json& object)
     object["rect"] = rectJson(item.rect());
 }
 
-Json itemJson(const Layout& layout, const Item& item);
+Json itemJson(const Layout& layout, const Item& item, const PageNumbering& numbering);
 
-Json tableJson(const Layout& layout, int32_t tableRef)
+Json tableJson(const Layout& layout, int32_t tableRef, const PageNumbering& numbering)
 {
     // The store hands out its tables only for change; nothing here changes one.
     const Table& table = *const_cast<ItemStore&>(layout.items()).table(tableRef);
@@ -73,18 +84,18 @@ Json tableJson(const Layout& layout, int32_t tableRef)
     Json cells = Json::array();
     for (int32_t cell : table.cells()) {
         const Item* item = layout.items().find(cell);
-        cells.push_back(item ? itemJson(layout, *item) : Json());
+        cells.push_back(item ? itemJson(layout, *item, numbering) : Json());
     }
     return {{"widths", lengthsJson(table.widths())}, {"heights", lengthsJson(table.heights())},
         {"columnLines", lengthsJson(columnLines)}, {"rowLines", lengthsJson(rowLines)}, {"cells", std::move(cells)}};
 }
 
-Json itemJson(const Layout& layout, const Item& item)
+Json itemJson(const Layout& layout, const Item& item, const PageNumbering& numbering)
 {
     xt::BoxRecord record = item.record();
     // The rectangle and points are written apart; a shaped item's handle means nothing in a file.
     record.geometry.rect = xt::FixedRect{};
-    Json object = {{"ref", item.ref()}, {"page", pageNumberOf(layout, item.pageRef())},
+    Json object = {{"ref", item.ref()}, {"page", pageNumberOf(layout, item.pageRef(), numbering)},
         {"kind", static_cast<int>(item.kind())}, {"shape", item.shape()}};
     writeGeometry(item, object);
     // A field that holds what a new item has is left out (a reader starts from a new item): documents of
@@ -123,7 +134,7 @@ Json itemJson(const Layout& layout, const Item& item)
     if (item.groupRole() == GroupRole::Group)
         object["members"] = item.members();
     if (item.groupRole() == GroupRole::Table)
-        object["table"] = tableJson(layout, item.ref());
+        object["table"] = tableJson(layout, item.ref(), numbering);
     if (const PictureFile* picture = item.pictureFile())
         object["picture"] = {{"file", picture->path}, {"width", pointsFromFixed(picture->size.width)},
             {"height", pointsFromFixed(picture->size.height)}};
@@ -142,15 +153,23 @@ Json itemJson(const Layout& layout, const Item& item)
 }
 
 /// A group's members go first, so a reader makes them before the group that holds them.
-void giveItem(const Layout& layout, const Item& item, const JsonSink& sink)
+void giveItem(const Layout& layout, const Item& item, const PageNumbering& numbering, const JsonSink& sink)
 {
     if (item.groupRole() == GroupRole::Group) {
         for (int32_t member : item.members()) {
             if (const Item* found = layout.items().find(member))
-                giveItem(layout, *found, sink);
+                giveItem(layout, *found, numbering, sink);
         }
     }
-    sink(itemJson(layout, item));
+    sink(itemJson(layout, item, numbering));
+}
+
+void addList(const Layout& layout, const char* key, void (*each)(const Layout&, const JsonSink&), Json& object)
+{
+    Json items = Json::array();
+    each(layout, [&items](Json item) { items.push_back(std::move(item)); });
+    if (!items.empty())
+        object[key] = std::move(items);
 }
 
 } // namespace
@@ -160,16 +179,23 @@ void forEachItemJson(const Layout& layout, const JsonSink& sink)
     for (size_t i = 0; i <= layout.pageCount(); ++i) {
         const int32_t pageRef = i < layout.pageCount() ? layout.page(i).ref() : 0;
         for (int32_t ref : layout.items().topLevelOnPage(pageRef))
-            giveItem(layout, *layout.items().find(ref), sink);
+            giveItem(layout, *layout.items().find(ref), {}, sink);
+    }
+}
+
+void forEachMasterItemJson(const Layout& layout, const JsonSink& sink)
+{
+    for (size_t i = 0; i < layout.masters().pageCount(); ++i) {
+        const PageNumbering numbering{true, i + 1};
+        for (int32_t ref : layout.items().topLevelOnPage(layout.masters().page(i).ref()))
+            giveItem(layout, *layout.items().find(ref), numbering, sink);
     }
 }
 
 void writeLayoutItems(const Layout& layout, nlohmann::ordered_json& object)
 {
-    Json items = Json::array();
-    forEachItemJson(layout, [&items](Json item) { items.push_back(std::move(item)); });
-    if (!items.empty())
-        object[kItemsKey] = std::move(items);
+    addList(layout, kItemsKey, forEachItemJson, object);
+    addList(layout, kMasterItemsKey, forEachMasterItemJson, object);
 }
 
 } // namespace host::model

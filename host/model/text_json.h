@@ -39,6 +39,7 @@ struct StoryData {
 struct HolderData {
     HolderKind kind = HolderKind::Document;
     int32_t object = 0; // an item reference as written, or a page number from 1
+    bool master = false; // the page number is a master page's
     std::vector<std::pair<xt::FourLetterCode, DataBlock>> blocks;
 };
 
@@ -59,9 +60,9 @@ inline constexpr const char* kStoriesKey = "stories";
 inline constexpr const char* kDataBlocksKey = "dataBlocks";
 
 /// Checks the layout object's "stories" and "dataBlocks" (both may be absent) into `data`; colours
-/// are named as `colours` knows them.
+/// are named as `colours` knows them, and a master page's blocks name one of `masterPages`.
 std::optional<TextJsonProblem> readLayoutText(const nlohmann::ordered_json& layout, const std::string& where,
-    const ColourNames& colours, LayoutTextData& data);
+    const ColourNames& colours, size_t masterPages, LayoutTextData& data);
 
 /// Maps an item reference written in the document to the item's reference once read; 0 when it is gone.
 using ItemRefMap = std::function<int32_t(int32_t written)>;

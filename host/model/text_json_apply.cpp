@@ -51,8 +51,12 @@ int32_t ownerOf(const HolderData& data, Layout& layout, const ItemRefMap& items)
     case HolderKind::Box:
     case HolderKind::BoxSecond:
         return items(data.object);
-    case HolderKind::Page:
-        return data.object >= 1 && static_cast<size_t>(data.object) <= layout.pageCount() ? layout.page(static_cast<size_t>(data.object - 1)).ref() : 0;
+    case HolderKind::Page: {
+        const auto page = static_cast<size_t>(data.object - 1);
+        if (data.master)
+            return data.object >= 1 && page < layout.masters().pageCount() ? layout.masters().page(page).ref() : 0;
+        return data.object >= 1 && page < layout.pageCount() ? layout.page(page).ref() : 0;
+    }
     case HolderKind::Document:
         return layout.ref();
     case HolderKind::Global:

@@ -202,9 +202,10 @@ std::optional<StoryData> readStory(TextJsonChecker& check, const Json& story, co
     return data;
 }
 
-std::optional<HolderData> readHolder(TextJsonChecker& check, const Json& holder, const std::string& where, size_t pageCount)
+std::optional<HolderData> readHolder(TextJsonChecker& check, const Json& holder, const std::string& where, size_t pageCount,
+    size_t masterPages)
 {
-    if (!check.object(holder, where, {"holder", "item", "page", "blocks"}))
+    if (!check.object(holder, where, {"holder", "item", "page", "master", "blocks"}))
         return std::nullopt;
     const Json& kind = check.required(holder, where, "holder");
     const std::string name = kind.is_string() ? kind.get<std::string>() : std::string();
@@ -217,7 +218,13 @@ std::optional<HolderData> readHolder(TextJsonChecker& check, const Json& holder,
         data.object = static_cast<int32_t>(*item);
     } else if (name == "page") {
         data.kind = HolderKind::Page;
-        const auto page = check.integer(check.required(holder, where, "page"), TextJsonChecker::join(where, "page"), 1, static_cast<int64_t>(pageCount));
+        if (const auto master = holder.find("master"); master != holder.end()) {
+            if (!master->is_boolean())
+                return check.fail(TextJsonChecker::join(where, "master"), "must be true or false"), std::nullopt;
+            data.master = master->get<bool>();
+        }
+        const size_t pages = data.master ? masterPages : pageCount;
+        const auto page = check.integer(check.required(holder, where, "page"), TextJsonChecker::join(where, "page"), 1, static_cast<int64_t>(pages));
         if (!page)
             return std::nullopt;
         data.object = static_cast<int32_t>(*page);
@@ -236,7 +243,7 @@ std::optional<HolderData> readHolder(TextJsonChecker& check, const Json& holder,
 } // namespace
 
 std::optional<TextJsonProblem> readLayoutText(const Json& layout, const std::string& where, const ColourNames& colours,
-    LayoutTextData& data)
+    size_t masterPages, LayoutTextData& data)
 {
     TextJsonChecker check(colours);
     const auto pages = layout.find("pages");
@@ -262,7 +269,7 @@ std::optional<TextJsonProblem> readLayoutText(const Json& layout, const std::str
         if (!holders->is_array())
             return TextJsonProblem{at, "must be a list of data block holders"};
         for (size_t i = 0; i < holders->size(); ++i) {
-            auto holder = readHolder(check, (*holders)[i], TextJsonChecker::index(at, i), pageCount);
+            auto holder = readHolder(check, (*holders)[i], TextJsonChecker::index(at, i), pageCount, masterPages);
             if (!holder)
                 return check.problem();
             data.holders.push_back(std::move(*holder));

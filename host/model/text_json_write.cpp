@@ -158,6 +158,8 @@ std::optional<Json> holderJson(const Layout& layout, const DataBlockStore::Owner
             if (layout.page(i).ref() == owner.object)
                 return Json{{"holder", "page"}, {"page", i + 1}};
         }
+        if (const int64_t master = layout.masters().indexOf(owner.object); master >= 0)
+            return Json{{"holder", "page"}, {"master", true}, {"page", master + 1}};
         return std::nullopt;
     case HolderKind::Document:
         return Json{{"holder", "document"}};

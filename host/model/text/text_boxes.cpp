@@ -21,6 +21,13 @@ ItemsSeen itemsSeen(const Layout& layout)
     return {layout.ref(), order.size(), order.empty() ? 0 : order.back()};
 }
 
+/// A master page's text shows on every page based on it, so a chain stays on master pages or off them.
+bool onMasterPage(const Layout& layout, int32_t box)
+{
+    const Item* item = layout.items().find(box);
+    return item && layout.masters().indexOf(item->pageRef()) >= 0;
+}
+
 /// Drops the boxes whose items are gone, so chains never show them. The look goes over every chain,
 /// so it is taken only when the items changed since the last one: a chain question asked
 /// box after box would otherwise cost the square of the boxes.
@@ -109,6 +116,8 @@ int32_t nextTextBox(Layout& layout, int32_t box)
 
 bool linkTextBoxes(Layout& layout, int32_t box, int32_t next)
 {
+    if (onMasterPage(layout, box) != onMasterPage(layout, next))
+        return false;
     if (!knowTextBox(layout, box) || !knowTextBox(layout, next) || !layout.stories().link(box, next))
         return false;
     followChainWithRunsOnFlag(layout, box);

@@ -23,7 +23,8 @@ Story* storyOfTextBox(Layout& layout, int32_t box);
 int32_t previousTextBox(Layout& layout, int32_t box);
 int32_t nextTextBox(Layout& layout, int32_t box);
 
-/// Links `next` after `box` (see StoryStore::link) and marks `box` as running on.
+/// Links `next` after `box` (see StoryStore::link) and marks `box` as running on. False for a box on a
+/// master page and one that is not.
 bool linkTextBoxes(Layout& layout, int32_t box, int32_t next);
 /// Takes `box` out of its chain; the text stays with the chain.
 bool unlinkTextBox(Layout& layout, int32_t box);

@@ -68,7 +68,7 @@ TEST_F(TextJsonTest, StoriesAndBlocksComeBackAsTheyWere)
 {
     const Json written = layoutJson();
     host::model::LayoutTextData read;
-    ASSERT_EQ(host::model::readLayoutText(written, "layouts[0]", host::model::ColourNames(host::model::LayoutColoursData{}), read), std::nullopt);
+    ASSERT_EQ(host::model::readLayoutText(written, "layouts[0]", host::model::ColourNames(host::model::LayoutColoursData{}), 1, read), std::nullopt);
 
     // A second document with items of its own stands for the reopened one.
     host::model::Layout& copy = m_model.newDocument({2});
@@ -154,7 +154,7 @@ TEST_F(TextJsonTest, DamagedStoriesAndBlocksAreRefusedWithTheirPlace)
         Json layout = good;
         c.damage(layout);
         host::model::LayoutTextData read;
-        const auto problem = host::model::readLayoutText(layout, "layouts[0]", host::model::ColourNames(host::model::LayoutColoursData{}), read);
+        const auto problem = host::model::readLayoutText(layout, "layouts[0]", host::model::ColourNames(host::model::LayoutColoursData{}), 1, read);
         ASSERT_TRUE(problem.has_value());
         EXPECT_EQ(problem->where, c.where) << problem->what;
         EXPECT_FALSE(problem->what.empty());

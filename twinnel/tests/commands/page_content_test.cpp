@@ -8,6 +8,7 @@
 #include "host/model/pages/page_names.h"
 #include "host/model/text/story_store.h"
 #include "host/model/text/text_boxes.h"
+#include "testing/test_text.h"
 #include "twinnel/tests/twinnel_fixture.h"
 
 namespace twinnel::testing {
@@ -184,11 +185,35 @@ TEST_F(PageContentTest, ANewLayoutTakesTheMasterSpreadsSoCopiedPagesKeepTheirMas
     ASSERT_EQ(made.masters().spreadCount(), 2u);
     EXPECT_EQ(made.page(0).masterSpread(), 1u);
     EXPECT_EQ(made.masters().page(1).margins(), (host::model::PageMargins{pt(5), pt(6), pt(7), pt(8)}));
-    // Items on master pages are not kept in files; the open layout has the master's item.
-    const host::model::Layout& open = project(0).layout(1);
-    const auto masterItems = open.items().topLevelOnPage(open.masters().page(1).ref());
+    // The master's item is in the file too, on the same master page.
+    const auto masterItems = made.items().topLevelOnPage(made.masters().page(1).ref());
     ASSERT_EQ(masterItems.size(), 1u);
-    EXPECT_TRUE(testdoc::sameRect(open.items().find(masterItems[0])->rect(), onMaster.rect()));
+    EXPECT_TRUE(testdoc::sameRect(made.items().find(masterItems[0])->rect(), onMaster.rect()));
+    EXPECT_TRUE(made.items().topLevelOnPage(made.masters().page(0).ref()).empty());
+}
+
+TEST_F(PageContentTest, ANewProjectSavesTheMasterPagesItemsWithTheirText)
+{
+    // A running head with its text on B-Master, which page 2 is based on.
+    const int32_t master = layout().masters().page(layout().masters().addSpread()).ref();
+    layout().page(1).setMasterSpread(1);
+    const int32_t head = layout().items().addItem(master, xt::BoxKind::Text, xt::shape::kRectangle, rect(20, 36, 40, 300)).ref();
+    testdoc::setText(layout(), head, "Running head");
+
+    answerPages("2", NewProjectRow);
+    ASSERT_TRUE(clone());
+    const auto file = outputFolder() / "with-masters.json";
+    ASSERT_TRUE(host::model::saveDocument(project(1), file));
+    host::model::Layout& saved = reopen(file).layout(0);
+    EXPECT_EQ(marks(saved), (std::vector<std::vector<int>>{{20}}));
+    ASSERT_EQ(saved.masters().spreadCount(), 2u);
+    EXPECT_EQ(saved.page(0).masterSpread(), 1u);
+    const auto onMaster = saved.items().topLevelOnPage(saved.masters().page(1).ref());
+    ASSERT_EQ(onMaster.size(), 1u);
+    EXPECT_TRUE(testdoc::sameRect(saved.items().find(onMaster[0])->rect(), rect(20, 36, 40, 300)));
+    const host::model::Story* story = host::model::storyOfTextBox(saved, onMaster[0]);
+    ASSERT_NE(story, nullptr);
+    EXPECT_EQ(story->text(), u"Running head");
 }
 
 TEST_F(PageContentTest, StyleSheetsOfTheThirdKindGoWithTheCopyByName)
