@@ -122,22 +122,29 @@ int32_t CopyPages(xt::DocumentRef source, xt::DocumentRef destination, xt::Handl
     return model::copyPages(*from, *to, *pages, static_cast<size_t>(after), options) ? 0 : -1;
 }
 
+// The page-copy entries of a layout: entry 0 stands for its document pages (which CopyPages copies, by
+// list), each entry after it for one master spread, A-Master first. A caller that copies entries 1 on
+// into a new layout thus gives it every master spread.
+constexpr int32_t kDocumentPagesEntry = 0;
+
 int32_t GetPageCopyEntryCount(xt::DocumentRef source, int32_t* count)
 {
     const model::Layout* from = layoutOfDocument(source);
     if (!from || !count)
         return -1;
-    *count = static_cast<int32_t>(from->masters().spreadCount());
+    *count = static_cast<int32_t>(from->masters().spreadCount()) + 1;
     return 0;
 }
 
 int32_t GetPageCopyEntry(xt::DocumentRef source, int32_t index, int32_t* entry, xt::TextObject* name)
 {
     const model::Layout* from = layoutOfDocument(source);
-    if (!from || !entry || !name || index < 0 || static_cast<size_t>(index) >= from->masters().spreadCount())
+    if (!from || !entry || !name || index < 0 || static_cast<size_t>(index) > from->masters().spreadCount())
         return -1;
     *entry = index;
-    *name = context().texts().make(model::masterName(*from, static_cast<size_t>(index) * from->masters().pagesPerSpread()));
+    *name = context().texts().make(index == kDocumentPagesEntry
+            ? from->name()
+            : model::masterName(*from, static_cast<size_t>(index - 1) * from->masters().pagesPerSpread()));
     return 0;
 }
 
@@ -145,9 +152,9 @@ int32_t CopyPageCopyEntry(xt::DocumentRef source, int32_t entry, xt::DocumentRef
 {
     const model::Layout* from = layoutOfDocument(source);
     model::Layout* to = layoutOfDocument(destination);
-    if (!from || !to || entry < 0 || from == to)
+    if (!from || !to || entry <= kDocumentPagesEntry || from == to)
         return -1;
-    return model::copyMasterSpread(*from, static_cast<size_t>(entry), *to) ? 0 : -1;
+    return model::copyMasterSpread(*from, static_cast<size_t>(entry - 1), *to) ? 0 : -1;
 }
 
 int32_t XsqOp1307(xt::DocumentRef source, int32_t item, xt::DocumentRef destination, int32_t page)

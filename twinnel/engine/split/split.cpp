@@ -30,6 +30,9 @@ bool splitOne(const CloneRun& run, const LayoutRef& from, const std::vector<int>
         foundation::noteHostFailure();
         return false;
     }
+    // A page saved without the master it is based on would lose what that master shows on it.
+    if (!copyMasterSpreads(from.ref, made->ref))
+        foundation::noteHostFailure();
     clonePagesIntoNew(run, from.ref, pages, Target{*made, true});
     // The colour walk reads the current layout's list.
     if (run.settings.copyStyleSheets && makeCurrent(from.id))

@@ -192,6 +192,19 @@ TEST_F(PageContentTest, ANewLayoutTakesTheMasterSpreadsSoCopiedPagesKeepTheirMas
     EXPECT_TRUE(made.items().topLevelOnPage(made.masters().page(0).ref()).empty());
 }
 
+TEST_F(PageContentTest, ANewProjectTakesWhatIsOnAMasterToo)
+{
+    layout().items().addItem(layout().masters().page(0).ref(), xt::BoxKind::Plain, xt::shape::kRectangle, rect(5, 5, 15, 25));
+    answerPages("1", NewProjectRow);
+    ASSERT_TRUE(clone());
+    const auto file = outputFolder() / "a-master.json";
+    ASSERT_TRUE(host::model::saveDocument(project(1), file));
+    const host::model::Layout& saved = reopen(file).layout(0);
+    const auto onMaster = saved.items().topLevelOnPage(saved.masters().page(0).ref());
+    ASSERT_EQ(onMaster.size(), 1u) << "A-Master's item came with it";
+    EXPECT_TRUE(testdoc::sameRect(saved.items().find(onMaster[0])->rect(), rect(5, 5, 15, 25)));
+}
+
 TEST_F(PageContentTest, ANewProjectSavesTheMasterPagesItemsWithTheirText)
 {
     // A running head with its text on B-Master, which page 2 is based on.

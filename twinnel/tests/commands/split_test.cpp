@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "host/model/document_json.h"
 #include "twinnel/tests/twinnel_fixture.h"
@@ -36,6 +37,28 @@ TEST_F(SplitTest, EachListedPageBecomesASavedProject)
     EXPECT_EQ(reopen(folder / "Project1_3.json").name(), "Project1_3");
     EXPECT_EQ(projectCount(), 1u) << "each split project is closed once saved";
     EXPECT_EQ(currentId(), layout().id());
+}
+
+TEST_F(SplitTest, EachSplitProjectKeepsTheMastersItsPagesShow)
+{
+    // Something on A-Master, and page 3 based on B-Master with something of its own.
+    layout().items().addItem(layout().masters().page(0).ref(), xt::BoxKind::Plain, xt::shape::kRectangle, rect(5, 5, 15, 25));
+    const size_t b = layout().masters().addSpread();
+    layout().items().addItem(layout().masters().page(b).ref(), xt::BoxKind::Plain, xt::shape::kRectangle, rect(40, 40, 60, 90));
+    layout().page(2).setMasterSpread(1);
+    const auto folder = outputFolder();
+    answerFolder(folder);
+    answerPages("1, 3", SplitPagesRow);
+    ASSERT_TRUE(clone());
+    for (const auto& [file, master, top] : {std::tuple{"Project1_1.json", 0u, 5}, std::tuple{"Project1_3.json", 1u, 40}}) {
+        SCOPED_TRACE(file);
+        const host::model::Layout& saved = reopen(folder / file).layout(0);
+        ASSERT_EQ(saved.masters().spreadCount(), 2u);
+        EXPECT_EQ(saved.page(0).masterSpread(), master);
+        const auto onMaster = saved.items().topLevelOnPage(saved.masters().page(master).ref());
+        ASSERT_EQ(onMaster.size(), 1u) << "the item of the page's master is in the file";
+        EXPECT_EQ(saved.items().find(onMaster[0])->rect().top, pt(top));
+    }
 }
 
 TEST_F(SplitTest, NamesAreMadeUniqueAndNoFileIsOverwritten)
