@@ -18,7 +18,9 @@ std::vector<int32_t> groupMembers(const WorkPlace& place, int32_t group)
         const int32_t size = xt::calls::GetHandleSize(list);
         const auto held = static_cast<size_t>(size > 0 ? size : 0) / sizeof(int32_t);
         members.resize(std::min(held, static_cast<size_t>(count)));
-        std::memcpy(members.data(), *list, members.size() * sizeof(int32_t));
+        // A size the host could not give leaves no members: nothing to copy, and no pointer to copy into.
+        if (!members.empty())
+            std::memcpy(members.data(), *list, members.size() * sizeof(int32_t));
     }
     if (list)
         xt::calls::DisposeHandle(list);
