@@ -81,8 +81,8 @@ constexpr unsigned carriesMore(uint16_t c)
 {
     return unsigned(static_cast<uint16_t>(c - 11) < 3) | unsigned(c == xt::kAnchorCharacter);
 }
-static_assert(carriesMore(11) && carriesMore(12) && carriesMore(13) && carriesMore(xt::kAnchorCharacter));
-static_assert(!carriesMore(10) && !carriesMore(14) && !carriesMore(u'a'));
+static_assert(carriesMore(11) == 1 && carriesMore(12) == 1 && carriesMore(13) == 1 && carriesMore(xt::kAnchorCharacter) == 1);
+static_assert(carriesMore(10) == 0 && carriesMore(14) == 0 && carriesMore(u'a') == 0);
 
 /// Whether writing `now` over `old` would replace a character that carries more, or put one in.
 template <class Unit>
