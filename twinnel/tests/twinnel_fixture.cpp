@@ -51,6 +51,14 @@ void TwinnelTest::answerPages(const std::string& pageText, int32_t destinationRo
     user().ok();
 }
 
+void TwinnelTest::answerSelection(int32_t toPage, int32_t copies, int32_t destinationRow)
+{
+    user().setText(ToPageField, std::to_string(toPage));
+    user().setText(CopiesField, std::to_string(copies));
+    user().choose(DestinationPopup, destinationRow);
+    user().ok();
+}
+
 bool TwinnelTest::clone()
 {
     return m_host->chooseMenuItem("VORNE > Twinnel...");

@@ -42,6 +42,8 @@ protected:
 
     /// Queues the clone dialog's answers: the page list, then the destination row, then OK.
     void answerPages(const std::string& pageText, int32_t destinationRow);
+    /// The dialog's answers for a selection: its to page, number of copies and destination.
+    void answerSelection(int32_t toPage, int32_t copies, int32_t destinationRow);
     /// The clone command through the menu; false when the item was missing or disabled.
     bool clone();
 

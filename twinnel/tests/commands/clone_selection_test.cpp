@@ -11,17 +11,7 @@ namespace {
 
 using Marks = std::vector<std::vector<int>>;
 
-class CloneSelectionTest : public TwinnelTest {
-protected:
-    void answerSelection(int32_t toPage, int32_t copies, int32_t destinationRow)
-    {
-        auto& user = m_host->windows().dialogUser();
-        user.setText(ToPageField, std::to_string(toPage));
-        user.setText(CopiesField, std::to_string(copies));
-        user.choose(DestinationPopup, destinationRow);
-        user.ok();
-    }
-};
+class CloneSelectionTest : public TwinnelTest {};
 
 TEST_F(CloneSelectionTest, OneCopyLandsOnTheToPage)
 {

@@ -21,15 +21,6 @@ protected:
         return all;
     }
 
-    void answerSelection(int32_t toPage, int32_t copies, int32_t destinationRow)
-    {
-        auto& user = m_host->windows().dialogUser();
-        user.setText(ToPageField, std::to_string(toPage));
-        user.setText(CopiesField, std::to_string(copies));
-        user.choose(DestinationPopup, destinationRow);
-        user.ok();
-    }
-
     /// Page 2 gets two linked text boxes, so that the copies carry a story across boxes.
     void addLinkedText()
     {
